@@ -1,0 +1,62 @@
+#include "cli/CliCommand.h"
+
+#include <ostream>
+
+namespace cli {
+
+std::vector<Command> allCommands() {
+    std::vector<Command> all;
+    for (auto group : {codecCommands, interchangeCommands, graphicsCommands}) {
+        auto cmds = group();
+        all.insert(all.end(), cmds.begin(), cmds.end());
+    }
+    return all;
+}
+
+namespace {
+
+void printHelp(std::ostream& os) {
+    os << "Usage: tamsel-cli COMMAND ARGUMENTS [OPTIONS]\n\nCommands:\n";
+    for (const Command& c : allCommands()) os << "  " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
+    os << "\nOptions:\n"
+          "  --nes, --snes     force the edition (otherwise a name ending in .nes is NES, anything else SNES)\n"
+          "  --settings FILE   read the ROM offsets from a settings file (default: tamsel.ini beside\n"
+          "                    the program when it reads cleanly, else the built-in offsets)\n"
+          "  -o OUT            write the changed image to OUT instead of over ROM\n"
+          "  --by-position     (report) group the ranking by position\n"
+          "  --help            show this text\n\n"
+          "Exit status: 0 success, 1 failure, 2 usage error.\n";
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        printHelp(err);
+        return kExitUsage;
+    }
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            printHelp(out);
+            return kExitOk;
+        }
+    }
+    for (const Command& c : allCommands()) {
+        if (c.name != args[0]) continue;
+        Options opts;
+        std::string error;
+        if (!parseOptions(std::vector<std::string>(args.begin() + 1, args.end()), opts, error)) {
+            err << "tamsel-cli " << c.name << ": " << error << "\n";
+            return kExitUsage;
+        }
+        if (opts.positional.size() != c.arguments) {
+            err << "usage: tamsel-cli " << c.name << " " << c.usage << "\n";
+            return kExitUsage;
+        }
+        return c.run(opts, out, err);
+    }
+    err << "tamsel-cli: unknown command " << args[0] << " (see --help)\n";
+    return kExitUsage;
+}
+
+}  // namespace cli

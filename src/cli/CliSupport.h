@@ -1,0 +1,61 @@
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "model/clsProject.h"
+#include "settings/OffsetSet.h"
+#include "settings/ResultCode.h"
+#include "settings/RomImage.h"
+
+// What every tamsel-cli command shares: its parsed command line, the messages of the
+// editor, and loading and saving a ROM exactly as the editor's Open and Save do.
+namespace cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+struct Options {
+    ConsoleKind forcedKind = Console::None;  // --nes / --snes
+    std::string settingsFile;                // --settings FILE
+    std::string output;                      // -o OUT
+    bool byPosition = false;                 // --by-position
+    std::vector<std::string> positional;     // the command's own arguments
+};
+
+// Parses the options that follow the command name. Returns false with a message in
+// error on an unknown option or a missing option value.
+bool parseOptions(const std::vector<std::string>& args, Options& out, std::string& error);
+
+// The offsets a command uses: --settings FILE, else tamsel.ini beside the program when it
+// reads cleanly, else the defaults. The tool never writes the settings file.
+bool offsetsFor(const Options& opts, ConsoleKind kind, OffsetSet& out, std::string& error);
+
+// The edition of a file: --nes / --snes, else the file name as "All Supported Types" does.
+ConsoleKind kindFor(const Options& opts, const std::string& path);
+
+// An image opened and decoded the way the editor's Open does.
+struct LoadedRom {
+    std::string path;
+    ConsoleKind kind = Console::None;
+    RomImage image;
+    OffsetSet offsets;
+    clsProject project;
+};
+
+// Reads and decodes. On failure prints the editor's message ("Error loading file!",
+// "Invalid rom!", "Unknown Error!", "Error reading data!") to err and returns false.
+bool loadRom(const Options& opts, const std::string& path, LoadedRom& rom, std::ostream& err);
+
+// Encodes the league and writes the image over rom.path, or to opts.output when given.
+// Prints the editor's save message to out on success, to err otherwise; returns the exit status.
+int saveRom(const Options& opts, LoadedRom& rom, std::ostream& out, std::ostream& err);
+
+// The save messages of the editor for an encoder result.
+const char* saveMessage(ResultCode encodeResult);
+
+// Parses an integer argument within [lo, hi].
+bool parseIndex(const std::string& text, int lo, int hi, int& out);
+
+}  // namespace cli

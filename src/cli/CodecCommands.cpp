@@ -1,0 +1,7 @@
+#include "cli/CliCommand.h"
+
+namespace cli {
+
+std::vector<Command> codecCommands() { return {}; }
+
+}  // namespace cli

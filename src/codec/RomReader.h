@@ -1,0 +1,10 @@
+#pragma once
+#include "model/clsProject.h"
+#include "settings/OffsetSet.h"
+#include "settings/ResultCode.h"
+#include "settings/RomImage.h"
+
+// Decodes the league of an image into project: 27 teams with names, points, uniforms
+// and players, then the all-star rosters and the schedule. Reading never leaves the
+// image: a table, pointer or text outside it gives a non-zero result.
+ResultCode loadProjectFromRom(clsProject& project, const RomImage& rom, const OffsetSet& offsets, ConsoleKind kind);

@@ -1,0 +1,3 @@
+#include "codec/RomWriter.h"
+
+ResultCode saveProjectToRom(clsProject&, RomImage&, const OffsetSet&, ConsoleKind) { return Result::Failed; }

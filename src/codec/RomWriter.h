@@ -1,0 +1,10 @@
+#pragma once
+#include "model/clsProject.h"
+#include "settings/OffsetSet.h"
+#include "settings/ResultCode.h"
+#include "settings/RomImage.h"
+
+// Encodes the league into the image: rebuilds the abbreviation, city and mascot tables
+// and the player area, rewrites ratings, points, all-stars, schedule and uniforms.
+// 0 success; 2 abbreviations, 3 cities, 4 mascots, 5 players too long; 1 anything else.
+ResultCode saveProjectToRom(clsProject& project, RomImage& rom, const OffsetSet& offsets, ConsoleKind kind);

@@ -1,0 +1,1 @@
+// The graphics subsystem: console palettes and the uniform preview figure.

@@ -1,0 +1,1 @@
+// The interchange subsystem: player, team and project files and the reports.

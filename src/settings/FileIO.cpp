@@ -1,0 +1,139 @@
+#include "settings/FileIO.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace FileIO {
+
+namespace {
+
+template <typename Buffer>
+ResultCode readInto(const std::string& path, Buffer& out) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return Result::Failed;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Result::Failed;
+    in.seekg(0, std::ios::end);
+    std::streamoff len = in.tellg();
+    if (len < 0) return Result::Failed;
+    in.seekg(0, std::ios::beg);
+    Buffer data(static_cast<std::size_t>(len), 0);
+    if (len > 0 && !in.read(reinterpret_cast<char*>(data.data()), len)) return Result::Failed;
+    out = std::move(data);
+    return Result::Ok;
+}
+
+bool writeAll(int fd, const unsigned char* p, std::size_t n) {
+    while (n > 0) {
+        ssize_t w = ::write(fd, p, n);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += w;
+        n -= static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+bool isWritable(const std::string& path, const struct stat& st) {
+    // root passes access() for every file, so a file without any write bit counts as
+    // read-only for root as well: the user marked it so on purpose.
+    if (::geteuid() == 0) return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+ResultCode writeInPlace(const std::string& path, const unsigned char* data, std::size_t size) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+    if (fd < 0) return Result::Failed;
+    bool ok = writeAll(fd, data, size) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    return ok ? Result::Ok : Result::Failed;
+}
+
+}  // namespace
+
+ResultCode readWholeFile(const std::string& path, std::vector<std::uint8_t>& out) { return readInto(path, out); }
+ResultCode readWholeFile(const std::string& path, std::string& out) { return readInto(path, out); }
+
+ResultCode writeFileAtomically(const std::string& path, const void* data, std::size_t size, bool keepTail) {
+    if (path.empty()) return Result::Failed;
+    const auto* bytes = static_cast<const unsigned char*>(data);
+
+    // Write through a symbolic link to the file it names.
+    std::string target = path;
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) != nullptr) target = resolved;
+
+    struct stat st {};
+    bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) return Result::Failed;
+    if (exists && !isWritable(target, st)) return Result::Failed;
+
+    std::vector<unsigned char> tail;
+    if (exists && keepTail && static_cast<std::uint64_t>(st.st_size) > size) {
+        std::vector<std::uint8_t> old;
+        if (readWholeFile(target, old) != Result::Ok) return Result::Failed;
+        if (old.size() > size) tail.assign(old.begin() + static_cast<std::ptrdiff_t>(size), old.end());
+    }
+
+    fs::path dir = fs::path(target).parent_path();
+    if (dir.empty()) dir = ".";
+    std::string tmpl = (dir / ("." + fs::path(target).filename().string() + ".tmp-XXXXXX")).string();
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        // The folder does not take new files; the file itself may still be writable.
+        if (!exists) return Result::Failed;
+        std::vector<unsigned char> all(bytes, bytes + size);
+        all.insert(all.end(), tail.begin(), tail.end());
+        return writeInPlace(target, all.data(), all.size());
+    }
+    std::string tmp(name.data());
+    bool ok = writeAll(fd, bytes, size) && writeAll(fd, tail.data(), tail.size());
+    if (ok) ok = ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644) == 0;
+    if (ok) ok = ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok) ok = ::rename(tmp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tmp.c_str());
+        return Result::Failed;
+    }
+    int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    return Result::Ok;
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    if (path.empty()) return false;
+    if (path.back() == separator() || path.back() == '/') {
+        fs::directory_iterator it(path, ec);
+        if (ec) return false;
+        for (; it != fs::directory_iterator(); it.increment(ec)) {
+            if (ec) return false;
+            if (it->is_regular_file(ec)) return true;
+        }
+        return false;
+    }
+    return fs::is_regular_file(path, ec);
+}
+
+char separator() { return static_cast<char>(fs::path::preferred_separator); }
+
+}  // namespace FileIO

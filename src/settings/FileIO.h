@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/ResultCode.h"
+
+// Whole-file access used by every part of the program that touches the disk.
+namespace FileIO {
+
+// Reads a whole file. Fails (result 1) when it cannot be opened or read.
+ResultCode readWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
+ResultCode readWholeFile(const std::string& path, std::string& out);
+
+// Replaces a file in one step: the data goes to a temporary file in the same folder, is
+// flushed to disk and then renamed over the target, which keeps its permissions. With
+// keepTail, bytes of the old file beyond data's length are carried over, as an in-place
+// write would leave them. A target that is not writable is left untouched (result 1).
+ResultCode writeFileAtomically(const std::string& path, const void* data, std::size_t size,
+                               bool keepTail = false);
+inline ResultCode writeFileAtomically(const std::string& path, std::string_view text) {
+    return writeFileAtomically(path, text.data(), text.size(), false);
+}
+
+// True when a listing of the path yields an entry: for a path ending in a separator, the
+// folder holds at least one ordinary file; otherwise the path is an ordinary file.
+bool fileExists(const std::string& path);
+
+// The platform's path separator as text.
+char separator();
+
+}  // namespace FileIO

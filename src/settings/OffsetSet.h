@@ -1,0 +1,36 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+// Sixteen image offsets that locate the league tables of one edition. Offsets count from
+// the first byte of the file, so NES offsets include the 16-byte iNES header.
+struct OffsetSet {
+    enum Entry : int {
+        teamPtrTable = 0,
+        playerDataArea,
+        playerOverflowArea,
+        attributeTable,
+        cityPtrTable,
+        cityTextArea,
+        mascotPtrTable,
+        mascotTextArea,
+        abrevPtrTable,
+        abrevTextArea,
+        scheduleTable,
+        pointsTable,
+        uniformTable,
+        allStarPtrTable,
+        teamOfAllStarTable,
+        allStarRosterTable,
+        Count
+    };
+
+    std::array<std::int32_t, Count> v{};
+
+    std::int32_t operator[](int i) const { return v[static_cast<std::size_t>(i)]; }
+    std::int32_t& operator[](int i) { return v[static_cast<std::size_t>(i)]; }
+    bool operator==(const OffsetSet&) const = default;
+
+    static OffsetSet nesDefaults();
+    static OffsetSet snesDefaults();
+};

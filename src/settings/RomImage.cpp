@@ -1,0 +1,53 @@
+#include "settings/RomImage.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "settings/FileIO.h"
+
+namespace RomFile {
+
+namespace {
+
+bool tooShortForCheck(const RomImage& image, ConsoleKind kind) {
+    if (kind == Console::Nes) return image.size() < 3;
+    if (kind == Console::Snes) return image.size() < kSnesTitleOffset + std::strlen(kSnesTitle);
+    return false;
+}
+
+}  // namespace
+
+bool checkConsole(const RomImage& image, ConsoleKind kind) {
+    if (kind == Console::Nes)
+        return image.size() >= 3 && image[0] == 0x4E && image[1] == 0x45 && image[2] == 0x53;
+    if (kind == Console::Snes) {
+        std::size_t n = std::strlen(kSnesTitle);
+        if (image.size() < kSnesTitleOffset + n) return false;
+        return std::equal(image.begin() + kSnesTitleOffset, image.begin() + kSnesTitleOffset + n,
+                          reinterpret_cast<const unsigned char*>(kSnesTitle));
+    }
+    return false;
+}
+
+ResultCode readRomFile(const std::string& path, ConsoleKind kind, RomImage& image) {
+    RomImage data;
+    if (FileIO::readWholeFile(path, data) != Result::Ok) return Result::Failed;
+    image = std::move(data);
+    if (image.empty() || tooShortForCheck(image, kind)) return Result::Failed;
+    if (!checkConsole(image, kind)) return 2;
+    return Result::Ok;
+}
+
+ResultCode writeRomFile(const std::string& path, const RomImage& image) {
+    return FileIO::writeFileAtomically(path, image.data(), image.size(), true);
+}
+
+ConsoleKind kindFromFileName(const std::string& fileName) {
+    if (fileName.size() < 3) return Console::Snes;
+    std::string last = fileName.substr(fileName.size() - 3);
+    for (char& c : last) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return last == "NES" ? Console::Nes : Console::Snes;
+}
+
+}  // namespace RomFile

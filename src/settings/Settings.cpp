@@ -1,0 +1,106 @@
+#include "settings/Settings.h"
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "settings/FileIO.h"
+#include "settings/TextNumber.h"
+
+namespace Settings {
+
+namespace {
+
+// Splits at CR LF; a lone CR or LF also ends a line so that files edited elsewhere read.
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string cur;
+    bool pending = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(cur);
+            cur.clear();
+            pending = false;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            cur.push_back(c);
+            pending = true;
+        }
+    }
+    if (pending) lines.push_back(cur);
+    return lines;
+}
+
+bool readOffset(const std::string& line, std::int32_t& out) {
+    double v = TextNumber::roundHalfEven(TextNumber::value(line));
+    if (!std::isfinite(v) || v < std::numeric_limits<std::int32_t>::min() ||
+        v > std::numeric_limits<std::int32_t>::max())
+        return false;
+    out = static_cast<std::int32_t>(v);
+    return true;
+}
+
+}  // namespace
+
+ResultCode parse(const std::string& text, SettingsData& out) {
+    std::vector<std::string> lines = splitLines(text);
+    if (lines.size() < 33) return Result::Failed;
+    SettingsData d;
+    d.lastFolder = lines[0];
+    for (int i = 0; i < OffsetSet::Count; ++i) {
+        if (!readOffset(lines[1 + i], d.nesOffsets[i])) return Result::Failed;
+        if (!readOffset(lines[17 + i], d.snesOffsets[i])) return Result::Failed;
+    }
+    out = d;
+    return Result::Ok;
+}
+
+std::string format(const SettingsData& data) {
+    std::string s = data.lastFolder + "\r\n";
+    auto put = [&s](std::int32_t v) {
+        if (v >= 0) s += ' ';
+        s += std::to_string(v);
+        s += "\r\n";
+    };
+    for (int i = 0; i < OffsetSet::Count; ++i) put(data.nesOffsets[i]);
+    for (int i = 0; i < OffsetSet::Count; ++i) put(data.snesOffsets[i]);
+    return s;
+}
+
+ResultCode readFile(const std::string& path, SettingsData& out) {
+    std::string text;
+    if (FileIO::readWholeFile(path, text) != Result::Ok) return Result::Failed;
+    return parse(text, out);
+}
+
+ResultCode writeFile(const std::string& path, const SettingsData& data) {
+    return FileIO::writeFileAtomically(path, format(data));
+}
+
+void applyDefaultSettings(SettingsData& data, const std::string& programFolder) {
+    data.lastFolder = programFolder;
+    data.nesOffsets = OffsetSet::nesDefaults();
+    data.snesOffsets = OffsetSet::snesDefaults();
+}
+
+void loadSettings(const std::string& path, const std::string& programFolder, SettingsData& data,
+                  SettingsPrompt& prompt) {
+    if (readFile(path, data) == Result::Ok) return;
+    bool create = prompt.askCreateDefault();
+    applyDefaultSettings(data, programFolder);
+    if (create) saveSettings(path, data, prompt);
+}
+
+ResultCode saveSettings(const std::string& path, const SettingsData& data, SettingsPrompt& prompt) {
+    ResultCode r = writeFile(path, data);
+    if (r != Result::Ok) prompt.reportSaveFailed();
+    return r;
+}
+
+std::string checkedFolder(const std::string& lastFolder, const std::string& programFolder) {
+    if (FileIO::fileExists(lastFolder + FileIO::separator())) return lastFolder;
+    return programFolder;
+}
+
+}  // namespace Settings

@@ -1,0 +1,57 @@
+#pragma once
+#include <string>
+
+#include "settings/OffsetSet.h"
+#include "settings/ResultCode.h"
+
+// The settings file "tamsel.ini": the folder of the last ROM opened and the two offset
+// sets, 33 lines ended by CR LF.
+struct SettingsData {
+    std::string lastFolder;
+    OffsetSet nesOffsets = OffsetSet::nesDefaults();
+    OffsetSet snesOffsets = OffsetSet::snesDefaults();
+    bool operator==(const SettingsData&) const = default;
+};
+
+// How the settings file speaks to the user; the window supplies message boxes, tests and
+// the batch tool supply their own answers.
+class SettingsPrompt {
+public:
+    virtual ~SettingsPrompt() = default;
+    // "Error loading tamsel.ini! Create a default tamsel.ini file?" Yes gives true.
+    virtual bool askCreateDefault() = 0;
+    // "Unable to save tamsel.ini."
+    virtual void reportSaveFailed() = 0;
+};
+
+namespace Settings {
+
+inline constexpr const char* kFileName = "tamsel.ini";
+inline constexpr const char* kLoadQuestion = "Error loading tamsel.ini! Create a default tamsel.ini file?";
+inline constexpr const char* kSaveFailed = "Unable to save tamsel.ini.";
+
+// Parses the text of a settings file. Fails on fewer than 33 lines or a number outside
+// the 32-bit range; lines after the 33rd are ignored.
+ResultCode parse(const std::string& text, SettingsData& out);
+// The file text: the folder line, then each offset as decimal, a blank before a
+// non-negative value, every line ended by CR LF.
+std::string format(const SettingsData& data);
+
+ResultCode readFile(const std::string& path, SettingsData& out);
+ResultCode writeFile(const std::string& path, const SettingsData& data);
+
+// Program folder and default offsets; writes nothing.
+void applyDefaultSettings(SettingsData& data, const std::string& programFolder);
+
+// Reads the file; on any failure asks whether to create a default file and either way
+// continues with the defaults (writing them on Yes).
+void loadSettings(const std::string& path, const std::string& programFolder, SettingsData& data,
+                  SettingsPrompt& prompt);
+// Writes the file; on failure tells the user and keeps the settings in memory.
+ResultCode saveSettings(const std::string& path, const SettingsData& data, SettingsPrompt& prompt);
+
+// The folder to start the file dialogue in: lastFolder while it holds at least one file,
+// else the program folder.
+std::string checkedFolder(const std::string& lastFolder, const std::string& programFolder);
+
+}  // namespace Settings

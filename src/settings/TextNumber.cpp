@@ -1,0 +1,138 @@
+#include "settings/TextNumber.h"
+
+#include <cctype>
+#include <cmath>
+#include <string>
+
+namespace TextNumber {
+
+namespace {
+
+bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+}  // namespace
+
+double value(std::string_view text) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (!isSkipped(c)) s.push_back(c);
+
+    std::size_t i = 0;
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h')) {
+        double v = 0;
+        for (i = 2; i < s.size(); ++i) {
+            int d = hexDigit(s[i]);
+            if (d < 0) break;
+            v = v * 16 + d;
+        }
+        return v;
+    }
+
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    double v = 0;
+    bool seenPoint = false;
+    double scale = 1;
+    for (; i < s.size(); ++i) {
+        char c = s[i];
+        if (c >= '0' && c <= '9') {
+            if (seenPoint) {
+                scale /= 10;
+                v += (c - '0') * scale;
+            } else {
+                v = v * 10 + (c - '0');
+            }
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    return negative ? -v : v;
+}
+
+double roundHalfEven(double x) {
+    if (!std::isfinite(x)) return x;
+    double f = std::floor(x);
+    double d = x - f;
+    if (d > 0.5) return f + 1;
+    if (d < 0.5) return f;
+    return std::fmod(f, 2.0) == 0.0 ? f : f + 1;
+}
+
+std::int64_t roundedClamped(std::string_view text, std::int64_t lo, std::int64_t hi) {
+    double r = roundHalfEven(value(text));
+    if (r < static_cast<double>(lo)) return lo;
+    if (r > static_cast<double>(hi)) return hi;
+    return static_cast<std::int64_t>(r);
+}
+
+std::optional<double> strict(std::string_view text) {
+    std::string_view s = trimBlanks(text);
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    bool digits = false;
+    bool seenPoint = false;
+    double v = 0;
+    double scale = 1;
+    for (; i < s.size(); ++i) {
+        char c = s[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            if (seenPoint) {
+                scale /= 10;
+                v += (c - '0') * scale;
+            } else {
+                v = v * 10 + (c - '0');
+            }
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits) return std::nullopt;
+    return negative ? -v : v;
+}
+
+std::optional<std::int64_t> strictInRange(std::string_view text, std::int64_t lo, std::int64_t hi) {
+    auto v = strict(text);
+    if (!v) return std::nullopt;
+    double r = roundHalfEven(*v);
+    if (r < static_cast<double>(lo) || r > static_cast<double>(hi)) return std::nullopt;
+    return static_cast<std::int64_t>(r);
+}
+
+std::optional<bool> truth(std::string_view text) {
+    std::string_view s = trimBlanks(text);
+    std::string lower;
+    for (char c : s) lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    if (lower == "true") return true;
+    if (lower == "false") return false;
+    auto v = strict(s);
+    if (!v) return std::nullopt;
+    return *v != 0.0;
+}
+
+}  // namespace TextNumber

@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "model/clsProject.h"
+#include "settings/OffsetSet.h"
+#include "settings/ResultCode.h"
+#include "settings/RomImage.h"
+#include "settings/Settings.h"
+
+// The program-wide state of the editor: the open image, the league, the remembered folder
+// and the offset sets. Every function here is a thin wrapper over the explicit forms in
+// the settings, codec and model code, which take their data as arguments.
+namespace modGlobals {
+
+extern RomImage romData;
+extern std::int32_t romLength;
+extern std::string lastFolder;
+extern OffsetSet nesOffsets;
+extern OffsetSet snesOffsets;
+extern OffsetSet activeOffsets;
+
+clsProject& project();
+
+// The folder of the running program (tamsel.ini lives there).
+std::string programFolder();
+void setProgramFolder(const std::string& folder);
+std::string settingsPath();
+
+void loadSettings(SettingsPrompt& prompt);
+ResultCode saveSettings(SettingsPrompt& prompt);
+void applyDefaultSettings();
+void selectOffsetSet(ConsoleKind kind);
+bool fileExists(const std::string& path);
+
+ResultCode readRomFile(const std::string& path, ConsoleKind kind);
+ResultCode writeRomFile(const std::string& path);
+bool checkConsole(ConsoleKind kind);
+
+ResultCode loadProjectFromRom(ConsoleKind kind);
+ResultCode saveProjectToRom(ConsoleKind kind);
+
+}  // namespace modGlobals

@@ -1,0 +1,52 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "graphics/PixelImage.h"
+#include "model/clsTeam.h"
+#include "settings/ResultCode.h"
+#include "settings/RomImage.h"
+
+// Console colour models and the uniform preview figure.
+namespace modGraphics {
+
+// NES colour index to display colour. Monochrome keeps only the brightness row and
+// ignores emphasis; emphasis bits 0/1/2 intensify red/green/blue. Indexes above 0x3F
+// give black.
+std::uint32_t nesColorToRGB(std::uint8_t index, bool monochrome, std::uint8_t emphasis);
+
+// Tile decoders: pixel (r, x) of tile t goes to pixels[64t + 8r + x]. The array grows to
+// 64 * count + 1 entries when it is smaller. False when the image ends inside the tiles
+// (the tiles before that are decoded).
+bool decodeNesTiles(const RomImage& rom, std::int32_t offset, int count, std::vector<std::uint8_t>& pixels);
+bool decodeSnesTiles(const RomImage& rom, std::int32_t offset, int count, std::vector<std::uint8_t>& pixels);
+
+// (value / 2^n) & 255.
+std::uint8_t shiftRight(int value, int n);
+
+// Where the figure's tiles lie in the images.
+inline constexpr std::int32_t kNesTiles = 0x40710;
+inline constexpr std::int32_t kSnesRun1 = 0x88180;
+inline constexpr std::int32_t kSnesRun2 = 0x88380;
+inline constexpr std::int32_t kSnesRun3 = 0x88600;
+
+// Draws the 16 x 48 figure of the team in the given variant into the top-left corner
+// of surface, then doubles it to 32 x 96 (each pixel a 2 x 2 block). 0 when drawn, 2 when
+// the image ends inside the tile data (the figure is then incomplete). Other kinds draw
+// nothing but the doubling.
+int drawPlayerSprite(PixelImage& surface, ConsoleKind kind, const clsTeam& team, int variant, const RomImage& rom);
+
+// Text forms of colours: two upper-case hex digits for an NES index ("0F"); an SNES word
+// in upper-case hex without leading zeros ("7FFF", "0").
+std::string nesIndexText(int index);
+std::string snesWordText(int word);
+// Hex digits up to the first non-hex character, as a 16-bit two's-complement value
+// ("FFFF" -> -1); no digits give 0. Callers wanting a colour word keep & 0x7FFF.
+std::int16_t readHexWord(std::string_view text);
+
+// The 32 x 96 figure as a binary PPM (P6) file's bytes.
+std::vector<std::uint8_t> toPpm(const PixelImage& image, int width, int height);
+
+}  // namespace modGraphics

@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "model/clsPlayer.h"
+#include "settings/ResultCode.h"
+
+// The player file (.tpl): sixteen key=value lines, CR LF ended.
+namespace PlayerFile {
+
+ResultCode exportPlayer(const clsPlayer& player, const std::string& filename);
+// Appends the sixteen lines to out.
+void writeToFile(const clsPlayer& player, std::string& out);
+// All or nothing: on failure (result 1) the player is exactly as before.
+ResultCode importPlayer(clsPlayer& player, const std::string& filename);
+// Applies one line (without its line end); 1 when a numeric value is bad.
+ResultCode processImportString(clsPlayer& player, std::string_view instring);
+
+}  // namespace PlayerFile

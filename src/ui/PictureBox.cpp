@@ -1,0 +1,34 @@
+#include "ui/PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(const QString& name, int width, int height, QWidget* parent)
+    : QWidget(parent), image_(width, height, QImage::Format_RGB32), background_(palette().color(QPalette::Window)) {
+    setObjectName(name);
+    setFixedSize(width, height);
+    clear();
+}
+
+void PictureBox::clear() {
+    image_.fill(background_);
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, image_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* e) {
+    pressed_ = e->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(e);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
+    bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && isEnabled())
+        emit clicked();
+    QWidget::mouseReleaseEvent(e);
+}

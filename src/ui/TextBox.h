@@ -1,0 +1,21 @@
+#pragma once
+#include <QLineEdit>
+
+// A one-line text box with the focus notifications the editor relies on: gotFocus when it
+// takes the focus, lostFocus when another control of the program takes it. Opening a
+// menu or switching to another window is not a loss of focus, so a menu command sees the
+// text exactly as typed. Focus moves on mouse press, so lostFocus always runs before the
+// click handling of the control that took the focus.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(const QString& name, QWidget* parent = nullptr);
+
+signals:
+    void gotFocus();
+    void lostFocus();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+};

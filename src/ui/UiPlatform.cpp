@@ -1,0 +1,56 @@
+#include "ui/UiPlatform.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon) {
+    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, kAppTitle, text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtMessageSink::askYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QStringList qtFilterList(const QString& filter) {
+    QStringList parts = filter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString desc = parts[i].trimmed();
+        QString pattern = parts[i + 1].trimmed().replace(';', ' ');
+        // The description already names its pattern ("NES Rom (*.nes)"); Qt reads the
+        // patterns from the last parentheses, so give the line its own.
+        out << QStringLiteral("%1 [%2] (%2)").arg(desc, pattern);
+    }
+    return out;
+}
+
+namespace {
+
+FileChoice runDialog(QWidget* parent, const QString& filter, const QString& folder, QFileDialog::AcceptMode mode) {
+    QFileDialog dlg(parent, QString(), folder);
+    dlg.setAcceptMode(mode);
+    dlg.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    QStringList filters = qtFilterList(filter);
+    dlg.setNameFilters(filters);
+    FileChoice choice;
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return choice;
+    choice.fileName = dlg.selectedFiles().first();
+    choice.filterIndex = static_cast<int>(filters.indexOf(dlg.selectedNameFilter())) + 1;
+    if (choice.filterIndex < 1) choice.filterIndex = 1;
+    return choice;
+}
+
+}  // namespace
+
+FileChoice QtFileDialogs::openFile(QWidget* parent, const QString& filter, const QString& initialFolder) {
+    return runDialog(parent, filter, initialFolder, QFileDialog::AcceptOpen);
+}
+
+FileChoice QtFileDialogs::saveFile(QWidget* parent, const QString& filter, const QString& initialFolder) {
+    return runDialog(parent, filter, initialFolder, QFileDialog::AcceptSave);
+}

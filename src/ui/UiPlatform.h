@@ -1,0 +1,49 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+// The platform seams of the editor: message boxes, file dialogues and the settings
+// question. The window uses the Qt implementations; tests install their own answers.
+
+// The caption of every message box and the window's own title.
+inline const QString kAppTitle = QStringLiteral("Tamsel v0.21.0");
+
+class MessageSink {
+public:
+    enum class Icon { None, Exclamation };
+    virtual ~MessageSink() = default;
+    // One message box with an OK button only and the title "Tamsel v0.21.0".
+    virtual void message(QWidget* parent, const QString& text, Icon icon) = 0;
+    // A Yes/No question with the exclamation icon; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+};
+
+// The chosen file (empty after cancel) and the 1-based index of the chosen filter line.
+struct FileChoice {
+    QString fileName;
+    int filterIndex = 1;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // filter uses the "description|pattern|description|pattern|" form of the file filters.
+    virtual FileChoice openFile(QWidget* parent, const QString& filter, const QString& initialFolder) = 0;
+    virtual FileChoice saveFile(QWidget* parent, const QString& filter, const QString& initialFolder) = 0;
+};
+
+class QtMessageSink : public MessageSink {
+public:
+    void message(QWidget* parent, const QString& text, Icon icon) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
+};
+
+class QtFileDialogs : public FileDialogs {
+public:
+    FileChoice openFile(QWidget* parent, const QString& filter, const QString& initialFolder) override;
+    FileChoice saveFile(QWidget* parent, const QString& filter, const QString& initialFolder) override;
+};
+
+// Turns a "desc|pattern|desc|pattern|" filter into Qt's "desc (pattern);;..." list.
+QStringList qtFilterList(const QString& filter);

@@ -1,0 +1,47 @@
+// Colours as the editor shows and reads them in text.
+#include "graphics/modGraphics.h"
+
+namespace modGraphics {
+namespace {
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string nesIndexText(int index) {
+    // The last two digits of the hexadecimal form: the low byte.
+    unsigned v = static_cast<unsigned>(index) & 0xFF;
+    return {kHexDigits[v >> 4], kHexDigits[v & 15]};
+}
+
+std::string snesWordText(int word) {
+    // Bit 15 is not part of a colour; the text shows the word the colour comes from.
+    unsigned v = static_cast<unsigned>(word) & 0x7FFF;
+    std::string out;
+    do {
+        out.insert(out.begin(), kHexDigits[v & 15]);
+        v >>= 4;
+    } while (v != 0);
+    return out;
+}
+
+std::int16_t readHexWord(std::string_view text) {
+    // Digits up to the first character that is not one; the low 16 bits of the value as
+    // a two's-complement number ("FFFF" is -1, "8000" is -32768).
+    std::uint32_t v = 0;
+    for (char c : text) {
+        int d = hexDigitValue(c);
+        if (d < 0) break;
+        v = ((v << 4) | static_cast<std::uint32_t>(d)) & 0xFFFF;
+    }
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
+}
+
+}  // namespace modGraphics

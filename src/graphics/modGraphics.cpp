@@ -1,1 +1,0 @@
-// The graphics subsystem: console palettes and the uniform preview figure.

@@ -13,7 +13,12 @@ ResultCode exportPlayer(const clsPlayer& player, const std::string& filename);
 void writeToFile(const clsPlayer& player, std::string& out);
 // All or nothing: on failure (result 1) the player is exactly as before.
 ResultCode importPlayer(clsPlayer& player, const std::string& filename);
-// Applies one line (without its line end); 1 when a numeric value is bad.
+// Applies one line (without its line end); 1 when a numeric value is bad or a name would
+// carry a byte the ROM cannot hold.
 ResultCode processImportString(clsPlayer& player, std::string_view instring);
+
+// The text of a player file held in memory: the reset player (initPlayer) with every line
+// applied. All or nothing, as importPlayer.
+ResultCode importPlayerText(clsPlayer& player, std::string text);
 
 }  // namespace PlayerFile

@@ -1,0 +1,29 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The key=value lines of the interchange files: how a key is found in a line, where its
+// value lies, and the form of the name texts.
+namespace KeyLines {
+
+// True when key occurs anywhere in line (case-sensitive).
+inline bool occurs(std::string_view line, std::string_view key) { return line.find(key) != std::string_view::npos; }
+
+// The last (length of line - length of key) characters of line: the text after the key
+// when the key begins the line. Empty when the line is not longer than the key.
+std::string_view valueOf(std::string_view line, std::string_view key);
+
+// Letters a..z turned into A..Z; every other byte unchanged.
+std::string upperCase(std::string_view text);
+
+// True when every byte of text is below 0x80, the bytes the game's name tables can hold.
+bool fitsRomText(std::string_view text);
+
+// upperCase(value) into name when it fits the ROM's text; false (name untouched) when it
+// would carry a byte of 0x80 or more.
+bool readName(std::string_view value, std::string& name);
+
+// Appends key, value and CR LF.
+void writeKeyLine(std::string& out, std::string_view key, std::string_view value);
+
+}  // namespace KeyLines

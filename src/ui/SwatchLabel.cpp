@@ -1,0 +1,47 @@
+#include "ui/SwatchLabel.h"
+
+#include <QMouseEvent>
+
+SwatchLabel::SwatchLabel(const QString& name, QWidget* parent) : QLabel(parent) {
+    setObjectName(name);
+    setAutoFillBackground(true);
+    setAlignment(Qt::AlignCenter);
+}
+
+void SwatchLabel::setColors(const QColor& background, const QColor& text) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    setPalette(p);
+}
+
+void SwatchLabel::setBackground(const QColor& background) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
+}
+
+QColor SwatchLabel::background() const { return palette().color(QPalette::Window); }
+QColor SwatchLabel::textColor() const { return palette().color(QPalette::WindowText); }
+
+void SwatchLabel::mousePressEvent(QMouseEvent* e) {
+    pressed_ = e->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(e);
+}
+
+void SwatchLabel::mouseReleaseEvent(QMouseEvent* e) {
+    bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && isEnabled())
+        emit clicked();
+    QLabel::mouseReleaseEvent(e);
+}
+
+QColor colorFromRgbValue(std::uint32_t rgb) {
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>((rgb >> 16) & 0xFF));
+}
+
+std::uint32_t rgbValueFromColor(const QColor& c) {
+    return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8) |
+           (static_cast<std::uint32_t>(c.blue()) << 16);
+}

@@ -1,0 +1,3 @@
+#include "codec/SpaceReport.h"
+
+SpaceReport computeSpace(const clsProject&, ConsoleKind) { return {}; }

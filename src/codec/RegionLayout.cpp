@@ -11,7 +11,36 @@ void putPointer(std::vector<std::uint8_t>& buf, std::size_t at, std::uint16_t va
     buf[at + 1] = static_cast<std::uint8_t>((value & 0xFF00) / 256);
 }
 
+// Texts the game could not read back the way they were written: a player name byte of
+// 0x80 or more ends the name and is taken as the position byte, shifting every later
+// field; a 0xFF inside a team text ends it early.
+bool hasUnstorableText(const clsProject& project) {
+    for (int t = 0; t < clsProject::kTeams; ++t) {
+        const clsTeam& team = *project.getTeamRef(t);
+        for (const std::string* text : {&team.getCity(), &team.getMascot(), &team.getAbrev()})
+            for (char c : *text)
+                if (static_cast<std::uint8_t>(c) == 0xFF) return true;
+        for (int p = 0; p < clsTeam::kRoster; ++p) {
+            const clsPlayer& player = *team.getPlayerRef(p);
+            for (const std::string* name : {&player.getFirst(), &player.getLast()})
+                for (char c : *name)
+                    if (static_cast<std::uint8_t>(c) >= 0x80) return true;
+        }
+    }
+    return false;
+}
+
+// An all-star pair must name a team of the league and one of its player slots.
+bool allStarsValid(const clsProject& project) {
+    for (int i = 0; i < clsProject::kAllStars; ++i)
+        for (const clsProject::Pair& pair : {project.getWestAllStar(i), project.getEastAllStar(i)})
+            if (pair[0] >= clsProject::kTeams || pair[1] >= clsTeam::kSlots) return false;
+    return true;
+}
+
 }  // namespace
+
+bool leagueStorable(const clsProject& project) { return !hasUnstorableText(project) && allStarsValid(project); }
 
 std::vector<std::string> tableEntries(const clsProject& project, Names which) {
     std::vector<std::string> out;

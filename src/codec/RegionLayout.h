@@ -33,6 +33,12 @@ struct NameTable {
     std::vector<std::uint8_t> text;
 };
 
+// False when the league holds something the save refuses before touching the image: a
+// player name byte of 0x80 or more (it would end the name on reading and shift every
+// later field), a 0xFF inside a city, mascot or abbreviation (it would end the text), or
+// an all-star pair outside the teams and their player slots.
+bool leagueStorable(const clsProject& project);
+
 enum class Names { Abbreviations, Cities, Mascots };
 
 // The entries of a table in pointer order: the teams' texts, then the fixed entries

@@ -48,33 +48,6 @@ std::vector<Region> regionsWritten(const OffsetSet& o, ConsoleKind kind) {
     return r;
 }
 
-// Texts the game could not read back the way they were written: a player name byte of
-// 0x80 or more ends the name and is taken as the position byte, shifting every later
-// field; a 0xFF inside a team text ends it early.
-bool leagueHasUnstorableText(const clsProject& project) {
-    for (int t = 0; t < clsProject::kTeams; ++t) {
-        const clsTeam& team = *project.getTeamRef(t);
-        for (const std::string* text : {&team.getCity(), &team.getMascot(), &team.getAbrev()})
-            for (char c : *text)
-                if (static_cast<std::uint8_t>(c) == 0xFF) return true;
-        for (int p = 0; p < clsTeam::kRoster; ++p) {
-            const clsPlayer& player = *team.getPlayerRef(p);
-            for (const std::string* name : {&player.getFirst(), &player.getLast()})
-                for (char c : *name)
-                    if (static_cast<std::uint8_t>(c) >= 0x80) return true;
-        }
-    }
-    return false;
-}
-
-// An all-star pair must name a team of the league and one of its player slots.
-bool allStarsValid(const clsProject& project) {
-    for (int i = 0; i < clsProject::kAllStars; ++i)
-        for (const clsProject::Pair& pair : {project.getWestAllStar(i), project.getEastAllStar(i)})
-            if (pair[0] >= clsProject::kTeams || pair[1] >= clsTeam::kSlots) return false;
-    return true;
-}
-
 void copyBytesToRom(RomImage& rom, const std::vector<std::uint8_t>& bytes, std::int64_t at) {
     std::copy(bytes.begin(), bytes.end(), rom.begin() + at);
 }
@@ -120,7 +93,7 @@ ResultCode saveProjectToRom(clsProject& project, RomImage& rom, const OffsetSet&
     ImageView view(rom);
     for (const Region& r : regionsWritten(o, kind))
         if (!view.contains(r.offset, r.size)) return Result::Failed;
-    if (leagueHasUnstorableText(project) || !allStarsValid(project)) return Result::Failed;
+    if (!RegionLayout::leagueStorable(project)) return Result::Failed;
 
     // The three name tables and the player blocks, each rebuilt whole or not at all.
     const std::pair<Names, ResultCode> tables[] = {{Names::Abbreviations, kAbbreviationsTooLong},

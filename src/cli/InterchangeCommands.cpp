@@ -1,7 +1,138 @@
+#include <ostream>
+
 #include "cli/CliCommand.h"
+#include "interchange/AttributeReport.h"
+#include "interchange/PlayerFile.h"
+#include "interchange/ProjectFile.h"
+#include "interchange/TeamFile.h"
 
 namespace cli {
 
-std::vector<Command> interchangeCommands() { return {}; }
+namespace {
+
+constexpr const char* kWriteError = "Error writing file!";
+constexpr const char* kReadError = "Error reading file!";
+
+constexpr const char* kAttributeNames[] = {"run-speed", "jumping", "stealing", "blocking", "shooting-range", "stamina"};
+
+int usageError(std::ostream& err, const char* command, const std::string& what) {
+    err << "tamsel-cli " << command << ": " << what << "\n";
+    return kExitUsage;
+}
+
+bool parseTeam(const std::string& text, int& team) { return parseIndex(text, 0, clsProject::kTeams - 1, team); }
+bool parseSlot(const std::string& text, int& slot) { return parseIndex(text, 0, clsTeam::kRoster - 1, slot); }
+
+bool parseAttribute(const std::string& text, int& attribute) {
+    if (parseIndex(text, 0, 5, attribute)) return true;
+    for (int i = 0; i < 6; ++i) {
+        if (text == kAttributeNames[i]) {
+            attribute = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Prints the outcome of an export or report: the success message or "Error writing file!".
+int reportWrite(ResultCode r, const char* success, std::ostream& out, std::ostream& err) {
+    if (r != Result::Ok) {
+        err << kWriteError << "\n";
+        return kExitFailure;
+    }
+    out << success << "\n";
+    return kExitOk;
+}
+
+// After a failed import nothing is saved: the image file stays as it was.
+int saveAfterImport(ResultCode r, const Options& opts, LoadedRom& rom, std::ostream& out, std::ostream& err) {
+    if (r != Result::Ok) {
+        err << kReadError << "\n";
+        return kExitFailure;
+    }
+    return saveRom(opts, rom, out, err);
+}
+
+int exportProject(const Options& opts, std::ostream& out, std::ostream& err) {
+    LoadedRom rom;
+    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    return reportWrite(ProjectFile::exportProject(rom.project, opts.positional[1]), "Project exported!", out, err);
+}
+
+int importProject(const Options& opts, std::ostream& out, std::ostream& err) {
+    LoadedRom rom;
+    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    return saveAfterImport(ProjectFile::importProject(rom.project, opts.positional[1]), opts, rom, out, err);
+}
+
+int exportTeam(const Options& opts, std::ostream& out, std::ostream& err) {
+    int team = 0;
+    if (!parseTeam(opts.positional[1], team)) return usageError(err, "export-team", "TEAM must be 0..26");
+    LoadedRom rom;
+    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    return reportWrite(TeamFile::exportTeam(*rom.project.getTeamRef(team), opts.positional[2]), "Team exported!", out, err);
+}
+
+int importTeam(const Options& opts, std::ostream& out, std::ostream& err) {
+    int team = 0;
+    if (!parseTeam(opts.positional[1], team)) return usageError(err, "import-team", "TEAM must be 0..26");
+    LoadedRom rom;
+    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    return saveAfterImport(TeamFile::importTeam(*rom.project.getTeamRef(team), opts.positional[2]), opts, rom, out, err);
+}
+
+int exportPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
+    int team = 0;
+    int slot = 0;
+    if (!parseTeam(opts.positional[1], team)) return usageError(err, "export-player", "TEAM must be 0..26");
+    if (!parseSlot(opts.positional[2], slot)) return usageError(err, "export-player", "SLOT must be 0..11");
+    LoadedRom rom;
+    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    const clsPlayer& player = *rom.project.getTeamRef(team)->getPlayerRef(slot);
+    return reportWrite(PlayerFile::exportPlayer(player, opts.positional[3]), "Player exported!", out, err);
+}
+
+int importPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
+    int team = 0;
+    int slot = 0;
+    if (!parseTeam(opts.positional[1], team)) return usageError(err, "import-player", "TEAM must be 0..26");
+    if (!parseSlot(opts.positional[2], slot)) return usageError(err, "import-player", "SLOT must be 0..11");
+    LoadedRom rom;
+    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    clsPlayer& player = *rom.project.getTeamRef(team)->getPlayerRef(slot);
+    return saveAfterImport(PlayerFile::importPlayer(player, opts.positional[3]), opts, rom, out, err);
+}
+
+int report(const Options& opts, std::ostream& out, std::ostream& err) {
+    int attribute = 0;
+    if (!parseAttribute(opts.positional[1], attribute))
+        return usageError(err, "report",
+                          "ATTR must be 0..5 or run-speed, jumping, stealing, blocking, shooting-range, stamina");
+    LoadedRom rom;
+    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    ResultCode r = AttributeReport::writeSortedList(rom.project, opts.positional[2], attribute, opts.byPosition);
+    return reportWrite(r, "Analysis complete!", out, err);
+}
+
+}  // namespace
+
+std::vector<Command> interchangeCommands() {
+    return {
+        {"export-project", "ROM OUT.tpr", "write the whole league as a project file", 2, exportProject},
+        {"import-project", "ROM IN.tpr [-o OUT]", "replace the league with a project file and save the image", 2,
+         importProject},
+        {"export-team", "ROM TEAM OUT.tte", "write team TEAM (0..26) as a team file", 3, exportTeam},
+        {"import-team", "ROM TEAM IN.tte [-o OUT]", "replace team TEAM (0..26) with a team file and save the image", 3,
+         importTeam},
+        {"export-player", "ROM TEAM SLOT OUT.tpl", "write player SLOT (0..11) of team TEAM as a player file", 4,
+         exportPlayer},
+        {"import-player", "ROM TEAM SLOT IN.tpl [-o OUT]",
+         "replace player SLOT (0..11) of team TEAM with a player file and save the image", 4, importPlayer},
+        {"report", "ROM ATTR OUT.txt [--by-position]",
+         "rank all 324 players by one rating (0..5 or run-speed, jumping, stealing, blocking, shooting-range, "
+         "stamina)",
+         3, report},
+    };
+}
 
 }  // namespace cli

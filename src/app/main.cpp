@@ -1,12 +1,14 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QFile>
 
-// Until the main window lands the editor starts an empty window with its caption.
+#include "settings/modGlobals.h"
+#include "ui/frmMain.h"
+
+// The editor: one main window; tamsel.ini lives beside the program.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle("Tamsel v0.21.0 [...]");
-    w.resize(800, 600);
-    w.show();
+    modGlobals::setProgramFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    frmMain window;
+    window.show();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "settings/ResultCode.h"
 #include "ui/UiPlatform.h"
@@ -24,6 +25,7 @@ class clsPlayer;
 class clsTeam;
 class frmAllStar;
 class frmPaletteTool;
+class ListClick;
 
 // The editor's main window: menus, tool strip, project tree and the League, Team Editor
 // and Player Editor frames. It owns the selection the panels share; the panels keep no
@@ -208,4 +210,15 @@ public:
 private:
     QPointer<frmAllStar> allStar_;
     QPointer<frmPaletteTool> paletteTool_;
+
+    // --- Shell, tree, player and schedule panels ---
+public:
+    // Selecting a game or a position from code runs the same handling as a user click.
+    void selectScheduleGame(int game);
+
+private:
+    void playerBox_LostFocus(TextBox* box);
+    void updatePlayerNodeText();
+    std::vector<QTreeWidgetItem*> treeNodes_;  // by creation index - 1
+    ListClick* scheduleClick_ = nullptr;
 };

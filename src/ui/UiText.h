@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+#include <string>
+
+// Texts of the league are single-byte characters; the editor shows and takes them as such.
+namespace UiText {
+
+inline QString fromRom(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+inline std::string toRom(const QString& s) { return s.toLatin1().toStdString(); }
+
+// The last n characters of n zeros followed by the number: padded(7, 2) is "07",
+// padded(452, 3) is "452".
+inline QString padded(long long value, int n) { return (QString(n, QLatin1Char('0')) + QString::number(value)).right(n); }
+
+}  // namespace UiText

@@ -1,0 +1,187 @@
+#include "ui/frmAllStar.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "settings/modGlobals.h"
+#include "ui/SelectionEvents.h"
+#include "ui/UiText.h"
+
+namespace {
+
+constexpr int kSlots = 12;
+
+// The full name of a player of the league; empty for a pair that names no player.
+QString playerName(int team, int player) {
+    const clsTeam* t = modGlobals::project().getTeamRef(team);
+    const clsPlayer* p = (t != nullptr && player < clsTeam::kRoster) ? t->getPlayerRef(player) : nullptr;
+    return p != nullptr ? UiText::fromRom(p->getFullname()) : QString();
+}
+
+QFrame* line(QWidget* parent) {
+    auto* f = new QFrame(parent);
+    f->setFrameShape(QFrame::HLine);
+    f->setFrameShadow(QFrame::Sunken);
+    return f;
+}
+
+}  // namespace
+
+frmAllStar::frmAllStar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmAllStar"));
+    setWindowFlag(Qt::Window, true);
+    setAttribute(Qt::WA_DeleteOnClose, true);
+    setWindowTitle(QStringLiteral("All-Star Editor"));
+    buildControls();
+    Form_Load();
+}
+
+void frmAllStar::buildControls() {
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(12);
+
+    auto* west = new QLabel(QStringLiteral("WEST"), this);
+    auto* east = new QLabel(QStringLiteral("EAST"), this);
+    west->setAlignment(Qt::AlignCenter);
+    east->setAlignment(Qt::AlignCenter);
+    grid->addWidget(west, 0, 0);
+    grid->addWidget(east, 0, 1);
+
+    lstWEST = new QListWidget(this);
+    lstWEST->setObjectName(QStringLiteral("lstWEST"));
+    lstEAST = new QListWidget(this);
+    lstEAST->setObjectName(QStringLiteral("lstEAST"));
+    for (QListWidget* list : {lstWEST, lstEAST}) {
+        list->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("WWWWWWWWWW WWWWWWWWWW")));
+        list->setMinimumHeight(kSlots * (QFontMetrics(font()).height() + 2) + 8);
+    }
+    grid->addWidget(lstWEST, 1, 0);
+    grid->addWidget(lstEAST, 1, 1);
+
+    cmdChangeWest = new QPushButton(QStringLiteral("^"), this);
+    cmdChangeWest->setObjectName(QStringLiteral("cmdChangeWest"));
+    cmdChangeEast = new QPushButton(QStringLiteral("^"), this);
+    cmdChangeEast->setObjectName(QStringLiteral("cmdChangeEast"));
+    grid->addWidget(cmdChangeWest, 2, 0, Qt::AlignHCenter);
+    grid->addWidget(cmdChangeEast, 2, 1, Qt::AlignHCenter);
+
+    grid->addWidget(line(this), 3, 0, 1, 2);
+
+    cmbTeam = new QComboBox(this);
+    cmbTeam->setObjectName(QStringLiteral("cmbTeam"));
+    cmbPlayer = new QComboBox(this);
+    cmbPlayer->setObjectName(QStringLiteral("cmbPlayer"));
+    grid->addWidget(cmbTeam, 4, 0);
+    grid->addWidget(cmbPlayer, 4, 1);
+    grid->addWidget(line(this), 5, 0, 1, 2);
+
+    westClick_ = new ListClick(lstWEST, [this] { lstWEST_Click(); });
+    eastClick_ = new ListClick(lstEAST, [this] { lstEAST_Click(); });
+    teamClick_ = new ComboClick(cmbTeam, [this] { cmbTeam_Click(); });
+    connect(cmdChangeWest, &QPushButton::clicked, this, [this] { cmdChangeWest_Click(); });
+    connect(cmdChangeEast, &QPushButton::clicked, this, [this] { cmdChangeEast_Click(); });
+}
+
+void frmAllStar::Form_Load() {
+    loadWestList();
+    loadEastList();
+    eastClick_->select(0);
+    westClick_->select(0);
+}
+
+void frmAllStar::Form_Unload() {
+    clsProject& league = modGlobals::project();
+    for (int i = 0; i < kSlots; ++i) {
+        auto idx = static_cast<std::size_t>(i);
+        league.setWestAllStar(i, westSlots[idx][0], westSlots[idx][1]);
+        league.setEastAllStar(i, eastSlots[idx][0], eastSlots[idx][1]);
+    }
+}
+
+void frmAllStar::closeEvent(QCloseEvent* e) {
+    if (!unloaded_) Form_Unload();
+    unloaded_ = true;
+    e->accept();
+}
+
+void frmAllStar::loadWestList() {
+    QSignalBlocker block(lstWEST);
+    lstWEST->clear();
+    for (int i = 0; i < kSlots; ++i) {
+        clsProject::Pair b = modGlobals::project().getWestAllStar(i);
+        westSlots[static_cast<std::size_t>(i)] = {b[0], b[1]};
+        lstWEST->addItem(playerName(b[0], b[1]));
+    }
+}
+
+void frmAllStar::loadEastList() {
+    QSignalBlocker block(lstEAST);
+    lstEAST->clear();
+    for (int i = 0; i < kSlots; ++i) {
+        clsProject::Pair b = modGlobals::project().getEastAllStar(i);
+        eastSlots[static_cast<std::size_t>(i)] = {b[0], b[1]};
+        lstEAST->addItem(playerName(b[0], b[1]));
+    }
+}
+
+void frmAllStar::fillTeamCombo() {
+    QSignalBlocker block(cmbTeam);
+    cmbTeam->clear();
+    for (int t = 0; t < clsProject::kTeams; ++t)
+        cmbTeam->addItem(UiText::fromRom(modGlobals::project().getTeamRef(t)->getAbrev()));
+}
+
+void frmAllStar::fillPlayerCombo(int team) {
+    QSignalBlocker block(cmbPlayer);
+    cmbPlayer->clear();
+    if (team < 0 || team >= clsProject::kTeams) return;
+    for (int p = 0; p < clsTeam::kRoster; ++p) cmbPlayer->addItem(playerName(team, p));
+}
+
+void frmAllStar::lstWEST_Click() { listClick(false); }
+void frmAllStar::lstEAST_Click() { listClick(true); }
+
+void frmAllStar::listClick(bool east) {
+    eastSelected = east;
+    fillTeamCombo();
+    QListWidget* list = east ? lstEAST : lstWEST;
+    int i = list->currentRow();
+    if (i < 0 || i >= kSlots) return;
+    const Slot slot = (east ? eastSlots : westSlots)[static_cast<std::size_t>(i)];
+    fillPlayerCombo(slot[0]);
+    teamClick_->select(slot[0] < clsProject::kTeams ? slot[0] : -1);
+    QSignalBlocker block(cmbPlayer);
+    cmbPlayer->setCurrentIndex(slot[1] < cmbPlayer->count() ? slot[1] : -1);
+}
+
+void frmAllStar::cmbTeam_Click() {
+    fillPlayerCombo(cmbTeam->currentIndex());
+    // Picking another team keeps the roster position of the slot's player.
+    QListWidget* list = eastSelected ? lstEAST : lstWEST;
+    int i = list->currentRow();
+    if (i < 0 || i >= kSlots) return;
+    int player = (eastSelected ? eastSlots : westSlots)[static_cast<std::size_t>(i)][1];
+    QSignalBlocker block(cmbPlayer);
+    cmbPlayer->setCurrentIndex(player < cmbPlayer->count() ? player : -1);
+}
+
+void frmAllStar::cmdChangeWest_Click() { changeSlot(false); }
+void frmAllStar::cmdChangeEast_Click() { changeSlot(true); }
+
+void frmAllStar::changeSlot(bool east) {
+    QListWidget* list = east ? lstEAST : lstWEST;
+    int s = list->currentRow();
+    int team = cmbTeam->currentIndex();
+    int player = cmbPlayer->currentIndex();
+    if (s < 0 || s >= kSlots || team < 0 || player < 0) return;
+    (east ? eastSlots : westSlots)[static_cast<std::size_t>(s)] = {static_cast<std::uint8_t>(team),
+                                                                   static_cast<std::uint8_t>(player)};
+    list->item(s)->setText(playerName(team, player));
+    (east ? eastClick_ : westClick_)->select(s);
+}

@@ -1,0 +1,65 @@
+#pragma once
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class ComboClick;
+class ListClick;
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+// The all-star editor: the twelve West and twelve East slots of the league's all-star
+// rosters, each one player of one team. It works on its own copy of the slots, read
+// when the window loads and written into the league when it closes. It is a window of
+// its own that does not block the main window; closing it unloads it.
+class frmAllStar : public QWidget {
+    Q_OBJECT
+public:
+    using Slot = std::array<std::uint8_t, 2>;  // team 0..26, player 0..11
+
+    explicit frmAllStar(QWidget* parent = nullptr);
+
+    // Reads the slots anew from the league, as when the window loads.
+    void reloadFromLeague() { Form_Load(); }
+    // True once the window was closed (its slots written back); it is deleted soon after.
+    bool isUnloaded() const { return unloaded_; }
+
+    std::array<Slot, 12> westSlots{};
+    std::array<Slot, 12> eastSlots{};
+    bool eastSelected = false;
+
+    // Handlers.
+    void lstEAST_Click();
+    void lstWEST_Click();
+    void cmbTeam_Click();
+    void cmdChangeEast_Click();
+    void cmdChangeWest_Click();
+
+    // Controls, named as their objectName.
+    QListWidget* lstWEST = nullptr;
+    QListWidget* lstEAST = nullptr;
+    QPushButton* cmdChangeWest = nullptr;
+    QPushButton* cmdChangeEast = nullptr;
+    QComboBox* cmbTeam = nullptr;
+    QComboBox* cmbPlayer = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Form_Unload();
+    void loadWestList();
+    void loadEastList();
+    void fillTeamCombo();
+    void fillPlayerCombo(int team);
+    void listClick(bool east);
+    void changeSlot(bool east);
+
+    ListClick* westClick_ = nullptr;
+    ListClick* eastClick_ = nullptr;
+    ComboClick* teamClick_ = nullptr;
+    bool unloaded_ = false;
+};

@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -34,15 +36,28 @@ ResultCode readInto(const std::string& path, Buffer& out) {
     return Result::Ok;
 }
 
-bool writeAll(int fd, const unsigned char* p, std::size_t n) {
+// Test seam: when set, the writes of one writeFileAtomically call stop with an error
+// once this many bytes have gone out, as a full disk would make them.
+std::optional<std::size_t> g_failAfterBytes;
+
+bool writeAll(int fd, const unsigned char* p, std::size_t n, std::optional<std::size_t>& budget) {
     while (n > 0) {
-        ssize_t w = ::write(fd, p, n);
+        std::size_t chunk = n;
+        if (budget) {
+            if (*budget == 0) {
+                errno = ENOSPC;
+                return false;
+            }
+            chunk = std::min(chunk, *budget);
+        }
+        ssize_t w = ::write(fd, p, chunk);
         if (w < 0) {
             if (errno == EINTR) continue;
             return false;
         }
         p += w;
         n -= static_cast<std::size_t>(w);
+        if (budget) *budget -= static_cast<std::size_t>(w);
     }
     return true;
 }
@@ -52,14 +67,6 @@ bool isWritable(const std::string& path, const struct stat& st) {
     // read-only for root as well: the user marked it so on purpose.
     if (::geteuid() == 0) return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
     return ::access(path.c_str(), W_OK) == 0;
-}
-
-ResultCode writeInPlace(const std::string& path, const unsigned char* data, std::size_t size) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0644);
-    if (fd < 0) return Result::Failed;
-    bool ok = writeAll(fd, data, size) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    return ok ? Result::Ok : Result::Failed;
 }
 
 }  // namespace
@@ -93,16 +100,19 @@ ResultCode writeFileAtomically(const std::string& path, const void* data, std::s
     std::string tmpl = (dir / ("." + fs::path(target).filename().string() + ".tmp-XXXXXX")).string();
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
+    // A folder that takes no new files fails the write: writing the file in place could
+    // leave it half written.
     int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        // The folder does not take new files; the file itself may still be writable.
-        if (!exists) return Result::Failed;
-        std::vector<unsigned char> all(bytes, bytes + size);
-        all.insert(all.end(), tail.begin(), tail.end());
-        return writeInPlace(target, all.data(), all.size());
-    }
+    if (fd < 0) return Result::Failed;
     std::string tmp(name.data());
-    bool ok = writeAll(fd, bytes, size) && writeAll(fd, tail.data(), tail.size());
+    std::optional<std::size_t> budget = g_failAfterBytes;
+    bool ok = writeAll(fd, bytes, size, budget) && writeAll(fd, tail.data(), tail.size(), budget);
+    // The replacement keeps the owner where the process may set it, and the mode.
+    if (ok && exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+            // Not permitted: the file then belongs to the writer, as a new file would.
+        }
+    }
     if (ok) ok = ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644) == 0;
     if (ok) ok = ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
@@ -118,6 +128,8 @@ ResultCode writeFileAtomically(const std::string& path, const void* data, std::s
     }
     return Result::Ok;
 }
+
+void setFailAfterBytesForTesting(std::optional<std::size_t> bytes) { g_failAfterBytes = bytes; }
 
 bool fileExists(const std::string& path) {
     std::error_code ec;

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,12 +18,18 @@ ResultCode readWholeFile(const std::string& path, std::string& out);
 // Replaces a file in one step: the data goes to a temporary file in the same folder, is
 // flushed to disk and then renamed over the target, which keeps its permissions. With
 // keepTail, bytes of the old file beyond data's length are carried over, as an in-place
-// write would leave them. A target that is not writable is left untouched (result 1).
+// write would leave them. A target that is not writable, or a folder that takes no new
+// file, fails (result 1) and leaves the target untouched; so does any failed write.
 ResultCode writeFileAtomically(const std::string& path, const void* data, std::size_t size,
                                bool keepTail = false);
 inline ResultCode writeFileAtomically(const std::string& path, std::string_view text) {
     return writeFileAtomically(path, text.data(), text.size(), false);
 }
+
+// Test seam: with a value, every later writeFileAtomically call fails as a full disk
+// would once that many bytes of the temporary file are written; std::nullopt restores
+// normal writing.
+void setFailAfterBytesForTesting(std::optional<std::size_t> bytes);
 
 // True when a listing of the path yields an entry: for a path ending in a separator, the
 // folder holds at least one ordinary file; otherwise the path is an ordinary file.

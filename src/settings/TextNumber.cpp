@@ -79,8 +79,10 @@ double roundHalfEven(double x) {
 
 std::int64_t roundedClamped(std::string_view text, std::int64_t lo, std::int64_t hi) {
     double r = roundHalfEven(value(text));
-    if (r < static_cast<double>(lo)) return lo;
-    if (r > static_cast<double>(hi)) return hi;
+    if (r <= static_cast<double>(lo)) return lo;
+    // Compared with >= so that a bound of 2^63 - 1, which becomes 2^63 as a double, never
+    // lets 2^63 through to the conversion.
+    if (r >= static_cast<double>(hi)) return hi;
     return static_cast<std::int64_t>(r);
 }
 
@@ -121,6 +123,8 @@ std::optional<std::int64_t> strictInRange(std::string_view text, std::int64_t lo
     if (!v) return std::nullopt;
     double r = roundHalfEven(*v);
     if (r < static_cast<double>(lo) || r > static_cast<double>(hi)) return std::nullopt;
+    // A bound of 2^63 - 1 becomes 2^63 as a double; that value does not convert.
+    if (r >= 9223372036854775808.0) return std::nullopt;
     return static_cast<std::int64_t>(r);
 }
 

@@ -44,6 +44,9 @@ bool readOffset(const std::string& line, std::int32_t& out) {
 }  // namespace
 
 ResultCode parse(const std::string& text, SettingsData& out) {
+    // A text file holds no NUL byte; a file that does is some binary file under our name,
+    // and numbers read from it would only be noise.
+    if (text.find('\0') != std::string::npos) return Result::Failed;
     std::vector<std::string> lines = splitLines(text);
     if (lines.size() < 33) return Result::Failed;
     SettingsData d;

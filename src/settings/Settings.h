@@ -30,8 +30,9 @@ inline constexpr const char* kFileName = "tamsel.ini";
 inline constexpr const char* kLoadQuestion = "Error loading tamsel.ini! Create a default tamsel.ini file?";
 inline constexpr const char* kSaveFailed = "Unable to save tamsel.ini.";
 
-// Parses the text of a settings file. Fails on fewer than 33 lines or a number outside
-// the 32-bit range; lines after the 33rd are ignored.
+// Parses the text of a settings file. Lines end with CR LF, a lone CR or a lone LF. Fails
+// on fewer than 33 lines, a number outside the 32-bit range or a NUL byte anywhere (not a
+// text file); lines after the 33rd are ignored.
 ResultCode parse(const std::string& text, SettingsData& out);
 // The file text: the folder line, then each offset as decimal, a blank before a
 // non-negative value, every line ended by CR LF.

@@ -1,7 +1,121 @@
+// tamsel-cli sprite: a team's uniform preview figure as a picture file.
+#include <algorithm>
+#include <cctype>
+#include <ostream>
+#include <string>
+#include <vector>
+
 #include "cli/CliCommand.h"
+#include "graphics/modGraphics.h"
+#include "settings/FileIO.h"
+
+#ifdef TAMSEL_HAVE_QTGUI
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#endif
 
 namespace cli {
+namespace {
 
-std::vector<Command> graphicsCommands() { return {}; }
+// The editor's picture box is 34 x 98; the figure fills its top-left 32 x 96.
+constexpr int kSurfaceWidth = 34;
+constexpr int kSurfaceHeight = 98;
+constexpr int kPictureWidth = 32;
+constexpr int kPictureHeight = 96;
+
+enum class PictureFormat { None, Png, Ppm };
+
+PictureFormat formatOf(const std::string& path) {
+    if (path.size() < 5) return PictureFormat::None;  // a name before the extension
+    std::string ext = path.substr(path.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ext == ".png") return PictureFormat::Png;
+    if (ext == ".ppm") return PictureFormat::Ppm;
+    return PictureFormat::None;
+}
+
+#ifdef TAMSEL_HAVE_QTGUI
+bool pngBytes(const PixelImage& surface, std::vector<std::uint8_t>& out) {
+    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kPictureHeight; ++y)
+        for (int x = 0; x < kPictureWidth; ++x) {
+            const std::uint32_t c = surface.get(x, y);
+            image.setPixel(x, y, qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                                      static_cast<int>((c >> 16) & 0xFF)));
+        }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return false;
+    out.assign(bytes.begin(), bytes.end());
+    return true;
+}
+#endif
+
+int runSprite(const Options& opts, std::ostream& out, std::ostream& err) {
+    const std::string& romPath = opts.positional[0];
+    const std::string& outPath = opts.positional[3];
+    const ConsoleKind kind = kindFor(opts, romPath);
+    const int lastVariant = kind == Console::Nes ? 3 : 7;
+    int team = 0;
+    int variant = 0;
+    if (!parseIndex(opts.positional[1], 0, clsProject::kTeams - 1, team)) {
+        err << "tamsel-cli sprite: TEAM must be 0..26\n";
+        return kExitUsage;
+    }
+    if (!parseIndex(opts.positional[2], 0, lastVariant, variant)) {
+        err << "tamsel-cli sprite: VARIANT must be 0.." << lastVariant << " for the "
+            << (kind == Console::Nes ? "NES" : "SNES") << " edition\n";
+        return kExitUsage;
+    }
+    const PictureFormat format = formatOf(outPath);
+    if (format == PictureFormat::None) {
+        err << "tamsel-cli sprite: OUT must end in .png or .ppm\n";
+        return kExitUsage;
+    }
+#ifndef TAMSEL_HAVE_QTGUI
+    if (format == PictureFormat::Png) {
+        err << "tamsel-cli sprite: this build cannot write PNG files; use .ppm\n";
+        return kExitFailure;
+    }
+#endif
+
+    LoadedRom rom;
+    if (!loadRom(opts, romPath, rom, err)) return kExitFailure;
+    const clsTeam* record = rom.project.getTeamRef(team);
+    PixelImage surface(kSurfaceWidth, kSurfaceHeight);
+    if (record == nullptr || modGraphics::drawPlayerSprite(surface, rom.kind, *record, variant, rom.image) != 0) {
+        err << "Error reading data! (the image ends inside the figure's tile data)\n";
+        return kExitFailure;
+    }
+
+    std::vector<std::uint8_t> bytes;
+    if (format == PictureFormat::Ppm) {
+        bytes = modGraphics::toPpm(surface, kPictureWidth, kPictureHeight);
+    } else {
+#ifdef TAMSEL_HAVE_QTGUI
+        if (!pngBytes(surface, bytes)) {
+            err << "tamsel-cli sprite: the PNG picture could not be made\n";
+            return kExitFailure;
+        }
+#endif
+    }
+    if (FileIO::writeFileAtomically(outPath, bytes.data(), bytes.size(), false) != Result::Ok) {
+        err << "Error writing to disk!\n";
+        return kExitFailure;
+    }
+    out << "Figure of team " << team << ", variant " << variant << " written to " << outPath << "\n";
+    return kExitOk;
+}
+
+}  // namespace
+
+std::vector<Command> graphicsCommands() {
+    return {
+        {"sprite", "ROM TEAM VARIANT OUT",
+         "draw team TEAM's uniform preview figure (32 x 96) in VARIANT (NES 0..3, SNES 0..7) to OUT (.png or .ppm)", 4,
+         runSprite},
+    };
+}
 
 }  // namespace cli

@@ -107,7 +107,9 @@ std::string projectText(const clsProject& project) {
     writeScheduleAndAllStars(project, out);
     for (int t = 0; t < clsProject::kTeams; ++t) {
         const clsTeam& team = *project.getTeamRef(t);
-        writeLine(out, "@" + std::to_string(t));
+        std::string header = "@";
+        header += std::to_string(t);
+        writeLine(out, header);
         TeamFile::writeToFile(team, out);
         TeamFile::writePlayerBlocks(team, out);
         writeLine(out, "@END");

@@ -17,6 +17,14 @@ constexpr std::size_t kSnesLineBytes = 64;
 
 const char* truthText(bool v) { return v ? "True" : "False"; }
 
+// "unifpalsnes0=" .. "unifpalsnes3=": SNES uniform bytes 64 * part .. 64 * part + 63.
+std::string snesKey(int part) {
+    std::string key = "unifpalsnes";
+    key += static_cast<char>('0' + part);
+    key += '=';
+    return key;
+}
+
 // Points figures take the leading number of the value, rounded; 0..255 or nothing.
 std::optional<std::uint8_t> readPoints(std::string_view value) {
     double v = TextNumber::roundHalfEven(TextNumber::value(value));
@@ -47,7 +55,7 @@ void importUniformLine(clsTeam& team, std::string_view line) {
         return;
     }
     for (int part = 0; part < 4; ++part) {
-        if (key == "unifpalsnes" + std::to_string(part) + "=") {
+        if (key == snesKey(part)) {
             importSnesUniformLine(team, part, value);
             return;
         }
@@ -84,13 +92,15 @@ void writeToFile(const clsTeam& team, std::string& out) {
         hex.clear();
         for (std::size_t j = 0; j < kSnesLineBytes; ++j)
             HexPairs::appendByte(hex, team.getUniformData(static_cast<int>(kSnesLineBytes * static_cast<std::size_t>(part) + j)));
-        writeKeyLine(out, "unifpalsnes" + std::to_string(part) + "=", hex);
+        writeKeyLine(out, snesKey(part), hex);
     }
 }
 
 void writePlayerBlocks(const clsTeam& team, std::string& out) {
     for (int slot = 0; slot < clsTeam::kRoster; ++slot) {
-        writeLine(out, "#" + std::to_string(slot));
+        std::string header = "#";
+        header += std::to_string(slot);
+        writeLine(out, header);
         PlayerFile::writeToFile(*team.getPlayerRef(slot), out);
         writeLine(out, "#END");
     }

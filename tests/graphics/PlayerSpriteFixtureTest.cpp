@@ -2,24 +2,13 @@
 
 #include <string>
 
+#include "codec/RomReader.h"
 #include "graphics/modGraphics.h"
+#include "model/clsProject.h"
 #include "settings/OffsetSet.h"
 #include "support/TestSupport.h"
 
 namespace {
-
-// Team 0's uniform, read straight from the image at the default uniform table offset.
-clsTeam teamZeroByHand(const RomImage& rom, ConsoleKind kind) {
-    clsTeam team;
-    if (kind == Console::Nes) {
-        const std::size_t o = static_cast<std::size_t>(OffsetSet::nesDefaults()[OffsetSet::uniformTable]);
-        team.setUniformColor_NES(rom.at(o), rom.at(o + 29));
-    } else {
-        const std::size_t o = static_cast<std::size_t>(OffsetSet::snesDefaults()[OffsetSet::uniformTable]);
-        for (int c = 0; c < 128; ++c) team.setUniformColor_2Bytes(c, rom.at(o + 2 * c), rom.at(o + 2 * c + 1));
-    }
-    return team;
-}
 
 struct FixtureRow {
     const char* folder;
@@ -34,12 +23,17 @@ const FixtureRow kFixtures[] = {
     {"snes-overflow-2", "game.smc", Console::Snes, 8},
 };
 
+// Team 0 of each reference image, decoded by the ROM reader, drawn in every variant into
+// the editor's 34 x 98 surface: the 32 x 96 picture equals the reference byte for byte.
 TEST(PlayerSpriteFixtures, EveryVariantOfTeamZeroMatchesTheReferencePicture) {
     REQUIRE_FIXTURES();
     for (const FixtureRow& f : kFixtures) {
         const std::string dir = std::string(f.folder) + "/";
         const RomImage rom = testsupport::readBytes(testsupport::fixture(dir + f.image));
-        const clsTeam team = teamZeroByHand(rom, f.kind);
+        const OffsetSet offsets = f.kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults();
+        clsProject project;
+        ASSERT_EQ(loadProjectFromRom(project, rom, offsets, f.kind), Result::Ok) << f.folder;
+        const clsTeam& team = *project.getTeamRef(0);
         for (int v = 0; v < f.variants; ++v) {
             PixelImage surface(34, 98);
             ASSERT_EQ(modGraphics::drawPlayerSprite(surface, f.kind, team, v, rom), 0) << f.folder << " variant " << v;

@@ -182,7 +182,7 @@ void frmMain::buildLayout() {
     tvProject->setMinimumWidth(230);
     tvProject->setSelectionMode(QAbstractItemView::SingleSelection);
     tvProject->setUniformRowHeights(true);
-    body->addWidget(tvProject, 0);
+    body->addWidget(tvProject, 1);
 
     frameProjectEditor = new QGroupBox(QStringLiteral("League"), central);
     frameProjectEditor->setObjectName(QStringLiteral("frameProjectEditor"));
@@ -190,13 +190,17 @@ void frmMain::buildLayout() {
 
     auto* editors = new QVBoxLayout();
     editors->setSpacing(6);
-    body->addLayout(editors, 1);
+    body->addLayout(editors, 0);
     frameTeamEditor = new QGroupBox(QStringLiteral("Team Editor"), central);
     frameTeamEditor->setObjectName(QStringLiteral("frameTeamEditor"));
     framePlayerEdit = new QGroupBox(QStringLiteral("Player Editor"), central);
     framePlayerEdit->setObjectName(QStringLiteral("framePlayerEdit"));
-    editors->addWidget(frameTeamEditor);
-    editors->addWidget(framePlayerEdit);
+    // The editors keep a compact width; a wider window gives the tree more room.
+    for (QGroupBox* frame : {frameTeamEditor, framePlayerEdit}) {
+        frame->setMinimumWidth(470);
+        frame->setMaximumWidth(540);
+        editors->addWidget(frame);
+    }
     editors->addStretch(1);
 
     setCentralWidget(central);

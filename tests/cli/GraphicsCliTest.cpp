@@ -142,12 +142,4 @@ TEST(SpriteCommand, ImageEndingInsideTheTileDataFailsWithoutWriting) {
     }
 }
 
-TEST(SpriteCommand, UnreadableImageFails) {
-    const std::string dir = testsupport::freshDir("cli-sprite-missing");
-    const CliRun r = cli({"sprite", dir + "/none.nes", "0", "0", dir + "/a.ppm"});
-    EXPECT_EQ(r.status, cli::kExitFailure);
-    EXPECT_NE(r.err.find("Error loading file!"), std::string::npos) << r.err;
-    EXPECT_FALSE(fs::exists(dir + "/a.ppm"));
-}
-
 }  // namespace

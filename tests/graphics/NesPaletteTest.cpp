@@ -89,17 +89,4 @@ TEST(NesColorToRGB, MasterPaletteEmphasisMonochromeAndRounding) {
     }
 }
 
-TEST(NesColorToRGB, NearBlackPairsAreEqualAndEveryChannelStaysInRange) {
-    for (int index : {0x0E, 0x1E, 0x2E, 0x3E})
-        EXPECT_EQ(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(index), false, 0),
-                  modGraphics::nesColorToRGB(static_cast<std::uint8_t>(index + 1), false, 0))
-            << index;
-    for (int index = 0; index < 256; ++index)
-        for (int emphasis = 0; emphasis < 8; ++emphasis)
-            for (bool mono : {false, true})
-                EXPECT_LE(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(index), mono,
-                                                     static_cast<std::uint8_t>(emphasis)),
-                          0xFFFFFFu);
-}
-
 }  // namespace

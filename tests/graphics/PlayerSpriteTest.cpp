@@ -105,38 +105,28 @@ void expectDoubledFigure(const PixelImage& surface, const std::array<Pos, 12>& l
 
 TEST(DrawPlayerSprite, NesVariantsPickSkinToneAndUniformColour) {
     const RomImage rom = nesImage();
-    clsTeam team;
-    team.setUniformColor_NES(0x16, 0x2A);  // (255, 34, 0) and (43, 240, 53)
     const struct {
+        std::uint8_t colour0, colour1;
         int variant;
         std::uint32_t skin, uniform;
     } rows[] = {
-        {0, rgb(255, 156, 18), rgb(255, 34, 0)},
-        {1, rgb(214, 50, 0), rgb(255, 34, 0)},
-        {2, rgb(255, 156, 18), rgb(43, 240, 53)},
-        {3, rgb(214, 50, 0), rgb(43, 240, 53)},
-        {4, rgb(255, 156, 18), rgb(255, 34, 0)},  // only the low two bits count
-        {7, rgb(214, 50, 0), rgb(43, 240, 53)},
+        {0x16, 0x2A, 0, rgb(255, 156, 18), rgb(255, 34, 0)},  // 0x16 (255, 34, 0), 0x2A (43, 240, 53)
+        {0x16, 0x2A, 1, rgb(214, 50, 0), rgb(255, 34, 0)},
+        {0x16, 0x2A, 2, rgb(255, 156, 18), rgb(43, 240, 53)},
+        {0x16, 0x2A, 3, rgb(214, 50, 0), rgb(43, 240, 53)},
+        {0x16, 0x2A, 4, rgb(255, 156, 18), rgb(255, 34, 0)},  // only the low two bits count
+        {0x16, 0x2A, 7, rgb(214, 50, 0), rgb(43, 240, 53)},
+        {0x40, 0xFF, 0, rgb(255, 156, 18), 0},  // beyond the palette: black
+        {0x40, 0xFF, 2, rgb(255, 156, 18), 0},
     };
     for (const auto& row : rows) {
+        clsTeam team;
+        team.setUniformColor_NES(row.colour0, row.colour1);
         PixelImage surface(34, 98, kUntouched);
         ASSERT_EQ(modGraphics::drawPlayerSprite(surface, Console::Nes, team, row.variant, rom), 0);
         const std::array<std::uint32_t, 4> palette = {rgb(0, 119, 255), rgb(5, 5, 5), row.skin, row.uniform};
         expectDoubledFigure(surface, kNesLayout, 4, [&](int v) { return palette.at(static_cast<std::size_t>(v)); },
-                            "NES variant " + std::to_string(row.variant));
-    }
-}
-
-TEST(DrawPlayerSprite, NesUniformColourBeyondThePaletteDrawsBlack) {
-    const RomImage rom = nesImage();
-    clsTeam team;
-    team.setUniformColor_NES(0x40, 0xFF);  // stored unmasked by the whole-pair setter
-    for (int variant : {0, 2}) {
-        PixelImage surface(34, 98, kUntouched);
-        ASSERT_EQ(modGraphics::drawPlayerSprite(surface, Console::Nes, team, variant, rom), 0);
-        const std::array<std::uint32_t, 4> palette = {rgb(0, 119, 255), rgb(5, 5, 5), rgb(255, 156, 18), 0};
-        expectDoubledFigure(surface, kNesLayout, 4, [&](int v) { return palette.at(static_cast<std::size_t>(v)); },
-                            "NES colour 0x40/0xFF, variant " + std::to_string(variant));
+                            "NES colour " + std::to_string(row.colour0) + ", variant " + std::to_string(row.variant));
     }
 }
 
@@ -166,30 +156,21 @@ TEST(DrawPlayerSprite, SnesPaletteSevenValueFifteenTakesTheLastEntry) {
     place(rom, 0x88180, std::vector<std::uint8_t>(32, 0xFF));
     clsTeam team;
     team.setUniformColor_1Word(127, 0x7C1F);
-    team.setUniformColor_1Word(112, 0x03E0);  // entry base + 0 must never show
-    team.setUniformColor_1Word(15, 0x001F);   // palette 0's entry 15
+    team.setUniformColor_1Word(112, 0x03E0);      // entry base + 0 must never show
+    team.setUniformColor_2Bytes(15, 0xFF, 0xFF);  // bit 15 stored: ignored
+    team.setUniformColor_2Bytes(31, 0x1F, 0x80);
     const struct {
         int variant;
         std::uint32_t solid;
-    } rows[] = {{7, rgb(248, 0, 248)}, {0, rgb(248, 0, 0)}, {15, rgb(248, 0, 248)}};
+    } rows[] = {{7, rgb(248, 0, 248)}, {15, rgb(248, 0, 248)}, {0, rgb(248, 248, 248)}, {1, rgb(248, 0, 0)}};
     for (const auto& row : rows) {
         PixelImage surface(34, 98, kUntouched);
         ASSERT_EQ(modGraphics::drawPlayerSprite(surface, Console::Snes, team, row.variant, rom), 0);
         EXPECT_EQ(surface.get(0, 0), row.solid) << row.variant;
         EXPECT_EQ(surface.get(15, 15), row.solid) << row.variant;
-        EXPECT_EQ(surface.get(16, 0), 0u) << row.variant;   // tile 1.1: value 0 is black
+        EXPECT_EQ(surface.get(16, 0), 0u) << row.variant;  // tile 1.1: value 0 is black
         EXPECT_EQ(surface.get(31, 95), 0u) << row.variant;
     }
-}
-
-TEST(DrawPlayerSprite, SnesStoredHighBytesWithBit15StayInRange) {
-    RomImage rom(0x88600 + 64, 0);
-    place(rom, 0x88180, std::vector<std::uint8_t>(32, 0xFF));  // value 15 at (0..15, 0..15)
-    clsTeam team;
-    team.setUniformColor_2Bytes(15, 0xFF, 0xFF);
-    PixelImage surface(34, 98, kUntouched);
-    ASSERT_EQ(modGraphics::drawPlayerSprite(surface, Console::Snes, team, 0, rom), 0);
-    EXPECT_EQ(surface.get(0, 0), rgb(248, 248, 248));
 }
 
 TEST(DrawPlayerSprite, ImageEndingInsideTheTilesGivesResultTwo) {
@@ -251,16 +232,6 @@ TEST(DrawPlayerSprite, OtherConsoleKindsOnlyDoubleWhatIsThere) {
         }
     EXPECT_EQ(surface.get(20, 60), kUntouched);
     EXPECT_EQ(surface.get(33, 97), kUntouched);
-}
-
-TEST(DrawPlayerSprite, SmallSurfacesAreDrawnWithoutWritingOutsideThem) {
-    const RomImage rom = nesImage();
-    clsTeam team;
-    for (auto [w, h] : {std::pair{8, 8}, std::pair{0, 0}, std::pair{16, 48}}) {
-        PixelImage surface(w, h, kUntouched);
-        EXPECT_EQ(modGraphics::drawPlayerSprite(surface, Console::Nes, team, 0, rom), 0);
-        EXPECT_EQ(surface.pixels().size(), static_cast<std::size_t>(w * h));
-    }
 }
 
 TEST(Ppm, HeaderThenRgbBytesRowByRow) {

@@ -142,21 +142,6 @@ TEST(TileDecoders, HandMadeTilesGiveTheirPictures) {
     }
 }
 
-TEST(TileDecoders, ConsecutiveTilesLandAt64PixelSteps) {
-    for (const Format& f : kFormats) {
-        const auto rows = f.rows();
-        RomImage rom;
-        for (const TileRow& row : rows) rom.insert(rom.end(), row.bytes.begin(), row.bytes.end());
-        std::vector<std::uint8_t> pixels;
-        ASSERT_TRUE(f.decode(rom, 0, static_cast<int>(rows.size()), pixels)) << f.name;
-        for (std::size_t t = 0; t < rows.size(); ++t)
-            EXPECT_EQ(show(tileOf(pixels, static_cast<int>(t))), show(rows[t].expected)) << f.name << " tile " << t;
-        // starting one tile later shifts every picture down by one slot
-        ASSERT_TRUE(f.decode(rom, f.tileBytes, 1, pixels)) << f.name;
-        EXPECT_EQ(show(tileOf(pixels, 0)), show(rows[1].expected)) << f.name;
-    }
-}
-
 TEST(TileDecoders, PixelArrayGrowsOnlyWhenTooSmall) {
     const struct {
         std::size_t before;

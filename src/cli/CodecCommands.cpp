@@ -1,7 +1,68 @@
+// tamsel-cli info, resave and demo: the league of an image at a glance, the editor's
+// Save without edits, and the demo images.
+#include <filesystem>
+#include <iomanip>
+#include <ostream>
+
 #include "cli/CliCommand.h"
+#include "codec/DemoRom.h"
+#include "codec/SpaceReport.h"
 
 namespace cli {
+namespace {
 
-std::vector<Command> codecCommands() { return {}; }
+int runInfo(const Options& opts, std::ostream& out, std::ostream& err) {
+    LoadedRom rom;
+    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    out << "Edition: " << (rom.kind == Console::Nes ? "NES" : "SNES") << "\n";
+    out << "Image length: " << rom.image.size() << " bytes (0x" << std::hex << std::uppercase << rom.image.size()
+        << std::dec << std::nouppercase << ")\n\n";
+    out << "Team  " << std::left << std::setw(16) << "City" << std::setw(16) << "Mascot" << "Abbreviation\n";
+    for (int t = 0; t < clsProject::kTeams; ++t) {
+        const clsTeam& team = *rom.project.getTeamRef(t);
+        out << std::right << std::setw(4) << t << "  " << std::left << std::setw(16) << team.getCity() << std::setw(16)
+            << team.getMascot() << team.getAbrev() << "\n";
+    }
+    SpaceReport space = computeSpace(rom.project, rom.kind);
+    out << "\n" << std::left << std::setw(18) << "Region" << std::right << std::setw(6) << "Used" << std::setw(11)
+        << "Available" << std::setw(6) << "Left" << "\n";
+    for (const SpaceRegion& r : space.regions)
+        out << std::left << std::setw(18) << r.name << std::right << std::setw(6) << r.used << std::setw(11) << r.available
+            << std::setw(6) << r.available - r.used << "\n";
+    out << std::left << "\nSaving now: " << (space.expectedResult == 0 ? "everything fits" : saveMessage(space.expectedResult))
+        << "\n";
+    return kExitOk;
+}
+
+int runResave(const Options& opts, std::ostream& out, std::ostream& err) {
+    LoadedRom rom;
+    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    return saveRom(opts, rom, out, err);
+}
+
+int runDemo(const Options& opts, std::ostream& out, std::ostream& err) {
+    const std::string& dir = opts.positional[0];
+    if (DemoRom::writeDemoRoms(dir) != Result::Ok) {
+        err << "Error writing to disk!\n";
+        return kExitFailure;
+    }
+    for (const char* name : {"demo.nes", "demo.smc"}) {
+        std::filesystem::path p = std::filesystem::path(dir) / name;
+        std::error_code ec;
+        auto size = std::filesystem::file_size(p, ec);
+        out << "Wrote " << p.string() << " (" << (ec ? 0 : size) << " bytes)\n";
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+std::vector<Command> codecCommands() {
+    return {
+        {"info", "ROM", "show the edition, the teams and how full the name tables and the player area are", 1, runInfo},
+        {"resave", "ROM [-o OUT]", "decode the league and encode it again, as Save does without edits", 1, runResave},
+        {"demo", "DIR", "write demo.nes and demo.smc with an invented league into DIR (made if missing)", 1, runDemo},
+    };
+}
 
 }  // namespace cli

@@ -28,6 +28,7 @@
 #include "settings/TextNumber.h"
 #include "settings/modGlobals.h"
 #include "ui/PictureBox.h"
+#include "ui/ProjectTreeView.h"
 #include "ui/SettingsPromptUi.h"
 #include "ui/TextBox.h"
 #include "ui/ToolIcons.h"
@@ -175,7 +176,8 @@ void frmMain::buildLayout() {
     body->setSpacing(6);
     outer->addLayout(body, 1);
 
-    tvProject = new QTreeWidget(central);
+    auto* tree = new ProjectTreeView(central);
+    tvProject = tree;
     tvProject->setObjectName(QStringLiteral("tvProject"));
     tvProject->setColumnCount(1);
     tvProject->setHeaderHidden(true);
@@ -221,6 +223,8 @@ void frmMain::buildLayout() {
 
     connect(tvProject, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item, int) { tvProject_NodeClick(item); });
+    // Moving through the tree with the keyboard selects as a click does.
+    connect(tree, &ProjectTreeView::keyboardSelected, this, [this](QTreeWidgetItem* item) { tvProject_NodeClick(item); });
 }
 
 // ---------------------------------------------------------------------------------------

@@ -459,6 +459,25 @@ TEST_F(ProjectTree, ClickingANodeSelectsItsTeamAndPlayer) {
     }
 }
 
+TEST_F(ProjectTree, KeyboardMovesSelectLikeClicks) {
+    start();
+    openOk(placeRom(Console::Nes, "game.nes"));
+    type(w->txtWeight, "151");
+    w->tvProject->setFocus(Qt::TabFocusReason);  // the box normalises: 148
+    QTest::keyClick(w->tvProject, Qt::Key_Down);
+    EXPECT_EQ(player(0, 0).getWeight(), 148);
+    EXPECT_EQ(w->selectedTeam, 0);
+    EXPECT_EQ(w->selectedPlayer, 1);
+    EXPECT_EQ(w->txtFirstname->text(), QString::fromStdString(player(0, 1).getFirst()));
+    QTest::keyClick(w->tvProject, Qt::Key_End);  // the last node shown: the last team
+    EXPECT_EQ(w->tvProject->currentItem(), w->treeNode(2 + 13 * 26));
+    EXPECT_EQ(w->selectedTeam, 26);
+    EXPECT_EQ(w->selectedPlayer, 0);
+    QTest::keyClick(w->tvProject, Qt::Key_Home);  // the root: nothing changes
+    EXPECT_EQ(w->tvProject->currentItem(), w->treeNode(1));
+    EXPECT_EQ(w->selectedTeam, 26);
+}
+
 TEST_F(ProjectTree, TeamNodesResetTheFigureVariantsAndPlayerNodesKeepThem) {
     start();
     openOk(placeRom(Console::Nes, "game.nes"));

@@ -327,16 +327,22 @@ TEST(TeamEditorPoints, LeavingAPointsBoxNormalisesAndStoringRoundsHalfToEven) {
     frmMain& w = *tw.w;
     tw.clickNode(2 + 13 * 6);
     for (const Row& row : rows) {
-        for (TextBox* box : {w.txtPPGhome, w.txtPPGaway}) {
+        // Each box in turn takes the entry while the other holds 17: home is the points
+        // scored, away the points given.
+        for (bool home : {true, false}) {
+            TextBox* box = home ? w.txtPPGhome : w.txtPPGaway;
+            TextBox* other = home ? w.txtPPGaway : w.txtPPGhome;
+            TestWindow::type(other, "17");
             TestWindow::type(box, row.typed);
             QTest::mouseClick(w.txtCity, Qt::LeftButton);
             EXPECT_EQ(str(box->text()), str(row.shown)) << row.typed;
+            // Stored at the next tree click.
+            tw.clickNode(2 + 13 * 7);
+            EXPECT_EQ(team(6).getPointsScored(), home ? row.stored : 17) << row.typed;
+            EXPECT_EQ(team(6).getPointsGiven(), home ? 17 : row.stored) << row.typed;
+            tw.clickNode(2 + 13 * 6);
+            EXPECT_EQ(str(box->text()), std::to_string(row.stored));
         }
-        // Stored at the next tree click.
-        tw.clickNode(2 + 13 * 7);
-        EXPECT_EQ(team(6).getPointsScored(), row.stored) << row.typed;
-        EXPECT_EQ(team(6).getPointsGiven(), row.stored) << row.typed;
-        tw.clickNode(2 + 13 * 6);
     }
 }
 

@@ -13,7 +13,8 @@ ListClick::ListClick(QListWidget* list, std::function<void()> handler)
     });
     // A press on the row that is already current changes nothing, so the row-change
     // notification stays away; the click handling still runs, as for any click.
-    list_->viewport()->installEventFilter(this);
+    viewport_ = list_->viewport();
+    viewport_->installEventFilter(this);
     connect(list_, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
         int before = rowAtPress_;
         rowAtPress_ = -2;
@@ -22,7 +23,9 @@ ListClick::ListClick(QListWidget* list, std::function<void()> handler)
 }
 
 bool ListClick::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == list_->viewport() && e->type() == QEvent::MouseButtonPress &&
+    // The viewport also sees events while the list is being destroyed: look at the list
+    // only for a press.
+    if (e->type() == QEvent::MouseButtonPress && watched == viewport_ &&
         static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
         rowAtPress_ = list_->currentRow();
     return QObject::eventFilter(watched, e);

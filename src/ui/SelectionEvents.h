@@ -24,6 +24,7 @@ protected:
 
 private:
     QListWidget* list_;
+    QObject* viewport_ = nullptr;
     std::function<void()> handler_;
     bool silent_ = false;
     int rowAtPress_ = -2;

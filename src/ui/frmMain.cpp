@@ -211,11 +211,12 @@ void frmMain::buildLayout() {
     lblSpace->setObjectName(QStringLiteral("lblSpace"));
     statusBar()->addWidget(lblSpace, 1);
 
+    // Built in the order they stand, which is also the order the Tab key follows.
     buildSchedulePanel(frameProjectEditor);
-    buildPlayerPanel(framePlayerEdit);
     buildTeamEditor(frameTeamEditor);
-    connectPlayerPanel();
+    buildPlayerPanel(framePlayerEdit);
     connectTeamPanel();
+    connectPlayerPanel();
 
     // The space left in the name tables changes with every stored team name.
     for (TextBox* box : {txtCity, txtMascot, txtAbrev})

@@ -213,7 +213,7 @@ private:
 
     // --- Shell, tree, player and schedule panels ---
 public:
-    // Selecting a game or a position from code runs the same handling as a user click.
+    // Selects a game of the schedule list and runs the same handling as a click on it.
     void selectScheduleGame(int game);
 
 private:

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMSEL_BUILD_UI=ON -DTAMSEL_SANITIZE=OFF >/dev/null
 cmake --build build -j "$jobs" --target tamsel tamsel-cli
 
 # demo.nes and demo.smc beside the program: File > Open starts there on a first run.

@@ -10,13 +10,13 @@ jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== build (plain)"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMSEL_BUILD_UI=ON -DTAMSEL_SANITIZE=OFF >/dev/null
 cmake --build build -j "$jobs"
 echo "== tests (plain)"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== build (sanitizers)"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAMSEL_SANITIZE=ON -DTAMSEL_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAMSEL_SANITIZE=ON -DTAMSEL_BUILD_UI=ON -DTAMSEL_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
 echo "== tests (sanitizers)"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1:strict_string_checks=1"

@@ -21,9 +21,9 @@ QStringList qtFilterList(const QString& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString desc = parts[i].trimmed();
         QString pattern = parts[i + 1].trimmed().replace(';', ' ');
-        // The description already names its pattern ("NES Rom (*.nes)"); Qt reads the
-        // patterns from the last parentheses, so give the line its own.
-        out << QStringLiteral("%1 [%2] (%2)").arg(desc, pattern);
+        // Qt takes a line's patterns from its closing parentheses: lines that name their
+        // pattern ("NES Rom (*.nes)") stand as they are, the others get it appended.
+        out << (desc.endsWith(')') ? desc : QStringLiteral("%1 (%2)").arg(desc, pattern));
     }
     return out;
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
 #include "interchange/AttributeReport.h"
@@ -13,94 +11,52 @@
 
 namespace {
 
-struct Image {
-    const char* folder;
-    const char* file;
+struct Fixture {
+    std::string folder, image;
     ConsoleKind kind;
+    OffsetSet offsets() const { return kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults(); }
+    std::string path(const std::string& name) const { return testsupport::fixture(folder + "/" + name); }
 };
-
-const Image kImages[] = {
-    {"nes-1", "game.nes", Console::Nes},
-    {"snes-1", "game.smc", Console::Snes},
-    {"snes-overflow-2", "game.smc", Console::Snes},
-};
-
-std::string expectedFile(const Image& img, const std::string& name) {
-    return testsupport::fixture(std::string(img.folder) + "/expected/" + name);
-}
-
-OffsetSet offsetsOf(ConsoleKind kind) { return kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults(); }
+const Fixture kFixtures[] = {{"nes-1", "game.nes", Console::Nes}, {"snes-1", "game.smc", Console::Snes},
+                             {"snes-overflow-2", "game.smc", Console::Snes}};
 
 // The image decoded into a fresh league, as right after start-up.
-void decode(const Image& img, RomImage& rom, clsProject& league) {
-    rom = testsupport::readBytes(testsupport::fixture(std::string(img.folder) + "/" + img.file));
-    ASSERT_EQ(loadProjectFromRom(league, rom, offsetsOf(img.kind), img.kind), Result::Ok);
+bool decode(const Fixture& f, RomImage& rom, clsProject& league) {
+    rom = testsupport::readBytes(f.path(f.image));
+    return loadProjectFromRom(league, rom, f.offsets(), f.kind) == Result::Ok;
 }
 
-TEST(InterchangeFixtures, ExportsMatchTheReferenceFiles) {
+// Every export and report of each decoded reference league equals the reference file; the
+// league's own export read back and saved leaves the image unchanged; edit.tpr read and saved
+// gives the reference edited image.
+TEST(InterchangeFixtures, DecodedLeaguesGiveTheReferenceOutputs) {
     REQUIRE_FIXTURES();
-    for (const Image& img : kImages) {
-        SCOPED_TRACE(img.folder);
+    for (const Fixture& f : kFixtures) {
         RomImage rom;
         clsProject league;
-        ASSERT_NO_FATAL_FAILURE(decode(img, rom, league));
-        const std::string dir = testsupport::freshDir(std::string("fixture_exports_") + img.folder);
-
-        struct Output {
-            std::string name;
-            ResultCode result;
-        };
-        const Output outputs[] = {
-            {"league.tpr", ProjectFile::exportProject(league, dir + "/league.tpr")},
-            {"team0.tte", TeamFile::exportTeam(*league.getTeamRef(0), dir + "/team0.tte")},
-            {"team26.tte", TeamFile::exportTeam(*league.getTeamRef(26), dir + "/team26.tte")},
-            {"player_0_0.tpl", PlayerFile::exportPlayer(*league.getTeamRef(0)->getPlayerRef(0), dir + "/player_0_0.tpl")},
-            {"player_26_11.tpl",
-             PlayerFile::exportPlayer(*league.getTeamRef(26)->getPlayerRef(11), dir + "/player_26_11.tpl")},
-        };
-        for (const auto& o : outputs) {
-            ASSERT_EQ(o.result, Result::Ok) << o.name;
-            EXPECT_TRUE(testsupport::readText(dir + "/" + o.name) == testsupport::readText(expectedFile(img, o.name)))
-                << o.name << " differs";
+        ASSERT_TRUE(decode(f, rom, league)) << f.folder;
+        const std::string dir = testsupport::freshDir("fixture_" + f.folder) + "/";
+        const clsTeam &t0 = *league.getTeamRef(0), &t26 = *league.getTeamRef(26);
+        std::vector<std::pair<std::string, ResultCode>> outputs = {
+            {"league.tpr", ProjectFile::exportProject(league, dir + "league.tpr")},
+            {"team0.tte", TeamFile::exportTeam(t0, dir + "team0.tte")}, {"team26.tte", TeamFile::exportTeam(t26, dir + "team26.tte")},
+            {"player_0_0.tpl", PlayerFile::exportPlayer(*t0.getPlayerRef(0), dir + "player_0_0.tpl")},
+            {"player_26_11.tpl", PlayerFile::exportPlayer(*t26.getPlayerRef(11), dir + "player_26_11.tpl")}};
+        for (int a = 0; a < 12; ++a) {
+            const std::string name = "report_" + std::to_string(a / 2) + (a % 2 ? "_bypos.txt" : "_plain.txt");
+            outputs.emplace_back(name, AttributeReport::writeSortedList(league, dir + name, a / 2, a % 2));
         }
-        for (int a = 0; a < 6; ++a) {
-            for (bool bypos : {false, true}) {
-                const std::string name = "report_" + std::to_string(a) + (bypos ? "_bypos.txt" : "_plain.txt");
-                ASSERT_EQ(AttributeReport::writeSortedList(league, dir + "/" + name, a, bypos), Result::Ok) << name;
-                EXPECT_TRUE(testsupport::readText(dir + "/" + name) == testsupport::readText(expectedFile(img, name)))
-                    << name << " differs";
-            }
+        for (const auto& [name, result] : outputs) {
+            ASSERT_EQ(result, Result::Ok) << f.folder << " " << name;
+            EXPECT_TRUE(testsupport::readText(dir + name) == testsupport::readText(f.path("expected/" + name))) << f.folder << " " << name;
         }
-    }
-}
-
-TEST(InterchangeFixtures, ImportingTheEditedLeagueGivesTheEditedImage) {
-    REQUIRE_FIXTURES();
-    for (const Image& img : kImages) {
-        SCOPED_TRACE(img.folder);
-        RomImage rom;
-        clsProject league;
-        ASSERT_NO_FATAL_FAILURE(decode(img, rom, league));
-        ASSERT_EQ(ProjectFile::importProject(league, testsupport::fixture(std::string(img.folder) + "/edit.tpr")), Result::Ok);
-        ASSERT_EQ(saveProjectToRom(league, rom, offsetsOf(img.kind), img.kind), Result::Ok);
-        const std::string edited = img.kind == Console::Nes ? "edited.nes" : "edited.smc";
-        EXPECT_TRUE(rom == testsupport::readBytes(expectedFile(img, edited))) << edited << " differs";
-    }
-}
-
-TEST(InterchangeFixtures, ExportThenImportReproducesTheImage) {
-    REQUIRE_FIXTURES();
-    for (const Image& img : kImages) {
-        SCOPED_TRACE(img.folder);
-        RomImage rom;
-        clsProject league;
-        ASSERT_NO_FATAL_FAILURE(decode(img, rom, league));
         const RomImage original = rom;
-        const std::string path = testsupport::freshDir(std::string("fixture_roundtrip_") + img.folder) + "/league.tpr";
-        ASSERT_EQ(ProjectFile::exportProject(league, path), Result::Ok);
-        ASSERT_EQ(ProjectFile::importProject(league, path), Result::Ok);
-        ASSERT_EQ(saveProjectToRom(league, rom, offsetsOf(img.kind), img.kind), Result::Ok);
-        EXPECT_TRUE(rom == original);
+        ASSERT_EQ(ProjectFile::importProject(league, dir + "league.tpr"), Result::Ok);
+        ASSERT_EQ(saveProjectToRom(league, rom, f.offsets(), f.kind), Result::Ok);
+        EXPECT_TRUE(rom == original) << f.folder;
+        ASSERT_EQ(ProjectFile::importProject(league, f.path("edit.tpr")), Result::Ok);
+        ASSERT_EQ(saveProjectToRom(league, rom, f.offsets(), f.kind), Result::Ok);
+        EXPECT_TRUE(rom == testsupport::readBytes(f.path("expected/edited." + f.image.substr(5)))) << f.folder;
     }
 }
 

@@ -1,0 +1,174 @@
+#pragma once
+// The main window driven offscreen through scripted message boxes and file dialogues,
+// with helpers that click and type as a user does. Shared by every window test.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <deque>
+#include <functional>
+
+#include "codec/DemoRom.h"
+#include "graphics/modGraphics.h"
+#include "settings/modGlobals.h"
+#include "support/TestSupport.h"
+#include "ui/PictureBox.h"
+#include "ui/SwatchLabel.h"
+#include "ui/TextBox.h"
+#include "ui/frmMain.h"
+#include "ui/frmPaletteTool.h"
+
+struct FakeMessages : MessageSink {
+    std::vector<std::pair<QString, Icon>> shown;
+    bool yes = false;  // the answer to a Yes/No question
+    void message(QWidget*, const QString& text, Icon icon) override { shown.push_back({text, icon}); }
+    bool askYesNo(QWidget*, const QString& text) override { return shown.push_back({text, Icon::Exclamation}), yes; }
+};
+
+struct FakeDialogs : FileDialogs {
+    struct Request { bool save; QString filter, folder; };
+    std::vector<Request> requests;
+    std::deque<FileChoice> answers;  // Cancel when none is left
+    FileChoice openFile(QWidget*, const QString& f, const QString& d) override { return answer(false, f, d); }
+    FileChoice saveFile(QWidget*, const QString& f, const QString& d) override { return answer(true, f, d); }
+    FileChoice answer(bool save, const QString& filter, const QString& folder) {
+        requests.push_back({save, filter, folder});
+        FileChoice c = answers.empty() ? FileChoice{} : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return c;
+    }
+};
+
+// Texts printed readably when a comparison fails.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline QString qs(const std::string& s) { return QString::fromStdString(s); }
+inline std::string str(const QString& s) { return s.toStdString(); }
+inline clsProject& league() { return modGlobals::project(); }
+inline clsTeam& team(int t) { return *league().getTeamRef(t); }
+inline clsPlayer& player(int t, int p) { return *team(t).getPlayerRef(p); }
+// Tree nodes by creation index: 1 the root, then each team followed by its twelve players.
+constexpr int teamNode(int t) { return 2 + 13 * t; }
+constexpr int playerNode(int t, int p) { return 3 + 13 * t + p; }
+inline QColor nesColor(int index, bool mono = false, int emphasis = 0) {
+    return colorFromRgbValue(modGraphics::nesColorToRGB(std::uint8_t(index), mono, std::uint8_t(emphasis)));
+}
+inline QColor background(QLabel* swatch) { return static_cast<SwatchLabel*>(swatch)->background(); }
+inline QImage figureOf(const PictureBox* box) { return box->image().copy(0, 0, 32, 96).convertToFormat(QImage::Format_RGB32); }
+
+// The 32 x 96 figure that the team gives in the edition and variant on the box's blank background.
+inline QImage expectedFigure(const PictureBox* box, ConsoleKind kind, const clsTeam& t, int variant) {
+    PixelImage s(box->image().width(), box->image().height(), rgbValueFromColor(box->image().pixelColor(33, 97)));
+    modGraphics::drawPlayerSprite(s, kind, t, variant, modGlobals::romData);
+    QImage out(32, 96, QImage::Format_RGB32);
+    for (int i = 0; i < 32 * 96; ++i) out.setPixelColor(i % 32, i / 32, colorFromRgbValue(s.get(i % 32, i / 32)));
+    return out;
+}
+
+// Runs posted events, including the deferred deletes of closed windows.
+inline void settle() { QCoreApplication::processEvents(), QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+class UiTest : public ::testing::Test {
+protected:
+    FakeMessages messages;
+    FakeDialogs dialogs;
+    std::string dir, rom;
+    std::unique_ptr<frmMain> w;
+
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = testsupport::freshDir(std::string("ui_") + info->test_suite_name() + "_" + info->name());
+        modGlobals::setProgramFolder(dir);
+        // Each window starts as a fresh run of the program, with no league left over.
+        league() = clsProject{};
+        modGlobals::romData.clear();
+        modGlobals::romLength = 0;
+    }
+    void TearDown() override { w.reset(), settle(); }
+
+    // Creates the window (No to the settings question), shown and active so that clicks move the focus.
+    void start() {
+        w = std::make_unique<frmMain>(&messages, &dialogs);
+        messages.shown.clear();
+        w->resize(1100, 720);
+        w->show();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    }
+    std::string file(const std::string& name) const { return dir + "/" + name; }
+    std::string place(const std::vector<std::uint8_t>& bytes, const std::string& name) {
+        return testsupport::writeBytes(file(name), bytes), file(name);
+    }
+    std::string placeFixture(const std::string& rel) {
+        return place(testsupport::readBytes(testsupport::fixture(rel)), rel.substr(rel.rfind('/') + 1));
+    }
+    // Starts the window on the demo image of the edition.
+    void openDemo(ConsoleKind kind = Console::Nes) {
+        start();
+        rom = kind == Console::Nes ? place(DemoRom::makeNes(), "game.nes") : place(DemoRom::makeSnes(), "game.smc");
+        open(rom);
+    }
+
+    QString last() const { return messages.shown.empty() ? QString() : messages.shown.back().first; }
+    // Opens a file through the open dialogue with the filter line given; the one message shown.
+    QString openWith(const std::string& path, int filterLine = 1) {
+        messages.shown.clear();
+        dialogs.answers.push_back({qs(path), filterLine});
+        w->openRom();
+        EXPECT_EQ(messages.shown.size(), 1u);
+        return last();
+    }
+    void open(const std::string& path) { ASSERT_EQ(openWith(path), "File successfully loaded!"); }
+    // Triggers a menu item whose file dialogue answers path (Cancel when empty); the last message.
+    QString menu(QAction* item, const std::string& path = {}) {
+        messages.shown.clear();
+        if (!path.empty()) dialogs.answers.push_back({qs(path), 1});
+        item->trigger();
+        return last();
+    }
+    QString save() { return menu(w->menuFileSave); }
+
+    void clickNode(int index) {
+        QTreeWidgetItem* node = w->treeNode(index);
+        ASSERT_NE(node, nullptr);
+        if (node->parent() != nullptr) node->parent()->setExpanded(true);
+        w->tvProject->scrollToItem(node);
+        QTest::mouseClick(w->tvProject->viewport(), Qt::LeftButton, {}, w->tvProject->visualItemRect(node).center());
+    }
+    static void clickRow(QListWidget* list, int row) {
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+    // Gives a drop-down list the focus and chooses an entry with the keyboard.
+    static void choose(QComboBox* combo, int index) {
+        combo->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(combo, Qt::Key_Home);
+        for (int i = 0; i < index; ++i) QTest::keyClick(combo, Qt::Key_Down);
+        ASSERT_EQ(combo->currentIndex(), index);
+    }
+    // Replaces a text box's text by typing; the box keeps the focus.
+    static void type(TextBox* box, const QString& text) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        for (QChar c : text)  // characters beyond ASCII come as text without a key code
+            c.unicode() < 128 ? QTest::keyClick(box, char(c.unicode())) : QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
+    }
+    // Clicks a swatch and lets answer(tool) work the palette tool as soon as it is up; the
+    // tool is closed afterwards whatever answer did, so that the modal loop ends.
+    void withPaletteTool(QLabel* swatch, const std::function<void(frmPaletteTool&)>& answer) {
+        bool answered = false;
+        QTimer::singleShot(0, [&] {
+            frmPaletteTool* tool = w->paletteTool(false);
+            if (tool == nullptr || !tool->isVisible()) return;
+            answered = QTest::qWaitFor([tool] { return tool->isActiveWindow(); });  // so that focus changes reach it
+            answer(*tool);
+            if (tool->isVisible()) tool->close();
+        });
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        EXPECT_TRUE(answered) << "the palette tool did not come up";
+    }
+};

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -41,6 +42,13 @@ void writeBytes(const std::string& path, const std::vector<std::uint8_t>& data) 
 void writeText(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
+}
+
+std::vector<std::uint8_t> hexBytes(const std::string& hex) {
+    std::vector<std::uint8_t> out;
+    std::istringstream in(hex);
+    for (std::string pair; in >> pair;) out.push_back(static_cast<std::uint8_t>(std::stoul(pair, nullptr, 16)));
+    return out;
 }
 
 }  // namespace testsupport

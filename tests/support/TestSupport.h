@@ -18,6 +18,9 @@ std::string readText(const std::string& path);
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& data);
 void writeText(const std::string& path, const std::string& text);
 
+// Bytes spelled as blank-separated hexadecimal pairs: "41 42 0C".
+std::vector<std::uint8_t> hexBytes(const std::string& hex);
+
 }  // namespace testsupport
 
 // Skips the current test when the reference fixtures are not beside the checkout.

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "settings/FileIO.h"
+#include "settings/RomImage.h"
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+// n filler bytes with text placed at an offset (as much of it as fits).
+static Bytes image(std::size_t n, const std::string& text = "", std::size_t at = 0) {
+    Bytes b(n);
+    for (std::size_t i = 0; i < n; ++i) b[i] = std::uint8_t(0x5A + i * 7);
+    for (std::size_t i = 0; i < text.size() && at + i < n; ++i) b[at + i] = std::uint8_t(text[i]);
+    return b;
+}
+
+TEST(RomFile, ReadChecksTheEditionAndKeepsTheBytesReadInMemory) {
+    const std::string title = "SUPER NBA BASKETBALL";
+    const Bytes snes = image(0x8000, title, 0x7FC0);
+    Bytes copier(512, 0);
+    copier.insert(copier.end(), snes.begin(), snes.end());
+    // the file (none: no such file), the edition asked for, the result
+    const std::tuple<const char*, std::optional<Bytes>, ConsoleKind, ResultCode> rows[] = {
+        {"NES and any fourth byte", image(64, "NES\xFF"), Console::Nes, 0}, {"just NES", Bytes{'N', 'E', 'S'}, Console::Nes, 0},
+        {"nES", image(64, "nES"), Console::Nes, 2}, {"NeS", image(64, "NeS"), Console::Nes, 2}, {"NEs", image(64, "NEs"), Console::Nes, 2},
+        {"two bytes", Bytes{'N', 'E'}, Console::Nes, 1}, {"0 bytes as NES", Bytes{}, Console::Nes, 1},
+        {"0 bytes as SNES", Bytes{}, Console::Snes, 1}, {"SNES title at 0x7FC0", snes, Console::Snes, 0},
+        {"ending with the title", image(0x7FD4, title, 0x7FC0), Console::Snes, 0},
+        {"one byte short of the title's end", image(0x7FD3, title, 0x7FC0), Console::Snes, 1},
+        {"title a byte late", image(0x8000, title, 0x7FC1), Console::Snes, 2},
+        {"lower-case title", image(0x8000, "super nba basketball", 0x7FC0), Console::Snes, 2},
+        {"512-byte copier header", copier, Console::Snes, 2}, {"SNES image as NES", snes, Console::Nes, 2},
+        {"NES image as SNES", image(0x8000, "NES\x1A"), Console::Snes, 2}, {"kind 3", snes, 3, 2},
+        {"no file", std::nullopt, Console::Nes, 1}};
+    const std::string path = testsupport::freshDir("rom-read") + "/game.bin";
+    for (const auto& [name, file, kind, result] : rows) {
+        fs::remove(path);
+        if (file) testsupport::writeBytes(path, *file);
+        RomImage read{1, 2, 3};
+        EXPECT_EQ(RomFile::readRomFile(path, kind, read), result) << name;
+        EXPECT_EQ(read, file.value_or(RomImage{1, 2, 3})) << name << ": a file that was read stays in memory";
+        EXPECT_EQ(RomFile::checkConsole(read, kind), result == 0) << name;
+    }
+}
+
+TEST(RomFile, AllSupportedTypesTakesNesFromTheLastThreeLettersInAnyCase) {
+    const std::pair<const char*, ConsoleKind> rows[] = {
+        {"GAME.Nes", Console::Nes}, {"/roms/a.nEs", Console::Nes}, {"NES", Console::Nes}, {"romnes", Console::Nes},
+        {"x.smc", Console::Snes},   {"x.bin", Console::Snes},      {"x.nes.bak", Console::Snes}, {"x.nes ", Console::Snes},
+        {"es", Console::Snes},      {"", Console::Snes}};
+    for (const auto& [name, kind] : rows) EXPECT_EQ(RomFile::kindFromFileName(name), kind) << '"' << name << '"';
+}
+
+TEST(RomFile, WriteReplacesTheFileInOneStepKeepingTailAndModeOrLeavesItUntouched) {
+    const Bytes old = image(0x6010, "NES\x1A");
+    Bytes edited = old, tailKept = old;
+    for (std::size_t i = 16; i < edited.size(); ++i) edited[i] = std::uint8_t(edited[i] ^ 0xFF);
+    const Bytes shorter(edited.begin(), edited.begin() + 0x4000);
+    std::copy(shorter.begin(), shorter.end(), tailKept.begin());
+    // the file before (none: no file) and its mode, the image written, the writes failing after so many bytes, result, file after
+    const std::tuple<const char*, std::optional<Bytes>, unsigned, Bytes, std::optional<std::size_t>, ResultCode, Bytes> rows[] = {
+        {"unchanged image", old, 0640, old, std::nullopt, 0, old},
+        {"edited image", old, 0600, edited, std::nullopt, 0, edited},
+        {"shorter image keeps the tail", old, 0644, shorter, std::nullopt, 0, tailKept},
+        {"new file", std::nullopt, 0644, edited, std::nullopt, 0, edited},
+        {"read-only file", old, 0444, edited, std::nullopt, 1, old},
+        {"disk full at the first byte", old, 0644, edited, 0, 1, old},
+        {"disk full half way", old, 0644, edited, 0x3000, 1, old},
+        {"disk full at the last byte", old, 0644, edited, 0x600F, 1, old},
+        {"disk full inside the kept tail", old, 0644, shorter, 0x5000, 1, old}};
+    for (const auto& [name, before, mode, written, failAfter, result, after] : rows) {
+        const std::string dir = testsupport::freshDir("rom-write"), path = dir + "/game.nes";
+        if (before) testsupport::writeBytes(path, *before), ::chmod(path.c_str(), mode);
+        FileIO::setFailAfterBytesForTesting(failAfter);
+        EXPECT_EQ(RomFile::writeRomFile(path, written), result) << name;
+        FileIO::setFailAfterBytesForTesting(std::nullopt);
+        struct stat st {};
+        ::stat(path.c_str(), &st);
+        EXPECT_EQ(st.st_mode & 07777, mode) << name;
+        EXPECT_EQ(testsupport::readBytes(path), after) << name;
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << name << ": no temporary file is left";
+    }
+}

@@ -1,17 +1,12 @@
 // Colours as the editor shows and reads them in text.
 #include "graphics/modGraphics.h"
 
+#include "settings/TextNumber.h"
+
 namespace modGraphics {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 }  // namespace
 
@@ -37,7 +32,7 @@ std::int16_t readHexWord(std::string_view text) {
     // a two's-complement number ("FFFF" is -1, "8000" is -32768).
     std::uint32_t v = 0;
     for (char c : text) {
-        int d = hexDigitValue(c);
+        int d = TextNumber::hexDigit(c);
         if (d < 0) break;
         v = ((v << 4) | static_cast<std::uint32_t>(d)) & 0xFFFF;
     }

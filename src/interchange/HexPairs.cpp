@@ -1,17 +1,8 @@
 #include "interchange/HexPairs.h"
 
+#include "settings/TextNumber.h"
+
 namespace HexPairs {
-
-namespace {
-
-int digitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-}  // namespace
 
 void appendByte(std::string& out, std::uint8_t byte) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -23,10 +14,10 @@ std::uint8_t readPair(std::string_view text, std::size_t index) {
     if (index >= text.size()) return 0;  // keeps 2 * index from overflowing
     std::size_t at = 2 * index;
     if (at >= text.size()) return 0;
-    int high = digitValue(text[at]);
+    int high = TextNumber::hexDigit(text[at]);
     if (high < 0) return 0;
     if (at + 1 >= text.size()) return static_cast<std::uint8_t>(high);
-    int low = digitValue(text[at + 1]);
+    int low = TextNumber::hexDigit(text[at + 1]);
     if (low < 0) return static_cast<std::uint8_t>(high);
     return static_cast<std::uint8_t>(high * 16 + low);
 }

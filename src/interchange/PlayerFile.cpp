@@ -134,21 +134,13 @@ ResultCode processImportString(clsPlayer& player, std::string_view instring) {
 }
 
 ResultCode importPlayerText(clsPlayer& player, std::string text) {
-    clsPlayer work = player;
-    work.initPlayer();
-    LineReader lines(std::move(text));
-    std::string line;
-    while (lines.next(line)) {
-        if (processImportString(work, line) != Result::Ok) return Result::Failed;
-    }
-    player = std::move(work);
-    return Result::Ok;
+    return importAllOrNothing(
+        player, std::move(text), [](clsPlayer& w) { w.initPlayer(); },
+        [](clsPlayer& w, LineReader&, const std::string& line) { return processImportString(w, line); });
 }
 
 ResultCode importPlayer(clsPlayer& player, const std::string& filename) {
-    std::string text;
-    if (FileIO::readWholeFile(filename, text) != Result::Ok) return Result::Failed;
-    return importPlayerText(player, std::move(text));
+    return importFile(player, filename, importPlayerText);
 }
 
 }  // namespace PlayerFile

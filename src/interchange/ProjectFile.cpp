@@ -122,21 +122,13 @@ ResultCode exportProject(const clsProject& project, const std::string& filename)
 }
 
 ResultCode importProjectText(clsProject& project, std::string text) {
-    clsProject work = project;
-    work.clearProject();
-    LineReader lines(std::move(text));
-    std::string line;
-    while (lines.next(line)) {
-        if (processProjectLine(work, lines, line) != Result::Ok) return Result::Failed;
-    }
-    project = std::move(work);
-    return Result::Ok;
+    return importAllOrNothing(
+        project, std::move(text), [](clsProject& w) { w.clearProject(); },
+        [](clsProject& w, LineReader& lines, const std::string& line) { return processProjectLine(w, lines, line); });
 }
 
 ResultCode importProject(clsProject& project, const std::string& filename) {
-    std::string text;
-    if (FileIO::readWholeFile(filename, text) != Result::Ok) return Result::Failed;
-    return importProjectText(project, std::move(text));
+    return importFile(project, filename, importProjectText);
 }
 
 }  // namespace ProjectFile

@@ -151,21 +151,13 @@ ResultCode processImportString(clsTeam& team, LineReader& lines, std::string_vie
 }
 
 ResultCode importTeamText(clsTeam& team, std::string text) {
-    clsTeam work = team;
-    work.initTeam();
-    LineReader lines(std::move(text));
-    std::string line;
-    while (lines.next(line)) {
-        if (processImportString(work, lines, line) != Result::Ok) return Result::Failed;
-    }
-    team = std::move(work);
-    return Result::Ok;
+    return importAllOrNothing(
+        team, std::move(text), [](clsTeam& w) { w.initTeam(); },
+        [](clsTeam& w, LineReader& lines, const std::string& line) { return processImportString(w, lines, line); });
 }
 
 ResultCode importTeam(clsTeam& team, const std::string& filename) {
-    std::string text;
-    if (FileIO::readWholeFile(filename, text) != Result::Ok) return Result::Failed;
-    return importTeamText(team, std::move(text));
+    return importFile(team, filename, importTeamText);
 }
 
 }  // namespace TeamFile

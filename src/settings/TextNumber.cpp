@@ -10,11 +10,43 @@ namespace {
 
 bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
+// A signed decimal number with one optional decimal point at the start of s: its value,
+// where it stops, and whether it held a digit.
+struct Scan {
+    double value = 0;
+    std::size_t end = 0;
+    bool digits = false;
+};
+
+Scan scanDecimal(std::string_view s) {
+    Scan r;
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    bool seenPoint = false;
+    double scale = 1;
+    for (; i < s.size(); ++i) {
+        char c = s[i];
+        if (c >= '0' && c <= '9') {
+            r.digits = true;
+            if (seenPoint) {
+                scale /= 10;
+                r.value += (c - '0') * scale;
+            } else {
+                r.value = r.value * 10 + (c - '0');
+            }
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    r.end = i;
+    if (negative) r.value = -r.value;
+    return r;
 }
 
 std::string_view trimBlanks(std::string_view s) {
@@ -25,47 +57,29 @@ std::string_view trimBlanks(std::string_view s) {
 
 }  // namespace
 
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
 double value(std::string_view text) {
     std::string s;
     s.reserve(text.size());
     for (char c : text)
         if (!isSkipped(c)) s.push_back(c);
 
-    std::size_t i = 0;
     if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h')) {
         double v = 0;
-        for (i = 2; i < s.size(); ++i) {
+        for (std::size_t i = 2; i < s.size(); ++i) {
             int d = hexDigit(s[i]);
             if (d < 0) break;
             v = v * 16 + d;
         }
         return v;
     }
-
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    double v = 0;
-    bool seenPoint = false;
-    double scale = 1;
-    for (; i < s.size(); ++i) {
-        char c = s[i];
-        if (c >= '0' && c <= '9') {
-            if (seenPoint) {
-                scale /= 10;
-                v += (c - '0') * scale;
-            } else {
-                v = v * 10 + (c - '0');
-            }
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            break;
-        }
-    }
-    return negative ? -v : v;
+    return scanDecimal(s).value;
 }
 
 double roundHalfEven(double x) {
@@ -88,34 +102,9 @@ std::int64_t roundedClamped(std::string_view text, std::int64_t lo, std::int64_t
 
 std::optional<double> strict(std::string_view text) {
     std::string_view s = trimBlanks(text);
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    bool digits = false;
-    bool seenPoint = false;
-    double v = 0;
-    double scale = 1;
-    for (; i < s.size(); ++i) {
-        char c = s[i];
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            if (seenPoint) {
-                scale /= 10;
-                v += (c - '0') * scale;
-            } else {
-                v = v * 10 + (c - '0');
-            }
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digits) return std::nullopt;
-    return negative ? -v : v;
+    Scan r = scanDecimal(s);
+    if (!r.digits || r.end != s.size()) return std::nullopt;
+    return r.value;
 }
 
 std::optional<std::int64_t> strictInRange(std::string_view text, std::int64_t lo, std::int64_t hi) {

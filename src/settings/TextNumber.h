@@ -12,6 +12,9 @@ namespace TextNumber {
 // number; a text without a number gives 0.
 double value(std::string_view text);
 
+// The value of a hexadecimal digit in either letter case, or -1.
+int hexDigit(char c);
+
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 double roundHalfEven(double x);
 

@@ -2,6 +2,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -134,6 +136,8 @@ private:
 
     // Interchange helpers.
     QString askFile(bool save, const QString& filter);
+    bool runFileCommand(bool save, const QString& filter, const std::function<ResultCode(const std::string&)>& op,
+                        const QString& success);
     void relabelTeamNodes();
     QString playerNodeText(int team, int player) const;
 

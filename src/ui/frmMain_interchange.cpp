@@ -2,6 +2,7 @@
 // the selected player as text files, and the ranking reports of one rating.
 #include <QAction>
 #include <QFile>
+#include <functional>
 
 #include "interchange/AttributeReport.h"
 #include "interchange/PlayerFile.h"
@@ -31,6 +32,21 @@ QString frmMain::askFile(bool save, const QString& filter) {
     return choice.fileName;
 }
 
+// Asks for a file, runs the operation on it and shows the command's one message: the
+// success text without an icon, the failure text with the exclamation icon. A cancelled
+// dialogue shows nothing. True when the operation succeeded.
+bool frmMain::runFileCommand(bool save, const QString& filter, const std::function<ResultCode(const std::string&)>& op,
+                             const QString& success) {
+    QString file = askFile(save, filter);
+    if (file.isEmpty()) return false;
+    if (op(localPath(file)) != Result::Ok) {
+        messages().message(this, save ? kWriteError : kReadError, MessageSink::Icon::Exclamation);
+        return false;
+    }
+    messages().message(this, success, MessageSink::Icon::None);
+    return true;
+}
+
 // The selected team's node and its twelve player nodes, after the team was replaced.
 void frmMain::relabelTeamNodes() {
     const clsTeam* team = selectedTeamRef();
@@ -43,23 +59,17 @@ void frmMain::relabelTeamNodes() {
 void frmMain::menuProjectExport_Click() {
     storePlayerFields();
     storeTeamFields();
-    QString file = askFile(true, kProjectFilter);
-    if (file.isEmpty()) return;
-    if (ProjectFile::exportProject(modGlobals::project(), localPath(file)) == Result::Ok)
-        messages().message(this, QStringLiteral("Project exported!"), MessageSink::Icon::None);
-    else
-        messages().message(this, kWriteError, MessageSink::Icon::Exclamation);
+    runFileCommand(true, kProjectFilter,
+                   [](const std::string& f) { return ProjectFile::exportProject(modGlobals::project(), f); },
+                   QStringLiteral("Project exported!"));
 }
 
 void frmMain::menuProjectImport_Click() {
-    QString file = askFile(false, kProjectFilter);
-    if (file.isEmpty()) return;
     // The import replaces the league only when the whole file was read.
-    if (ProjectFile::importProject(modGlobals::project(), localPath(file)) != Result::Ok) {
-        messages().message(this, kReadError, MessageSink::Icon::Exclamation);
+    if (!runFileCommand(false, kProjectFilter,
+                        [](const std::string& f) { return ProjectFile::importProject(modGlobals::project(), f); },
+                        QStringLiteral("Team imported!")))
         return;
-    }
-    messages().message(this, QStringLiteral("Team imported!"), MessageSink::Icon::None);
     refreshEditors(true);
     buildProjectTree();
     updateSpaceStatus();
@@ -68,24 +78,18 @@ void frmMain::menuProjectImport_Click() {
 void frmMain::menuProjectExportTeam_Click() {
     storePlayerFields();
     storeTeamFields();
-    QString file = askFile(true, kTeamFilter);
-    if (file.isEmpty()) return;
     const clsTeam* team = selectedTeamRef();
-    if (team != nullptr && TeamFile::exportTeam(*team, localPath(file)) == Result::Ok)
-        messages().message(this, QStringLiteral("Team exported!"), MessageSink::Icon::None);
-    else
-        messages().message(this, kWriteError, MessageSink::Icon::Exclamation);
+    runFileCommand(true, kTeamFilter,
+                   [team](const std::string& f) { return team ? TeamFile::exportTeam(*team, f) : Result::Failed; },
+                   QStringLiteral("Team exported!"));
 }
 
 void frmMain::menuProjectImportTeam_Click() {
-    QString file = askFile(false, kTeamFilter);
-    if (file.isEmpty()) return;
     clsTeam* team = selectedTeamRef();
-    if (team == nullptr || TeamFile::importTeam(*team, localPath(file)) != Result::Ok) {
-        messages().message(this, kReadError, MessageSink::Icon::Exclamation);
+    if (!runFileCommand(false, kTeamFilter,
+                        [team](const std::string& f) { return team ? TeamFile::importTeam(*team, f) : Result::Failed; },
+                        QStringLiteral("Team imported!")))
         return;
-    }
-    messages().message(this, QStringLiteral("Team imported!"), MessageSink::Icon::None);
     refreshEditors(true);
     relabelTeamNodes();
     updateSpaceStatus();
@@ -93,24 +97,20 @@ void frmMain::menuProjectImportTeam_Click() {
 
 void frmMain::menuProjectExportPlayer_Click() {
     storePlayerFields();
-    QString file = askFile(true, kPlayerFilter);
-    if (file.isEmpty()) return;
     const clsPlayer* player = selectedPlayerRef();
-    if (player != nullptr && PlayerFile::exportPlayer(*player, localPath(file)) == Result::Ok)
-        messages().message(this, QStringLiteral("Player exported!"), MessageSink::Icon::None);
-    else
-        messages().message(this, kWriteError, MessageSink::Icon::Exclamation);
+    runFileCommand(
+        true, kPlayerFilter,
+        [player](const std::string& f) { return player ? PlayerFile::exportPlayer(*player, f) : Result::Failed; },
+        QStringLiteral("Player exported!"));
 }
 
 void frmMain::meunProjectImportPlayer_Click() {
-    QString file = askFile(false, kPlayerFilter);
-    if (file.isEmpty()) return;
     clsPlayer* player = selectedPlayerRef();
-    if (player == nullptr || PlayerFile::importPlayer(*player, localPath(file)) != Result::Ok) {
-        messages().message(this, kReadError, MessageSink::Icon::Exclamation);
+    if (!runFileCommand(
+            false, kPlayerFilter,
+            [player](const std::string& f) { return player ? PlayerFile::importPlayer(*player, f) : Result::Failed; },
+            QStringLiteral("Player imported!")))
         return;
-    }
-    messages().message(this, QStringLiteral("Player imported!"), MessageSink::Icon::None);
     fillPlayerPanel();
     fillTeamPanel();
     setPlayerNodeText(selectedTeam, selectedPlayer, playerNodeText(selectedTeam, selectedPlayer));
@@ -120,13 +120,13 @@ void frmMain::meunProjectImportPlayer_Click() {
 void frmMain::menuAnalysisAtt_Click(int index) {
     storePlayerFields();
     storeTeamFields();
-    QString file = askFile(true, kReportFilter);
-    if (file.isEmpty()) return;
     bool byPosition = menuAnalysisSortByPos->isChecked();
-    if (AttributeReport::writeSortedList(modGlobals::project(), localPath(file), index, byPosition) == Result::Ok)
-        messages().message(this, QStringLiteral("Analysis complete!"), MessageSink::Icon::None);
-    else
-        messages().message(this, kWriteError, MessageSink::Icon::Exclamation);
+    runFileCommand(
+        true, kReportFilter,
+        [index, byPosition](const std::string& f) {
+            return AttributeReport::writeSortedList(modGlobals::project(), f, index, byPosition);
+        },
+        QStringLiteral("Analysis complete!"));
 }
 
 // "Sort by Position" is a checkable item: choosing it has already flipped its check mark

@@ -262,27 +262,30 @@ void frmMain::drawRatings() {
     for (std::size_t i = 0; i < 6; ++i) ratingLabels[i]->setText(QString::number(values[i]));
 }
 
-namespace {
-
-// The steps of the six rating rows, in row order.
-using RatingStep = void (clsPlayer::*)();
-constexpr RatingStep kDecrease[6] = {&clsPlayer::decRS,    &clsPlayer::decJump, &clsPlayer::decSteal,
-                                     &clsPlayer::decBlock, &clsPlayer::decSR,   &clsPlayer::decStam};
-constexpr RatingStep kIncrease[6] = {&clsPlayer::incRS,    &clsPlayer::incJump, &clsPlayer::incSteal,
-                                     &clsPlayer::incBlock, &clsPlayer::incSR,   &clsPlayer::incStam};
-
-}  // namespace
-
 void frmMain::cmdDecAtt_Click(int index) {
     clsPlayer* p = selectedPlayerRef();
     if (p == nullptr || index < 0 || index > 5) return;
-    (p->*kDecrease[index])();
+    switch (index) {
+        case 0: p->decRS(); break;
+        case 1: p->decJump(); break;
+        case 2: p->decSteal(); break;
+        case 3: p->decBlock(); break;
+        case 4: p->decSR(); break;
+        default: p->decStam(); break;
+    }
     drawRatings();
 }
 
 void frmMain::cmdIncAtt_Click(int index) {
     clsPlayer* p = selectedPlayerRef();
     if (p == nullptr || index < 0 || index > 5) return;
-    (p->*kIncrease[index])();
+    switch (index) {
+        case 0: p->incRS(); break;
+        case 1: p->incJump(); break;
+        case 2: p->incSteal(); break;
+        case 3: p->incBlock(); break;
+        case 4: p->incSR(); break;
+        default: p->incStam(); break;
+    }
     drawRatings();
 }

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "codec/DemoRom.h"
+#include "demo/DemoRom.h"
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
 

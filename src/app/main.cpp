@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QFile>
 
-#include "settings/modGlobals.h"
+#include "session/modGlobals.h"
 #include "ui/frmMain.h"
 
 // The editor: one main window; tamsel.ini lives beside the program.

@@ -4,9 +4,9 @@
 
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 #include "settings/Settings.h"
-#include "settings/modGlobals.h"
+#include "session/modGlobals.h"
 
 namespace cli {
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "model/clsProject.h"
-#include "settings/OffsetSet.h"
-#include "settings/ResultCode.h"
-#include "settings/RomImage.h"
+#include "base/OffsetSet.h"
+#include "base/ResultCode.h"
+#include "base/RomImage.h"
 
 // What every tamsel-cli command shares: its parsed command line, the messages of the
 // editor, and loading and saving a ROM exactly as the editor's Open and Save do.

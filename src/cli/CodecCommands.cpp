@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "cli/CliCommand.h"
-#include "codec/DemoRom.h"
+#include "demo/DemoRom.h"
 #include "codec/SpaceReport.h"
 
 namespace cli {

@@ -7,7 +7,7 @@
 
 #include "cli/CliCommand.h"
 #include "graphics/modGraphics.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 #ifdef TAMSEL_HAVE_QTGUI
 #include <QBuffer>

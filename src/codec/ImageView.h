@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/RomImage.h"
+#include "base/RomImage.h"
 
 // Bounds-checked reads from an image: every access names an offset (possibly negative or
 // far beyond the end, as a foreign image or a misconfigured offset set gives) and fails

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 
 // The 16-bit pointers the game keeps in its tables and the image offsets they address.
 // NES pointers see the image through the CPU's $8000 window (the 16-byte file header

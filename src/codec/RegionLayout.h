@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/clsProject.h"
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 
 // The regions that a save rebuilds from zero-filled buffers of fixed size: the three name
 // tables and the player blocks. Each is laid out here, away from the image, so that the

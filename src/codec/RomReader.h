@@ -1,8 +1,8 @@
 #pragma once
 #include "model/clsProject.h"
-#include "settings/OffsetSet.h"
-#include "settings/ResultCode.h"
-#include "settings/RomImage.h"
+#include "base/OffsetSet.h"
+#include "base/ResultCode.h"
+#include "base/RomImage.h"
 
 // Decodes the league of an image into project: 27 teams with names, points, uniforms
 // and players, then the all-star rosters and the schedule. Reading never leaves the

@@ -1,8 +1,8 @@
 #pragma once
 #include "model/clsProject.h"
-#include "settings/OffsetSet.h"
-#include "settings/ResultCode.h"
-#include "settings/RomImage.h"
+#include "base/OffsetSet.h"
+#include "base/ResultCode.h"
+#include "base/RomImage.h"
 
 // Encodes the league into the image: rebuilds the abbreviation, city and mascot tables
 // and the player area, rewrites ratings, points, all-stars, schedule and uniforms.

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "model/clsProject.h"
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 
 // How full the regions that a save rebuilds would be for the league as it stands,
 // computed with exactly the writer's arithmetic: every region has used <= available

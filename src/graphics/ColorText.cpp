@@ -1,7 +1,7 @@
 // Colours as the editor shows and reads them in text.
 #include "graphics/modGraphics.h"
 
-#include "settings/TextNumber.h"
+#include "base/TextNumber.h"
 
 namespace modGraphics {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "graphics/modGraphics.h"
-#include "settings/TextNumber.h"
+#include "base/TextNumber.h"
 
 namespace modGraphics {
 namespace {

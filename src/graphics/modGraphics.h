@@ -6,8 +6,8 @@
 
 #include "graphics/PixelImage.h"
 #include "model/clsTeam.h"
-#include "settings/ResultCode.h"
-#include "settings/RomImage.h"
+#include "base/ResultCode.h"
+#include "base/RomImage.h"
 
 // Console colour models and the uniform preview figure.
 namespace modGraphics {

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "interchange/TextLines.h"
-#include "settings/FileIO.h"
-#include "settings/TextNumber.h"
+#include "base/FileIO.h"
+#include "base/TextNumber.h"
 
 namespace AttributeReport {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/clsProject.h"
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 
 // Ranking reports of one rating over all 324 roster players.
 namespace AttributeReport {

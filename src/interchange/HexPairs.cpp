@@ -1,6 +1,6 @@
 #include "interchange/HexPairs.h"
 
-#include "settings/TextNumber.h"
+#include "base/TextNumber.h"
 
 namespace HexPairs {
 

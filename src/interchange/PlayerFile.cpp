@@ -4,8 +4,8 @@
 
 #include "interchange/KeyLines.h"
 #include "interchange/TextLines.h"
-#include "settings/FileIO.h"
-#include "settings/TextNumber.h"
+#include "base/FileIO.h"
+#include "base/TextNumber.h"
 
 namespace PlayerFile {
 

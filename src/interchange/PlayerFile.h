@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "model/clsPlayer.h"
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 
 // The player file (.tpl): sixteen key=value lines, CR LF ended.
 namespace PlayerFile {

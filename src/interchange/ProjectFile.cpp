@@ -7,8 +7,8 @@
 #include "interchange/KeyLines.h"
 #include "interchange/TeamFile.h"
 #include "interchange/TextLines.h"
-#include "settings/FileIO.h"
-#include "settings/TextNumber.h"
+#include "base/FileIO.h"
+#include "base/TextNumber.h"
 
 namespace ProjectFile {
 

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "model/clsProject.h"
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 
 // The project file (.tpr): schedule, all-stars and 27 team sections; 6217 lines.
 namespace ProjectFile {

@@ -6,8 +6,8 @@
 #include "interchange/HexPairs.h"
 #include "interchange/KeyLines.h"
 #include "interchange/PlayerFile.h"
-#include "settings/FileIO.h"
-#include "settings/TextNumber.h"
+#include "base/FileIO.h"
+#include "base/TextNumber.h"
 
 namespace TeamFile {
 

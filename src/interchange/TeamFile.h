@@ -4,7 +4,7 @@
 
 #include "interchange/TextLines.h"
 #include "model/clsTeam.h"
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 
 // The team file (.tte): twelve team lines, then twelve player blocks "#slot" ... "#END".
 namespace TeamFile {

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <utility>
 
-#include "settings/FileIO.h"
-#include "settings/ResultCode.h"
+#include "base/FileIO.h"
+#include "base/ResultCode.h"
 
 // Reads the lines of an interchange file held in memory. A line ends at CR (a line feed
 // right after it belongs to the same line end) or at a lone LF.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/TextNumber.h"
+#include "base/TextNumber.h"
 
 using TextNumber::roundHalfEven;
 

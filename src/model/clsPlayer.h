@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 
 // Position codes as the position list and the reports show them.
 namespace Position {

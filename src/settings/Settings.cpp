@@ -4,8 +4,8 @@
 #include <limits>
 #include <vector>
 
-#include "settings/FileIO.h"
-#include "settings/TextNumber.h"
+#include "base/FileIO.h"
+#include "base/TextNumber.h"
 
 namespace Settings {
 

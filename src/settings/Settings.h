@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "settings/OffsetSet.h"
-#include "settings/ResultCode.h"
+#include "base/OffsetSet.h"
+#include "base/ResultCode.h"
 
 // The settings file "tamsel.ini": the folder of the last ROM opened and the two offset
 // sets, 33 lines ended by CR LF.

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "settings/modGlobals.h"
+#include "session/modGlobals.h"
 #include "ui/SelectionEvents.h"
 #include "ui/UiText.h"
 

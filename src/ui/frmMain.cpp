@@ -24,9 +24,9 @@
 #include <cmath>
 
 #include "codec/SpaceReport.h"
-#include "settings/FileIO.h"
-#include "settings/TextNumber.h"
-#include "settings/modGlobals.h"
+#include "base/FileIO.h"
+#include "base/TextNumber.h"
+#include "session/modGlobals.h"
 #include "ui/PictureBox.h"
 #include "ui/ProjectTreeView.h"
 #include "ui/SettingsPromptUi.h"

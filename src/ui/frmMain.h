@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 #include "ui/UiPlatform.h"
 
 class QAction;

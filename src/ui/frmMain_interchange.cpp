@@ -8,7 +8,7 @@
 #include "interchange/PlayerFile.h"
 #include "interchange/ProjectFile.h"
 #include "interchange/TeamFile.h"
-#include "settings/modGlobals.h"
+#include "session/modGlobals.h"
 #include "ui/TextBox.h"
 #include "ui/UiText.h"
 #include "ui/frmMain.h"

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "settings/TextNumber.h"
-#include "settings/modGlobals.h"
+#include "base/TextNumber.h"
+#include "session/modGlobals.h"
 #include "ui/PictureBox.h"
 #include "ui/TextBox.h"
 #include "ui/UiText.h"

@@ -9,7 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "settings/modGlobals.h"
+#include "session/modGlobals.h"
 #include "ui/SelectionEvents.h"
 #include "ui/UiText.h"
 #include "ui/frmAllStar.h"

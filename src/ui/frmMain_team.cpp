@@ -8,8 +8,8 @@
 #include <QRegularExpressionValidator>
 
 #include "graphics/modGraphics.h"
-#include "settings/TextNumber.h"
-#include "settings/modGlobals.h"
+#include "base/TextNumber.h"
+#include "session/modGlobals.h"
 #include "ui/PictureBox.h"
 #include "ui/SwatchLabel.h"
 #include "ui/TextBox.h"

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "cli/CliCommand.h"
-#include "codec/DemoRom.h"
+#include "demo/DemoRom.h"
 #include "codec/RomReader.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"

@@ -4,7 +4,7 @@
 
 #include <cctype>
 
-#include "codec/DemoRom.h"
+#include "demo/DemoRom.h"
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
 #include "support/TestSupport.h"

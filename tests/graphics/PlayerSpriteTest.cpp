@@ -4,7 +4,7 @@
 
 #include "codec/RomReader.h"
 #include "graphics/modGraphics.h"
-#include "settings/OffsetSet.h"
+#include "base/OffsetSet.h"
 #include "support/TestSupport.h"
 
 namespace {

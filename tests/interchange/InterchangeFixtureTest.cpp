@@ -6,7 +6,7 @@
 #include "interchange/PlayerFile.h"
 #include "interchange/ProjectFile.h"
 #include "interchange/TeamFile.h"
-#include "settings/OffsetSet.h"
+#include "base/OffsetSet.h"
 #include "support/TestSupport.h"
 
 namespace {

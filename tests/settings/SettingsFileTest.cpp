@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "settings/Settings.h"
-#include "settings/modGlobals.h"
+#include "session/modGlobals.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;

@@ -12,9 +12,9 @@
 #include <deque>
 #include <functional>
 
-#include "codec/DemoRom.h"
+#include "demo/DemoRom.h"
 #include "graphics/modGraphics.h"
-#include "settings/modGlobals.h"
+#include "session/modGlobals.h"
 #include "support/TestSupport.h"
 #include "ui/PictureBox.h"
 #include "ui/SwatchLabel.h"

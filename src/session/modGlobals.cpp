@@ -1,11 +1,11 @@
-#include "settings/modGlobals.h"
+#include "session/modGlobals.h"
 
 #include <filesystem>
 #include <system_error>
 
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace modGlobals {
 

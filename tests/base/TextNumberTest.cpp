@@ -3,7 +3,7 @@
 #include <limits>
 #include <optional>
 
-#include "settings/TextNumber.h"
+#include "base/TextNumber.h"
 
 using std::nullopt;
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "settings/FileIO.h"
-#include "settings/RomImage.h"
+#include "base/FileIO.h"
+#include "base/RomImage.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;

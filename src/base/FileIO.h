@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 
 // Whole-file access used by every part of the program that touches the disk.
 namespace FileIO {

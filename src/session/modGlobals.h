@@ -3,9 +3,9 @@
 #include <string>
 
 #include "model/clsProject.h"
-#include "settings/OffsetSet.h"
-#include "settings/ResultCode.h"
-#include "settings/RomImage.h"
+#include "base/OffsetSet.h"
+#include "base/ResultCode.h"
+#include "base/RomImage.h"
 #include "settings/Settings.h"
 
 // The program-wide state of the editor: the open image, the league, the remembered folder

@@ -1,4 +1,4 @@
-#include "settings/TextNumber.h"
+#include "base/TextNumber.h"
 
 #include <cctype>
 #include <cmath>

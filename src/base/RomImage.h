@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/ResultCode.h"
+#include "base/ResultCode.h"
 
 // A cartridge image held whole in memory, in file order; an NES image keeps its header.
 using RomImage = std::vector<std::uint8_t>;

@@ -1,10 +1,10 @@
-#include "settings/RomImage.h"
+#include "base/RomImage.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace RomFile {
 

@@ -1,4 +1,4 @@
-#include "codec/DemoRom.h"
+#include "demo/DemoRom.h"
 
 #include <array>
 #include <cstring>
@@ -6,8 +6,8 @@
 
 #include "codec/RomWriter.h"
 #include "model/clsProject.h"
-#include "settings/FileIO.h"
-#include "settings/OffsetSet.h"
+#include "base/FileIO.h"
+#include "base/OffsetSet.h"
 
 namespace DemoRom {
 

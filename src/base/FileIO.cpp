@@ -1,4 +1,4 @@
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "settings/OffsetSet.h"
+#include "base/OffsetSet.h"
 
 OffsetSet OffsetSet::nesDefaults() {
     return OffsetSet{{0x8011, 0x807B, -1, 0x9E99, 0x9B7E, 0x9BB8, 0x9CBB, 0x9CF5, 0xE440, 0xE395, 0xF53F,

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "settings/ResultCode.h"
-#include "settings/RomImage.h"
+#include "base/ResultCode.h"
+#include "base/RomImage.h"
 
 // Synthetic images of both editions carrying an invented league at the default offsets,
 // with a small player figure of our own in the tile formats the uniform preview reads.

@@ -1,0 +1,81 @@
+// Fuzzes the BPS reader. The first input byte gives the length of a small source image, the
+// second holds flags, then come the source and the patch. With flag 1 the patch's own
+// checksum, and with flag 2 its source checksum, are set right before applying, so mutated
+// actions get past the checksums and reach the action decoder. A refused patch leaves the
+// target untouched; an applied one has exactly the declared target size and the footer's
+// target checksum, and the writer's patch between the source and it gives it back.
+#include <zlib.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "patch/Bps.h"
+
+#define FUZZ_CHECK(condition) \
+    do {                      \
+        if (!(condition)) std::abort(); \
+    } while (0)
+
+namespace {
+
+std::uint32_t crcOf(const std::vector<std::uint8_t>& bytes, size_t size) {
+    return static_cast<std::uint32_t>(crc32(0L, bytes.data(), static_cast<uInt>(size)));
+}
+
+void putLittle32(std::vector<std::uint8_t>& bytes, size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+std::uint32_t getLittle32(const std::vector<std::uint8_t>& bytes, size_t at) {
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+}
+
+// The n-th number after "BPS1" (0 source size, 1 target size), decoded here on its own.
+unsigned __int128 headerNumber(const std::vector<std::uint8_t>& p, int n) {
+    size_t at = 4;
+    unsigned __int128 value = 0;
+    for (int k = 0; k <= n; ++k) {
+        value = 0;
+        for (unsigned shift = 0;; shift += 7) {
+            const std::uint8_t x = p.at(at++);
+            value += static_cast<unsigned __int128>(x & 0x7F) << shift;
+            if (x & 0x80) break;
+            value += static_cast<unsigned __int128>(1) << (shift + 7);
+        }
+    }
+    return value;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2) return 0;
+    const size_t sourceLength = data[0] < size - 2 ? data[0] : size - 2;
+    const std::uint8_t flags = data[1];
+    const std::vector<std::uint8_t> source(data + 2, data + 2 + sourceLength);
+    std::vector<std::uint8_t> patchBytes(data + 2 + sourceLength, data + size);
+    if (patchBytes.size() >= 12) {
+        if (flags & 2) putLittle32(patchBytes, patchBytes.size() - 12, crcOf(source, source.size()));
+        if (flags & 1) putLittle32(patchBytes, patchBytes.size() - 4, crcOf(patchBytes, patchBytes.size() - 4));
+    }
+
+    std::vector<std::uint8_t> target;
+    const patch::PatchResult result = patch::applyBps(source, patchBytes, target);
+    if (result != patch::PatchResult::Ok) {
+        FUZZ_CHECK(result == patch::PatchResult::Damaged || result == patch::PatchResult::WrongSource ||
+                   result == patch::PatchResult::ResultMismatch);
+        FUZZ_CHECK(target.empty());
+        return 0;
+    }
+    FUZZ_CHECK(headerNumber(patchBytes, 0) == source.size());
+    FUZZ_CHECK(headerNumber(patchBytes, 1) == target.size());
+    FUZZ_CHECK(target.size() <= patch::kBpsMaxImage);
+    FUZZ_CHECK(crcOf(target, target.size()) == getLittle32(patchBytes, patchBytes.size() - 8));
+
+    std::vector<std::uint8_t> again, back;
+    FUZZ_CHECK(patch::makeBps(source, target, again) == patch::PatchResult::Ok);
+    FUZZ_CHECK(patch::applyBps(source, again, back) == patch::PatchResult::Ok);
+    FUZZ_CHECK(back == target);
+    return 0;
+}

@@ -1,0 +1,143 @@
+// IPS patches spelled out byte by byte, each refusal of a malformed one, and the writer's
+// records at the "EOF" offset, at the record size limit, for runs and for a shorter image.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "patch/Ips.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+using patch::PatchResult;
+using testsupport::hexBytes;
+using Bytes = std::vector<std::uint8_t>;
+
+const std::string kHead = "50 41 54 43 48 ";  // PATCH
+const std::string kEof = " 45 4F 46";         // EOF
+
+struct ApplyRow {
+    const char* name;
+    std::string patch;
+    PatchResult result;
+    std::string target;  // the result when applied to 00 01 .. 07
+};
+
+const ApplyRow kApplyRows[] = {
+    {"EmptyPatch", kHead + kEof, PatchResult::Ok, "00 01 02 03 04 05 06 07"},
+    {"Record", kHead + "00 00 02 00 02 AA BB" + kEof, PatchResult::Ok, "00 01 AA BB 04 05 06 07"},
+    {"RunLengthRecord", kHead + "00 00 01 00 00 00 04 CC" + kEof, PatchResult::Ok, "00 CC CC CC CC 05 06 07"},
+    {"RecordGrowsImageWithZeroGap", kHead + "00 00 0A 00 02 EE FF" + kEof, PatchResult::Ok,
+     "00 01 02 03 04 05 06 07 00 00 EE FF"},
+    {"RunGrowsImage", kHead + "00 00 07 00 00 00 02 DD" + kEof, PatchResult::Ok, "00 01 02 03 04 05 06 DD DD"},
+    {"TruncatedShorter", kHead + "00 00 01 00 01 99" + kEof + " 00 00 04", PatchResult::Ok, "00 99 02 03"},
+    {"TruncatedLonger", kHead + kEof + " 00 00 0A", PatchResult::Ok, "00 01 02 03 04 05 06 07 00 00"},
+    {"TruncatedToNothing", kHead + kEof + " 00 00 00", PatchResult::Ok, ""},
+    {"NoHeader", "50 41 54 43 58" + kEof, PatchResult::Damaged, ""},
+    {"EmptyFile", "", PatchResult::Damaged, ""},
+    {"RecordHeaderCut", kHead + "00 00 02 00", PatchResult::Damaged, ""},
+    {"RecordBytesCut", kHead + "00 00 02 00 04 AA BB", PatchResult::Damaged, ""},
+    {"RunLengthCut", kHead + "00 00 01 00 00 00 04", PatchResult::Damaged, ""},
+    {"RunOfNothing", kHead + "00 00 01 00 00 00 00 CC" + kEof, PatchResult::Damaged, ""},
+    {"MissingEof", kHead + "00 00 02 00 01 AA", PatchResult::Damaged, ""},
+    {"OneStrayByte", kHead + kEof + " 00", PatchResult::Damaged, ""},
+    {"FourStrayBytes", kHead + kEof + " 00 00 04 00", PatchResult::Damaged, ""},
+};
+
+void PrintTo(const ApplyRow& row, std::ostream* os) { *os << row.name; }
+
+class IpsApply : public testing::TestWithParam<ApplyRow> {};
+
+TEST_P(IpsApply, GivesTargetOrRefuses) {
+    const ApplyRow& row = GetParam();
+    Bytes target = {0x55};
+    EXPECT_EQ(patch::applyIps(hexBytes("00 01 02 03 04 05 06 07"), hexBytes(row.patch), target), row.result);
+    EXPECT_EQ(target, row.result == PatchResult::Ok ? hexBytes(row.target) : Bytes{0x55});
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, IpsApply, testing::ValuesIn(kApplyRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The records of a patch as (offset, size, run length), read here without the reader.
+struct Record {
+    std::size_t offset, size, run;
+    bool operator==(const Record&) const = default;
+};
+std::vector<Record> recordsOf(const Bytes& p) {
+    std::vector<Record> out;
+    for (std::size_t at = 5; at + 3 <= p.size() && !(p[at] == 'E' && p[at + 1] == 'O' && p[at + 2] == 'F');) {
+        const std::size_t size = p[at + 3] << 8 | p[at + 4];
+        const std::size_t run = size ? 0 : p[at + 5] << 8 | p[at + 6];
+        out.push_back({std::size_t(p[at]) << 16 | p[at + 1] << 8 | p[at + 2], size, run});
+        at += 5 + (size ? size : 3);
+    }
+    return out;
+}
+
+// Bytes that differ from zero and never repeat their neighbour.
+void fillDistinct(Bytes& image, std::size_t from, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) image[from + i] = static_cast<std::uint8_t>(1 + i % 251);
+}
+
+struct WriterRow {
+    const char* name;
+    std::size_t originalSize;
+    std::function<Bytes(Bytes)> edit;  // the modified image from the (zero) original
+    std::vector<Record> records;
+    std::string tail;  // the bytes after "EOF"
+};
+
+const WriterRow kWriterRows[] = {
+    {"ChangeAtEofOffsetStartsOneEarlier", 0x454F50, [](Bytes b) { b[0x454F46] = 1; return b; },
+     {{0x454F45, 2, 0}}, ""},
+    {"SplitLandingOnEofOffsetStartsOneEarlier", 0x454F60,
+     [](Bytes b) { fillDistinct(b, 0x444F47, 0xFFFF + 11); return b; }, {{0x444F47, 0xFFFF, 0}, {0x454F45, 12, 0}}, ""},
+    {"LongRunSplits", 0x20000, [](Bytes b) { fillDistinct(b, 0x10, 0x18000); return b; },
+     {{0x10, 0xFFFF, 0}, {0x1000F, 0x8001, 0}}, ""},
+    {"RunOfOneByte", 0x400, [](Bytes b) { std::fill_n(b.begin() + 0x20, 0x100, 0xAA); return b; },
+     {{0x20, 0, 0x100}}, ""},
+    {"NearbyChangesShareRecord", 0x40, [](Bytes b) { b[0x10] = 1; b[0x14] = 2; b[0x20] = 3; return b; },
+     {{0x10, 5, 0}, {0x20, 1, 0}}, ""},
+    {"ShrinkWritesLength", 16, [](Bytes b) { b.resize(10); return b; }, {}, "00 00 0A"},
+    {"GrowWithZerosReachesFullLength", 4, [](Bytes b) { b.resize(8); b[4] = 9; return b; }, {{4, 4, 0}}, ""},
+};
+
+void PrintTo(const WriterRow& row, std::ostream* os) { *os << row.name; }
+
+class IpsWriter : public testing::TestWithParam<WriterRow> {};
+
+TEST_P(IpsWriter, RecordsAndRoundTrip) {
+    const WriterRow& row = GetParam();
+    const Bytes original(row.originalSize, 0);
+    const Bytes modified = row.edit(original);
+    Bytes p, back;
+    ASSERT_EQ(patch::makeIps(original, modified, p), PatchResult::Ok);
+    EXPECT_EQ(recordsOf(p), row.records);
+    const Bytes tail = hexBytes(row.tail);
+    ASSERT_GE(p.size(), tail.size() + 3);
+    EXPECT_EQ(Bytes(p.end() - static_cast<std::ptrdiff_t>(tail.size() + 3), p.end()), hexBytes("45 4F 46 " + row.tail));
+    ASSERT_EQ(patch::applyIps(original, p, back), PatchResult::Ok);
+    EXPECT_EQ(back, modified);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, IpsWriter, testing::ValuesIn(kWriterRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(IpsWriter, ChangeAtEofOffsetIsSpelledOut) {
+    Bytes original(0x454F50, 0), modified = original, p;
+    modified[0x454F46] = 1;
+    ASSERT_EQ(patch::makeIps(original, modified, p), PatchResult::Ok);
+    EXPECT_EQ(p, hexBytes(kHead + "45 4F 45 00 02 00 01" + kEof));
+}
+
+TEST(IpsWriter, RefusesImagesOver16MiB) {
+    const Bytes limit(patch::kIpsMaxImage, 0), over(patch::kIpsMaxImage + 1, 0);
+    Bytes p = {0x55};
+    EXPECT_EQ(patch::makeIps(limit, over, p), PatchResult::TooLargeForIps);
+    EXPECT_EQ(patch::makeIps(over, limit, p), PatchResult::TooLargeForIps);
+    EXPECT_EQ(p, Bytes{0x55});
+    EXPECT_EQ(patch::message(PatchResult::TooLargeForIps), "Images over 16 MiB cannot be IPS-patched");
+    EXPECT_EQ(patch::makeIps(limit, limit, p), PatchResult::Ok);
+}
+
+}  // namespace

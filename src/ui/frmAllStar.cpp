@@ -111,6 +111,18 @@ void frmAllStar::Form_Unload() {
     emit slotsWritten();
 }
 
+void frmAllStar::refreshNames() {
+    for (int i = 0; i < kSlots; ++i) {
+        auto idx = static_cast<std::size_t>(i);
+        lstWEST->item(i)->setText(playerName(westSlots[idx][0], westSlots[idx][1]));
+        lstEAST->item(i)->setText(playerName(eastSlots[idx][0], eastSlots[idx][1]));
+    }
+    // The choice in the two lists below stays; only their texts change.
+    for (int t = 0; t < cmbTeam->count() && t < clsProject::kTeams; ++t)
+        cmbTeam->setItemText(t, UiText::fromRom(modGlobals::project().getTeamRef(t)->getAbrev()));
+    for (int p = 0; p < cmbPlayer->count(); ++p) cmbPlayer->setItemText(p, playerName(cmbTeam->currentIndex(), p));
+}
+
 void frmAllStar::closeEvent(QCloseEvent* e) {
     if (!unloaded_) Form_Unload();
     unloaded_ = true;

@@ -21,8 +21,12 @@ public:
 
     explicit frmAllStar(QWidget* parent = nullptr);
 
-    // Reads the slots anew from the league, as when the window loads.
+    // Reads the slots anew from the league, as when the window loads: after a new league
+    // replaced the one the window was loaded from (Open, Import Project).
     void reloadFromLeague() { Form_Load(); }
+    // Keeps the slots and the choice below them, and shows the league's present names of
+    // their players and teams: after a team or player import.
+    void refreshNames();
     // True once the window was closed (its slots written back); it is deleted soon after.
     bool isUnloaded() const { return unloaded_; }
 

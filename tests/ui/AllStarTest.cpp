@@ -1,10 +1,13 @@
 // The all-star editor: replacing a slot through the team and player lists, writing the
-// rosters back when the window closes, reloading when another league is opened, and slots
-// naming no player (a damaged roster table): flagged, shown empty, mended.
+// rosters back when the window closes, reloading when another league is opened or imported,
+// and slots naming no player (a damaged roster table): flagged, shown empty, mended.
 #include <QLabel>
 #include <QPushButton>
 
 #include "UiHarness.h"
+#include "interchange/PlayerFile.h"
+#include "interchange/ProjectFile.h"
+#include "interchange/TeamFile.h"
 #include "ui/frmAllStar.h"
 
 namespace {
@@ -139,4 +142,68 @@ TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
     EXPECT_EQ(testsupport::hexBytes("14 0C"), std::vector<std::uint8_t>(saved.begin() + std::ptrdiff_t(roster + 24), saved.begin() + std::ptrdiff_t(roster + 26)));
     EXPECT_EQ(save(), "File successfully saved!");
     EXPECT_TRUE(testsupport::readBytes(rom) == saved);
+}
+
+// Import Project replaces the league: an open window reloads its slots (an edit made in it is
+// dropped with the old league), and closing it leaves the imported rosters in the league, a slot
+// naming no player (player 255, as a project file may hold) included.
+TEST_F(AllStarEditor, ImportProjectReloadsAnOpenWindow) {
+    openDemo();
+    frmAllStar* a = showWindow();
+    ASSERT_NE(a, nullptr);
+    clickRow(a->lstWEST, 1);
+    choose(a->cmbTeam, (rosters()[1][0] + 3) % 27);
+    QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
+
+    clsProject other = league();
+    for (int i = 0; i < 12; ++i) {
+        other.setWestAllStar(i, std::uint8_t((2 * i + 1) % 27), std::uint8_t((i + 5) % 12));
+        other.setEastAllStar(i, std::uint8_t((3 * i + 2) % 27), std::uint8_t((i + 7) % 12));
+    }
+    other.setEastAllStar(7, 0, 255);
+    ASSERT_NE(other, league());
+    ASSERT_EQ(ProjectFile::exportProject(other, file("other.tpr")), Result::Ok);
+    EXPECT_EQ(menu(w->menuProjectImport, file("other.tpr")), "Team imported!");
+    const auto imported = rosters();
+    ASSERT_EQ(imported[19], (clsProject::Pair{0, 255}));
+    expectLists(a);
+    EXPECT_EQ(a->lstEAST->item(7)->text(), "");
+    EXPECT_EQ(a->lstWEST->currentRow(), 0);
+    EXPECT_TRUE(w->lblSpace->text().contains("All-star slots need mending: east 7")) << str(w->lblSpace->text());
+    a->close();
+    EXPECT_EQ(rosters(), imported);
+}
+
+// Team and player imports keep the slots and the choice below them, and show the new names.
+TEST_F(AllStarEditor, TeamAndPlayerImportsRefreshTheNamesShown) {
+    for (bool wholeTeam : {true, false}) {
+        SCOPED_TRACE(wholeTeam ? "Import Team" : "Import Player");
+        openDemo();
+        frmAllStar* a = showWindow();
+        ASSERT_NE(a, nullptr);
+        const auto before = rosters();
+        const clsProject::Pair west0 = before[0];  // the window opens on it
+        clsTeam changed = team(west0[0]);
+        changed.setAbrev("NEW");
+        changed.getPlayerRef(west0[1])->setLast("RENAMED");
+        const std::string path = file("changed");
+        if (wholeTeam) {
+            ASSERT_EQ(TeamFile::exportTeam(changed, path), Result::Ok);
+            clickNode(teamNode(west0[0]));
+            EXPECT_EQ(menu(w->menuProjectImportTeam, path), "Team imported!");
+        } else {
+            ASSERT_EQ(PlayerFile::exportPlayer(*changed.getPlayerRef(west0[1]), path), Result::Ok);
+            clickNode(playerNode(west0[0], west0[1]));
+            EXPECT_EQ(menu(w->meunProjectImportPlayer, path), "Player imported!");
+        }
+        EXPECT_TRUE(a->lstWEST->item(0)->text().endsWith("RENAMED")) << str(a->lstWEST->item(0)->text());
+        expectLists(a);
+        EXPECT_EQ(a->lstWEST->currentRow(), 0);
+        EXPECT_EQ(a->cmbTeam->currentIndex(), west0[0]);
+        EXPECT_EQ(a->cmbPlayer->currentIndex(), west0[1]);
+        EXPECT_EQ(a->cmbTeam->itemText(west0[0]), wholeTeam ? "NEW" : qs(team(west0[0]).getAbrev()));
+        EXPECT_EQ(a->cmbPlayer->itemText(west0[1]), fullName(west0));
+        a->close();
+        EXPECT_EQ(rosters(), before);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "codec/AllStarCheck.h"
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
 #include "base/FileIO.h"
@@ -89,6 +90,9 @@ int saveRom(const Options& opts, LoadedRom& rom, std::ostream& out, std::ostream
     ResultCode r = saveProjectToRom(rom.project, rom.image, rom.offsets, rom.kind);
     if (r != Result::Ok) {
         err << saveMessage(r) << "\n";
+        // The editor's message says nothing more; name the slots that stop the save.
+        if (r == Result::Failed)
+            for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(rom.project)) err << AllStarCheck::describe(p) << "\n";
         return kExitFailure;
     }
     ResultCode w = opts.output.empty()

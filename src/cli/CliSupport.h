@@ -49,7 +49,9 @@ struct LoadedRom {
 bool loadRom(const Options& opts, const std::string& path, LoadedRom& rom, std::ostream& err);
 
 // Encodes the league and writes the image over rom.path, or to opts.output when given.
-// Prints the editor's save message to out on success, to err otherwise; returns the exit status.
+// Prints the editor's save message to out on success, to err otherwise, followed for
+// "Unknown error!" by one line for each all-star slot that names no player; returns the
+// exit status.
 int saveRom(const Options& opts, LoadedRom& rom, std::ostream& out, std::ostream& err);
 
 // The save messages of the editor for an encoder result.

@@ -6,6 +6,7 @@
 
 #include "cli/CliCommand.h"
 #include "demo/DemoRom.h"
+#include "codec/AllStarCheck.h"
 #include "codec/SpaceReport.h"
 
 namespace cli {
@@ -31,6 +32,7 @@ int runInfo(const Options& opts, std::ostream& out, std::ostream& err) {
             << std::setw(6) << r.available - r.used << "\n";
     out << std::left << "\nSaving now: " << (space.expectedResult == 0 ? "everything fits" : saveMessage(space.expectedResult))
         << "\n";
+    for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(rom.project)) out << AllStarCheck::describe(p) << "\n";
     return kExitOk;
 }
 
@@ -59,7 +61,10 @@ int runDemo(const Options& opts, std::ostream& out, std::ostream& err) {
 
 std::vector<Command> codecCommands() {
     return {
-        {"info", "ROM", "show the edition, the teams and how full the name tables and the player area are", 1, runInfo},
+        {"info", "ROM",
+         "show the edition, the teams, how full the name tables and the player area are, and the all-star slots that "
+         "name no player",
+         1, runInfo},
         {"resave", "ROM [-o OUT]", "decode the league and encode it again, as Save does without edits", 1, runResave},
         {"demo", "DIR", "write demo.nes and demo.smc with an invented league into DIR (made if missing)", 1, runDemo},
     };

@@ -1,5 +1,6 @@
 #include "codec/RegionLayout.h"
 
+#include "codec/AllStarCheck.h"
 #include "codec/PointerForms.h"
 
 namespace RegionLayout {
@@ -30,13 +31,8 @@ bool hasUnstorableText(const clsProject& project) {
     return false;
 }
 
-// An all-star pair must name a team of the league and one of its player slots.
-bool allStarsValid(const clsProject& project) {
-    for (int i = 0; i < clsProject::kAllStars; ++i)
-        for (const clsProject::Pair& pair : {project.getWestAllStar(i), project.getEastAllStar(i)})
-            if (pair[0] >= clsProject::kTeams || pair[1] >= clsTeam::kSlots) return false;
-    return true;
-}
+// An all-star pair must name a team of the league and a player of its roster.
+bool allStarsValid(const clsProject& project) { return AllStarCheck::findProblems(project).empty(); }
 
 }  // namespace
 

@@ -36,7 +36,7 @@ struct NameTable {
 // False when the league holds something the save refuses before touching the image: a
 // player name byte of 0x80 or more (it would end the name on reading and shift every
 // later field), a 0xFF inside a city, mascot or abbreviation (it would end the text), or
-// an all-star pair outside the teams and their player slots.
+// an all-star pair that names no player of a team's roster (AllStarCheck lists them).
 bool leagueStorable(const clsProject& project);
 
 enum class Names { Abbreviations, Cities, Mascots };

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "session/modGlobals.h"
 #include "ui/SelectionEvents.h"
@@ -17,11 +18,16 @@ namespace {
 
 constexpr int kSlots = 12;
 
+// True when the pair names a player of a team's roster (a damaged roster table gives
+// pairs such as team 92 or player 12).
+bool namesPlayer(int team, int player) {
+    return team >= 0 && team < clsProject::kTeams && player >= 0 && player < clsTeam::kRoster;
+}
+
 // The full name of a player of the league; empty for a pair that names no player.
 QString playerName(int team, int player) {
-    const clsTeam* t = modGlobals::project().getTeamRef(team);
-    const clsPlayer* p = (t != nullptr && player < clsTeam::kRoster) ? t->getPlayerRef(player) : nullptr;
-    return p != nullptr ? UiText::fromRom(p->getFullname()) : QString();
+    if (!namesPlayer(team, player)) return {};
+    return UiText::fromRom(modGlobals::project().getTeamRef(team)->getPlayerRef(player)->getFullname());
 }
 
 QFrame* line(QWidget* parent) {
@@ -102,6 +108,19 @@ void frmAllStar::Form_Unload() {
         league.setWestAllStar(i, westSlots[idx][0], westSlots[idx][1]);
         league.setEastAllStar(i, eastSlots[idx][0], eastSlots[idx][1]);
     }
+    emit slotsWritten();
+}
+
+void frmAllStar::refreshNames() {
+    for (int i = 0; i < kSlots; ++i) {
+        auto idx = static_cast<std::size_t>(i);
+        lstWEST->item(i)->setText(playerName(westSlots[idx][0], westSlots[idx][1]));
+        lstEAST->item(i)->setText(playerName(eastSlots[idx][0], eastSlots[idx][1]));
+    }
+    // The choice in the two lists below stays; only their texts change.
+    for (int t = 0; t < cmbTeam->count() && t < clsProject::kTeams; ++t)
+        cmbTeam->setItemText(t, UiText::fromRom(modGlobals::project().getTeamRef(t)->getAbrev()));
+    for (int p = 0; p < cmbPlayer->count(); ++p) cmbPlayer->setItemText(p, playerName(cmbTeam->currentIndex(), p));
 }
 
 void frmAllStar::closeEvent(QCloseEvent* e) {
@@ -154,19 +173,26 @@ void frmAllStar::listClick(bool east) {
     int i = list->currentRow();
     if (i < 0 || i >= kSlots) return;
     const Slot slot = (east ? eastSlots : westSlots)[static_cast<std::size_t>(i)];
-    fillPlayerCombo(slot[0]);
-    teamClick_->select(slot[0] < clsProject::kTeams ? slot[0] : -1);
+    // An empty entry (a slot naming no player) shows its team when the league has it,
+    // else team 0, and the team's first player: a starting point for the replacement.
+    const bool named = namesPlayer(slot[0], slot[1]);
+    const int team = slot[0] < clsProject::kTeams ? slot[0] : 0;
+    fillPlayerCombo(team);
+    teamClick_->select(team);
     QSignalBlocker block(cmbPlayer);
-    cmbPlayer->setCurrentIndex(slot[1] < cmbPlayer->count() ? slot[1] : -1);
+    cmbPlayer->setCurrentIndex(named ? slot[1] : 0);
 }
 
 void frmAllStar::cmbTeam_Click() {
+    const int shown = std::max(cmbPlayer->currentIndex(), 0);
     fillPlayerCombo(cmbTeam->currentIndex());
-    // Picking another team keeps the roster position of the slot's player.
+    // Picking another team keeps the roster position of the slot's player; for an empty
+    // entry, the position the player list showed.
     QListWidget* list = eastSelected ? lstEAST : lstWEST;
     int i = list->currentRow();
     if (i < 0 || i >= kSlots) return;
-    int player = (eastSelected ? eastSlots : westSlots)[static_cast<std::size_t>(i)][1];
+    const Slot slot = (eastSelected ? eastSlots : westSlots)[static_cast<std::size_t>(i)];
+    const int player = namesPlayer(slot[0], slot[1]) ? slot[1] : shown;
     QSignalBlocker block(cmbPlayer);
     cmbPlayer->setCurrentIndex(player < cmbPlayer->count() ? player : -1);
 }

@@ -12,7 +12,8 @@ class QPushButton;
 // The all-star editor: the twelve West and twelve East slots of the league's all-star
 // rosters, each one player of one team. It works on its own copy of the slots, read
 // when the window loads and written into the league when it closes. It is a window of
-// its own that does not block the main window; closing it unloads it.
+// its own that does not block the main window; closing it unloads it. A slot that names
+// no player (read from a damaged roster table) shows as an empty entry to be replaced.
 class frmAllStar : public QWidget {
     Q_OBJECT
 public:
@@ -20,8 +21,12 @@ public:
 
     explicit frmAllStar(QWidget* parent = nullptr);
 
-    // Reads the slots anew from the league, as when the window loads.
+    // Reads the slots anew from the league, as when the window loads: after a new league
+    // replaced the one the window was loaded from (Open, Import Project).
     void reloadFromLeague() { Form_Load(); }
+    // Keeps the slots and the choice below them, and shows the league's present names of
+    // their players and teams: after a team or player import.
+    void refreshNames();
     // True once the window was closed (its slots written back); it is deleted soon after.
     bool isUnloaded() const { return unloaded_; }
 
@@ -43,6 +48,10 @@ public:
     QPushButton* cmdChangeEast = nullptr;
     QComboBox* cmbTeam = nullptr;
     QComboBox* cmbPlayer = nullptr;
+
+signals:
+    // The window wrote its slots into the league (it is closing).
+    void slotsWritten();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

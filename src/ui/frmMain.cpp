@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "codec/AllStarCheck.h"
 #include "codec/SpaceReport.h"
 #include "base/FileIO.h"
 #include "base/TextNumber.h"
@@ -471,8 +472,22 @@ void frmMain::updateSpaceStatus() {
     }
     QString text = parts.join(QStringLiteral("   "));
     if (!over.isEmpty()) text += QStringLiteral("   - too long to save: ") + over.join(QStringLiteral(", "));
+    QString tip = QStringLiteral("Bytes used and available in the name tables and the player area that a save rebuilds");
+
+    // All-star slots naming no player (a damaged roster table) stop every save as well.
+    QStringList toMend, details;
+    for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(modGlobals::project())) {
+        toMend << QStringLiteral("%1 %2").arg(QLatin1String(AllStarCheck::conferenceName(p.conference))).arg(p.slot);
+        details << fromRom(AllStarCheck::describe(p));
+    }
+    if (!toMend.isEmpty()) {
+        text += QStringLiteral("   - All-star slots need mending: ") + toMend.join(QStringLiteral(", "));
+        tip += QStringLiteral("\n\nChoose a player for each empty entry of the All-Star Editor:\n") +
+               details.join(QLatin1Char('\n'));
+    }
+
+    const bool flagged = !over.isEmpty() || !toMend.isEmpty();
     lblSpace->setText(text);
-    lblSpace->setStyleSheet(over.isEmpty() ? QString() : QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;"));
-    lblSpace->setToolTip(QStringLiteral("Bytes used and available in the name tables and the player area that a save "
-                                        "rebuilds"));
+    lblSpace->setStyleSheet(flagged ? QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;") : QString());
+    lblSpace->setToolTip(tip);
 }

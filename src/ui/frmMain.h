@@ -208,7 +208,8 @@ public:
     std::array<QPushButton*, 6> cmdDecAtt{};
     std::array<QPushButton*, 6> cmdIncAtt{};
 
-    // Status bar: space used and left in each rebuilt ROM region.
+    // Status bar: space used and left in each rebuilt ROM region, and the all-star slots
+    // that name no player; red while either stops a save.
     QLabel* lblSpace = nullptr;
 
 private:

@@ -11,6 +11,7 @@
 #include "session/modGlobals.h"
 #include "ui/TextBox.h"
 #include "ui/UiText.h"
+#include "ui/frmAllStar.h"
 #include "ui/frmMain.h"
 
 namespace {
@@ -72,6 +73,9 @@ void frmMain::menuProjectImport_Click() {
         return;
     refreshEditors(true);
     buildProjectTree();
+    // An open all-star window would otherwise write the old rosters over the imported ones
+    // when it closes.
+    if (frmAllStar* allStar = allStarWindow(false)) allStar->reloadFromLeague();
     updateSpaceStatus();
 }
 
@@ -92,6 +96,7 @@ void frmMain::menuProjectImportTeam_Click() {
         return;
     refreshEditors(true);
     relabelTeamNodes();
+    if (frmAllStar* allStar = allStarWindow(false)) allStar->refreshNames();
     updateSpaceStatus();
 }
 
@@ -114,6 +119,7 @@ void frmMain::meunProjectImportPlayer_Click() {
     fillPlayerPanel();
     fillTeamPanel();
     setPlayerNodeText(selectedTeam, selectedPlayer, playerNodeText(selectedTeam, selectedPlayer));
+    if (frmAllStar* allStar = allStarWindow(false)) allStar->refreshNames();
     updateSpaceStatus();
 }
 

@@ -118,6 +118,8 @@ frmAllStar* frmMain::allStarWindow(bool create) {
     if (w == nullptr && create) {
         w = new frmAllStar(this);
         allStar_ = w;
+        // Slots mended in the window reach the league, and the status bar, when it closes.
+        connect(w, &frmAllStar::slotsWritten, this, [this] { updateSpaceStatus(); });
     }
     return w;
 }

@@ -181,6 +181,53 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
     EXPECT_TRUE(testsupport::readBytes(dir + "/long.nes") == rom);
 }
 
+// Roster bytes naming no player: resave (and the imports, which save the same way) print the editor's
+// message and then each slot on its own line, write nothing and exit 1; info lists the slots below its
+// save prediction and exits 0.
+TEST(CliCommands, AllStarSlotsNamingNoPlayerAreListedAndNothingIsWritten) {
+    const std::string dir = testsupport::freshDir("cli-allstars");
+    ASSERT_EQ(Settings::writeFile(dir + "/tamsel.ini", SettingsData{}), Result::Ok);
+    const std::size_t roster = static_cast<std::size_t>(OffsetSet::nesDefaults()[OffsetSet::allStarRosterTable]);
+    struct Row {
+        std::string name;
+        std::vector<std::pair<std::size_t, std::uint8_t>> bytes;  // roster table offset, byte
+        std::string listed;                                       // the slots' lines
+    };
+    const Row rows[] = {
+        {"west 3 of team 92", {{6, 184}, {7, 6}}, "west all-star 3 names team 92\n"},
+        {"east 0 player 12", {{24, 8}, {25, 25}}, "east all-star 0 names player 12 of team 4\n"},
+        {"both", {{24, 8}, {25, 25}, {6, 184}}, "west all-star 3 names team 92\neast all-star 0 names player 12 of team 4\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        RomImage image = DemoRom::makeNes();
+        for (const auto& [at, byte] : row.bytes) image[roster + at] = byte;
+        testsupport::writeBytes(dir + "/game.nes", image);
+        fs::remove(dir + "/o.nes");
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"resave", "{rom}"},
+                                                     {"resave", "{rom}", "-o", "{dir}/o.nes"},
+                                                     {"import-player", "{rom}", "0", "0", "{dir}/p.tpl"}}) {
+            SCOPED_TRACE(args[0] + " " + std::to_string(args.size()));
+            if (args[0] == "import-player") { ASSERT_EQ(run({"export-player", "{rom}", "0", "0", "{dir}/p.tpl"}, dir).status, 0); }
+            const CliResult r = run(args, dir);
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.err, "Unknown error!\n" + row.listed);
+            EXPECT_EQ(r.out, "");
+            EXPECT_TRUE(testsupport::readBytes(dir + "/game.nes") == image);
+            EXPECT_FALSE(fs::exists(dir + "/o.nes"));
+        }
+        const CliResult info = run({"info", "{rom}"}, dir);
+        EXPECT_EQ(info.status, 0);
+        EXPECT_EQ(info.err, "");
+        const std::string tail = "\nSaving now: Unknown error!\n" + row.listed;
+        ASSERT_GE(info.out.size(), tail.size());
+        EXPECT_EQ(info.out.substr(info.out.size() - tail.size()), tail);
+    }
+    testsupport::writeBytes(dir + "/game.nes", DemoRom::makeNes());
+    const CliResult info = run({"info", "{rom}"}, dir);
+    EXPECT_EQ(info.out.substr(info.out.size() - 29), "\nSaving now: everything fits\n");
+}
+
 // The built tool, as a user runs it.
 TEST(CliCommands, RunAsAProgram) {
     const std::string dir = testsupport::freshDir("cli-process");

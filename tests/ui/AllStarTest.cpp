@@ -1,8 +1,13 @@
 // The all-star editor: replacing a slot through the team and player lists, writing the
-// rosters back when the window closes, and reloading when another league is opened.
+// rosters back when the window closes, reloading when another league is opened or imported,
+// and slots naming no player (a damaged roster table): flagged, shown empty, mended.
+#include <QLabel>
 #include <QPushButton>
 
 #include "UiHarness.h"
+#include "interchange/PlayerFile.h"
+#include "interchange/ProjectFile.h"
+#include "interchange/TeamFile.h"
 #include "ui/frmAllStar.h"
 
 namespace {
@@ -14,7 +19,10 @@ std::vector<clsProject::Pair> rosters() {
     return r;
 }
 
-QString fullName(clsProject::Pair slot) { return qs(player(slot[0], slot[1]).getFullname()); }
+// The full name of the slot's player; empty for a slot naming no player.
+QString fullName(clsProject::Pair slot) {
+    return slot[0] < 27 && slot[1] < 12 ? qs(player(slot[0], slot[1]).getFullname()) : QString();
+}
 
 // The window's two lists name the players of the league's rosters.
 void expectLists(frmAllStar* a) {
@@ -75,4 +83,127 @@ TEST_F(AllStarEditor, AnOpenWindowReloadsWhenAnotherLeagueIsOpened) {
     EXPECT_EQ(rosters(), loaded);
     settle();
     EXPECT_EQ(w->allStarWindow(false), nullptr);
+}
+
+// West 3 names team 92 (roster byte 184), east 0 player 12 of team 4 (byte 25): the status bar
+// flags both from the open on, a save is refused with the file untouched, the window shows two
+// empty entries; each is replaced through the lists and, once the window wrote the slots back,
+// the flag goes and the save succeeds.
+TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
+    start();
+    RomImage image = DemoRom::makeNes();
+    const std::size_t roster = static_cast<std::size_t>(OffsetSet::nesDefaults()[OffsetSet::allStarRosterTable]);
+    for (const auto& [at, byte] : {std::pair<std::size_t, std::uint8_t>{6, 184}, {7, 6}, {24, 8}, {25, 25}}) image[roster + at] = byte;
+    rom = place(image, "game.nes");
+    open(rom);
+    EXPECT_TRUE(w->lblSpace->text().contains("All-star slots need mending: west 3, east 0")) << str(w->lblSpace->text());
+    EXPECT_TRUE(w->lblSpace->styleSheet().contains("color: rgb(200, 0, 0)"));
+    EXPECT_EQ(save(), "Unknown error!");
+    EXPECT_TRUE(testsupport::readBytes(rom) == image);
+
+    frmAllStar* a = showWindow();
+    ASSERT_NE(a, nullptr);
+    struct Row {
+        const char* name;
+        QListWidget* frmAllStar::*list;
+        QPushButton* frmAllStar::*change;
+        int entry;
+        int teamShown;  // the slot's team when the league has it, else team 0; always its player 0
+        clsProject::Pair replacement;
+    };
+    const Row rows[] = {
+        {"west 3, team 92", &frmAllStar::lstWEST, &frmAllStar::cmdChangeWest, 3, 0, {9, 5}},
+        {"east 0, player 12 of team 4", &frmAllStar::lstEAST, &frmAllStar::cmdChangeEast, 0, 4, {10, 6}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QListWidget* list = a->*row.list;
+        EXPECT_EQ(list->item(row.entry)->text(), "");
+        clickRow(list, row.entry);
+        EXPECT_EQ(a->cmbTeam->currentIndex(), row.teamShown);
+        EXPECT_EQ(a->cmbPlayer->count(), 12);
+        EXPECT_EQ(a->cmbPlayer->currentIndex(), 0);
+        choose(a->cmbPlayer, row.replacement[1]);
+        choose(a->cmbTeam, row.replacement[0]);
+        EXPECT_EQ(a->cmbPlayer->currentIndex(), row.replacement[1]);  // another team, the position shown
+        QTest::mouseClick(a->*row.change, Qt::LeftButton);
+        EXPECT_EQ(list->item(row.entry)->text(), fullName(row.replacement));
+        EXPECT_EQ(list->currentRow(), row.entry);
+    }
+    EXPECT_TRUE(w->lblSpace->text().contains("need mending"));  // the league changes when the window closes
+    a->close();
+    EXPECT_FALSE(w->lblSpace->text().contains("need mending")) << str(w->lblSpace->text());
+    EXPECT_EQ(w->lblSpace->styleSheet(), "");
+
+    EXPECT_EQ(save(), "File successfully saved!");
+    const auto saved = testsupport::readBytes(rom);
+    // West 3 and east 0 with their indexes doubled.
+    EXPECT_EQ(testsupport::hexBytes("12 0A"), std::vector<std::uint8_t>(saved.begin() + std::ptrdiff_t(roster + 6), saved.begin() + std::ptrdiff_t(roster + 8)));
+    EXPECT_EQ(testsupport::hexBytes("14 0C"), std::vector<std::uint8_t>(saved.begin() + std::ptrdiff_t(roster + 24), saved.begin() + std::ptrdiff_t(roster + 26)));
+    EXPECT_EQ(save(), "File successfully saved!");
+    EXPECT_TRUE(testsupport::readBytes(rom) == saved);
+}
+
+// Import Project replaces the league: an open window reloads its slots (an edit made in it is
+// dropped with the old league), and closing it leaves the imported rosters in the league, a slot
+// naming no player (player 255, as a project file may hold) included.
+TEST_F(AllStarEditor, ImportProjectReloadsAnOpenWindow) {
+    openDemo();
+    frmAllStar* a = showWindow();
+    ASSERT_NE(a, nullptr);
+    clickRow(a->lstWEST, 1);
+    choose(a->cmbTeam, (rosters()[1][0] + 3) % 27);
+    QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
+
+    clsProject other = league();
+    for (int i = 0; i < 12; ++i) {
+        other.setWestAllStar(i, std::uint8_t((2 * i + 1) % 27), std::uint8_t((i + 5) % 12));
+        other.setEastAllStar(i, std::uint8_t((3 * i + 2) % 27), std::uint8_t((i + 7) % 12));
+    }
+    other.setEastAllStar(7, 0, 255);
+    ASSERT_NE(other, league());
+    ASSERT_EQ(ProjectFile::exportProject(other, file("other.tpr")), Result::Ok);
+    EXPECT_EQ(menu(w->menuProjectImport, file("other.tpr")), "Team imported!");
+    const auto imported = rosters();
+    ASSERT_EQ(imported[19], (clsProject::Pair{0, 255}));
+    expectLists(a);
+    EXPECT_EQ(a->lstEAST->item(7)->text(), "");
+    EXPECT_EQ(a->lstWEST->currentRow(), 0);
+    EXPECT_TRUE(w->lblSpace->text().contains("All-star slots need mending: east 7")) << str(w->lblSpace->text());
+    a->close();
+    EXPECT_EQ(rosters(), imported);
+}
+
+// Team and player imports keep the slots and the choice below them, and show the new names.
+TEST_F(AllStarEditor, TeamAndPlayerImportsRefreshTheNamesShown) {
+    for (bool wholeTeam : {true, false}) {
+        SCOPED_TRACE(wholeTeam ? "Import Team" : "Import Player");
+        openDemo();
+        frmAllStar* a = showWindow();
+        ASSERT_NE(a, nullptr);
+        const auto before = rosters();
+        const clsProject::Pair west0 = before[0];  // the window opens on it
+        clsTeam changed = team(west0[0]);
+        changed.setAbrev("NEW");
+        changed.getPlayerRef(west0[1])->setLast("RENAMED");
+        const std::string path = file("changed");
+        if (wholeTeam) {
+            ASSERT_EQ(TeamFile::exportTeam(changed, path), Result::Ok);
+            clickNode(teamNode(west0[0]));
+            EXPECT_EQ(menu(w->menuProjectImportTeam, path), "Team imported!");
+        } else {
+            ASSERT_EQ(PlayerFile::exportPlayer(*changed.getPlayerRef(west0[1]), path), Result::Ok);
+            clickNode(playerNode(west0[0], west0[1]));
+            EXPECT_EQ(menu(w->meunProjectImportPlayer, path), "Player imported!");
+        }
+        EXPECT_TRUE(a->lstWEST->item(0)->text().endsWith("RENAMED")) << str(a->lstWEST->item(0)->text());
+        expectLists(a);
+        EXPECT_EQ(a->lstWEST->currentRow(), 0);
+        EXPECT_EQ(a->cmbTeam->currentIndex(), west0[0]);
+        EXPECT_EQ(a->cmbPlayer->currentIndex(), west0[1]);
+        EXPECT_EQ(a->cmbTeam->itemText(west0[0]), wholeTeam ? "NEW" : qs(team(west0[0]).getAbrev()));
+        EXPECT_EQ(a->cmbPlayer->itemText(west0[1]), fullName(west0));
+        a->close();
+        EXPECT_EQ(rosters(), before);
+    }
 }

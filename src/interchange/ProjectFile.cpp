@@ -68,7 +68,7 @@ bool readSchedule(clsProject& project, LineReader& lines, Progress& progress, Li
         if (line == kSectionEnd) {
             if (position != schedule.size())
                 return refuse(report, lines.lineNumber(),
-                              "the schedule holds " + std::to_string(position) + " bytes, not " + std::to_string(schedule.size()));
+                              "the schedule ends after " + std::to_string(position) + " of " + std::to_string(schedule.size()) + " bytes");
             progress.schedule = true;
             return true;
         }

@@ -245,7 +245,7 @@ TEST(ProjectFile, ReaderRulesAllOrNothing) {
         {"schedule one byte too long", league + "@SCHED\r\n" + full + "00\r\n@END", {}, "line 6219: the schedule holds more than 2214 bytes"},
         {"schedule too long on a second line", league + "@SCHED\r\n" + full + "\r\n0\r\n@END", {},
          "line 6220: the schedule holds more than 2214 bytes"},
-        {"schedule line cut short", league.substr(0, 8 + 4426) + league.substr(8 + 4428), {}, "line 3: the schedule holds 2213 bytes, not 2214"},
+        {"schedule line cut short", league.substr(0, 8 + 4426) + league.substr(8 + 4428), {}, "line 3: the schedule ends after 2213 of 2214 bytes"},
         {"schedule without @END", "@SCHED\r\n" + full, {}, "line 2: file ends before the schedule is complete"},
         {"east=0102", league + "@ALLSTAR\r\neast=0102\r\nwest=" + zeros + "\r\n@END", {},
          "line 6219: east= holds 4 characters, not 48 hexadecimal digits"},

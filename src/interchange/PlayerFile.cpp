@@ -79,8 +79,6 @@ void store(clsPlayer& p, Field field, const std::string& name, std::int64_t v) {
 
 }  // namespace
 
-std::string_view keyText(int key) { return key >= 0 && key < kKeyCount ? kKeys[key].text : std::string_view(); }
-
 std::string firstMissing(const KeySet& seen) {
     for (int k = 0; k < kKeyCount; ++k)
         if (!seen.test(static_cast<std::size_t>(k))) return std::string(KeyLines::keyName(kKeys[k].text));
@@ -119,12 +117,6 @@ bool applyLine(clsPlayer& player, std::string_view instring, int lineNo, KeySet&
         return true;
     }
     return true;  // no known key: the line is ignored
-}
-
-ResultCode processImportString(clsPlayer& player, std::string_view instring) {
-    KeySet seen;
-    LineReport ignored;
-    return applyLine(player, instring, 0, seen, ignored) ? Result::Ok : Result::Failed;
 }
 
 ResultCode importPlayerText(clsPlayer& player, std::string text, LineReport& report) {

@@ -14,9 +14,8 @@ namespace PlayerFile {
 // The sixteen keys, in the order the writer writes them and a line is tested against
 // them: "first=", "last=", "jersey=", ..., "stam=". A record read back needs all of them.
 inline constexpr int kKeyCount = 16;
-std::string_view keyText(int key);
 
-// The keys a record read so far has carried, by their index above.
+// The keys a record read so far has carried, by their place in that order.
 using KeySet = std::bitset<kKeyCount>;
 // The name of the first key missing from seen ("stam"), or "" when none is.
 std::string firstMissing(const KeySet& seen);
@@ -36,8 +35,6 @@ ResultCode importPlayer(clsPlayer& player, const std::string& filename, LineRepo
 // its key in seen. False with the report filled when a numeric value is bad or a name
 // would carry a byte the ROM cannot hold; a line without a key changes nothing.
 bool applyLine(clsPlayer& player, std::string_view instring, int lineNo, KeySet& seen, LineReport& report);
-// applyLine for a line on its own: 0, or 1 for a bad value.
-ResultCode processImportString(clsPlayer& player, std::string_view instring);
 
 // The text of a player file held in memory: the reset player (initPlayer) with every line
 // applied. All or nothing, as importPlayer.

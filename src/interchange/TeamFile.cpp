@@ -125,8 +125,6 @@ bool importPlayerBlock(clsTeam& team, LineReader& lines, std::string_view header
 
 }  // namespace
 
-std::string_view keyText(int key) { return key >= 0 && key < kKeyCount ? kKeys[key] : std::string_view(); }
-
 void writeToFile(const clsTeam& team, std::string& out) {
     for (int k = 0; k < kKeyCount; ++k) KeyLines::writeKeyLine(out, kKeys[k], valueText(team, k));
 }
@@ -204,12 +202,6 @@ bool complete(const Progress& progress, int teamIndex, int line, LineReport& rep
         if (!progress.blocks.test(static_cast<std::size_t>(slot)))
             return refuse(report, line, teamName(teamIndex) + " has no block #" + std::to_string(slot));
     return true;
-}
-
-ResultCode processImportString(clsTeam& team, LineReader& lines, std::string_view instring) {
-    Progress progress;
-    LineReport ignored;
-    return applyLine(team, lines, instring, -1, progress, ignored) ? Result::Ok : Result::Failed;
 }
 
 ResultCode importTeamText(clsTeam& team, std::string text, LineReport& report) {

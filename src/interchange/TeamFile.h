@@ -15,9 +15,8 @@ namespace TeamFile {
 // The twelve team keys in the order the writer writes them: "city=", "mascot=", "abrev=",
 // "ps=", "pg=", "unifnes=", "unifpalnes=", "unifsnes=", "unifpalsnes0=" .. "unifpalsnes3=".
 inline constexpr int kKeyCount = 12;
-std::string_view keyText(int key);
 
-// What a team record read so far has carried: its keys (by index above) and the roster
+// What a team record read so far has carried: its keys (by their place in that order) and the roster
 // slots whose player block was complete (all sixteen player keys, closed by "#END").
 struct Progress {
     std::bitset<kKeyCount> keys;
@@ -46,8 +45,6 @@ bool applyLine(clsTeam& team, LineReader& lines, std::string_view instring, int 
 // True when progress holds every team key and every roster block; otherwise the report
 // names the first missing one, at line.
 bool complete(const Progress& progress, int teamIndex, int line, LineReport& report);
-// applyLine without the bookkeeping: 0, or 1 when the line (or its block) is bad.
-ResultCode processImportString(clsTeam& team, LineReader& lines, std::string_view instring);
 
 // The text of a team file held in memory: the reset team (initTeam) with every line
 // applied. All or nothing, as importTeam.

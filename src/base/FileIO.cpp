@@ -9,6 +9,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string_view>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -69,29 +71,70 @@ bool isWritable(const std::string& path, const struct stat& st) {
     return ::access(path.c_str(), W_OK) == 0;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Follows a chain of symbolic links from path to the name that is finally written; a
+// relative link target counts from the link's own folder. A name that does not exist ends
+// the chain, so a dangling link leads to the file it names. 0, or the error.
+int followLinks(const std::string& path, std::string& target) {
+    fs::path current = path;
+    for (int hops = 0; hops < 40; ++hops) {  // the system's own limit on a chain of links
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            target = current.string();
+            return 0;
+        }
+        std::vector<char> buf(static_cast<std::size_t>(PATH_MAX) + 1);
+        ssize_t n = ::readlink(current.c_str(), buf.data(), buf.size() - 1);
+        if (n < 0) return errno;
+        fs::path next(std::string(buf.data(), static_cast<std::size_t>(n)));
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return ELOOP;
+}
+
 }  // namespace
 
 ResultCode readWholeFile(const std::string& path, std::vector<std::uint8_t>& out) { return readInto(path, out); }
 ResultCode readWholeFile(const std::string& path, std::string& out) { return readInto(path, out); }
 
+ResultCode readTextFile(const std::string& path, std::string& out) {
+    std::string text;
+    if (readInto(path, text) != Result::Ok) return Result::Failed;
+    if (text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) text.erase(0, kByteOrderMark.size());
+    out = std::move(text);
+    return Result::Ok;
+}
+
 ResultCode writeFileAtomically(const std::string& path, const void* data, std::size_t size, bool keepTail) {
-    if (path.empty()) return Result::Failed;
+    WriteError ignored;
+    return writeFileAtomically(path, data, size, keepTail, ignored);
+}
+
+ResultCode writeFileAtomically(const std::string& path, const void* data, std::size_t size, bool keepTail,
+                               WriteError& error) {
+    std::string target = path;
+    auto fail = [&](int code, const char* text = nullptr) {
+        error.cause = text != nullptr ? text : std::strerror(code);
+        error.path = target;
+        return Result::Failed;
+    };
+    if (path.empty()) return fail(ENOENT);
     const auto* bytes = static_cast<const unsigned char*>(data);
 
-    // Write through a symbolic link to the file it names.
-    std::string target = path;
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != nullptr) target = resolved;
+    if (int e = followLinks(path, target)) return fail(e);
 
     struct stat st {};
     bool exists = ::stat(target.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) return Result::Failed;
-    if (exists && !isWritable(target, st)) return Result::Failed;
+    if (!exists && errno != ENOENT) return fail(errno);
+    if (exists && S_ISDIR(st.st_mode)) return fail(EISDIR);
+    if (exists && !S_ISREG(st.st_mode)) return fail(0, "Not a regular file");
+    if (exists && !isWritable(target, st)) return fail(EACCES);
 
     std::vector<unsigned char> tail;
     if (exists && keepTail && static_cast<std::uint64_t>(st.st_size) > size) {
         std::vector<std::uint8_t> old;
-        if (readWholeFile(target, old) != Result::Ok) return Result::Failed;
+        if (readWholeFile(target, old) != Result::Ok) return fail(EIO);
         if (old.size() > size) tail.assign(old.begin() + static_cast<std::ptrdiff_t>(size), old.end());
     }
 
@@ -100,26 +143,35 @@ ResultCode writeFileAtomically(const std::string& path, const void* data, std::s
     std::string tmpl = (dir / ("." + fs::path(target).filename().string() + ".tmp-XXXXXX")).string();
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
-    // A folder that takes no new files fails the write: writing the file in place could
-    // leave it half written.
+    // A missing folder, or one that takes no new files, fails the write: writing the file
+    // in place could leave it half written.
     int fd = ::mkstemp(name.data());
-    if (fd < 0) return Result::Failed;
+    if (fd < 0) return fail(errno);
     std::string tmp(name.data());
     std::optional<std::size_t> budget = g_failAfterBytes;
-    bool ok = writeAll(fd, bytes, size, budget) && writeAll(fd, tail.data(), tail.size(), budget);
+    // The first failing step gives the error; the file is closed whatever happened.
+    bool ok = true;
+    int err = 0;
+    auto step = [&](bool done) {
+        if (ok && !done) {
+            ok = false;
+            err = errno;
+        }
+    };
+    step(writeAll(fd, bytes, size, budget) && writeAll(fd, tail.data(), tail.size(), budget));
     // The replacement keeps the owner where the process may set it, and the mode.
     if (ok && exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
         if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
             // Not permitted: the file then belongs to the writer, as a new file would.
         }
     }
-    if (ok) ok = ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok) ok = ::rename(tmp.c_str(), target.c_str()) == 0;
+    if (ok) step(::fchmod(fd, exists ? (st.st_mode & 07777) : 0644) == 0);
+    if (ok) step(::fsync(fd) == 0);
+    step(::close(fd) == 0);
+    if (ok) step(::rename(tmp.c_str(), target.c_str()) == 0);
     if (!ok) {
         ::unlink(tmp.c_str());
-        return Result::Failed;
+        return fail(err);
     }
     int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
     if (dfd >= 0) {

@@ -1,5 +1,13 @@
 #include "base/OffsetSet.h"
 
+const char* OffsetSet::entryName(int entry) {
+    static constexpr const char* kNames[Count] = {
+        "teamPtrTable",   "playerDataArea", "playerOverflowArea", "attributeTable",  "cityPtrTable",       "cityTextArea",
+        "mascotPtrTable", "mascotTextArea", "abrevPtrTable",      "abrevTextArea",   "scheduleTable",      "pointsTable",
+        "uniformTable",   "allStarPtrTable", "teamOfAllStarTable", "allStarRosterTable"};
+    return entry >= 0 && entry < Count ? kNames[entry] : "";
+}
+
 OffsetSet OffsetSet::nesDefaults() {
     return OffsetSet{{0x8011, 0x807B, -1, 0x9E99, 0x9B7E, 0x9BB8, 0x9CBB, 0x9CF5, 0xE440, 0xE395, 0xF53F,
                       0xEA2E, 0x1DC0C, 0x804B, 0xCE31, 0xAA68}};

@@ -31,6 +31,9 @@ struct OffsetSet {
     std::int32_t& operator[](int i) { return v[static_cast<std::size_t>(i)]; }
     bool operator==(const OffsetSet&) const = default;
 
+    // The entry's name as the program calls it ("scheduleTable"); "" outside 0..15.
+    static const char* entryName(int entry);
+
     static OffsetSet nesDefaults();
     static OffsetSet snesDefaults();
 };

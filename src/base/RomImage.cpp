@@ -43,6 +43,10 @@ ResultCode writeRomFile(const std::string& path, const RomImage& image) {
     return FileIO::writeFileAtomically(path, image.data(), image.size(), true);
 }
 
+ResultCode writeRomFile(const std::string& path, const RomImage& image, FileIO::WriteError& error) {
+    return FileIO::writeFileAtomically(path, image.data(), image.size(), true, error);
+}
+
 ConsoleKind kindFromFileName(const std::string& fileName) {
     if (fileName.size() < 3) return Console::Snes;
     std::string last = fileName.substr(fileName.size() - 3);

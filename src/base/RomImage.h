@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/FileIO.h"
 #include "base/ResultCode.h"
 
 // A cartridge image held whole in memory, in file order; an NES image keeps its header.
@@ -25,6 +26,7 @@ ResultCode readRomFile(const std::string& path, ConsoleKind kind, RomImage& imag
 // Writes the image over the file in one step (see FileIO::writeFileAtomically): bytes
 // of a longer existing file beyond the image are kept. Result 0 or 1.
 ResultCode writeRomFile(const std::string& path, const RomImage& image);
+ResultCode writeRomFile(const std::string& path, const RomImage& image, FileIO::WriteError& error);
 
 // The edition the open dialogue's "All Supported Types" line gives a file name: NES when
 // its last three letters are "NES" in any case, else SNES.

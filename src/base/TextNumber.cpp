@@ -117,6 +117,34 @@ std::optional<std::int64_t> strictInRange(std::string_view text, std::int64_t lo
     return static_cast<std::int64_t>(r);
 }
 
+std::optional<std::int64_t> strictWhole(std::string_view text, std::int64_t lo, std::int64_t hi) {
+    std::string_view s = trimBlanks(text);
+    bool hex = s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h');
+    bool negative = false;
+    if (hex) {
+        s.remove_prefix(2);
+    } else if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+        negative = s[0] == '-';
+        s.remove_prefix(1);
+    }
+    if (s.empty()) return std::nullopt;
+    // Beyond 2^60 the value is out of every range a caller asks for; the digits are still
+    // checked to the end, so that "1234567890123456789012x" is refused as malformed too.
+    constexpr std::uint64_t kCap = std::uint64_t{1} << 60;
+    std::uint64_t v = 0;
+    bool tooLarge = false;
+    for (char c : s) {
+        int d = hex ? hexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
+        if (d < 0) return std::nullopt;
+        if (!tooLarge) v = v * (hex ? 16 : 10) + static_cast<std::uint64_t>(d);
+        if (v > kCap) tooLarge = true;
+    }
+    if (tooLarge) return std::nullopt;
+    std::int64_t r = negative ? -static_cast<std::int64_t>(v) : static_cast<std::int64_t>(v);
+    if (r < lo || r > hi) return std::nullopt;
+    return r;
+}
+
 std::optional<bool> truth(std::string_view text) {
     std::string_view s = trimBlanks(text);
     std::string lower;

@@ -28,6 +28,12 @@ std::optional<double> strict(std::string_view text);
 // strict() rounded half to even, provided the result lies within [lo, hi].
 std::optional<std::int64_t> strictInRange(std::string_view text, std::int64_t lo, std::int64_t hi);
 
+// A whole number written as one token: optional blanks (spaces, tabs) around either an
+// optional sign and decimal digits, or "&H" (either case) and hexadecimal digits, the two
+// forms value() reads. Anything else in the text (a second number, a letter, a decimal
+// point) gives no value; so does a number outside [lo, hi].
+std::optional<std::int64_t> strictWhole(std::string_view text, std::int64_t lo, std::int64_t hi);
+
 // "True" or "False" in any letter case, or a strict number (0 false, anything else true).
 std::optional<bool> truth(std::string_view text);
 

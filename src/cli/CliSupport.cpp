@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "codec/AllStarCheck.h"
+#include "codec/OffsetCheck.h"
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
 #include "base/FileIO.h"
@@ -39,8 +40,11 @@ bool parseOptions(const std::vector<std::string>& args, Options& out, std::strin
 bool offsetsFor(const Options& opts, ConsoleKind kind, OffsetSet& out, std::string& error) {
     SettingsData data;
     if (!opts.settingsFile.empty()) {
-        if (Settings::readFile(opts.settingsFile, data) != Result::Ok) {
-            error = "Error loading " + opts.settingsFile + "!";
+        // A settings file named on the command line is used or the command fails: falling
+        // back to the defaults would save through offsets the user did not ask for.
+        LineReport report;
+        if (Settings::readFile(opts.settingsFile, data, report) != Result::Ok) {
+            error = "Error loading " + opts.settingsFile + "! (" + report.text() + ")";
             return false;
         }
     } else if (Settings::readFile(modGlobals::settingsPath(), data) != Result::Ok) {
@@ -69,7 +73,7 @@ bool loadRom(const Options& opts, const std::string& path, LoadedRom& rom, std::
         return false;
     }
     if (loadProjectFromRom(rom.project, rom.image, rom.offsets, rom.kind) != Result::Ok) {
-        err << "Error reading data!\n";
+        err << "Error reading data!" << withDetail(offsetProblem(rom)) << "\n";
         return false;
     }
     return true;
@@ -86,20 +90,27 @@ const char* saveMessage(ResultCode encodeResult) {
     }
 }
 
+std::string withDetail(const std::string& detail) { return detail.empty() ? std::string() : " (" + detail + ")"; }
+
+std::string offsetProblem(const LoadedRom& rom) {
+    return OffsetCheck::check(rom.offsets, rom.kind, static_cast<std::int64_t>(rom.image.size())).describe();
+}
+
 int saveRom(const Options& opts, LoadedRom& rom, std::ostream& out, std::ostream& err) {
     ResultCode r = saveProjectToRom(rom.project, rom.image, rom.offsets, rom.kind);
     if (r != Result::Ok) {
-        err << saveMessage(r) << "\n";
+        err << saveMessage(r) << (r == Result::Failed ? withDetail(offsetProblem(rom)) : std::string()) << "\n";
         // The editor's message says nothing more; name the slots that stop the save.
         if (r == Result::Failed)
             for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(rom.project)) err << AllStarCheck::describe(p) << "\n";
         return kExitFailure;
     }
+    FileIO::WriteError why;
     ResultCode w = opts.output.empty()
-                       ? RomFile::writeRomFile(rom.path, rom.image)
-                       : FileIO::writeFileAtomically(opts.output, rom.image.data(), rom.image.size(), false);
+                       ? RomFile::writeRomFile(rom.path, rom.image, why)
+                       : FileIO::writeFileAtomically(opts.output, rom.image.data(), rom.image.size(), false, why);
     if (w != Result::Ok) {
-        err << "Error writing to disk!\n";
+        err << "Error writing to disk!" << withDetail(why.text()) << "\n";
         return kExitFailure;
     }
     out << saveMessage(0) << "\n";

@@ -45,14 +45,24 @@ struct LoadedRom {
 };
 
 // Reads and decodes. On failure prints the editor's message ("Error loading file!",
-// "Invalid rom!", "Unknown Error!", "Error reading data!") to err and returns false.
+// "Invalid rom!", "Unknown Error!", "Error reading data!") to err and returns false; an
+// offset set that does not fit the image is named after the message
+// ("Error reading data! (scheduleTable overlaps pointsTable)"), as is the fault of an
+// explicit settings file ("Error loading FILE! (line 5: '12abc' is not a whole number ...)").
 bool loadRom(const Options& opts, const std::string& path, LoadedRom& rom, std::ostream& err);
 
 // Encodes the league and writes the image over rom.path, or to opts.output when given.
-// Prints the editor's save message to out on success, to err otherwise, followed for
-// "Unknown error!" by one line for each all-star slot that names no player; returns the
+// Prints the editor's save message to out on success, to err otherwise: a failed write
+// with its cause ("Error writing to disk! (No space left on device: PATH)"), and for
+// "Unknown error!" one line for each all-star slot that names no player; returns the
 // exit status.
 int saveRom(const Options& opts, LoadedRom& rom, std::ostream& out, std::ostream& err);
+
+// " (detail)", or nothing for an empty detail: how a cause follows a message.
+std::string withDetail(const std::string& detail);
+
+// What is wrong with the offsets for the loaded image ("" when nothing is).
+std::string offsetProblem(const LoadedRom& rom);
 
 // The save messages of the editor for an encoder result.
 const char* saveMessage(ResultCode encodeResult);

@@ -56,7 +56,7 @@ int runSprite(const Options& opts, std::ostream& out, std::ostream& err) {
     const std::string& romPath = opts.positional[0];
     const std::string& outPath = opts.positional[3];
     const ConsoleKind kind = kindFor(opts, romPath);
-    const int lastVariant = kind == Console::Nes ? 3 : 7;
+    const int lastVariant = modGraphics::lastVariant(kind);
     int team = 0;
     int variant = 0;
     if (!parseIndex(opts.positional[1], 0, clsProject::kTeams - 1, team)) {
@@ -84,8 +84,10 @@ int runSprite(const Options& opts, std::ostream& out, std::ostream& err) {
     if (!loadRom(opts, romPath, rom, err)) return kExitFailure;
     const clsTeam* record = rom.project.getTeamRef(team);
     PixelImage surface(kSurfaceWidth, kSurfaceHeight);
-    if (record == nullptr || modGraphics::drawPlayerSprite(surface, rom.kind, *record, variant, rom.image) != 0) {
-        err << "Error reading data! (the image ends inside the figure's tile data)\n";
+    const int drawn = record == nullptr ? modGraphics::kBadVariant : modGraphics::drawPlayerSprite(surface, rom.kind, *record, variant, rom.image);
+    if (drawn != 0) {
+        err << "Error reading data! ("
+            << (drawn == 2 ? "the image ends inside the figure's tile data" : "no such figure") << ")\n";
         return kExitFailure;
     }
 
@@ -100,8 +102,9 @@ int runSprite(const Options& opts, std::ostream& out, std::ostream& err) {
         }
 #endif
     }
-    if (FileIO::writeFileAtomically(outPath, bytes.data(), bytes.size(), false) != Result::Ok) {
-        err << "Error writing to disk!\n";
+    FileIO::WriteError why;
+    if (FileIO::writeFileAtomically(outPath, bytes.data(), bytes.size(), false, why) != Result::Ok) {
+        err << "Error writing to disk!" << withDetail(why.text()) << "\n";
         return kExitFailure;
     }
     out << "Figure of team " << team << ", variant " << variant << " written to " << outPath << "\n";

@@ -34,20 +34,23 @@ bool parseAttribute(const std::string& text, int& attribute) {
     return false;
 }
 
-// Prints the outcome of an export or report: the success message or "Error writing file!".
-int reportWrite(ResultCode r, const char* success, std::ostream& out, std::ostream& err) {
+// Prints the outcome of an export or report: the success message or "Error writing file!"
+// with the cause of the failed write, when there was one.
+int reportWrite(ResultCode r, const FileIO::WriteError& why, const char* success, std::ostream& out, std::ostream& err) {
     if (r != Result::Ok) {
-        err << kWriteError << "\n";
+        err << kWriteError << withDetail(why.cause.empty() ? std::string() : why.text()) << "\n";
         return kExitFailure;
     }
     out << success << "\n";
     return kExitOk;
 }
 
-// After a failed import nothing is saved: the image file stays as it was.
-int saveAfterImport(ResultCode r, const Options& opts, LoadedRom& rom, std::ostream& out, std::ostream& err) {
+// After a failed import nothing is saved: the image file stays as it was. The message
+// names the line and the fault: "Error reading file! (line 12: weight: 'abc' is not a number)".
+int saveAfterImport(ResultCode r, const LineReport& why, const Options& opts, LoadedRom& rom, std::ostream& out,
+                    std::ostream& err) {
     if (r != Result::Ok) {
-        err << kReadError << "\n";
+        err << kReadError << withDetail(why.text()) << "\n";
         return kExitFailure;
     }
     return saveRom(opts, rom, out, err);
@@ -56,13 +59,15 @@ int saveAfterImport(ResultCode r, const Options& opts, LoadedRom& rom, std::ostr
 int exportProject(const Options& opts, std::ostream& out, std::ostream& err) {
     LoadedRom rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    return reportWrite(ProjectFile::exportProject(rom.project, opts.positional[1]), "Project exported!", out, err);
+    FileIO::WriteError why;
+    return reportWrite(ProjectFile::exportProject(rom.project, opts.positional[1], why), why, "Project exported!", out, err);
 }
 
 int importProject(const Options& opts, std::ostream& out, std::ostream& err) {
     LoadedRom rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    return saveAfterImport(ProjectFile::importProject(rom.project, opts.positional[1]), opts, rom, out, err);
+    LineReport why;
+    return saveAfterImport(ProjectFile::importProject(rom.project, opts.positional[1], why), why, opts, rom, out, err);
 }
 
 int exportTeam(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -70,7 +75,9 @@ int exportTeam(const Options& opts, std::ostream& out, std::ostream& err) {
     if (!parseTeam(opts.positional[1], team)) return usageError(err, "export-team", "TEAM must be 0..26");
     LoadedRom rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    return reportWrite(TeamFile::exportTeam(*rom.project.getTeamRef(team), opts.positional[2]), "Team exported!", out, err);
+    FileIO::WriteError why;
+    return reportWrite(TeamFile::exportTeam(*rom.project.getTeamRef(team), opts.positional[2], why), why, "Team exported!", out,
+                       err);
 }
 
 int importTeam(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -78,7 +85,8 @@ int importTeam(const Options& opts, std::ostream& out, std::ostream& err) {
     if (!parseTeam(opts.positional[1], team)) return usageError(err, "import-team", "TEAM must be 0..26");
     LoadedRom rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    return saveAfterImport(TeamFile::importTeam(*rom.project.getTeamRef(team), opts.positional[2]), opts, rom, out, err);
+    LineReport why;
+    return saveAfterImport(TeamFile::importTeam(*rom.project.getTeamRef(team), opts.positional[2], why), why, opts, rom, out, err);
 }
 
 int exportPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -89,7 +97,8 @@ int exportPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
     LoadedRom rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
     const clsPlayer& player = *rom.project.getTeamRef(team)->getPlayerRef(slot);
-    return reportWrite(PlayerFile::exportPlayer(player, opts.positional[3]), "Player exported!", out, err);
+    FileIO::WriteError why;
+    return reportWrite(PlayerFile::exportPlayer(player, opts.positional[3], why), why, "Player exported!", out, err);
 }
 
 int importPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -100,7 +109,8 @@ int importPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
     LoadedRom rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
     clsPlayer& player = *rom.project.getTeamRef(team)->getPlayerRef(slot);
-    return saveAfterImport(PlayerFile::importPlayer(player, opts.positional[3]), opts, rom, out, err);
+    LineReport why;
+    return saveAfterImport(PlayerFile::importPlayer(player, opts.positional[3], why), why, opts, rom, out, err);
 }
 
 int report(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -110,8 +120,9 @@ int report(const Options& opts, std::ostream& out, std::ostream& err) {
                           "ATTR must be 0..5 or run-speed, jumping, stealing, blocking, shooting-range, stamina");
     LoadedRom rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    ResultCode r = AttributeReport::writeSortedList(rom.project, opts.positional[2], attribute, opts.byPosition);
-    return reportWrite(r, "Analysis complete!", out, err);
+    FileIO::WriteError why;
+    ResultCode r = AttributeReport::writeSortedList(rom.project, opts.positional[2], attribute, opts.byPosition, why);
+    return reportWrite(r, why, "Analysis complete!", out, err);
 }
 
 }  // namespace

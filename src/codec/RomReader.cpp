@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "codec/ImageView.h"
+#include "codec/OffsetCheck.h"
 #include "codec/PointerForms.h"
 
 namespace {
@@ -105,6 +106,11 @@ private:
 }  // namespace
 
 ResultCode loadProjectFromRom(clsProject& project, const RomImage& rom, const OffsetSet& offsets, ConsoleKind kind) {
+    // A set that places a region outside the image, or two regions on the same bytes, is
+    // not this image's: nothing is decoded. Other kinds keep their own failure below.
+    if ((kind == Console::Nes || kind == Console::Snes) &&
+        !OffsetCheck::check(offsets, kind, static_cast<std::int64_t>(rom.size())).ok())
+        return kUnreadable;
     LeagueReader reader(project, rom, offsets, kind);
     for (int t = 0; t < clsProject::kTeams; ++t) {
         ResultCode r = reader.readTeam(t);

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "codec/ImageView.h"
+#include "codec/OffsetCheck.h"
 #include "codec/RegionLayout.h"
 
 namespace {
@@ -15,38 +15,6 @@ constexpr ResultCode kAbbreviationsTooLong = 2;
 constexpr ResultCode kCitiesTooLong = 3;
 constexpr ResultCode kMascotsTooLong = 4;
 constexpr ResultCode kPlayersTooLong = 5;
-
-struct Region {
-    std::int64_t offset;
-    std::int64_t size;
-};
-
-// Every byte range the save writes, so that all of them are known to lie in the image
-// before the first byte changes.
-std::vector<Region> regionsWritten(const OffsetSet& o, ConsoleKind kind) {
-    using namespace RegionLayout;
-    const bool snes = kind == Console::Snes;
-    std::vector<Region> r = {
-        {o[OffsetSet::teamPtrTable], kTeamPointers},
-        {o[OffsetSet::playerDataArea], kPlayerArea},
-        {o[OffsetSet::attributeTable], 27 * 12 * static_cast<std::int64_t>(clsPlayer::ratingRecordSize(kind))},
-        {o[OffsetSet::cityPtrTable], kCityPointers},
-        {o[OffsetSet::cityTextArea], kCityText},
-        {o[OffsetSet::mascotPtrTable], kMascotPointers},
-        {o[OffsetSet::mascotTextArea], kMascotText},
-        {o[OffsetSet::abrevPtrTable], kAbrevPointers},
-        {o[OffsetSet::abrevTextArea], kAbrevText},
-        {o[OffsetSet::scheduleTable], clsProject::kScheduleBytes},
-        {o[OffsetSet::pointsTable], 54},
-        // NES: bytes +0..+26 and +29..+55; SNES: 256 bytes a team.
-        {o[OffsetSet::uniformTable], snes ? 27 * 256 : 56},
-        {o[OffsetSet::allStarPtrTable], 48},
-        {o[OffsetSet::teamOfAllStarTable], 24},
-        {o[OffsetSet::allStarRosterTable], 48},
-    };
-    if (snes) r.push_back({o[OffsetSet::playerOverflowArea], kOverflowArea});
-    return r;
-}
 
 void copyBytesToRom(RomImage& rom, const std::vector<std::uint8_t>& bytes, std::int64_t at) {
     std::copy(bytes.begin(), bytes.end(), rom.begin() + at);
@@ -89,10 +57,8 @@ ResultCode writePlayerBlocks(clsProject& project, RomImage& rom, const OffsetSet
 }  // namespace
 
 ResultCode saveProjectToRom(clsProject& project, RomImage& rom, const OffsetSet& o, ConsoleKind kind) {
-    if (kind != Console::Nes && kind != Console::Snes) return Result::Failed;
-    ImageView view(rom);
-    for (const Region& r : regionsWritten(o, kind))
-        if (!view.contains(r.offset, r.size)) return Result::Failed;
+    // Every region lies in the image and none shares a byte with another, or nothing changes.
+    if (!OffsetCheck::check(o, kind, static_cast<std::int64_t>(rom.size())).ok()) return Result::Failed;
     if (!RegionLayout::leagueStorable(project)) return Result::Failed;
 
     // The three name tables and the player blocks, each rebuilt whole or not at all.

@@ -60,7 +60,7 @@ int drawNes(PixelImage& surface, const clsTeam& team, int variant, const RomImag
 }
 
 int drawSnes(PixelImage& surface, const clsTeam& team, int variant, const RomImage& rom) {
-    const int base = variant * 16;  // the team's colour entries wrap at 128
+    const int base = variant * 16;  // variant 0..7: entries 0..127
     // Value 0 is black in every palette; getUniformColor_RGB ignores bit 15 of the word.
     auto colourOf = [&](std::uint8_t v) -> std::uint32_t {
         return v == 0 ? 0 : team.getUniformColor_RGB(base + (v & 15));
@@ -86,7 +86,12 @@ void doubleFigure(PixelImage& surface) {
 
 }  // namespace
 
+int lastVariant(ConsoleKind kind) { return kind == Console::Snes ? 7 : 3; }
+
 int drawPlayerSprite(PixelImage& surface, ConsoleKind kind, const clsTeam& team, int variant, const RomImage& rom) {
+    // A variant the edition does not have draws nothing: its palette would lie outside the
+    // team's colours (and variant * 16 could overflow).
+    if ((kind == Console::Nes || kind == Console::Snes) && (variant < 0 || variant > lastVariant(kind))) return kBadVariant;
     int result = 0;
     if (kind == Console::Nes) {
         result = drawNes(surface, team, variant, rom);

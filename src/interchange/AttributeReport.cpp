@@ -114,10 +114,16 @@ ResultCode buildReport(const clsProject& project, int attribute, bool byposition
     return Result::Ok;
 }
 
-ResultCode writeSortedList(const clsProject& project, const std::string& filename, int attribute, bool byposition) {
+ResultCode writeSortedList(const clsProject& project, const std::string& filename, int attribute, bool byposition,
+                           FileIO::WriteError& error) {
     std::string text;
     if (buildReport(project, attribute, byposition, text) != Result::Ok) return Result::Failed;
-    return FileIO::writeFileAtomically(filename, text) == Result::Ok ? Result::Ok : Result::Failed;
+    return FileIO::writeFileAtomically(filename, text, error) == Result::Ok ? Result::Ok : Result::Failed;
+}
+
+ResultCode writeSortedList(const clsProject& project, const std::string& filename, int attribute, bool byposition) {
+    FileIO::WriteError ignored;
+    return writeSortedList(project, filename, attribute, byposition, ignored);
 }
 
 }  // namespace AttributeReport

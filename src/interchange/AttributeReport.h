@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/FileIO.h"
 #include "model/clsProject.h"
 #include "base/ResultCode.h"
 
@@ -40,7 +41,10 @@ void writeReportLine(std::string& out, const std::string& name, int value);
 ResultCode buildReport(const clsProject& project, int attribute, bool byposition, std::string& out);
 
 // Gathers, ranks (comb sort, highest first) and writes the report. A display value
-// outside 0..255 fails before the file is touched.
+// outside 0..255 fails before the file is touched (error then stays empty); a failed write
+// says why in error.
 ResultCode writeSortedList(const clsProject& project, const std::string& filename, int attribute, bool byposition);
+ResultCode writeSortedList(const clsProject& project, const std::string& filename, int attribute, bool byposition,
+                           FileIO::WriteError& error);
 
 }  // namespace AttributeReport

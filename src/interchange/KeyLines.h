@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,17 @@ bool fitsRomText(std::string_view text);
 // upperCase(value) into name when it fits the ROM's text; false (name untouched) when it
 // would carry a byte of 0x80 or more.
 bool readName(std::string_view value, std::string& name);
+
+// The key's name as reasons give it: the key without its "=" ("weight").
+std::string_view keyName(std::string_view key);
+
+// readName that says why it refused: "first: byte 0xC3 cannot be stored in the game's texts".
+bool readName(std::string_view key, std::string_view value, std::string& name, std::string& why);
+
+// A strict number (TextNumber::strictInRange) that says why it refused: "weight: 'abc' is
+// not a number", "jersey: '256' is outside 0..255".
+bool readNumber(std::string_view key, std::string_view value, std::int64_t lo, std::int64_t hi, std::int64_t& out,
+                std::string& why);
 
 // Appends key, value and CR LF.
 void writeKeyLine(std::string& out, std::string_view key, std::string_view value);

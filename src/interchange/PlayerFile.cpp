@@ -2,10 +2,9 @@
 
 #include <cstdint>
 
+#include "base/FileIO.h"
 #include "interchange/KeyLines.h"
 #include "interchange/TextLines.h"
-#include "base/FileIO.h"
-#include "base/TextNumber.h"
 
 namespace PlayerFile {
 
@@ -18,129 +17,135 @@ struct Key {
     Field field;
 };
 
-// The keys in the order a line is tested against them: the first that occurs decides.
-constexpr Key kKeys[] = {
+// The keys in the order the writer writes them and a line is tested against them: the
+// first that occurs in a line decides.
+constexpr Key kKeys[kKeyCount] = {
     {"first=", Field::First},   {"last=", Field::Last},       {"jersey=", Field::Jersey}, {"feet=", Field::Feet},
     {"inch=", Field::Inch},     {"weight=", Field::Weight},   {"pos=", Field::Pos},       {"fg=", Field::Fg},
     {"ft=", Field::Ft},         {"threept=", Field::Threept}, {"rspeed=", Field::Rspeed}, {"jump=", Field::Jump},
     {"steal=", Field::Steal},   {"block=", Field::Block},     {"shoot=", Field::Shoot},   {"stam=", Field::Stam},
 };
 
-bool readByte(std::string_view value, std::uint8_t& out) {
-    auto v = TextNumber::strictInRange(value, 0, 255);
-    if (!v) return false;
-    out = static_cast<std::uint8_t>(*v);
-    return true;
-}
-
-bool readWord(std::string_view value, std::int16_t& out) {
-    auto v = TextNumber::strictInRange(value, -32768, 32767);
-    if (!v) return false;
-    out = static_cast<std::int16_t>(*v);
-    return true;
-}
-
-ResultCode apply(clsPlayer& p, Field field, std::string_view value) {
-    std::string name;
-    std::uint8_t b = 0;
-    std::int16_t w = 0;
-    bool ok = true;
+// The value text the writer gives a field: names in upper case, numbers in decimal,
+// ratings as their raw bytes.
+std::string valueText(const clsPlayer& p, Field field) {
     switch (field) {
-        case Field::First:
-            if ((ok = KeyLines::readName(value, name))) p.setFirst(name);
-            break;
-        case Field::Last:
-            if ((ok = KeyLines::readName(value, name))) p.setLast(name);
-            break;
-        case Field::Jersey:
-            if ((ok = readByte(value, b))) p.setJersey(b);
-            break;
-        case Field::Feet:
-            if ((ok = readByte(value, b))) p.setFeet(b);
-            break;
-        case Field::Inch:
-            if ((ok = readByte(value, b))) p.setInch(b);
-            break;
-        case Field::Weight:
-            if ((ok = readWord(value, w))) p.setWeight(w);
-            break;
-        case Field::Pos:
-            if ((ok = readByte(value, b))) p.setPosition(b);
-            break;
-        case Field::Fg:
-            if ((ok = readWord(value, w))) p.setFGpercent(w);
-            break;
-        case Field::Ft:
-            if ((ok = readWord(value, w))) p.setFTpercent(w);
-            break;
-        case Field::Threept:
-            if ((ok = readWord(value, w))) p.set3PTpercent(w);
-            break;
-        case Field::Rspeed:
-            if ((ok = readByte(value, b))) p.setRunSpeed(b);
-            break;
-        case Field::Jump:
-            if ((ok = readByte(value, b))) p.setJump(b);
-            break;
-        case Field::Steal:
-            if ((ok = readByte(value, b))) p.setSteal(b);
-            break;
-        case Field::Block:
-            if ((ok = readByte(value, b))) p.setBlock(b);
-            break;
-        case Field::Shoot:
-            if ((ok = readByte(value, b))) p.setShotRange(b);
-            break;
-        case Field::Stam:
-            if ((ok = readByte(value, b))) p.setStamina(b);
-            break;
+        case Field::First: return KeyLines::upperCase(p.getFirst());
+        case Field::Last: return KeyLines::upperCase(p.getLast());
+        case Field::Jersey: return std::to_string(p.getJersey());
+        case Field::Feet: return std::to_string(p.getFeet());
+        case Field::Inch: return std::to_string(p.getInch());
+        case Field::Weight: return std::to_string(p.getWeight());
+        case Field::Pos: return std::to_string(p.getPosition());
+        case Field::Fg: return std::to_string(p.getFGpercent());
+        case Field::Ft: return std::to_string(p.getFTpercent());
+        case Field::Threept: return std::to_string(p.get3PTpercent());
+        case Field::Rspeed: return std::to_string(p.getRunSpeed());
+        case Field::Jump: return std::to_string(p.getJump());
+        case Field::Steal: return std::to_string(p.getSteal());
+        case Field::Block: return std::to_string(p.getBlockByte());
+        case Field::Shoot: return std::to_string(p.getShotRangeByte());
+        case Field::Stam: return std::to_string(p.getStamina());
     }
-    return ok ? Result::Ok : Result::Failed;
+    return {};
+}
+
+bool isWord(Field f) { return f == Field::Weight || f == Field::Fg || f == Field::Ft || f == Field::Threept; }
+
+// Stores a value read for a field: names as text, the four 16-bit fields as signed
+// words, every other field as a whole byte (face and race bits included).
+void store(clsPlayer& p, Field field, const std::string& name, std::int64_t v) {
+    const auto b = static_cast<std::uint8_t>(v);
+    const auto w = static_cast<std::int16_t>(v);
+    switch (field) {
+        case Field::First: p.setFirst(name); break;
+        case Field::Last: p.setLast(name); break;
+        case Field::Jersey: p.setJersey(b); break;
+        case Field::Feet: p.setFeet(b); break;
+        case Field::Inch: p.setInch(b); break;
+        case Field::Weight: p.setWeight(w); break;
+        case Field::Pos: p.setPosition(b); break;
+        case Field::Fg: p.setFGpercent(w); break;
+        case Field::Ft: p.setFTpercent(w); break;
+        case Field::Threept: p.set3PTpercent(w); break;
+        case Field::Rspeed: p.setRunSpeed(b); break;
+        case Field::Jump: p.setJump(b); break;
+        case Field::Steal: p.setSteal(b); break;
+        case Field::Block: p.setBlock(b); break;
+        case Field::Shoot: p.setShotRange(b); break;
+        case Field::Stam: p.setStamina(b); break;
+    }
 }
 
 }  // namespace
 
+std::string firstMissing(const KeySet& seen) {
+    for (int k = 0; k < kKeyCount; ++k)
+        if (!seen.test(static_cast<std::size_t>(k))) return std::string(KeyLines::keyName(kKeys[k].text));
+    return {};
+}
+
 void writeToFile(const clsPlayer& p, std::string& out) {
-    using KeyLines::writeKeyLine;
-    writeKeyLine(out, "first=", KeyLines::upperCase(p.getFirst()));
-    writeKeyLine(out, "last=", KeyLines::upperCase(p.getLast()));
-    writeKeyLine(out, "jersey=", std::to_string(p.getJersey()));
-    writeKeyLine(out, "feet=", std::to_string(p.getFeet()));
-    writeKeyLine(out, "inch=", std::to_string(p.getInch()));
-    writeKeyLine(out, "weight=", std::to_string(p.getWeight()));
-    writeKeyLine(out, "pos=", std::to_string(p.getPosition()));
-    writeKeyLine(out, "fg=", std::to_string(p.getFGpercent()));
-    writeKeyLine(out, "ft=", std::to_string(p.getFTpercent()));
-    writeKeyLine(out, "threept=", std::to_string(p.get3PTpercent()));
-    writeKeyLine(out, "rspeed=", std::to_string(p.getRunSpeed()));
-    writeKeyLine(out, "jump=", std::to_string(p.getJump()));
-    writeKeyLine(out, "steal=", std::to_string(p.getSteal()));
-    writeKeyLine(out, "block=", std::to_string(p.getBlockByte()));
-    writeKeyLine(out, "shoot=", std::to_string(p.getShotRangeByte()));
-    writeKeyLine(out, "stam=", std::to_string(p.getStamina()));
+    for (const Key& key : kKeys) KeyLines::writeKeyLine(out, key.text, valueText(p, key.field));
+}
+
+ResultCode exportPlayer(const clsPlayer& player, const std::string& filename, FileIO::WriteError& error) {
+    std::string text;
+    writeToFile(player, text);
+    return FileIO::writeFileAtomically(filename, text, error) == Result::Ok ? Result::Ok : Result::Failed;
 }
 
 ResultCode exportPlayer(const clsPlayer& player, const std::string& filename) {
-    std::string text;
-    writeToFile(player, text);
-    return FileIO::writeFileAtomically(filename, text) == Result::Ok ? Result::Ok : Result::Failed;
+    FileIO::WriteError ignored;
+    return exportPlayer(player, filename, ignored);
 }
 
-ResultCode processImportString(clsPlayer& player, std::string_view instring) {
-    for (const Key& key : kKeys) {
-        if (KeyLines::occurs(instring, key.text)) return apply(player, key.field, KeyLines::valueOf(instring, key.text));
+bool applyLine(clsPlayer& player, std::string_view instring, int lineNo, KeySet& seen, LineReport& report) {
+    for (int k = 0; k < kKeyCount; ++k) {
+        const Key& key = kKeys[k];
+        if (!KeyLines::occurs(instring, key.text)) continue;
+        const std::string_view value = KeyLines::valueOf(instring, key.text);
+        std::string name;
+        std::int64_t v = 0;
+        std::string why;
+        bool ok = key.field == Field::First || key.field == Field::Last
+                      ? KeyLines::readName(key.text, value, name, why)
+                      : KeyLines::readNumber(key.text, value, isWord(key.field) ? -32768 : 0, isWord(key.field) ? 32767 : 255, v, why);
+        if (!ok) return refuse(report, lineNo, why);
+        store(player, key.field, name, v);
+        seen.set(static_cast<std::size_t>(k));
+        return true;
     }
-    return Result::Ok;  // no known key: the line is ignored
+    return true;  // no known key: the line is ignored
+}
+
+ResultCode importPlayerText(clsPlayer& player, std::string text, LineReport& report) {
+    KeySet seen;
+    return importAllOrNothing(
+        player, std::move(text), report, [](clsPlayer& w) { w.initPlayer(); },
+        [&seen](clsPlayer& w, LineReader& lines, const std::string& line, LineReport& r) {
+            return applyLine(w, line, lines.lineNumber(), seen, r);
+        },
+        [&seen](clsPlayer&, LineReader& lines, LineReport& r) {
+            const std::string missing = firstMissing(seen);
+            return missing.empty() || refuse(r, lines.lineNumber(), "the player has no key " + missing);
+        });
 }
 
 ResultCode importPlayerText(clsPlayer& player, std::string text) {
-    return importAllOrNothing(
-        player, std::move(text), [](clsPlayer& w) { w.initPlayer(); },
-        [](clsPlayer& w, LineReader&, const std::string& line) { return processImportString(w, line); });
+    LineReport ignored;
+    return importPlayerText(player, std::move(text), ignored);
+}
+
+ResultCode importPlayer(clsPlayer& player, const std::string& filename, LineReport& report) {
+    return importFile(player, filename, report, [](clsPlayer& p, std::string text, LineReport& r) {
+        return importPlayerText(p, std::move(text), r);
+    });
 }
 
 ResultCode importPlayer(clsPlayer& player, const std::string& filename) {
-    return importFile(player, filename, importPlayerText);
+    LineReport ignored;
+    return importPlayer(player, filename, ignored);
 }
 
 }  // namespace PlayerFile

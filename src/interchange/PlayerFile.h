@@ -1,24 +1,44 @@
 #pragma once
+#include <bitset>
 #include <string>
 #include <string_view>
 
-#include "model/clsPlayer.h"
+#include "base/FileIO.h"
+#include "base/LineReport.h"
 #include "base/ResultCode.h"
+#include "model/clsPlayer.h"
 
 // The player file (.tpl): sixteen key=value lines, CR LF ended.
 namespace PlayerFile {
 
+// The sixteen keys, in the order the writer writes them and a line is tested against
+// them: "first=", "last=", "jersey=", ..., "stam=". A record read back needs all of them.
+inline constexpr int kKeyCount = 16;
+
+// The keys a record read so far has carried, by their place in that order.
+using KeySet = std::bitset<kKeyCount>;
+// The name of the first key missing from seen ("stam"), or "" when none is.
+std::string firstMissing(const KeySet& seen);
+
 ResultCode exportPlayer(const clsPlayer& player, const std::string& filename);
+ResultCode exportPlayer(const clsPlayer& player, const std::string& filename, FileIO::WriteError& error);
 // Appends the sixteen lines to out.
 void writeToFile(const clsPlayer& player, std::string& out);
-// All or nothing: on failure (result 1) the player is exactly as before.
+
+// All or nothing: on failure (result 1) the player is exactly as before. A file that
+// lacks any of the sixteen keys fails like one with a bad value; the second form says
+// where and why.
 ResultCode importPlayer(clsPlayer& player, const std::string& filename);
-// Applies one line (without its line end); 1 when a numeric value is bad or a name would
-// carry a byte the ROM cannot hold.
-ResultCode processImportString(clsPlayer& player, std::string_view instring);
+ResultCode importPlayer(clsPlayer& player, const std::string& filename, LineReport& report);
+
+// Applies one line (without its line end), line number lineNo of its file, and notes
+// its key in seen. False with the report filled when a numeric value is bad or a name
+// would carry a byte the ROM cannot hold; a line without a key changes nothing.
+bool applyLine(clsPlayer& player, std::string_view instring, int lineNo, KeySet& seen, LineReport& report);
 
 // The text of a player file held in memory: the reset player (initPlayer) with every line
 // applied. All or nothing, as importPlayer.
 ResultCode importPlayerText(clsPlayer& player, std::string text);
+ResultCode importPlayerText(clsPlayer& player, std::string text, LineReport& report);
 
 }  // namespace PlayerFile

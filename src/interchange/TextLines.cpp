@@ -2,6 +2,7 @@
 
 bool LineReader::next(std::string& line) {
     if (pos_ >= text_.size()) return false;
+    ++number_;
     std::size_t end = text_.find_first_of("\r\n", pos_);
     if (end == std::string::npos) {
         line = text_.substr(pos_);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/FileIO.h"
+#include "base/LineReport.h"
 #include "base/ResultCode.h"
 
 // Reads the lines of an interchange file held in memory. A line ends at CR (a line feed
@@ -14,10 +15,13 @@ public:
     bool atEnd() const { return pos_ >= text_.size(); }
     // The next line without its line end; false at the end of the text.
     bool next(std::string& line);
+    // The 1-based number of the line next() gave last; 0 before the first.
+    int lineNumber() const { return number_; }
 
 private:
     std::string text_;
     std::size_t pos_ = 0;
+    int number_ = 0;
 };
 
 // Appends text and CR LF.
@@ -26,25 +30,43 @@ inline void writeLine(std::string& out, std::string_view text) {
     out.append("\r\n");
 }
 
+// Fills the report and gives false, for readers that stop at the first fault.
+inline bool refuse(LineReport& report, int line, std::string reason) {
+    report.line = line;
+    report.reason = std::move(reason);
+    return false;
+}
+
 // Imports are all or nothing: the lines go to a copy of target prepared by reset, and the
-// copy replaces target only when every line applied. apply(work, lines, line) may read
-// further lines itself (player blocks, sections).
-template <typename T, typename Reset, typename Apply>
-ResultCode importAllOrNothing(T& target, std::string text, Reset reset, Apply apply) {
+// copy replaces target only when every line applied and the record came out complete.
+// apply(work, lines, line, report) may read further lines itself (player blocks,
+// sections); finish(work, lines, report) checks, once the text has ended, that nothing
+// the writer writes is missing. Both give false with the report filled.
+template <typename T, typename Reset, typename Apply, typename Finish>
+ResultCode importAllOrNothing(T& target, std::string text, LineReport& report, Reset reset, Apply apply, Finish finish) {
+    if (text.empty()) {
+        refuse(report, 1, "the file is empty");
+        return Result::Failed;
+    }
     T work = target;
     reset(work);
     LineReader lines(std::move(text));
     std::string line;
     while (lines.next(line))
-        if (apply(work, lines, line) != Result::Ok) return Result::Failed;
+        if (!apply(work, lines, line, report)) return Result::Failed;
+    if (!finish(work, lines, report)) return Result::Failed;
     target = std::move(work);
     return Result::Ok;
 }
 
-// Reads a whole file for an import; a file that cannot be read fails and changes nothing.
+// Reads a whole file for an import (without a UTF-8 byte-order mark at its start); a file
+// that cannot be read fails and changes nothing.
 template <typename T, typename ImportText>
-ResultCode importFile(T& target, const std::string& filename, ImportText importText) {
+ResultCode importFile(T& target, const std::string& filename, LineReport& report, ImportText importText) {
     std::string text;
-    if (FileIO::readWholeFile(filename, text) != Result::Ok) return Result::Failed;
-    return importText(target, std::move(text));
+    if (FileIO::readTextFile(filename, text) != Result::Ok) {
+        refuse(report, 0, "the file cannot be read");
+        return Result::Failed;
+    }
+    return importText(target, std::move(text), report);
 }

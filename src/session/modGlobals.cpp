@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "codec/OffsetCheck.h"
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
 #include "base/FileIO.h"
@@ -76,10 +77,18 @@ ResultCode readRomFile(const std::string& path, ConsoleKind kind) {
 
 ResultCode writeRomFile(const std::string& path) { return RomFile::writeRomFile(path, romData); }
 
+ResultCode writeRomFile(const std::string& path, FileIO::WriteError& error) {
+    return RomFile::writeRomFile(path, romData, error);
+}
+
 bool checkConsole(ConsoleKind kind) { return RomFile::checkConsole(romData, kind); }
 
 ResultCode loadProjectFromRom(ConsoleKind kind) { return ::loadProjectFromRom(project(), romData, activeOffsets, kind); }
 
 ResultCode saveProjectToRom(ConsoleKind kind) { return ::saveProjectToRom(project(), romData, activeOffsets, kind); }
+
+std::string offsetProblem(ConsoleKind kind) {
+    return OffsetCheck::check(activeOffsets, kind, static_cast<std::int64_t>(romData.size())).describe();
+}
 
 }  // namespace modGlobals

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/FileIO.h"
 #include "model/clsProject.h"
 #include "base/OffsetSet.h"
 #include "base/ResultCode.h"
@@ -35,9 +36,13 @@ bool fileExists(const std::string& path);
 
 ResultCode readRomFile(const std::string& path, ConsoleKind kind);
 ResultCode writeRomFile(const std::string& path);
+ResultCode writeRomFile(const std::string& path, FileIO::WriteError& error);
 bool checkConsole(ConsoleKind kind);
 
 ResultCode loadProjectFromRom(ConsoleKind kind);
 ResultCode saveProjectToRom(ConsoleKind kind);
+// What is wrong with activeOffsets for romData in the kind ("" when nothing is): why a
+// load or save refused them.
+std::string offsetProblem(ConsoleKind kind);
 
 }  // namespace modGlobals

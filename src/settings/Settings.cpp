@@ -1,6 +1,5 @@
 #include "settings/Settings.h"
 
-#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -32,28 +31,43 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
+// An offset line: one whole number and nothing else (see TextNumber::strictWhole), within
+// the 32-bit range. A line that reads otherwise is not one the program wrote, nor a
+// hand-edited offset; taking it as 0 would aim the tables at the file's header.
 bool readOffset(const std::string& line, std::int32_t& out) {
-    double v = TextNumber::roundHalfEven(TextNumber::value(line));
-    if (!std::isfinite(v) || v < std::numeric_limits<std::int32_t>::min() ||
-        v > std::numeric_limits<std::int32_t>::max())
-        return false;
-    out = static_cast<std::int32_t>(v);
+    auto v = TextNumber::strictWhole(line, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    if (!v) return false;
+    out = static_cast<std::int32_t>(*v);
     return true;
+}
+
+ResultCode refuse(LineReport& report, int line, std::string reason) {
+    report.line = line;
+    report.reason = std::move(reason);
+    return Result::Failed;
 }
 
 }  // namespace
 
 ResultCode parse(const std::string& text, SettingsData& out) {
+    LineReport ignored;
+    return parse(text, out, ignored);
+}
+
+ResultCode parse(const std::string& text, SettingsData& out, LineReport& report) {
     // A text file holds no NUL byte; a file that does is some binary file under our name,
     // and numbers read from it would only be noise.
-    if (text.find('\0') != std::string::npos) return Result::Failed;
+    if (text.find('\0') != std::string::npos) return refuse(report, 0, "the file holds a NUL byte: it is not a text file");
     std::vector<std::string> lines = splitLines(text);
-    if (lines.size() < 33) return Result::Failed;
+    if (lines.size() < kLines)
+        return refuse(report, 0, "the file has " + std::to_string(lines.size()) + " lines, " + std::to_string(kLines) + " needed");
     SettingsData d;
     d.lastFolder = lines[0];
-    for (int i = 0; i < OffsetSet::Count; ++i) {
-        if (!readOffset(lines[1 + i], d.nesOffsets[i])) return Result::Failed;
-        if (!readOffset(lines[17 + i], d.snesOffsets[i])) return Result::Failed;
+    for (int k = 0; k < 2 * OffsetSet::Count; ++k) {
+        std::int32_t& entry = k < OffsetSet::Count ? d.nesOffsets[k] : d.snesOffsets[k - OffsetSet::Count];
+        const std::string& line = lines[static_cast<std::size_t>(1 + k)];
+        if (!readOffset(line, entry))
+            return refuse(report, 2 + k, "'" + line + "' is not a whole number from -2147483648 to 2147483647");
     }
     out = d;
     return Result::Ok;
@@ -72,9 +86,14 @@ std::string format(const SettingsData& data) {
 }
 
 ResultCode readFile(const std::string& path, SettingsData& out) {
+    LineReport ignored;
+    return readFile(path, out, ignored);
+}
+
+ResultCode readFile(const std::string& path, SettingsData& out, LineReport& report) {
     std::string text;
-    if (FileIO::readWholeFile(path, text) != Result::Ok) return Result::Failed;
-    return parse(text, out);
+    if (FileIO::readTextFile(path, text) != Result::Ok) return refuse(report, 0, "the file cannot be read");
+    return parse(text, out, report);
 }
 
 ResultCode writeFile(const std::string& path, const SettingsData& data) {

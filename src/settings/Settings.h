@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "base/LineReport.h"
 #include "base/OffsetSet.h"
 #include "base/ResultCode.h"
 
@@ -30,15 +31,24 @@ inline constexpr const char* kFileName = "tamsel.ini";
 inline constexpr const char* kLoadQuestion = "Error loading tamsel.ini! Create a default tamsel.ini file?";
 inline constexpr const char* kSaveFailed = "Unable to save tamsel.ini.";
 
-// Parses the text of a settings file. Lines end with CR LF, a lone CR or a lone LF. Fails
-// on fewer than 33 lines, a number outside the 32-bit range or a NUL byte anywhere (not a
-// text file); lines after the 33rd are ignored.
+inline constexpr std::size_t kLines = 33;
+
+// Parses the text of a settings file. Lines end with CR LF, a lone CR or a lone LF; the
+// first line is the folder, whatever it holds. Each offset line must hold one whole
+// number and nothing else: blanks (spaces, tabs) around an optionally signed decimal
+// number or a "&H" hexadecimal one, within the 32-bit range. Fails on fewer than 33
+// lines, an offset line that reads otherwise, or a NUL byte anywhere (not a text file);
+// lines after the 33rd are ignored. The second form says why in report; out is only
+// changed on success.
 ResultCode parse(const std::string& text, SettingsData& out);
+ResultCode parse(const std::string& text, SettingsData& out, LineReport& report);
 // The file text: the folder line, then each offset as decimal, a blank before a
 // non-negative value, every line ended by CR LF.
 std::string format(const SettingsData& data);
 
+// Reads the file (a UTF-8 byte-order mark at its start is skipped) and parses it.
 ResultCode readFile(const std::string& path, SettingsData& out);
+ResultCode readFile(const std::string& path, SettingsData& out, LineReport& report);
 ResultCode writeFile(const std::string& path, const SettingsData& data);
 
 // Program folder and default offsets; writes nothing.

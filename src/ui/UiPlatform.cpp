@@ -4,9 +4,10 @@
 #include <QMessageBox>
 #include <QStringList>
 
-void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon) {
+void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, const QString& detail) {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, kAppTitle, text,
                     QMessageBox::Ok, parent);
+    if (!detail.isEmpty()) box.setInformativeText(detail);
     box.exec();
 }
 

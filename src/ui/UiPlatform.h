@@ -13,8 +13,10 @@ class MessageSink {
 public:
     enum class Icon { None, Exclamation };
     virtual ~MessageSink() = default;
-    // One message box with an OK button only and the title "Tamsel v0.21.0".
-    virtual void message(QWidget* parent, const QString& text, Icon icon) = 0;
+    // One message box with an OK button only and the title "Tamsel v0.21.0". A detail (the
+    // cause of a failed write, the region that does not fit the image) goes below the
+    // text, which stays as it is.
+    virtual void message(QWidget* parent, const QString& text, Icon icon, const QString& detail = QString()) = 0;
     // A Yes/No question with the exclamation icon; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
 };
@@ -35,7 +37,7 @@ public:
 
 class QtMessageSink : public MessageSink {
 public:
-    void message(QWidget* parent, const QString& text, Icon icon) override;
+    void message(QWidget* parent, const QString& text, Icon icon, const QString& detail = QString()) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
 };
 

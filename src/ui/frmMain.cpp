@@ -303,6 +303,7 @@ void frmMain::openRom() {
     romPath = choice.fileName;
 
     QString text;
+    QString detail;
     ResultCode r = modGlobals::readRomFile(localPath(romPath), consoleKind);
     if (r == 1) {
         text = QStringLiteral("Error loading file!");
@@ -320,6 +321,7 @@ void frmMain::openRom() {
 
         if (modGlobals::loadProjectFromRom(consoleKind) != Result::Ok) {
             text = QStringLiteral("Error reading data!");
+            detail = QString::fromStdString(modGlobals::offsetProblem(consoleKind));
             romValid = false;
         } else {
             text = QStringLiteral("File successfully loaded!");
@@ -337,7 +339,7 @@ void frmMain::openRom() {
             updateSpaceStatus();
         }
     }
-    messages_->message(this, text, MessageSink::Icon::None);
+    messages_->message(this, text, MessageSink::Icon::None, detail);
 }
 
 void frmMain::saveRom() {
@@ -346,23 +348,32 @@ void frmMain::saveRom() {
     updateSpaceStatus();
 
     QString text;
+    QString detail;
     if (!romValid) {
         text = QStringLiteral("Load a valid rom!");
     } else {
         switch (modGlobals::saveProjectToRom(consoleKind)) {
-            case 0:
-                text = modGlobals::writeRomFile(localPath(romPath)) == Result::Ok
-                           ? QStringLiteral("File successfully saved!")
-                           : QStringLiteral("Error writing to disk!");
+            case 0: {
+                FileIO::WriteError why;
+                if (modGlobals::writeRomFile(localPath(romPath), why) == Result::Ok) {
+                    text = QStringLiteral("File successfully saved!");
+                } else {
+                    text = QStringLiteral("Error writing to disk!");
+                    detail = QString::fromStdString(why.text());
+                }
                 break;
+            }
             case 2: text = QStringLiteral("Abbreviations are too long!"); break;
             case 3: text = QStringLiteral("City names are too long!"); break;
             case 4: text = QStringLiteral("Mascot names are too long!"); break;
             case 5: text = QStringLiteral("Player names are too long!"); break;
-            default: text = QStringLiteral("Unknown error!"); break;
+            default:
+                text = QStringLiteral("Unknown error!");
+                detail = QString::fromStdString(modGlobals::offsetProblem(consoleKind));
+                break;
         }
     }
-    messages_->message(this, text, MessageSink::Icon::None);
+    messages_->message(this, text, MessageSink::Icon::None, detail);
 }
 
 // ---------------------------------------------------------------------------------------

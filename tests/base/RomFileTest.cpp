@@ -63,23 +63,30 @@ TEST(RomFile, WriteReplacesTheFileInOneStepKeepingTailAndModeOrLeavesItUntouched
     for (std::size_t i = 16; i < edited.size(); ++i) edited[i] = std::uint8_t(edited[i] ^ 0xFF);
     const Bytes shorter(edited.begin(), edited.begin() + 0x4000);
     std::copy(shorter.begin(), shorter.end(), tailKept.begin());
-    // the file before (none: no file) and its mode, the image written, the writes failing after so many bytes, result, file after
-    const std::tuple<const char*, std::optional<Bytes>, unsigned, Bytes, std::optional<std::size_t>, ResultCode, Bytes> rows[] = {
-        {"unchanged image", old, 0640, old, std::nullopt, 0, old},
-        {"edited image", old, 0600, edited, std::nullopt, 0, edited},
-        {"shorter image keeps the tail", old, 0644, shorter, std::nullopt, 0, tailKept},
-        {"new file", std::nullopt, 0644, edited, std::nullopt, 0, edited},
-        {"read-only file", old, 0444, edited, std::nullopt, 1, old},
-        {"disk full at the first byte", old, 0644, edited, 0, 1, old},
-        {"disk full half way", old, 0644, edited, 0x3000, 1, old},
-        {"disk full at the last byte", old, 0644, edited, 0x600F, 1, old},
-        {"disk full inside the kept tail", old, 0644, shorter, 0x5000, 1, old}};
-    for (const auto& [name, before, mode, written, failAfter, result, after] : rows) {
+    // the file before (none: no file) and its mode, the image written, the writes failing after so many bytes, result, file
+    // after, the cause a failure gives
+    const std::tuple<const char*, std::optional<Bytes>, unsigned, Bytes, std::optional<std::size_t>, ResultCode, Bytes, std::string> rows[] = {
+        {"unchanged image", old, 0640, old, std::nullopt, 0, old, ""},
+        {"edited image", old, 0600, edited, std::nullopt, 0, edited, ""},
+        {"shorter image keeps the tail", old, 0644, shorter, std::nullopt, 0, tailKept, ""},
+        {"new file", std::nullopt, 0644, edited, std::nullopt, 0, edited, ""},
+        {"read-only file", old, 0444, edited, std::nullopt, 1, old, "Permission denied"},
+        {"disk full at the first byte", old, 0644, edited, 0, 1, old, "No space left on device"},
+        {"disk full half way", old, 0644, edited, 0x3000, 1, old, "No space left on device"},
+        {"disk full at the last byte", old, 0644, edited, 0x600F, 1, old, "No space left on device"},
+        {"disk full inside the kept tail", old, 0644, shorter, 0x5000, 1, old, "No space left on device"}};
+    for (const auto& [name, before, mode, written, failAfter, result, after, cause] : rows) {
         const std::string dir = testsupport::freshDir("rom-write"), path = dir + "/game.nes";
-        if (before) testsupport::writeBytes(path, *before), ::chmod(path.c_str(), mode);
+        if (before) {
+            testsupport::writeBytes(path, *before);
+            ::chmod(path.c_str(), mode);
+        }
         FileIO::setFailAfterBytesForTesting(failAfter);
-        EXPECT_EQ(RomFile::writeRomFile(path, written), result) << name;
+        FileIO::WriteError why;
+        EXPECT_EQ(RomFile::writeRomFile(path, written, why), result) << name;
         FileIO::setFailAfterBytesForTesting(std::nullopt);
+        EXPECT_EQ(why.cause, cause) << name;
+        EXPECT_EQ(why.path, cause.empty() ? "" : path) << name;
         struct stat st {};
         ::stat(path.c_str(), &st);
         EXPECT_EQ(st.st_mode & 07777, mode) << name;

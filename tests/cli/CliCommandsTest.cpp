@@ -11,6 +11,7 @@
 #include "cli/CliCommand.h"
 #include "demo/DemoRom.h"
 #include "codec/RomReader.h"
+#include "base/FileIO.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
 
@@ -98,7 +99,7 @@ struct Row {
 
 TEST(CliCommands, MessagesExitCodesAndFiles) {
     REQUIRE_FIXTURES();
-    const std::string saved = "File successfully saved!\n", readError = "Error reading file!\n", writeError = "Error writing file!\n";
+    const std::string saved = "File successfully saved!\n", readError = "Error reading file!";
     const Row rows[] = {
         {{"resave", "{rom}"}, 0, saved},
         {{"resave", "{dir}/long.nes"}, 1, "Abbreviations are too long!\n"},
@@ -106,7 +107,8 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
         {{"info", "{dir}/long.nes"}, 0, "Saving now: Abbreviations are too long!\n"},
         {{"info", "{dir}/missing.nes"}, 1, "Error loading file!\n"},
         {{"info", "{dir}/nes-image.smc"}, 1, "Invalid rom!\n"},
-        {{"resave", "{dir}/short.nes", "-o", "{dir}/o.nes"}, 1, "Error reading data!\n", "o.nes"},
+        {{"resave", "{dir}/short.nes", "-o", "{dir}/o.nes"}, 1,
+         "Error reading data! (teamPtrTable (0x8011, 54 bytes) lies outside the image of 0x13 bytes)\n", "o.nes"},
         {{"demo", "{dir}/made/here"}, 0, "demo.smc (1048576 bytes)", "made/here/demo.smc", "{dir}/demo.smc"},
         {{"demo", "{dir}/long.nes/sub"}, 1, "Error writing to disk!\n"},
         {{"export-project", "{rom}", "{dir}/l.tpr"}, 0, "Project exported!\n", "l.tpr", "{fx}/expected/league.tpr"},
@@ -114,16 +116,34 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
         {{"export-player", "{rom}", "26", "11", "{dir}/p.tpl"}, 0, "Player exported!\n", "p.tpl", "{fx}/expected/player_26_11.tpl"},
         {{"report", "{rom}", "3", "{dir}/r.txt", "--by-position"}, 0, "Analysis complete!\n", "r.txt", "{fx}/expected/report_3_bypos.txt"},
         {{"report", "{rom}", "shooting-range", "{dir}/r.txt"}, 0, "Analysis complete!\n", "r.txt", "{fx}/expected/report_4_plain.txt"},
-        {{"export-project", "{rom}", "{dir}/none/l.tpr"}, 1, writeError},
-        {{"report", "{rom}", "0", "{dir}/none/r.txt"}, 1, writeError},
+        {{"export-project", "{rom}", "{dir}/none/l.tpr"}, 1, "Error writing file! (No such file or directory: {dir}/none/l.tpr)\n"},
+        {{"report", "{rom}", "0", "{dir}/none/r.txt"}, 1, "Error writing file! (No such file or directory: {dir}/none/r.txt)\n"},
         {{"import-project", "{rom}", "{fx}/edit.tpr", "-o", "{dir}/o.nes"}, 0, saved, "o.nes", "{fx}/expected/edited.nes"},
         {{"import-project", "{rom}", "{fx}/edit.tpr"}, 0, saved, "", "", "{fx}/expected/edited.nes"},
         {{"import-team", "{rom}", "0", "{fx}/expected/team0.tte"}, 0, saved},
         {{"import-player", "{rom}", "26", "11", "{fx}/expected/player_26_11.tpl", "-o", "{dir}/o.nes"}, 0, saved, "o.nes", "{fx}/game.nes"},
-        {{"import-project", "{rom}", "{dir}/bad.tpr"}, 1, readError},
-        {{"import-team", "{rom}", "4", "{dir}/bad.tte", "-o", "{dir}/o.nes"}, 1, readError, "o.nes"},
-        {{"import-player", "{rom}", "4", "0", "{dir}/bad.tpl"}, 1, readError},
-        {{"import-player", "{rom}", "4", "0", "{dir}/none.tpl"}, 1, readError},
+        {{"import-project", "{rom}", "{dir}/bad.tpr"}, 1, readError + " (line 2: ps: '300' is outside 0..255)\n"},
+        {{"import-team", "{rom}", "4", "{dir}/bad.tte", "-o", "{dir}/o.nes"}, 1, readError + " (line 3: jersey: '1000' is outside 0..255)\n",
+         "o.nes"},
+        {{"import-player", "{rom}", "4", "0", "{dir}/bad.tpl"}, 1,
+         readError + " (line 1: first: byte 0xC3 cannot be stored in the game's texts)\n"},
+        {{"import-player", "{rom}", "4", "0", "{dir}/none.tpl"}, 1, readError + " (the file cannot be read)\n"},
+        // Files cut short or empty change nothing; a byte-order mark in front is skipped.
+        {{"import-project", "{rom}", "{dir}/empty.tpr"}, 1, readError + " (line 1: the file is empty)\n"},
+        {{"import-project", "{rom}", "{dir}/cut.tpr", "-o", "{dir}/o.nes"}, 1,
+         readError + " (line 6000: file ends before team 26 is complete)\n", "o.nes"},
+        {{"import-team", "{rom}", "0", "{dir}/cut.tte"}, 1, readError + " (line 210: the team has no block #11)\n"},
+        {{"import-player", "{rom}", "26", "11", "{dir}/bom.tpl"}, 0, saved},
+        // Settings files named on the command line are used whole or the command fails; so are offsets
+        // that do not fit the image. The image stays as it was.
+        {{"resave", "{rom}", "--settings", "{dir}/prose.ini"}, 1,
+         "Error loading {dir}/prose.ini! (line 2: 'Dear reader,' is not a whole number from -2147483648 to 2147483647)\n"},
+        {{"import-project", "{rom}", "{fx}/edit.tpr", "--settings", "{dir}/prose.ini"}, 1, "Error loading {dir}/prose.ini! (line 2:"},
+        {{"resave", "{rom}", "--settings", "{dir}/missing.ini"}, 1, "Error loading {dir}/missing.ini! (the file cannot be read)\n"},
+        {{"resave", "{rom}", "--settings", "{dir}/overlap.ini"}, 1, "Error reading data! (scheduleTable overlaps pointsTable)\n"},
+        {{"import-project", "{rom}", "{fx}/edit.tpr", "--settings", "{dir}/outside.ini"}, 1,
+         "Error reading data! (uniformTable (0x5FFFC, 27 bytes) lies outside the image of 0x60010 bytes)\n"},
+        {{"resave", "{rom}", "--settings", "{dir}/hex.ini"}, 0, saved},
         {{"export-project", "{dir}/none.nes", "{dir}/l.tpr"}, 1, "Error loading file!\n", "l.tpr"},
         {{"sprite", "{dir}/cut.nes", "0", "1", "{dir}/a.ppm"}, 1, "Error reading data! (the image ends inside the figure's tile data)\n", "a.ppm"},
         {{"sprite", "{dir}/cut.smc", "0", "1", "{dir}/a.ppm"}, 1, "Error reading data!", "a.ppm"},
@@ -164,7 +184,25 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
         bytes.resize(keep);
         testsupport::writeBytes(dir + "/cut" + image.substr(image.size() - 4), bytes);
     }
-    testsupport::writeText(dir + "/bad.tpr", "@SCHED\r\n01\r\n@END\r\n@3\r\nps=300\r\n@END\r\n");
+    testsupport::writeText(dir + "/bad.tpr", "@3\r\nps=300\r\n@END\r\n");
+    testsupport::writeText(dir + "/empty.tpr", "");
+    const std::string league = testsupport::readText(fx + "/expected/league.tpr"), team = testsupport::readText(fx + "/expected/team0.tte");
+    std::size_t cut = 0;
+    for (int line = 0; line < 6000; ++line) cut = league.find("\r\n", cut) + 2;
+    testsupport::writeText(dir + "/cut.tpr", league.substr(0, cut));
+    testsupport::writeText(dir + "/cut.tte", team.substr(0, team.find("#11\r\n")));
+    testsupport::writeText(dir + "/bom.tpl", "\xEF\xBB\xBF" + testsupport::readText(fx + "/expected/player_26_11.tpl"));
+    std::string prose = "C:\\Letters\r\nDear reader,\r\n";
+    for (int i = 0; i < 38; ++i) prose += "this is line " + std::to_string(i + 3) + " of a letter, not a settings file.\r\n";
+    testsupport::writeText(dir + "/prose.ini", prose);
+    SettingsData overlap, outside, hex;
+    overlap.nesOffsets[OffsetSet::pointsTable] = overlap.nesOffsets[OffsetSet::scheduleTable] + 2213;
+    outside.nesOffsets[OffsetSet::uniformTable] = 0x60010 - 20;
+    ASSERT_EQ(Settings::writeFile(dir + "/overlap.ini", overlap), Result::Ok);
+    ASSERT_EQ(Settings::writeFile(dir + "/outside.ini", outside), Result::Ok);
+    std::string hexText = Settings::format(hex);  // NES entry 0 as a hand-edited line: "&H8011" with a tab after it
+    hexText.replace(hexText.find(" 32785"), 6, "&H8011\t");
+    testsupport::writeText(dir + "/hex.ini", hexText);
     testsupport::writeText(dir + "/bad.tte", "city=X\r\n#2\r\njersey=1000\r\n#END\r\n");
     testsupport::writeText(dir + "/bad.tpl", "first=\xC3\x89MILE\r\n");
     for (const Row& row : rows) {
@@ -172,7 +210,9 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
         fs::copy_file(fx + "/game.nes", dir + "/game.nes", fs::copy_options::overwrite_existing);
         fs::permissions(dir + "/game.nes", fs::perms::owner_read | fs::perms::owner_write);
         if (!row.made.empty()) fs::remove(dir + "/" + row.made);
-        expectSaid(run(row.args, dir), row.status, row.said);
+        std::string said = row.said;
+        for (std::size_t at; (at = said.find("{dir}")) != std::string::npos;) said.replace(at, 5, dir);
+        expectSaid(run(row.args, dir), row.status, said);
         EXPECT_EQ(!row.made.empty() && fs::exists(dir + "/" + row.made), !row.equals.empty()) << row.made;
         auto path = [&](const std::string& p) { return p[1] == 'f' ? fx + p.substr(4) : dir + p.substr(5); };
         if (!row.equals.empty()) { EXPECT_TRUE(testsupport::readBytes(dir + "/" + row.made) == testsupport::readBytes(path(row.equals))); }
@@ -226,6 +266,32 @@ TEST(CliCommands, AllStarSlotsNamingNoPlayerAreListedAndNothingIsWritten) {
     testsupport::writeBytes(dir + "/game.nes", DemoRom::makeNes());
     const CliResult info = run({"info", "{rom}"}, dir);
     EXPECT_EQ(info.out.substr(info.out.size() - 29), "\nSaving now: everything fits\n");
+}
+
+// A write that fails names its cause; a save through a link writes the file the link names.
+TEST(CliCommands, WritesNameTheirCauseAndGoThroughLinks) {
+    REQUIRE_FIXTURES();
+    const std::string dir = testsupport::freshDir("cli-writes"), fx = testsupport::fixture("nes-1");
+    ASSERT_EQ(Settings::writeFile(dir + "/tamsel.ini", SettingsData{}), Result::Ok);
+    fs::copy_file(fx + "/game.nes", dir + "/game.nes");
+    fs::permissions(dir + "/game.nes", fs::perms::owner_read | fs::perms::owner_write);
+    FileIO::setFailAfterBytesForTesting(0x1000);  // the disk fills up
+    const CliResult full = run({"import-project", "{rom}", "{fx}/edit.tpr"}, dir);
+    FileIO::setFailAfterBytesForTesting(std::nullopt);
+    expectSaid(full, 1, "Error writing to disk! (No space left on device: " + dir + "/game.nes)\n");
+    EXPECT_TRUE(testsupport::readBytes(dir + "/game.nes") == testsupport::readBytes(fx + "/game.nes"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2) << "no temporary file is left";
+
+    fs::create_symlink("game.nes", dir + "/link.nes");
+    fs::create_symlink("edited.nes", dir + "/dangling.nes");
+    expectSaid(run({"import-project", "{dir}/link.nes", "{fx}/edit.tpr"}, dir), 0, "File successfully saved!\n");
+    expectSaid(run({"import-project", "{rom}", "{fx}/edit.tpr", "-o", "{dir}/dangling.nes"}, dir), 0, "File successfully saved!\n");
+    for (const char* name : {"game.nes", "edited.nes"})
+        EXPECT_TRUE(testsupport::readBytes(dir + "/" + name) == testsupport::readBytes(fx + "/expected/edited.nes")) << name;
+    EXPECT_TRUE(fs::is_symlink(dir + "/link.nes") && fs::is_symlink(dir + "/dangling.nes"));
+    fs::create_symlink("nowhere/out.nes", dir + "/lost.nes");
+    expectSaid(run({"resave", "{rom}", "-o", "{dir}/lost.nes"}, dir), 1,
+               "Error writing to disk! (No such file or directory: " + dir + "/nowhere/out.nes)\n");
 }
 
 // The built tool, as a user runs it.

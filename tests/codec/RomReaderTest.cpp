@@ -147,7 +147,7 @@ TEST(RomReader, DamagedImagesGiveNonZeroAndEdgesStillDecode) {
         {true, N, E::scheduleTable, 2213, 1}, {true, N, E::pointsTable, 53, 1},     {true, S, E::uniformTable, 6911, 1},
         {true, S, E::uniformTable, 6912, 0},  {true, N, E::uniformTable, 55, 1},    {true, N, E::uniformTable, 56, 0},
         {false, N, E::attributeTable, 0x7FFFFFF0, 1}, {false, N, E::allStarRosterTable, -5, 1}, {false, S, E::uniformTable, -1, 1},
-        {false, S, E::scheduleTable, 0x4F75B, 1},     {false, S, E::scheduleTable, 0x4F75A, 0}, {false, N, E::pointsTable, INT32_MIN, 1}};
+        {false, S, E::allStarRosterTable, 0x4FFD1, 1}, {false, S, E::allStarRosterTable, 0x4FFD0, 0}, {false, N, E::pointsTable, INT32_MIN, 1}};
     for (auto [cut, kind, entry, n, result] : places)
         rows.emplace_back((cut ? "cut at entry " : "entry ") + std::to_string(entry) + (cut ? " + " : " at ") + std::to_string(n), kind,
                           [=](HandImage& h) { cut ? h.rom.resize(h.o[entry] + n) : void(h.o[entry] = static_cast<int>(n)); }, result);

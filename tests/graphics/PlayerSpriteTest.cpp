@@ -86,6 +86,23 @@ TEST(DrawPlayerSprite, EachTileInItsPlaceInTheVariantsColours) {
     }
 }
 
+// A variant the edition does not have draws nothing and says so; the last one of each draws.
+TEST(DrawPlayerSprite, VariantsOutsideTheEditionDrawNothing) {
+    const RomImage rom(0x88600 + 64, 0x5A);  // tiles of both editions, all of one pattern
+    clsTeam team;
+    const std::tuple<const char*, ConsoleKind, int, int> rows[] = {
+        {"NES 3", Console::Nes, 3, 0},          {"NES 4", Console::Nes, 4, modGraphics::kBadVariant},
+        {"NES -1", Console::Nes, -1, modGraphics::kBadVariant}, {"NES INT_MAX", Console::Nes, INT_MAX, modGraphics::kBadVariant},
+        {"SNES 7", Console::Snes, 7, 0},        {"SNES 8", Console::Snes, 8, modGraphics::kBadVariant},
+        {"SNES -1", Console::Snes, -1, modGraphics::kBadVariant}, {"SNES INT_MAX", Console::Snes, INT_MAX, modGraphics::kBadVariant},
+        {"SNES INT_MIN", Console::Snes, INT_MIN, modGraphics::kBadVariant}};
+    for (const auto& [name, kind, variant, result] : rows) {
+        PixelImage surface(34, 98, rgb(1, 2, 3));
+        EXPECT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, variant, rom), result) << name;
+        EXPECT_EQ(surface == PixelImage(34, 98, rgb(1, 2, 3)), result != 0) << name;
+    }
+}
+
 // Team 0 of each reference image in every variant: the 32 x 96 picture equals the reference.
 TEST(DrawPlayerSprite, ReferenceFigures) {
     REQUIRE_FIXTURES();

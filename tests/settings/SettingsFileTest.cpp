@@ -44,33 +44,55 @@ static SettingsData defaults(const std::string& folder) {
     return d;
 }
 
-TEST(SettingsFile, OffsetLinesReadAsRounded32BitNumbersAndAreWrittenWithTheirSignPosition) {
+// An offset line holds one whole number and nothing else, in decimal or "&H" hexadecimal, blanks
+// around it; anything else refuses the whole file, naming the line (NES entry 0 is line 2).
+TEST(SettingsFile, OffsetLinesHoldOneWhole32BitNumberAndAreWrittenWithTheirSignPosition) {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max(), kMin = std::numeric_limits<std::int32_t>::min();
-    // a line as NES entry 0 and as the file's last line (SNES entry 15), the value read (none: the file is refused), as written
-    const std::tuple<const char*, std::optional<std::int32_t>, const char*> rows[] = {
-        {" 32785", 32785, " 32785"}, {"32785", 32785, " 32785"}, {"&H8011", 32785, " 32785"}, {"&h8011  ", 32785, " 32785"},
-        {"\t32785 ; note", 32785, " 32785"}, {"-1", -1, "-1"}, {" -1", -1, "-1"}, {"", 0, " 0"}, {"abc", 0, " 0"},
-        {"12.5", 12, " 12"}, {"13.5", 14, " 14"}, {"-2.5", -2, "-2"}, {"2147483647", kMax, " 2147483647"},
-        {"-2147483648", kMin, "-2147483648"}, {"2147483648", std::nullopt, ""}, {"-2147483649", std::nullopt, ""},
-        {"2147483647.5", std::nullopt, ""}, {"&H80000000", std::nullopt, ""}, {" 4294967296", std::nullopt, ""}};
-    for (const auto& [line, value, written] : rows) {
+    struct Row {
+        const char* name;
+        std::string line;                  // as NES entry 0 and as the file's last line (SNES entry 15)
+        std::optional<std::int32_t> value;  // none: the file is refused
+        const char* written = "";
+    };
+    const Row rows[] = {
+        {"with its sign blank", " 32785", 32785, " 32785"}, {"bare", "32785", 32785, " 32785"},
+        {"hexadecimal", "&H8011", 32785, " 32785"}, {"hexadecimal, small h, blanks after", "&h8011  ", 32785, " 32785"},
+        {"tabs around", "\t32785\t", 32785, " 32785"}, {"blanks around -1", " -1 ", -1, "-1"}, {"plus sign", "+7", 7, " 7"},
+        {"leading zeros", "007", 7, " 7"}, {"32-bit top", "2147483647", kMax, " 2147483647"},
+        {"32-bit bottom", "-2147483648", kMin, "-2147483648"}, {"hexadecimal top", "&H7FFFFFFF", kMax, " 2147483647"},
+        {"blank line", ""}, {"blanks only", " \t "}, {"a word", "abc"}, {"number then letters", "12abc"},
+        {"two numbers", "12 13"}, {"a fraction", "1.5"}, {"a whole fraction", "12.0"}, {"a note after the number", "\t32785 ; note"},
+        {"exponent", "1e5"}, {"sign alone", "-"}, {"blank after the sign", "- 5"}, {"&H without digits", "&H"},
+        {"signed hexadecimal", "-&H10"}, {"hexadecimal then a letter", "&H8011G"}, {"one over the top", "2147483648"},
+        {"one under the bottom", "-2147483649"}, {"over 32 bits", " 4294967296"}, {"hexadecimal over the top", "&H80000000"},
+        {"30 digits", "123456789012345678901234567890"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         std::vector<std::string> lines = defaultLines("C:\\My Games");
-        lines[1] = lines[32] = line;
+        lines[1] = lines[32] = row.line;
         SettingsData read = defaults("/before"), expected = defaults("C:\\My Games");
-        EXPECT_EQ(Settings::parse(join(lines), read), value ? Result::Ok : Result::Failed) << '"' << line << '"';
-        expected.nesOffsets[0] = expected.snesOffsets[15] = value.value_or(0);
-        EXPECT_EQ(read, value ? expected : defaults("/before")) << '"' << line << '"';
-        if (!value) continue;
-        lines[1] = lines[32] = written;
-        EXPECT_EQ(Settings::format(read), join(lines)) << '"' << line << '"';
+        LineReport report;
+        EXPECT_EQ(Settings::parse(join(lines), read, report), row.value ? Result::Ok : Result::Failed);
+        expected.nesOffsets[0] = expected.snesOffsets[15] = row.value.value_or(0);
+        EXPECT_EQ(read, row.value ? expected : defaults("/before"));
+        if (!row.value) {
+            EXPECT_EQ(report.line, 2);
+            EXPECT_EQ(report.reason, "'" + row.line + "' is not a whole number from -2147483648 to 2147483647");
+            continue;
+        }
+        lines[1] = lines[32] = row.written;
+        EXPECT_EQ(Settings::format(read), join(lines));
     }
 }
 
 TEST(SettingsLoad, AFileThatDoesNotReadAsksOnceAndGoesOnWithTheDefaultsWrittenOnlyOnYes) {
     const std::vector<std::string> lines = defaultLines("/roms");
-    std::vector<std::string> trailing = lines, big = lines, first32(lines.begin(), lines.end() - 1);
+    std::vector<std::string> trailing = lines, big = lines, blank = lines, first32(lines.begin(), lines.end() - 1), prose;
     for (std::size_t i = 1; i < trailing.size(); ++i) trailing[i] += "  \t";
     big[5] = " 4294967296";
+    blank[20] = "";
+    for (int i = 0; i < 40; ++i) prose.push_back("Line " + std::to_string(i) + " of a letter that is not a settings file.");
+    prose[7] = "";
     std::string garbage(8192, '\0');  // all 256 byte values, NUL and 64 line ends among them
     for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = char(i * 37 + 11);
     const std::string crlf = join(lines);
@@ -80,7 +102,8 @@ TEST(SettingsLoad, AFileThatDoesNotReadAsksOnceAndGoesOnWithTheDefaultsWrittenOn
         {"trailing blanks", join(trailing), true}, {"last line without its end", crlf.substr(0, crlf.size() - 2), true},
         {"lines after the 33rd", crlf + "99999999999\r\nx\r\n", true}, {"missing", std::nullopt, false}, {"empty", "", false},
         {"folder line only", "/roms\r\n", false}, {"32 lines", join(first32), false}, {"number beyond 32 bits", join(big), false},
-        {"binary garbage", garbage, false}};
+        {"binary garbage", garbage, false}, {"40 lines of prose", join(prose), false}, {"a blank offset line", join(blank), false},
+        {"UTF-8 byte-order mark", "\xEF\xBB\xBF" + crlf, true}};
     for (bool yes : {true, false})
         for (const auto& [name, text, reads] : rows) {
             const std::string path = freshDir("settings-load") + "/tamsel.ini";

@@ -37,7 +37,7 @@ TEST_F(Shell, EditionFollowsTheFilterLineOrTheFileNameAndFailuresNameTheirCause)
     start();
     const auto nes = DemoRom::makeNes(), smc = DemoRom::makeSnes();
     const std::vector<std::uint8_t> stub = {'N', 'E', 'S', 0x1A, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    struct Row { const std::vector<std::uint8_t>* bytes; std::string name; int line; QString message; ConsoleKind kind; };
+    struct Row { const std::vector<std::uint8_t>* bytes; std::string name; int line; QString message; ConsoleKind kind; QString detail = ""; };
     const Row rows[] = {
         {&nes, "game.nes", 1, "File successfully loaded!", Console::Nes},
         {&nes, "GAME.Nes", 1, "File successfully loaded!", Console::Nes},
@@ -46,13 +46,14 @@ TEST_F(Shell, EditionFollowsTheFilterLineOrTheFileNameAndFailuresNameTheirCause)
         {&smc, "wrong.smc", 2, "Invalid rom!", Console::Nes},
         {&nes, "wrong.nes", 3, "Invalid rom!", Console::Snes},
         {nullptr, "missing.nes", 1, "Error loading file!", Console::Nes},
-        {&stub, "stub.nes", 1, "Error reading data!", Console::Nes},
+        {&stub, "stub.nes", 1, "Error reading data!", Console::Nes, "teamPtrTable (0x8011, 54 bytes) lies outside the image of 0x10 bytes"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::string path = row.bytes ? place(*row.bytes, row.name) : file(row.name);
         EXPECT_EQ(openWith(path, row.line), row.message);
         EXPECT_EQ(messages.shown[0].second, MessageSink::Icon::None);
+        EXPECT_EQ(messages.lastDetail, row.detail);
         EXPECT_EQ(w->consoleKind, row.kind);
         EXPECT_EQ(w->romValid, row.message == "File successfully loaded!");
         if (w->romValid) {
@@ -92,6 +93,7 @@ TEST_F(Shell, CancelChangesNothingAndSaveRefusalsLeaveTheFile) {
     fs::permissions(rom, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     w->txtFirstname->setText("CHANGED");
     EXPECT_EQ(save(), "Error writing to disk!");
+    EXPECT_EQ(messages.lastDetail, qs("Permission denied: " + rom));
     fs::permissions(rom, fs::perms::owner_all);
     EXPECT_EQ(testsupport::readBytes(rom), before);
 

@@ -24,8 +24,12 @@
 
 struct FakeMessages : MessageSink {
     std::vector<std::pair<QString, Icon>> shown;
+    QString lastDetail;  // the detail of the last message, "" when it had none
     bool yes = false;  // the answer to a Yes/No question
-    void message(QWidget*, const QString& text, Icon icon) override { shown.push_back({text, icon}); }
+    void message(QWidget*, const QString& text, Icon icon, const QString& detail = QString()) override {
+        shown.push_back({text, icon});
+        lastDetail = detail;
+    }
     bool askYesNo(QWidget*, const QString& text) override { return shown.push_back({text, Icon::Exclamation}), yes; }
 };
 

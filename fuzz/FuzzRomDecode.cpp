@@ -28,13 +28,12 @@ struct Base {
     RomImage image;
 };
 
-Base compactBase(ConsoleKind kind, RomImage full) {
+Base compactBase(ConsoleKind kind, const RomImage& full) {
     Base b{kind, kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults(), {}};
     std::int64_t end = 0;
     for (const RomRegions::Region& r : RomRegions::written(kind)) end = std::max(end, b.offsets[r.entry] + r.size);
     end = std::min<std::int64_t>(end + 0x100, static_cast<std::int64_t>(full.size()));
-    full.resize(static_cast<std::size_t>(end));
-    b.image = std::move(full);
+    b.image.assign(full.begin(), full.begin() + end);
     return b;
 }
 
@@ -47,7 +46,7 @@ std::vector<Base>& bases() {
         for (const auto& [file, kind] : fixtures) {
             RomImage image;
             if (RomFile::readRomFile(std::string(TAMSEL_FIXTURES_DIR) + file, kind, image) == Result::Ok)
-                out.push_back(compactBase(kind, std::move(image)));
+                out.push_back(compactBase(kind, image));
         }
         if (out.empty()) {
             out.push_back(compactBase(Console::Nes, DemoRom::makeNes()));

@@ -7,15 +7,11 @@
 #include <zlib.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "patch/Bps.h"
 
-#define FUZZ_CHECK(condition) \
-    do {                      \
-        if (!(condition)) std::abort(); \
-    } while (0)
 
 namespace {
 
@@ -49,7 +45,7 @@ unsigned __int128 headerNumber(const std::vector<std::uint8_t>& p, int n) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+int FuzzBpsApply(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
     const size_t sourceLength = data[0] < size - 2 ? data[0] : size - 2;
     const std::uint8_t flags = data[1];
@@ -63,19 +59,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::uint8_t> target;
     const patch::PatchResult result = patch::applyBps(source, patchBytes, target);
     if (result != patch::PatchResult::Ok) {
-        FUZZ_CHECK(result == patch::PatchResult::Damaged || result == patch::PatchResult::WrongSource ||
-                   result == patch::PatchResult::ResultMismatch);
-        FUZZ_CHECK(target.empty());
+        FuzzCheck::require(result == patch::PatchResult::Damaged || result == patch::PatchResult::WrongSource ||
+                               result == patch::PatchResult::ResultMismatch,
+                           "a refused BPS patch gives an outcome a reader cannot give");
+        FuzzCheck::require(target.empty(), "a refused BPS patch left a target");
         return 0;
     }
-    FUZZ_CHECK(headerNumber(patchBytes, 0) == source.size());
-    FUZZ_CHECK(headerNumber(patchBytes, 1) == target.size());
-    FUZZ_CHECK(target.size() <= patch::kBpsMaxImage);
-    FUZZ_CHECK(crcOf(target, target.size()) == getLittle32(patchBytes, patchBytes.size() - 8));
+    FuzzCheck::require(headerNumber(patchBytes, 0) == source.size(), "a BPS patch applied to a source of another size");
+    FuzzCheck::require(headerNumber(patchBytes, 1) == target.size(), "a BPS result differs from its declared size");
+    FuzzCheck::require(target.size() <= patch::kBpsMaxImage, "a BPS result over the size limit");
+    FuzzCheck::require(crcOf(target, target.size()) == getLittle32(patchBytes, patchBytes.size() - 8), "a BPS result fails the target CRC");
 
     std::vector<std::uint8_t> again, back;
-    FUZZ_CHECK(patch::makeBps(source, target, again) == patch::PatchResult::Ok);
-    FUZZ_CHECK(patch::applyBps(source, again, back) == patch::PatchResult::Ok);
-    FUZZ_CHECK(back == target);
+    FuzzCheck::require(patch::makeBps(source, target, again) == patch::PatchResult::Ok, "the BPS writer refuses an image it can patch");
+    FuzzCheck::require(patch::applyBps(source, again, back) == patch::PatchResult::Ok, "the BPS reader refuses our own patch");
+    FuzzCheck::require(back == target, "our BPS patch does not give the result back");
     return 0;
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test twice: as built normally, then built with the
-# address and undefined-behaviour sanitizers (any report fails the run).
+# address and undefined-behaviour sanitizers (any report fails the run). Then every
+# fuzzing harness runs for a short while (scripts/fuzz.sh), so that a reader that has
+# learnt to crash again is caught.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,3 +25,6 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1:strict_stri
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan-system.supp:print_suppressions=0"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== fuzzing (20 s per harness)"
+bash scripts/fuzz.sh 20

@@ -25,33 +25,16 @@ void putPointer(RomImage& rom, std::int64_t at, std::int32_t value) {
     rom[static_cast<std::size_t>(at + 1)] = static_cast<std::uint8_t>((value & 0xFF00) / 256);
 }
 
-// Rebuilds one name table; nothing of it reaches the image when it does not fit.
-ResultCode writeNames(const clsProject& project, RomImage& rom, const OffsetSet& o, ConsoleKind kind, Names which) {
-    int ptrEntry = which == Names::Abbreviations ? OffsetSet::abrevPtrTable
-                   : which == Names::Cities      ? OffsetSet::cityPtrTable
-                                                 : OffsetSet::mascotPtrTable;
-    int textEntry = which == Names::Abbreviations ? OffsetSet::abrevTextArea
-                    : which == Names::Cities      ? OffsetSet::cityTextArea
-                                                  : OffsetSet::mascotTextArea;
-    RegionLayout::NameTable table = RegionLayout::layoutNames(project, which, o[textEntry], kind);
-    if (table.result != Result::Ok) return table.result;
-    copyBytesToRom(rom, table.pointers, o[ptrEntry]);
-    copyBytesToRom(rom, table.text, o[textEntry]);
-    return Result::Ok;
+int pointerEntry(Names which) {
+    return which == Names::Abbreviations ? OffsetSet::abrevPtrTable
+           : which == Names::Cities      ? OffsetSet::cityPtrTable
+                                         : OffsetSet::mascotPtrTable;
 }
 
-ResultCode writePlayerBlocks(clsProject& project, RomImage& rom, const OffsetSet& o, ConsoleKind kind) {
-    RegionLayout::PlayerBlocks blocks =
-        RegionLayout::layoutPlayers(project, o[OffsetSet::playerDataArea], o[OffsetSet::playerOverflowArea], kind);
-    if (blocks.result != Result::Ok) return blocks.result;
-    for (int t = 0; t < clsProject::kTeams; ++t)
-        for (int p = 0; p < clsTeam::kRoster; ++p)
-            project.getTeamRef(t)->getPlayerRef(p)->setDataPtr(
-                blocks.dataPointers[static_cast<std::size_t>(t)][static_cast<std::size_t>(p)]);
-    copyBytesToRom(rom, blocks.teamPointers, o[OffsetSet::teamPtrTable]);
-    copyBytesToRom(rom, blocks.main, o[OffsetSet::playerDataArea]);
-    if (kind == Console::Snes) copyBytesToRom(rom, blocks.overflow, o[OffsetSet::playerOverflowArea]);
-    return Result::Ok;
+int textEntry(Names which) {
+    return which == Names::Abbreviations ? OffsetSet::abrevTextArea
+           : which == Names::Cities      ? OffsetSet::cityTextArea
+                                         : OffsetSet::mascotTextArea;
 }
 
 }  // namespace
@@ -61,18 +44,34 @@ ResultCode saveProjectToRom(clsProject& project, RomImage& rom, const OffsetSet&
     if (!OffsetCheck::check(o, kind, static_cast<std::int64_t>(rom.size())).ok()) return Result::Failed;
     if (!RegionLayout::leagueStorable(project)) return Result::Failed;
 
-    // The three name tables and the player blocks, each rebuilt whole or not at all.
+    // The three name tables and the player blocks are laid out before the first byte is
+    // written, so that a league that does not fit leaves the image as it was.
     const std::pair<Names, ResultCode> tables[] = {{Names::Abbreviations, kAbbreviationsTooLong},
                                                    {Names::Cities, kCitiesTooLong},
                                                    {Names::Mascots, kMascotsTooLong}};
+    std::vector<RegionLayout::NameTable> names;
     for (const auto& [which, tooLong] : tables) {
-        ResultCode r = writeNames(project, rom, o, kind, which);
+        names.push_back(RegionLayout::layoutNames(project, which, o[textEntry(which)], kind));
+        const ResultCode r = names.back().result;
         if (r == RegionLayout::kFull) return tooLong;
         if (r != Result::Ok) return Result::Failed;
     }
-    ResultCode r = writePlayerBlocks(project, rom, o, kind);
-    if (r == RegionLayout::kFull) return kPlayersTooLong;
-    if (r != Result::Ok) return Result::Failed;
+    const RegionLayout::PlayerBlocks blocks =
+        RegionLayout::layoutPlayers(project, o[OffsetSet::playerDataArea], o[OffsetSet::playerOverflowArea], kind);
+    if (blocks.result == RegionLayout::kFull) return kPlayersTooLong;
+    if (blocks.result != Result::Ok) return Result::Failed;
+
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        copyBytesToRom(rom, names[i].pointers, o[pointerEntry(tables[i].first)]);
+        copyBytesToRom(rom, names[i].text, o[textEntry(tables[i].first)]);
+    }
+    for (int t = 0; t < clsProject::kTeams; ++t)
+        for (int p = 0; p < clsTeam::kRoster; ++p)
+            project.getTeamRef(t)->getPlayerRef(p)->setDataPtr(
+                blocks.dataPointers[static_cast<std::size_t>(t)][static_cast<std::size_t>(p)]);
+    copyBytesToRom(rom, blocks.teamPointers, o[OffsetSet::teamPtrTable]);
+    copyBytesToRom(rom, blocks.main, o[OffsetSet::playerDataArea]);
+    if (kind == Console::Snes) copyBytesToRom(rom, blocks.overflow, o[OffsetSet::playerOverflowArea]);
 
     const std::int64_t ratingSize = static_cast<std::int64_t>(clsPlayer::ratingRecordSize(kind));
     for (int t = 0; t < clsProject::kTeams; ++t)

@@ -1,0 +1,92 @@
+// Runs every input kept for the fuzzing harnesses through its harness, one test row per
+// file: the seed corpora (fuzz/corpus/<harness>/) and every input that once found a fault
+// (fuzz/regressions/<harness>/). A failed harness check fails the row.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "support/TestSupport.h"
+
+#define TAMSEL_HARNESS(name) int name(const std::uint8_t* data, std::size_t size);
+#include "FuzzHarnesses.inc"
+#undef TAMSEL_HARNESS
+
+namespace {
+
+namespace fs = std::filesystem;
+using Harness = int (*)(const std::uint8_t*, std::size_t);
+
+struct Harnessed {
+    const char* name;
+    Harness run;
+};
+
+#define TAMSEL_HARNESS(name) {#name, name},
+constexpr Harnessed kHarnesses[] = {
+#include "FuzzHarnesses.inc"
+};
+#undef TAMSEL_HARNESS
+
+struct StoredInput {
+    std::string name;  // row name: harness, folder and file
+    Harness run;
+    std::string path;
+};
+
+void PrintTo(const StoredInput& input, std::ostream* os) { *os << input.path; }
+
+std::string rowName(const std::string& harness, const std::string& folder, const std::string& file) {
+    std::string name = harness + "_" + folder + "_" + file;
+    std::replace_if(name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
+    return name;
+}
+
+std::vector<StoredInput> storedInputs() {
+    std::vector<StoredInput> out;
+    for (const Harnessed& h : kHarnesses)
+        for (const char* folder : {"corpus", "regressions"}) {
+            const fs::path dir = fs::path(TAMSEL_FUZZ_INPUTS) / folder / h.name;
+            if (!fs::is_directory(dir)) continue;
+            std::vector<fs::path> files;
+            for (const auto& entry : fs::directory_iterator(dir))
+                if (entry.is_regular_file()) files.push_back(entry.path());
+            std::sort(files.begin(), files.end());
+            for (const fs::path& f : files) out.push_back({rowName(h.name, folder, f.filename().string()), h.run, f.string()});
+        }
+    return out;
+}
+
+struct CheckFailed : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class StoredInputTest : public ::testing::TestWithParam<StoredInput> {
+protected:
+    void SetUp() override {
+        FuzzCheck::setFailureHandler([](const std::string& what) { throw CheckFailed(what); });
+    }
+    void TearDown() override { FuzzCheck::setFailureHandler(nullptr); }
+};
+
+TEST_P(StoredInputTest, PassesItsHarness) {
+    const std::vector<std::uint8_t> bytes = testsupport::readBytes(GetParam().path);
+    try {
+        GetParam().run(bytes.data(), bytes.size());
+    } catch (const CheckFailed& failure) {
+        ADD_FAILURE() << GetParam().path << ": " << failure.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fuzz, StoredInputTest, ::testing::ValuesIn(storedInputs()),
+                         [](const ::testing::TestParamInfo<StoredInput>& info) { return info.param.name; });
+
+}  // namespace

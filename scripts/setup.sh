@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xauth xvfb
+  libpng-dev desktop-file-utils appstream dpkg-dev groff-base
 )
 
 missing=()

@@ -1,7 +1,6 @@
 #include "settings/Settings.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -75,11 +74,7 @@ std::string settingsPath(const std::string& programFolder, const std::string& co
 std::string userConfigFolder() {
     const std::string xdg = environment("XDG_CONFIG_HOME");
     if (!xdg.empty() && xdg.front() == '/') return xdg;
-    std::string home = environment("HOME");
-    if (home.empty()) {
-        const passwd* entry = ::getpwuid(::getuid());
-        if (entry != nullptr && entry->pw_dir != nullptr) home = entry->pw_dir;
-    }
+    const std::string home = environment("HOME");
     return home.empty() ? "" : home + "/.config";
 }
 

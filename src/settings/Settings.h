@@ -39,8 +39,7 @@ inline constexpr const char* kConfigSubfolder = "tamsel";
 std::string settingsPath(const std::string& programFolder, const std::string& configFolder);
 
 // The user's configuration folder: $XDG_CONFIG_HOME when it holds an absolute path, else
-// $HOME/.config (the home folder from the password database when HOME is empty); empty when
-// no home folder is known.
+// $HOME/.config; empty when HOME is unset or empty.
 std::string userConfigFolder();
 
 // Parses the text of a settings file. Lines end with CR LF, a lone CR or a lone LF. Fails

@@ -11,7 +11,7 @@
 
 namespace {
 
-TEST(SettingsFolder, TheUserConfigurationFolderIsTheOneQtNames) {
+TEST(UserConfigurationFolder, IsTheOneQtNamesForGenericConfiguration) {
     const char* names[] = {"XDG_CONFIG_HOME", "HOME"};
     std::optional<std::string> saved[2];
     for (int i = 0; i < 2; ++i)

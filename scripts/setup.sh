@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev
   clang libclang-rt-14-dev
   xauth xvfb
+  libpng-dev desktop-file-utils appstream dpkg-dev groff-base
 )
 
 missing=()

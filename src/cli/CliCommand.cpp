@@ -20,8 +20,9 @@ void printHelp(std::ostream& os) {
     for (const Command& c : allCommands()) os << "  " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
     os << "\nOptions:\n"
           "  --nes, --snes     force the edition (otherwise a name ending in .nes is NES, anything else SNES)\n"
-          "  --settings FILE   read the ROM offsets from a settings file (default: tamsel.ini beside\n"
-          "                    the program when it reads cleanly, else the built-in offsets)\n"
+          "  --settings FILE   read the ROM offsets from a settings file (default: the editor's\n"
+          "                    tamsel.ini, beside the program or in ~/.config/tamsel, when it reads\n"
+          "                    cleanly, else the built-in offsets)\n"
           "  -o OUT            write the changed image to OUT instead of over ROM\n"
           "  --by-position     (report) group the ranking by position\n"
           "  --help            show this text\n\n"

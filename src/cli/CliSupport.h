@@ -28,8 +28,9 @@ struct Options {
 // error on an unknown option or a missing option value.
 bool parseOptions(const std::vector<std::string>& args, Options& out, std::string& error);
 
-// The offsets a command uses: --settings FILE, else tamsel.ini beside the program when it
-// reads cleanly, else the defaults. The tool never writes the settings file.
+// The offsets a command uses: --settings FILE, else the editor's tamsel.ini (found as the
+// editor finds it, modGlobals::settingsPath) when it reads cleanly, else the defaults. The
+// tool never writes the settings file.
 bool offsetsFor(const Options& opts, ConsoleKind kind, OffsetSet& out, std::string& error);
 
 // The edition of a file: --nes / --snes, else the file name as "All Supported Types" does.

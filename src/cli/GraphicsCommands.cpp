@@ -6,14 +6,9 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "graphics/Png.h"
 #include "graphics/modGraphics.h"
 #include "base/FileIO.h"
-
-#ifdef TAMSEL_HAVE_QTGUI
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#endif
 
 namespace cli {
 namespace {
@@ -34,23 +29,6 @@ PictureFormat formatOf(const std::string& path) {
     if (ext == ".ppm") return PictureFormat::Ppm;
     return PictureFormat::None;
 }
-
-#ifdef TAMSEL_HAVE_QTGUI
-bool pngBytes(const PixelImage& surface, std::vector<std::uint8_t>& out) {
-    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kPictureHeight; ++y)
-        for (int x = 0; x < kPictureWidth; ++x) {
-            const std::uint32_t c = surface.get(x, y);
-            image.setPixel(x, y, qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                                      static_cast<int>((c >> 16) & 0xFF)));
-        }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return false;
-    out.assign(bytes.begin(), bytes.end());
-    return true;
-}
-#endif
 
 int runSprite(const Options& opts, std::ostream& out, std::ostream& err) {
     const std::string& romPath = opts.positional[0];
@@ -73,12 +51,6 @@ int runSprite(const Options& opts, std::ostream& out, std::ostream& err) {
         err << "tamsel-cli sprite: OUT must end in .png or .ppm\n";
         return kExitUsage;
     }
-#ifndef TAMSEL_HAVE_QTGUI
-    if (format == PictureFormat::Png) {
-        err << "tamsel-cli sprite: this build cannot write PNG files; use .ppm\n";
-        return kExitFailure;
-    }
-#endif
 
     LoadedRom rom;
     if (!loadRom(opts, romPath, rom, err)) return kExitFailure;
@@ -94,13 +66,9 @@ int runSprite(const Options& opts, std::ostream& out, std::ostream& err) {
     std::vector<std::uint8_t> bytes;
     if (format == PictureFormat::Ppm) {
         bytes = modGraphics::toPpm(surface, kPictureWidth, kPictureHeight);
-    } else {
-#ifdef TAMSEL_HAVE_QTGUI
-        if (!pngBytes(surface, bytes)) {
-            err << "tamsel-cli sprite: the PNG picture could not be made\n";
-            return kExitFailure;
-        }
-#endif
+    } else if (!modGraphics::toPng(surface, kPictureWidth, kPictureHeight, bytes)) {
+        err << "tamsel-cli sprite: the PNG picture could not be made\n";
+        return kExitFailure;
     }
     FileIO::WriteError why;
     if (FileIO::writeFileAtomically(outPath, bytes.data(), bytes.size(), false, why) != Result::Ok) {

@@ -45,7 +45,7 @@ std::string programFolder() {
 
 void setProgramFolder(const std::string& folder) { g_programFolder = folder; }
 
-std::string settingsPath() { return programFolder() + FileIO::separator() + Settings::kFileName; }
+std::string settingsPath() { return Settings::settingsPath(programFolder(), Settings::userConfigFolder()); }
 
 void loadSettings(SettingsPrompt& prompt) {
     SettingsData d = currentSettings();

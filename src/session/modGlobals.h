@@ -23,9 +23,10 @@ extern OffsetSet activeOffsets;
 
 clsProject& project();
 
-// The folder of the running program (tamsel.ini lives there).
+// The folder of the running program.
 std::string programFolder();
 void setProgramFolder(const std::string& folder);
+// tamsel.ini beside the program or in the user's configuration folder (Settings::settingsPath).
 std::string settingsPath();
 
 void loadSettings(SettingsPrompt& prompt);

@@ -30,6 +30,18 @@ namespace Settings {
 inline constexpr const char* kFileName = "tamsel.ini";
 inline constexpr const char* kLoadQuestion = "Error loading tamsel.ini! Create a default tamsel.ini file?";
 inline constexpr const char* kSaveFailed = "Unable to save tamsel.ini.";
+// The folder below the user's configuration folder that holds tamsel.ini there.
+inline constexpr const char* kConfigSubfolder = "tamsel";
+
+// Where tamsel.ini lives. Beside the program when a tamsel.ini is already there or a new
+// file can be created in the program folder (a copy unpacked into a folder of its own);
+// otherwise "<configFolder>/tamsel/tamsel.ini" (an installed copy in a system folder).
+// An empty configFolder keeps the file beside the program.
+std::string settingsPath(const std::string& programFolder, const std::string& configFolder);
+
+// The user's configuration folder: $XDG_CONFIG_HOME when it holds an absolute path, else
+// $HOME/.config; empty when HOME is unset or empty.
+std::string userConfigFolder();
 
 inline constexpr std::size_t kLines = 33;
 
@@ -58,7 +70,8 @@ void applyDefaultSettings(SettingsData& data, const std::string& programFolder);
 // continues with the defaults (writing them on Yes).
 void loadSettings(const std::string& path, const std::string& programFolder, SettingsData& data,
                   SettingsPrompt& prompt);
-// Writes the file; on failure tells the user and keeps the settings in memory.
+// Writes the file, creating its folder when missing; on failure tells the user and keeps the
+// settings in memory.
 ResultCode saveSettings(const std::string& path, const SettingsData& data, SettingsPrompt& prompt);
 
 // The folder to start the file dialogue in: lastFolder while it holds at least one file,

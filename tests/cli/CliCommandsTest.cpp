@@ -13,12 +13,8 @@
 #include "codec/RomReader.h"
 #include "base/FileIO.h"
 #include "settings/Settings.h"
+#include "support/PngDecode.h"
 #include "support/TestSupport.h"
-
-#if __has_include(<QImage>)
-#include <QImage>
-#define TAMSEL_TEST_PNG 1
-#endif
 
 namespace {
 
@@ -28,6 +24,17 @@ struct CliResult {
     int status;
     std::string out, err;
 };
+
+// A figure's PNG file decodes to the pixels of its PPM file (after the PPM's 13-byte header).
+void expectPngHoldsPpmPixels(const std::string& png, const std::string& ppm) {
+    const testsupport::DecodedPng decoded = testsupport::decodePng(testsupport::readBytes(png));
+    const std::vector<std::uint8_t> want = testsupport::readBytes(ppm);
+    ASSERT_TRUE(decoded.ok) << png;
+    EXPECT_EQ(decoded.width, 32);
+    EXPECT_EQ(decoded.height, 96);
+    ASSERT_EQ(want.size(), 13 + 3 * 32 * 96) << ppm;
+    EXPECT_TRUE(decoded.rgb == std::vector<std::uint8_t>(want.begin() + 13, want.end())) << png;
+}
 
 // Runs the tool in process with {dir}/tamsel.ini for its offsets. In the arguments "{dir}" stands for
 // the folder, "{rom}" for {dir}/game.nes and "{fx}" for the folder of the NES reference image.
@@ -76,17 +83,24 @@ TEST(CliCommands, ReferenceImagesSavedBackDescribedAndDrawn) {
             const auto want = testsupport::readBytes(testsupport::fixture(folder + "/expected/sprite_" + std::to_string(v) + ".ppm"));
             expectSaid(run({"sprite", rom, "0", std::to_string(v), out + ".ppm"}, dir), 0, "Figure of team 0, variant " + std::to_string(v));
             EXPECT_TRUE(testsupport::readBytes(out + ".ppm") == want) << "variant " << v;
-#ifdef TAMSEL_TEST_PNG
-            if (v != 3) continue;  // as a .PNG (the extension in any case) read back pixel for pixel after the PPM header
-            expectSaid(run({"sprite", rom, "0", "3", out + ".PNG"}, dir), 0, "written to");
-            QImage png;
-            ASSERT_TRUE(png.load(QString::fromStdString(out + ".PNG"), "PNG") && png.width() == 32 && png.height() == 96);
-            for (int k = 0, wrong = 0; k < 32 * 96 && !wrong; ++k) {
-                const QRgb p = png.pixel(k % 32, k / 32);
-                wrong = qRed(p) != want[13 + 3 * k] || qGreen(p) != want[14 + 3 * k] || qBlue(p) != want[15 + 3 * k];
-                EXPECT_FALSE(wrong) << "pixel " << k % 32 << "," << k / 32;
-            }
-#endif
+            const std::string png = out + (v == 3 ? ".PNG" : ".png");  // the extension in any case
+            expectSaid(run({"sprite", rom, "0", std::to_string(v), png}, dir), 0, "written to " + png);
+            expectPngHoldsPpmPixels(png, out + ".ppm");
+        }
+    }
+}
+
+TEST(CliCommands, FiguresOfTheDemoImagesAsPngHoldThePixelsOfThePpm) {
+    const std::string dir = testsupport::freshDir("cli-demo-png");
+    ASSERT_EQ(Settings::writeFile(dir + "/tamsel.ini", SettingsData{}), Result::Ok);
+    ASSERT_EQ(DemoRom::writeDemoRoms(dir), Result::Ok);
+    for (const std::string image : {"demo.nes", "demo.smc"}) {
+        for (int v = 0; v < (image == "demo.nes" ? 4 : 8); ++v) {
+            SCOPED_TRACE(image + " variant " + std::to_string(v));
+            const std::string base = dir + "/" + image + "-" + std::to_string(v);
+            expectSaid(run({"sprite", dir + "/" + image, "0", std::to_string(v), base + ".ppm"}, dir), 0, "written to");
+            expectSaid(run({"sprite", dir + "/" + image, "0", std::to_string(v), base + ".png"}, dir), 0, "written to");
+            expectPngHoldsPpmPixels(base + ".png", base + ".ppm");
         }
     }
 }

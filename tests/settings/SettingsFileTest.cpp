@@ -125,13 +125,22 @@ TEST(SettingsSave, AFailedWriteIsReportedOnceAndLeavesTheTargetAsItWas) {
     testsupport::writeText(dir + "/readonly.ini", "keep me");
     ::chmod((dir + "/readonly.ini").c_str(), 0444);
     fs::create_directories(dir + "/folder.ini");
-    for (const std::string& path : {dir + "/readonly.ini", dir + "/folder.ini", dir + "/missing/tamsel.ini"}) {
+    // the last one's folder would have to be made below a file
+    for (const std::string& path : {dir + "/readonly.ini", dir + "/folder.ini", dir + "/readonly.ini/tamsel/tamsel.ini"}) {
         Prompt prompt(true);
         EXPECT_EQ(Settings::saveSettings(path, defaults("/x"), prompt), Result::Failed) << path;
         EXPECT_EQ(prompt.saveFailures, 1) << path;
     }
     EXPECT_EQ(readText(dir + "/readonly.ini"), "keep me");
-    EXPECT_TRUE(fs::is_directory(dir + "/folder.ini") && !fs::exists(dir + "/missing"));
+    EXPECT_TRUE(fs::is_directory(dir + "/folder.ini"));
+}
+
+TEST(SettingsSave, TheFoldersLeadingToTheFileAreMadeWhenMissing) {
+    const std::string path = freshDir("settings-save-folder") + "/config/tamsel/tamsel.ini";
+    Prompt prompt(true);
+    EXPECT_EQ(Settings::saveSettings(path, defaults("/x"), prompt), Result::Ok);
+    EXPECT_EQ(prompt.saveFailures, 0);
+    EXPECT_EQ(readText(path), join(defaultLines("/x")));
 }
 
 TEST(SettingsFolder, TheLastFolderCountsOnlyWhileItHoldsAFile) {

@@ -6,7 +6,7 @@ namespace cli {
 
 std::vector<Command> allCommands() {
     std::vector<Command> all;
-    for (auto group : {codecCommands, interchangeCommands, graphicsCommands}) {
+    for (auto group : {codecCommands, interchangeCommands, graphicsCommands, patchCommands, compareCommands}) {
         auto cmds = group();
         all.insert(all.end(), cmds.begin(), cmds.end());
     }
@@ -25,6 +25,9 @@ void printHelp(std::ostream& os) {
           "                    cleanly, else the built-in offsets)\n"
           "  -o OUT            write the changed image to OUT instead of over ROM\n"
           "  --by-position     (report) group the ranking by position\n"
+          "  --rom ROM         (check) also import the file into ROM's league in memory\n"
+          "  --team T          (check --rom) the team a team or player file goes to (default 0)\n"
+          "  --player P        (check --rom) the slot a player file goes to (default 0)\n"
           "  --help            show this text\n\n"
           "Exit status: 0 success, 1 failure, 2 usage error.\n";
 }

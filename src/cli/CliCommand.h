@@ -21,6 +21,8 @@ struct Command {
 std::vector<Command> codecCommands();
 std::vector<Command> interchangeCommands();
 std::vector<Command> graphicsCommands();
+std::vector<Command> patchCommands();
+std::vector<Command> compareCommands();
 
 std::vector<Command> allCommands();
 

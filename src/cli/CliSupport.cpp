@@ -27,6 +27,12 @@ bool parseOptions(const std::vector<std::string>& args, Options& out, std::strin
                 return false;
             }
             (a == "-o" ? out.output : out.settingsFile) = args[++i];
+        } else if (a == "--rom" || a == "--team" || a == "--player") {
+            if (i + 1 >= args.size()) {
+                error = a + (a == "--rom" ? " needs a file name" : " needs a number");
+                return false;
+            }
+            (a == "--rom" ? out.rom : a == "--team" ? out.team : out.player) = args[++i];
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option " + a;
             return false;

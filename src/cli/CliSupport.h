@@ -21,6 +21,9 @@ struct Options {
     std::string settingsFile;                // --settings FILE
     std::string output;                      // -o OUT
     bool byPosition = false;                 // --by-position
+    std::string rom;                         // --rom ROM (check)
+    std::string team;                        // --team T (check), as given
+    std::string player;                      // --player P (check), as given
     std::vector<std::string> positional;     // the command's own arguments
 };
 

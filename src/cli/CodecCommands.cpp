@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/CliCommand.h"
+#include "cli/SpaceTable.h"
 #include "demo/DemoRom.h"
 #include "codec/AllStarCheck.h"
 #include "codec/SpaceReport.h"
@@ -25,12 +26,9 @@ int runInfo(const Options& opts, std::ostream& out, std::ostream& err) {
             << team.getMascot() << team.getAbrev() << "\n";
     }
     SpaceReport space = computeSpace(rom.project, rom.kind);
-    out << "\n" << std::left << std::setw(18) << "Region" << std::right << std::setw(6) << "Used" << std::setw(11)
-        << "Available" << std::setw(6) << "Left" << "\n";
-    for (const SpaceRegion& r : space.regions)
-        out << std::left << std::setw(18) << r.name << std::right << std::setw(6) << r.used << std::setw(11) << r.available
-            << std::setw(6) << r.available - r.used << "\n";
-    out << std::left << "\nSaving now: " << (space.expectedResult == 0 ? "everything fits" : saveMessage(space.expectedResult))
+    out << "\n";
+    printSpaceTable(space, out);
+    out << "\nSaving now: " << (space.expectedResult == 0 ? "everything fits" : saveMessage(space.expectedResult))
         << "\n";
     for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(rom.project)) out << AllStarCheck::describe(p) << "\n";
     return kExitOk;

@@ -21,6 +21,7 @@ struct Command {
 std::vector<Command> codecCommands();
 std::vector<Command> interchangeCommands();
 std::vector<Command> graphicsCommands();
+std::vector<Command> rosterCommands();
 std::vector<Command> patchCommands();
 std::vector<Command> compareCommands();
 

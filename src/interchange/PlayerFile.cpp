@@ -28,7 +28,7 @@ constexpr Key kKeys[kKeyCount] = {
 
 // The value text the writer gives a field: names in upper case, numbers in decimal,
 // ratings as their raw bytes.
-std::string valueText(const clsPlayer& p, Field field) {
+std::string fieldText(const clsPlayer& p, Field field) {
     switch (field) {
         case Field::First: return KeyLines::upperCase(p.getFirst());
         case Field::Last: return KeyLines::upperCase(p.getLast());
@@ -86,7 +86,25 @@ std::string firstMissing(const KeySet& seen) {
 }
 
 void writeToFile(const clsPlayer& p, std::string& out) {
-    for (const Key& key : kKeys) KeyLines::writeKeyLine(out, key.text, valueText(p, key.field));
+    for (const Key& key : kKeys) KeyLines::writeKeyLine(out, key.text, fieldText(p, key.field));
+}
+
+std::string_view keyName(int k) { return k >= 0 && k < kKeyCount ? KeyLines::keyName(kKeys[k].text) : std::string_view(); }
+
+std::string valueText(const clsPlayer& player, int k) {
+    return k >= 0 && k < kKeyCount ? fieldText(player, kKeys[k].field) : std::string();
+}
+
+bool readValue(clsPlayer& player, int k, std::string_view value, std::string& why) {
+    if (k < 0 || k >= kKeyCount) return false;
+    const Key& key = kKeys[k];
+    std::string name;
+    std::int64_t v = 0;
+    const bool ok = key.field == Field::First || key.field == Field::Last
+                        ? KeyLines::readName(key.text, value, name, why)
+                        : KeyLines::readNumber(key.text, value, isWord(key.field) ? -32768 : 0, isWord(key.field) ? 32767 : 255, v, why);
+    if (ok) store(player, key.field, name, v);
+    return ok;
 }
 
 ResultCode exportPlayer(const clsPlayer& player, const std::string& filename, FileIO::WriteError& error) {
@@ -104,15 +122,8 @@ bool applyLine(clsPlayer& player, std::string_view instring, int lineNo, KeySet&
     for (int k = 0; k < kKeyCount; ++k) {
         const Key& key = kKeys[k];
         if (!KeyLines::occurs(instring, key.text)) continue;
-        const std::string_view value = KeyLines::valueOf(instring, key.text);
-        std::string name;
-        std::int64_t v = 0;
         std::string why;
-        bool ok = key.field == Field::First || key.field == Field::Last
-                      ? KeyLines::readName(key.text, value, name, why)
-                      : KeyLines::readNumber(key.text, value, isWord(key.field) ? -32768 : 0, isWord(key.field) ? 32767 : 255, v, why);
-        if (!ok) return refuse(report, lineNo, why);
-        store(player, key.field, name, v);
+        if (!readValue(player, k, KeyLines::valueOf(instring, key.text), why)) return refuse(report, lineNo, why);
         seen.set(static_cast<std::size_t>(k));
         return true;
     }

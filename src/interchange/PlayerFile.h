@@ -25,6 +25,15 @@ ResultCode exportPlayer(const clsPlayer& player, const std::string& filename, Fi
 // Appends the sixteen lines to out.
 void writeToFile(const clsPlayer& player, std::string& out);
 
+// Key k (0..15) of that order by itself, for other forms that carry the same sixteen
+// values (the league's CSV table): its name without "=" ("weight"), the value text the
+// writer writes for it, and reading a value for it with the rules of a line, the range
+// check included. readValue gives false with why ("weight: 'abc' is not a number") and
+// the player untouched when the value is refused.
+std::string_view keyName(int k);
+std::string valueText(const clsPlayer& player, int k);
+bool readValue(clsPlayer& player, int k, std::string_view value, std::string& why);
+
 // All or nothing: on failure (result 1) the player is exactly as before. A file that
 // lacks any of the sixteen keys fails like one with a bad value; the second form says
 // where and why.

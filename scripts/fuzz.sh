@@ -26,9 +26,11 @@ for h in $harnesses; do
   work="build-fuzz/corpus/$h"
   artifacts="build-fuzz/artifacts/$h"
   mkdir -p "$work" "$artifacts"
-  seeds=("fuzz/corpus/$h")
-  [ -d "fuzz/regressions/$h" ] && seeds+=("fuzz/regressions/$h")
-  if ! "build-fuzz/bin/$h" "$work" "${seeds[@]}" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  seeds=()
+  for d in "fuzz/corpus/$h" "fuzz/regressions/$h"; do
+    if [ -d "$d" ]; then seeds+=("$d"); fi
+  done
+  if ! "build-fuzz/bin/$h" "$work" ${seeds[@]+"${seeds[@]}"} -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
       -artifact_prefix="$artifacts/" -close_fd_mask=1 >"build-fuzz/$h.log" 2>&1; then
     tail -n 40 "build-fuzz/$h.log"
     failed+=("$h")

@@ -47,46 +47,43 @@ int reportWrite(ResultCode r, const FileIO::WriteError& why, const char* success
 
 // After a failed import nothing is saved: the image file stays as it was. The message
 // names the line and the fault: "Error reading file! (line 12: weight: 'abc' is not a number)".
-int saveAfterImport(ResultCode r, const LineReport& why, const Options& opts, LoadedRom& rom, std::ostream& out,
-                    std::ostream& err) {
-    if (r != Result::Ok) {
-        err << kReadError << withDetail(why.text()) << "\n";
+int saveAfterImport(const ImportResult& r, const Options& opts, Session& session, std::ostream& out, std::ostream& err) {
+    if (!r.imported) {
+        err << kReadError << withDetail(r.report.text()) << "\n";
         return kExitFailure;
     }
-    return saveRom(opts, rom, out, err);
+    return saveRom(opts, session, out, err);
 }
 
 int exportProject(const Options& opts, std::ostream& out, std::ostream& err) {
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     FileIO::WriteError why;
-    return reportWrite(ProjectFile::exportProject(rom.project, opts.positional[1], why), why, "Project exported!", out, err);
+    return reportWrite(ProjectFile::exportProject(session.league(), opts.positional[1], why), why, "Project exported!", out, err);
 }
 
 int importProject(const Options& opts, std::ostream& out, std::ostream& err) {
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    LineReport why;
-    return saveAfterImport(ProjectFile::importProject(rom.project, opts.positional[1], why), why, opts, rom, out, err);
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
+    return saveAfterImport(session.importProject(opts.positional[1]), opts, session, out, err);
 }
 
 int exportTeam(const Options& opts, std::ostream& out, std::ostream& err) {
     int team = 0;
     if (!parseTeam(opts.positional[1], team)) return usageError(err, "export-team", "TEAM must be 0..26");
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     FileIO::WriteError why;
-    return reportWrite(TeamFile::exportTeam(*rom.project.getTeamRef(team), opts.positional[2], why), why, "Team exported!", out,
+    return reportWrite(TeamFile::exportTeam(*session.league().getTeamRef(team), opts.positional[2], why), why, "Team exported!", out,
                        err);
 }
 
 int importTeam(const Options& opts, std::ostream& out, std::ostream& err) {
     int team = 0;
     if (!parseTeam(opts.positional[1], team)) return usageError(err, "import-team", "TEAM must be 0..26");
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    LineReport why;
-    return saveAfterImport(TeamFile::importTeam(*rom.project.getTeamRef(team), opts.positional[2], why), why, opts, rom, out, err);
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
+    return saveAfterImport(session.importTeam(team, opts.positional[2]), opts, session, out, err);
 }
 
 int exportPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -94,9 +91,9 @@ int exportPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
     int slot = 0;
     if (!parseTeam(opts.positional[1], team)) return usageError(err, "export-player", "TEAM must be 0..26");
     if (!parseSlot(opts.positional[2], slot)) return usageError(err, "export-player", "SLOT must be 0..11");
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    const clsPlayer& player = *rom.project.getTeamRef(team)->getPlayerRef(slot);
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
+    const clsPlayer& player = *session.league().getTeamRef(team)->getPlayerRef(slot);
     FileIO::WriteError why;
     return reportWrite(PlayerFile::exportPlayer(player, opts.positional[3], why), why, "Player exported!", out, err);
 }
@@ -106,11 +103,9 @@ int importPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
     int slot = 0;
     if (!parseTeam(opts.positional[1], team)) return usageError(err, "import-player", "TEAM must be 0..26");
     if (!parseSlot(opts.positional[2], slot)) return usageError(err, "import-player", "SLOT must be 0..11");
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    clsPlayer& player = *rom.project.getTeamRef(team)->getPlayerRef(slot);
-    LineReport why;
-    return saveAfterImport(PlayerFile::importPlayer(player, opts.positional[3], why), why, opts, rom, out, err);
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
+    return saveAfterImport(session.importPlayer(team, slot, opts.positional[3]), opts, session, out, err);
 }
 
 int report(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -118,10 +113,10 @@ int report(const Options& opts, std::ostream& out, std::ostream& err) {
     if (!parseAttribute(opts.positional[1], attribute))
         return usageError(err, "report",
                           "ATTR must be 0..5 or run-speed, jumping, stealing, blocking, shooting-range, stamina");
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     FileIO::WriteError why;
-    ResultCode r = AttributeReport::writeSortedList(rom.project, opts.positional[2], attribute, opts.byPosition, why);
+    ResultCode r = AttributeReport::writeSortedList(session.league(), opts.positional[2], attribute, opts.byPosition, why);
     return reportWrite(r, why, "Analysis complete!", out, err);
 }
 

@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "settings/Settings.h"
-#include "session/modGlobals.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -151,41 +150,4 @@ TEST(SettingsFolder, TheLastFolderCountsOnlyWhileItHoldsAFile) {
     const std::pair<const char*, bool> rows[] = {{"/full", true}, {"/empty", false}, {"/sub", false}, {"/missing", false}, {"/file", false}};
     for (const auto& [folder, kept] : rows)
         EXPECT_EQ(Settings::checkedFolder(base + folder, "/prog"), kept ? base + folder : "/prog") << folder;
-}
-
-TEST(ModGlobals, SettingsBesideTheProgramReloadAsSavedWithNesEntry2StillMinus1) {
-    const std::string folder = freshDir("globals-settings");
-    modGlobals::setProgramFolder(folder);
-    testsupport::writeText(folder + "/tamsel.ini", std::string(5000, '7'));  // replaced as a whole, nothing of it stays
-    modGlobals::applyDefaultSettings();
-    modGlobals::lastFolder = "/roms/nes";
-    Prompt prompt(false);
-    ASSERT_EQ(modGlobals::saveSettings(prompt), Result::Ok);
-    EXPECT_EQ(readText(folder + "/tamsel.ini"), join(defaultLines("/roms/nes")));
-    modGlobals::nesOffsets = modGlobals::snesOffsets = OffsetSet{};
-    modGlobals::lastFolder.clear();
-    modGlobals::loadSettings(prompt);
-    EXPECT_EQ(prompt.questions + prompt.saveFailures, 0);
-    EXPECT_EQ((SettingsData{modGlobals::lastFolder, modGlobals::nesOffsets, modGlobals::snesOffsets}), defaults("/roms/nes"));
-    EXPECT_EQ(modGlobals::nesOffsets[OffsetSet::playerOverflowArea], -1);
-    modGlobals::setProgramFolder("");
-}
-
-TEST(ModGlobals, OnlyKinds1And2SelectAnOffsetSetAndOnlyASuccessfulReadSwitchesIt) {
-    OffsetSet nes{}, snes{}, other{};
-    nes[0] = 1, snes[0] = 2, other[0] = 3;
-    modGlobals::nesOffsets = nes, modGlobals::snesOffsets = snes;
-    const std::pair<ConsoleKind, OffsetSet> rows[] = {{1, nes}, {2, snes}, {0, other}, {3, other}, {-1, other}};
-    for (const auto& [kind, expected] : rows) {
-        modGlobals::activeOffsets = other;
-        modGlobals::selectOffsetSet(kind);
-        EXPECT_EQ(modGlobals::activeOffsets, expected) << kind;
-    }
-    const std::string path = freshDir("globals-read") + "/game.nes";
-    testsupport::writeBytes(path, std::vector<std::uint8_t>(0x8000, 'N'));
-    EXPECT_EQ(modGlobals::readRomFile(path, Console::Snes), 2);
-    EXPECT_TRUE(modGlobals::activeOffsets == other && modGlobals::romLength == 0x8000);
-    testsupport::writeBytes(path, {'N', 'E', 'S', 0x1A, 0});
-    EXPECT_EQ(modGlobals::readRomFile(path, Console::Nes), 0);
-    EXPECT_TRUE(modGlobals::activeOffsets == nes && modGlobals::romLength == 5 && modGlobals::checkConsole(Console::Nes));
 }

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "session/modGlobals.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
 
@@ -152,26 +151,26 @@ TEST(SettingsLocation, AnInstalledEditorAsksOnceAndThenReadsItsFileFromTheConfig
     ReadOnlyFolder readOnly(f.readOnly);
     if (!readOnly.ok()) GTEST_SKIP() << "no way to make a folder refuse new files here";
     ScopedEnv xdg("XDG_CONFIG_HOME", f.config);
-    modGlobals::setProgramFolder(f.readOnly);
+    const std::string path = Settings::settingsPath(f.readOnly, Settings::userConfigFolder());
     const std::string file = f.config + "/tamsel/tamsel.ini";
-    EXPECT_EQ(modGlobals::settingsPath(), file);
+    EXPECT_EQ(path, file);
 
     Prompt first;
-    modGlobals::loadSettings(first);  // no file anywhere: the question, and Yes makes the folder and the file
+    SettingsData data;
+    Settings::loadSettings(path, f.readOnly, data, first);  // no file anywhere: the question, and Yes makes the folder and the file
     EXPECT_EQ(first.questions, 1);
     ASSERT_TRUE(fs::is_regular_file(file));
-    modGlobals::lastFolder = f.config;
-    ASSERT_EQ(modGlobals::saveSettings(first), Result::Ok);
+    data.lastFolder = f.config;
+    ASSERT_EQ(Settings::saveSettings(path, data, first), Result::Ok);
 
     Prompt second;
-    modGlobals::lastFolder.clear();
-    modGlobals::loadSettings(second);
+    SettingsData again;
+    Settings::loadSettings(Settings::settingsPath(f.readOnly, Settings::userConfigFolder()), f.readOnly, again, second);
     EXPECT_EQ(second.questions, 0);
-    EXPECT_EQ(modGlobals::lastFolder, f.config);
+    EXPECT_EQ(again.lastFolder, f.config);
     EXPECT_EQ(first.saveFailures, 0);
     EXPECT_EQ(second.saveFailures, 0);
     EXPECT_FALSE(fs::exists(f.readOnly + "/tamsel.ini"));
-    modGlobals::setProgramFolder("");
 }
 
 TEST(SettingsLocation, TheConfigurationFolderComesFromXdgConfigHomeElseHome) {

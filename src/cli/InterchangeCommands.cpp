@@ -1,3 +1,4 @@
+#include <cctype>
 #include <ostream>
 
 #include "cli/CliCommand.h"
@@ -5,6 +6,7 @@
 #include "interchange/PlayerFile.h"
 #include "interchange/ProjectFile.h"
 #include "interchange/TeamFile.h"
+#include "model/Rating.h"
 
 namespace cli {
 
@@ -13,7 +15,20 @@ namespace {
 constexpr const char* kWriteError = "Error writing file!";
 constexpr const char* kReadError = "Error reading file!";
 
-constexpr const char* kAttributeNames[] = {"run-speed", "jumping", "stealing", "blocking", "shooting-range", "stamina"};
+// A rating's name on the command line: its report name in lower case, hyphens for blanks
+// ("run-speed", "shooting-range").
+std::string argumentName(const Rating& rating) {
+    std::string name = rating.reportName;
+    for (char& c : name) c = c == ' ' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// "0..5 or run-speed, jumping, stealing, blocking, shooting-range, stamina"
+std::string attributeChoices() {
+    std::string text = "0.." + std::to_string(Rating::Count - 1) + " or ";
+    for (const Rating& rating : kRatings) text += (&rating == &kRatings[0] ? "" : ", ") + argumentName(rating);
+    return text;
+}
 
 int usageError(std::ostream& err, const char* command, const std::string& what) {
     err << "tamsel-cli " << command << ": " << what << "\n";
@@ -24,9 +39,9 @@ bool parseTeam(const std::string& text, int& team) { return parseIndex(text, 0, 
 bool parseSlot(const std::string& text, int& slot) { return parseIndex(text, 0, clsTeam::kRoster - 1, slot); }
 
 bool parseAttribute(const std::string& text, int& attribute) {
-    if (parseIndex(text, 0, 5, attribute)) return true;
-    for (int i = 0; i < 6; ++i) {
-        if (text == kAttributeNames[i]) {
+    if (parseIndex(text, 0, Rating::Count - 1, attribute)) return true;
+    for (int i = 0; i < Rating::Count; ++i) {
+        if (text == argumentName(kRatings[static_cast<std::size_t>(i)])) {
             attribute = i;
             return true;
         }
@@ -111,8 +126,7 @@ int importPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
 int report(const Options& opts, std::ostream& out, std::ostream& err) {
     int attribute = 0;
     if (!parseAttribute(opts.positional[1], attribute))
-        return usageError(err, "report",
-                          "ATTR must be 0..5 or run-speed, jumping, stealing, blocking, shooting-range, stamina");
+        return usageError(err, "report", "ATTR must be " + attributeChoices());
     Session session;
     if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     FileIO::WriteError why;
@@ -135,8 +149,7 @@ std::vector<Command> interchangeCommands() {
         {"import-player", "ROM TEAM SLOT IN.tpl [-o OUT]",
          "replace player SLOT (0..11) of team TEAM with a player file and save the image", 4, importPlayer},
         {"report", "ROM ATTR OUT.txt [--by-position]",
-         "rank all 324 players by one rating (0..5 or run-speed, jumping, stealing, blocking, shooting-range, "
-         "stamina)",
+         "rank all 324 players by one rating (" + attributeChoices() + ")",
          3, report},
     };
 }

@@ -11,6 +11,7 @@
 
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
+#include "graphics/FigureLayout.h"
 #include "graphics/modGraphics.h"
 
 namespace {
@@ -21,8 +22,8 @@ constexpr int kWidth = 32;
 constexpr int kHeight = 96;
 
 // Bytes of tile data each edition's figure reads, from its first tile offset on.
-constexpr std::int64_t kNesTileBytes = 12 * 16;
-constexpr std::int64_t kSnesTileBytes = modGraphics::kSnesRun3 + 2 * 32 - modGraphics::kSnesRun1;
+constexpr std::int64_t kNesTileBytes = FigureLayout::endByte(Console::Nes) - FigureLayout::firstByte(Console::Nes);
+constexpr std::int64_t kSnesTileBytes = FigureLayout::endByte(Console::Snes) - FigureLayout::firstByte(Console::Snes);
 
 // The colours a figure pixel may take.
 std::vector<std::uint32_t> allowedColours(ConsoleKind kind, const clsTeam& team, int variant) {
@@ -98,7 +99,7 @@ int FuzzFigure(const std::uint8_t* data, std::size_t size) {
     // written; the zeros before the tiles are never read.
     static RomImage nesRom, snesRom;
     RomImage& rom = kind == Console::Snes ? snesRom : nesRom;
-    const std::int64_t tileStart = kind == Console::Snes ? modGraphics::kSnesRun1 : modGraphics::kNesTiles;
+    const std::int64_t tileStart = FigureLayout::firstByte(kind);
     const std::string tiles = in.take(static_cast<std::size_t>(std::max(kNesTileBytes, kSnesTileBytes)));
     rom.resize(static_cast<std::size_t>(tileStart) + tiles.size(), 0);
     std::copy(tiles.begin(), tiles.end(), rom.begin() + tileStart);

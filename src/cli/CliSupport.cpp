@@ -2,12 +2,7 @@
 
 #include <ostream>
 
-#include "codec/AllStarCheck.h"
-#include "codec/OffsetCheck.h"
-#include "codec/RomReader.h"
-#include "codec/RomWriter.h"
-#include "base/FileIO.h"
-#include "settings/Settings.h"
+#include "base/RomImage.h"
 #include "session/modGlobals.h"
 
 namespace cli {
@@ -43,7 +38,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& out, std::strin
     return true;
 }
 
-bool offsetsFor(const Options& opts, ConsoleKind kind, OffsetSet& out, std::string& error) {
+bool settingsFor(const Options& opts, SettingsData& out, std::string& error) {
     SettingsData data;
     if (!opts.settingsFile.empty()) {
         // A settings file named on the command line is used or the command fails: falling
@@ -56,7 +51,7 @@ bool offsetsFor(const Options& opts, ConsoleKind kind, OffsetSet& out, std::stri
     } else if (Settings::readFile(modGlobals::settingsPath(), data) != Result::Ok) {
         data = SettingsData{};
     }
-    out = kind == Console::Nes ? data.nesOffsets : data.snesOffsets;
+    out = data;
     return true;
 }
 
@@ -65,61 +60,31 @@ ConsoleKind kindFor(const Options& opts, const std::string& path) {
     return RomFile::kindFromFileName(path);
 }
 
-bool loadRom(const Options& opts, const std::string& path, LoadedRom& rom, std::ostream& err) {
-    rom.path = path;
-    rom.kind = kindFor(opts, path);
+bool loadRom(const Options& opts, const std::string& path, Session& session, std::ostream& err) {
     std::string error;
-    if (!offsetsFor(opts, rom.kind, rom.offsets, error)) {
+    if (!settingsFor(opts, session.settings(), error)) {
         err << error << "\n";
         return false;
     }
-    ResultCode r = RomFile::readRomFile(path, rom.kind, rom.image);
-    if (r != Result::Ok) {
-        err << (r == 1 ? "Error loading file!" : r == 2 ? "Invalid rom!" : "Unknown Error!") << "\n";
-        return false;
-    }
-    if (loadProjectFromRom(rom.project, rom.image, rom.offsets, rom.kind) != Result::Ok) {
-        err << "Error reading data!" << withDetail(offsetProblem(rom)) << "\n";
+    const LoadResult r = session.open(path, kindFor(opts, path));
+    if (!r.ok()) {
+        err << message(r.outcome) << withDetail(r.detail) << "\n";
         return false;
     }
     return true;
 }
 
-const char* saveMessage(ResultCode encodeResult) {
-    switch (encodeResult) {
-        case 0: return "File successfully saved!";
-        case 2: return "Abbreviations are too long!";
-        case 3: return "City names are too long!";
-        case 4: return "Mascot names are too long!";
-        case 5: return "Player names are too long!";
-        default: return "Unknown error!";
-    }
-}
-
 std::string withDetail(const std::string& detail) { return detail.empty() ? std::string() : " (" + detail + ")"; }
 
-std::string offsetProblem(const LoadedRom& rom) {
-    return OffsetCheck::check(rom.offsets, rom.kind, static_cast<std::int64_t>(rom.image.size())).describe();
-}
-
-int saveRom(const Options& opts, LoadedRom& rom, std::ostream& out, std::ostream& err) {
-    ResultCode r = saveProjectToRom(rom.project, rom.image, rom.offsets, rom.kind);
-    if (r != Result::Ok) {
-        err << saveMessage(r) << (r == Result::Failed ? withDetail(offsetProblem(rom)) : std::string()) << "\n";
+int saveRom(const Options& opts, Session& session, std::ostream& out, std::ostream& err) {
+    const SaveResult r = opts.output.empty() ? session.save() : session.saveAs(opts.output);
+    if (!r.ok()) {
+        err << message(r.outcome) << withDetail(r.detail) << "\n";
         // The editor's message says nothing more; name the slots that stop the save.
-        if (r == Result::Failed)
-            for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(rom.project)) err << AllStarCheck::describe(p) << "\n";
+        for (const std::string& slot : r.damagedSlots) err << slot << "\n";
         return kExitFailure;
     }
-    FileIO::WriteError why;
-    ResultCode w = opts.output.empty()
-                       ? RomFile::writeRomFile(rom.path, rom.image, why)
-                       : FileIO::writeFileAtomically(opts.output, rom.image.data(), rom.image.size(), false, why);
-    if (w != Result::Ok) {
-        err << "Error writing to disk!" << withDetail(why.text()) << "\n";
-        return kExitFailure;
-    }
-    out << saveMessage(0) << "\n";
+    out << message(r.outcome) << "\n";
     return kExitOk;
 }
 

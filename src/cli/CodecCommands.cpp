@@ -14,36 +14,37 @@ namespace cli {
 namespace {
 
 int runInfo(const Options& opts, std::ostream& out, std::ostream& err) {
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    out << "Edition: " << (rom.kind == Console::Nes ? "NES" : "SNES") << "\n";
-    out << "Image length: " << rom.image.size() << " bytes (0x" << std::hex << std::uppercase << rom.image.size()
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
+    const clsProject& league = session.league();
+    out << "Edition: " << (session.kind() == Console::Nes ? "NES" : "SNES") << "\n";
+    out << "Image length: " << session.image().size() << " bytes (0x" << std::hex << std::uppercase << session.image().size()
         << std::dec << std::nouppercase << ")\n\n";
     out << "Team  " << std::left << std::setw(16) << "City" << std::setw(16) << "Mascot" << "Abbreviation\n";
     for (int t = 0; t < clsProject::kTeams; ++t) {
-        const clsTeam& team = *rom.project.getTeamRef(t);
+        const clsTeam& team = *league.getTeamRef(t);
         out << std::right << std::setw(4) << t << "  " << std::left << std::setw(16) << team.getCity() << std::setw(16)
             << team.getMascot() << team.getAbrev() << "\n";
     }
-    SpaceReport space = computeSpace(rom.project, rom.kind);
+    SpaceReport space = computeSpace(league, session.kind());
     out << "\n";
     printSpaceTable(space, out);
-    out << "\nSaving now: " << (space.expectedResult == 0 ? "everything fits" : saveMessage(space.expectedResult))
+    out << "\nSaving now: " << (space.expectedResult == 0 ? "everything fits" : message(saveOutcomeOfEncode(space.expectedResult)))
         << "\n";
-    for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(rom.project)) out << AllStarCheck::describe(p) << "\n";
+    for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(league)) out << AllStarCheck::describe(p) << "\n";
     return kExitOk;
 }
 
 int runResave(const Options& opts, std::ostream& out, std::ostream& err) {
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    return saveRom(opts, rom, out, err);
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
+    return saveRom(opts, session, out, err);
 }
 
 int runDemo(const Options& opts, std::ostream& out, std::ostream& err) {
     const std::string& dir = opts.positional[0];
     if (DemoRom::writeDemoRoms(dir) != Result::Ok) {
-        err << "Error writing to disk!\n";
+        err << message(SaveOutcome::WriteFailed) << "\n";
         return kExitFailure;
     }
     for (const char* name : {"demo.nes", "demo.smc"}) {

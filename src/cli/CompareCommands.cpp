@@ -8,20 +8,15 @@
 
 #include "cli/CliCommand.h"
 #include "cli/SpaceTable.h"
-#include "codec/AllStarCheck.h"
 #include "codec/OutsideBytes.h"
-#include "codec/RomWriter.h"
 #include "codec/SpaceReport.h"
-#include "interchange/PlayerFile.h"
-#include "interchange/ProjectFile.h"
-#include "interchange/TeamFile.h"
 #include "model/LeagueDiff.h"
 
 namespace cli {
 namespace {
 
 // Loads one image of a comparison; its messages name the file ("b.smc: Invalid rom!").
-bool loadNamed(const Options& opts, const std::string& path, LoadedRom& rom, std::ostream& err) {
+bool loadNamed(const Options& opts, const std::string& path, Session& rom, std::ostream& err) {
     std::ostringstream said;
     if (loadRom(opts, path, rom, said)) return true;
     std::istringstream lines(said.str());
@@ -34,11 +29,11 @@ bool loadNamed(const Options& opts, const std::string& path, LoadedRom& rom, std
 int runDiff(const Options& opts, std::ostream& out, std::ostream& err) {
     Options both = opts;  // both images are read as the edition of the first
     both.forcedKind = kindFor(opts, opts.positional[0]);
-    LoadedRom a, b;
+    Session a, b;
     if (!loadNamed(both, opts.positional[0], a, err) || !loadNamed(both, opts.positional[1], b, err)) return kExitUsage;
-    const std::vector<LeagueDiff::Difference> differences = LeagueDiff::compare(a.project, b.project);
+    const std::vector<LeagueDiff::Difference> differences = LeagueDiff::compare(a.league(), b.league());
     for (const LeagueDiff::Difference& d : differences) out << d.text() << "\n";
-    const std::int64_t outside = countBytesDifferingOutside(a.image, b.image, a.offsets, a.kind);
+    const std::int64_t outside = countBytesDifferingOutside(a.image(), b.image(), a.activeOffsets(), a.kind());
     if (outside > 0) out << outside << (outside == 1 ? " byte differs" : " bytes differ") << " outside the league\n";
     return differences.empty() ? kExitOk : kExitFailure;
 }
@@ -86,30 +81,29 @@ int runCheck(const Options& opts, std::ostream& out, std::ostream& err) {
     if (!opts.player.empty() && !parseIndex(opts.player, 0, clsTeam::kRoster - 1, slot))
         return checkUsage(err, "--player must be 0..11");
 
-    // The file is read by the import itself; without --rom into records of its own, which
-    // are then dropped.
-    LoadedRom rom;
+    // The file is read by the import itself: into the league of the image in memory with
+    // --rom, else into a league of its own, which is then dropped.
+    Session rom;
     if (intoRom && !loadRom(opts, opts.rom, rom, err)) return kExitFailure;
-    clsProject& league = rom.project;
-    LineReport why;
-    ResultCode r = Result::Failed;
+    ImportResult imported;
     std::string where;
     switch (kind) {
         case FileKind::Player:
-            r = PlayerFile::importPlayer(*league.getTeamRef(team)->getPlayerRef(slot), path, why);
+            imported = rom.importPlayer(team, slot, path);
             where = "team " + std::to_string(team) + " player " + std::to_string(slot);
             break;
         case FileKind::Team:
-            r = TeamFile::importTeam(*league.getTeamRef(team), path, why);
+            imported = rom.importTeam(team, path);
             where = "team " + std::to_string(team);
             break;
         case FileKind::Project:
-            r = ProjectFile::importProject(league, path, why);
+            imported = rom.importProject(path);
             where = "the league";
             break;
         case FileKind::None: break;
     }
-    if (r != Result::Ok) {
+    if (!imported.imported) {
+        const LineReport& why = imported.report;
         err << path << (why.line > 0 ? ":" + std::to_string(why.line) : std::string()) << ": " << why.reason << "\n";
         return kExitFailure;
     }
@@ -117,17 +111,18 @@ int runCheck(const Options& opts, std::ostream& out, std::ostream& err) {
     if (!intoRom) return kExitOk;
 
     out << "Read into " << where << " of " << opts.rom << " (nothing is saved)\n\n";
-    const SpaceReport space = computeSpace(league, rom.kind);
+    const SpaceReport space = computeSpace(rom.league(), rom.kind());
     printSpaceTable(space, out);
-    // The save itself, on the image in memory, has the last word.
-    const ResultCode saved = saveProjectToRom(league, rom.image, rom.offsets, rom.kind);
-    if (saved == Result::Ok) {
+    // The save itself, into a copy of the image in memory, has the last word.
+    RomImage encoded;
+    const SaveResult saved = rom.encodeCopy(encoded);
+    if (saved.ok()) {
         out << "\nSaving now: everything fits\n";
         return kExitOk;
     }
-    err << saveMessage(saved) << withDetail(saved == Result::Failed ? offsetProblem(rom) : regionsOver(space)) << "\n";
-    if (saved == Result::Failed)
-        for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(league)) err << AllStarCheck::describe(p) << "\n";
+    const bool tooLong = saved.outcome != SaveOutcome::EncodeFailed;
+    err << message(saved.outcome) << withDetail(tooLong ? regionsOver(space) : saved.detail) << "\n";
+    for (const std::string& slot : saved.damagedSlots) err << slot << "\n";
     return kExitFailure;
 }
 

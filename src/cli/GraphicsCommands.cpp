@@ -52,14 +52,14 @@ int runSprite(const Options& opts, std::ostream& out, std::ostream& err) {
         return kExitUsage;
     }
 
-    LoadedRom rom;
-    if (!loadRom(opts, romPath, rom, err)) return kExitFailure;
-    const clsTeam* record = rom.project.getTeamRef(team);
+    Session session;
+    if (!loadRom(opts, romPath, session, err)) return kExitFailure;
+    const clsTeam* record = session.league().getTeamRef(team);
     PixelImage surface(kSurfaceWidth, kSurfaceHeight);
-    const int drawn = record == nullptr ? modGraphics::kBadVariant : modGraphics::drawPlayerSprite(surface, rom.kind, *record, variant, rom.image);
+    const int drawn = record == nullptr ? modGraphics::kBadVariant : modGraphics::drawPlayerSprite(surface, session.kind(), *record, variant, session.image());
     if (drawn != 0) {
-        err << "Error reading data! ("
-            << (drawn == 2 ? "the image ends inside the figure's tile data" : "no such figure") << ")\n";
+        err << message(LoadOutcome::DataUnreadable)
+            << withDetail(drawn == 2 ? "the image ends inside the figure's tile data" : "no such figure") << "\n";
         return kExitFailure;
     }
 
@@ -72,7 +72,7 @@ int runSprite(const Options& opts, std::ostream& out, std::ostream& err) {
     }
     FileIO::WriteError why;
     if (FileIO::writeFileAtomically(outPath, bytes.data(), bytes.size(), false, why) != Result::Ok) {
-        err << "Error writing to disk!" << withDetail(why.text()) << "\n";
+        err << message(SaveOutcome::WriteFailed) << withDetail(why.text()) << "\n";
         return kExitFailure;
     }
     out << "Figure of team " << team << ", variant " << variant << " written to " << outPath << "\n";

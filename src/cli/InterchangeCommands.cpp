@@ -1,3 +1,4 @@
+#include <cctype>
 #include <ostream>
 
 #include "cli/CliCommand.h"
@@ -5,6 +6,7 @@
 #include "interchange/PlayerFile.h"
 #include "interchange/ProjectFile.h"
 #include "interchange/TeamFile.h"
+#include "model/Rating.h"
 
 namespace cli {
 
@@ -13,7 +15,20 @@ namespace {
 constexpr const char* kWriteError = "Error writing file!";
 constexpr const char* kReadError = "Error reading file!";
 
-constexpr const char* kAttributeNames[] = {"run-speed", "jumping", "stealing", "blocking", "shooting-range", "stamina"};
+// A rating's name on the command line: its report name in lower case, hyphens for blanks
+// ("run-speed", "shooting-range").
+std::string argumentName(const Rating& rating) {
+    std::string name = rating.reportName;
+    for (char& c : name) c = c == ' ' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// "0..5 or run-speed, jumping, stealing, blocking, shooting-range, stamina"
+std::string attributeChoices() {
+    std::string text = "0.." + std::to_string(Rating::Count - 1) + " or ";
+    for (const Rating& rating : kRatings) text += (&rating == &kRatings[0] ? "" : ", ") + argumentName(rating);
+    return text;
+}
 
 int usageError(std::ostream& err, const char* command, const std::string& what) {
     err << "tamsel-cli " << command << ": " << what << "\n";
@@ -24,9 +39,9 @@ bool parseTeam(const std::string& text, int& team) { return parseIndex(text, 0, 
 bool parseSlot(const std::string& text, int& slot) { return parseIndex(text, 0, clsTeam::kRoster - 1, slot); }
 
 bool parseAttribute(const std::string& text, int& attribute) {
-    if (parseIndex(text, 0, 5, attribute)) return true;
-    for (int i = 0; i < 6; ++i) {
-        if (text == kAttributeNames[i]) {
+    if (parseIndex(text, 0, Rating::Count - 1, attribute)) return true;
+    for (int i = 0; i < Rating::Count; ++i) {
+        if (text == argumentName(kRatings[static_cast<std::size_t>(i)])) {
             attribute = i;
             return true;
         }
@@ -47,46 +62,43 @@ int reportWrite(ResultCode r, const FileIO::WriteError& why, const char* success
 
 // After a failed import nothing is saved: the image file stays as it was. The message
 // names the line and the fault: "Error reading file! (line 12: weight: 'abc' is not a number)".
-int saveAfterImport(ResultCode r, const LineReport& why, const Options& opts, LoadedRom& rom, std::ostream& out,
-                    std::ostream& err) {
-    if (r != Result::Ok) {
-        err << kReadError << withDetail(why.text()) << "\n";
+int saveAfterImport(const ImportResult& r, const Options& opts, Session& session, std::ostream& out, std::ostream& err) {
+    if (!r.imported) {
+        err << kReadError << withDetail(r.report.text()) << "\n";
         return kExitFailure;
     }
-    return saveRom(opts, rom, out, err);
+    return saveRom(opts, session, out, err);
 }
 
 int exportProject(const Options& opts, std::ostream& out, std::ostream& err) {
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     FileIO::WriteError why;
-    return reportWrite(ProjectFile::exportProject(rom.project, opts.positional[1], why), why, "Project exported!", out, err);
+    return reportWrite(ProjectFile::exportProject(session.league(), opts.positional[1], why), why, "Project exported!", out, err);
 }
 
 int importProject(const Options& opts, std::ostream& out, std::ostream& err) {
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    LineReport why;
-    return saveAfterImport(ProjectFile::importProject(rom.project, opts.positional[1], why), why, opts, rom, out, err);
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
+    return saveAfterImport(session.importProject(opts.positional[1]), opts, session, out, err);
 }
 
 int exportTeam(const Options& opts, std::ostream& out, std::ostream& err) {
     int team = 0;
     if (!parseTeam(opts.positional[1], team)) return usageError(err, "export-team", "TEAM must be 0..26");
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     FileIO::WriteError why;
-    return reportWrite(TeamFile::exportTeam(*rom.project.getTeamRef(team), opts.positional[2], why), why, "Team exported!", out,
+    return reportWrite(TeamFile::exportTeam(*session.league().getTeamRef(team), opts.positional[2], why), why, "Team exported!", out,
                        err);
 }
 
 int importTeam(const Options& opts, std::ostream& out, std::ostream& err) {
     int team = 0;
     if (!parseTeam(opts.positional[1], team)) return usageError(err, "import-team", "TEAM must be 0..26");
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    LineReport why;
-    return saveAfterImport(TeamFile::importTeam(*rom.project.getTeamRef(team), opts.positional[2], why), why, opts, rom, out, err);
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
+    return saveAfterImport(session.importTeam(team, opts.positional[2]), opts, session, out, err);
 }
 
 int exportPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -94,9 +106,9 @@ int exportPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
     int slot = 0;
     if (!parseTeam(opts.positional[1], team)) return usageError(err, "export-player", "TEAM must be 0..26");
     if (!parseSlot(opts.positional[2], slot)) return usageError(err, "export-player", "SLOT must be 0..11");
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    const clsPlayer& player = *rom.project.getTeamRef(team)->getPlayerRef(slot);
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
+    const clsPlayer& player = *session.league().getTeamRef(team)->getPlayerRef(slot);
     FileIO::WriteError why;
     return reportWrite(PlayerFile::exportPlayer(player, opts.positional[3], why), why, "Player exported!", out, err);
 }
@@ -106,22 +118,19 @@ int importPlayer(const Options& opts, std::ostream& out, std::ostream& err) {
     int slot = 0;
     if (!parseTeam(opts.positional[1], team)) return usageError(err, "import-player", "TEAM must be 0..26");
     if (!parseSlot(opts.positional[2], slot)) return usageError(err, "import-player", "SLOT must be 0..11");
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    clsPlayer& player = *rom.project.getTeamRef(team)->getPlayerRef(slot);
-    LineReport why;
-    return saveAfterImport(PlayerFile::importPlayer(player, opts.positional[3], why), why, opts, rom, out, err);
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
+    return saveAfterImport(session.importPlayer(team, slot, opts.positional[3]), opts, session, out, err);
 }
 
 int report(const Options& opts, std::ostream& out, std::ostream& err) {
     int attribute = 0;
     if (!parseAttribute(opts.positional[1], attribute))
-        return usageError(err, "report",
-                          "ATTR must be 0..5 or run-speed, jumping, stealing, blocking, shooting-range, stamina");
-    LoadedRom rom;
-    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+        return usageError(err, "report", "ATTR must be " + attributeChoices());
+    Session session;
+    if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     FileIO::WriteError why;
-    ResultCode r = AttributeReport::writeSortedList(rom.project, opts.positional[2], attribute, opts.byPosition, why);
+    ResultCode r = AttributeReport::writeSortedList(session.league(), opts.positional[2], attribute, opts.byPosition, why);
     return reportWrite(r, why, "Analysis complete!", out, err);
 }
 
@@ -140,8 +149,7 @@ std::vector<Command> interchangeCommands() {
         {"import-player", "ROM TEAM SLOT IN.tpl [-o OUT]",
          "replace player SLOT (0..11) of team TEAM with a player file and save the image", 4, importPlayer},
         {"report", "ROM ATTR OUT.txt [--by-position]",
-         "rank all 324 players by one rating (0..5 or run-speed, jumping, stealing, blocking, shooting-range, "
-         "stamina)",
+         "rank all 324 players by one rating (" + attributeChoices() + ")",
          3, report},
     };
 }

@@ -27,10 +27,10 @@ bool parsePlace(const std::string& text, Trade::Place& place) {
 }
 
 int exportCsv(const Options& opts, std::ostream& out, std::ostream& err) {
-    LoadedRom rom;
+    Session rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
     FileIO::WriteError why;
-    if (PlayerCsv::exportPlayers(rom.project, opts.positional[1], why) != Result::Ok) {
+    if (PlayerCsv::exportPlayers(rom.league(), opts.positional[1], why) != Result::Ok) {
         err << "Error writing file!" << withDetail(why.cause.empty() ? std::string() : why.text()) << "\n";
         return kExitFailure;
     }
@@ -41,11 +41,13 @@ int exportCsv(const Options& opts, std::ostream& out, std::ostream& err) {
 // A refused table names the file and the line as a compiler does:
 // "Error reading file! (players.csv:5: column weight: 'abc' is not a number)". Nothing is saved.
 int importCsv(const Options& opts, std::ostream& out, std::ostream& err) {
-    LoadedRom rom;
+    Session rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
     const std::string& file = opts.positional[1];
     LineReport why;
-    if (PlayerCsv::importPlayers(rom.project, file, why) != Result::Ok) {
+    ResultCode read = Result::Failed;
+    rom.edit("Import Players from CSV", {}, [&](clsProject& league) { read = PlayerCsv::importPlayers(league, file, why); });
+    if (read != Result::Ok) {
         const std::string where = why.line > 0 ? file + ":" + std::to_string(why.line) + ": " : std::string();
         err << "Error reading file!" << withDetail(where + why.reason) << "\n";
         return kExitFailure;
@@ -58,22 +60,22 @@ int swap(const Options& opts, std::ostream& out, std::ostream& err) {
     Trade::Place b;
     if (!parsePlace(opts.positional[1], a) || !parsePlace(opts.positional[2], b))
         return usageError(err, "swap", "each place must be TEAM.SLOT with TEAM 0..26 and SLOT 0..11");
-    LoadedRom rom;
+    Session rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    Trade::swapPlayers(rom.project, a, b);
+    rom.edit("Swap Players", {}, [&](clsProject& league) { Trade::swapPlayers(league, a, b); });
     return saveRom(opts, rom, out, err);
 }
 
 // Exit 0 without problems, 1 with; an image that cannot be read is 2, as a usage error,
 // so that a script can tell a faulty schedule from a failed check.
 int checkSchedule(const Options& opts, std::ostream& out, std::ostream& err) {
-    LoadedRom rom;
+    Session rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitUsage;
-    const ScheduleCheck::Report report = ScheduleCheck::check(rom.project);
+    const ScheduleCheck::Report report = ScheduleCheck::check(rom.league());
     out << "Team  Abbreviation  Games  Home  Away\n";
     for (int t = 0; t < clsProject::kTeams; ++t) {
         const ScheduleCheck::TeamGames& g = report.teams[static_cast<std::size_t>(t)];
-        out << std::right << std::setw(4) << t << "  " << std::left << std::setw(12) << rom.project.getTeamRef(t)->getAbrev()
+        out << std::right << std::setw(4) << t << "  " << std::left << std::setw(12) << rom.league().getTeamRef(t)->getAbrev()
             << std::right << std::setw(7) << g.games << std::setw(6) << g.home << std::setw(6) << g.away << "\n";
     }
     out << "\n";

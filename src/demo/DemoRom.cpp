@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "codec/RomWriter.h"
+#include "graphics/FigureLayout.h"
+#include "model/Rating.h"
 #include "model/clsProject.h"
 #include "base/FileIO.h"
 #include "base/OffsetSet.h"
@@ -122,55 +124,32 @@ int nesValue(char c) {
     }
 }
 
-// Top-left corners of the figure's tiles in the order the game stores them.
-struct Corner {
-    int x, y;
-};
-constexpr std::array<Corner, 12> kNesLayout = {{{8, 0}, {8, 8}, {0, 0}, {0, 8}, {8, 16}, {8, 24},
-                                                {0, 16}, {0, 24}, {8, 32}, {8, 40}, {0, 32}, {0, 40}}};
-struct SnesRun {
-    std::int64_t offset;
-    std::array<Corner, 6> tiles;
-    int count;
-};
-const std::array<SnesRun, 3> kSnesRuns = {{{0x88180, {{{0, 0}, {8, 0}, {0, 16}, {8, 16}}}, 4},
-                                           {0x88380, {{{0, 8}, {8, 8}, {0, 24}, {8, 24}, {0, 32}, {8, 32}}}, 6},
-                                           {0x88600, {{{0, 40}, {8, 40}}}, 2}}};
-
-void placeNesFigure(RomImage& rom) {
-    for (std::size_t t = 0; t < kNesLayout.size(); ++t) {
-        std::size_t base = 0x40710 + 16 * t;
-        for (int r = 0; r < 8; ++r) {
-            std::uint8_t plane0 = 0, plane1 = 0;
-            for (int x = 0; x < 8; ++x) {
-                int v = nesValue(kFigure[static_cast<std::size_t>(kNesLayout[t].y + r)][kNesLayout[t].x + x]);
-                // Bit 0 is the leftmost column.
-                plane0 = static_cast<std::uint8_t>(plane0 | (v & 1) << x);
-                plane1 = static_cast<std::uint8_t>(plane1 | ((v >> 1) & 1) << x);
-            }
-            rom[base + static_cast<std::size_t>(r)] = plane0;
-            rom[base + 8 + static_cast<std::size_t>(r)] = plane1;
-        }
-    }
-}
-
-void placeSnesFigure(RomImage& rom) {
-    for (const SnesRun& run : kSnesRuns) {
+// The figure's tiles where the preview reads them, each cut from its place in kFigure.
+// NES tiles hold bit 0 of a row's pixels at the left; SNES tiles bit 7.
+void placeFigure(RomImage& rom, ConsoleKind kind) {
+    const int tileBytes = FigureLayout::tileBytes(kind);
+    for (const FigureLayout::TileRun& run : FigureLayout::runs(kind)) {
         for (int t = 0; t < run.count; ++t) {
-            std::size_t base = static_cast<std::size_t>(run.offset + 32 * t);
-            const Corner& c = run.tiles[static_cast<std::size_t>(t)];
-            for (int r = 0; r < 8; ++r) {
+            const std::size_t base = static_cast<std::size_t>(run.offset + tileBytes * t);
+            const FigureLayout::Corner& c = run.corners[static_cast<std::size_t>(t)];
+            for (int r = 0; r < FigureLayout::kTileSide; ++r) {
                 std::uint8_t planes[4] = {};
-                for (int x = 0; x < 8; ++x) {
-                    int v = snesValue(kFigure[static_cast<std::size_t>(c.y + r)][c.x + x]);
-                    // Bit 7 is the leftmost column.
-                    for (int k = 0; k < 4; ++k) planes[k] = static_cast<std::uint8_t>(planes[k] | ((v >> k) & 1) << (7 - x));
+                for (int x = 0; x < FigureLayout::kTileSide; ++x) {
+                    const char pixel = kFigure[static_cast<std::size_t>(c.y + r)][c.x + x];
+                    const int v = kind == Console::Nes ? nesValue(pixel) : snesValue(pixel);
+                    const int bit = kind == Console::Nes ? x : 7 - x;
+                    for (int k = 0; k < 4; ++k) planes[k] = static_cast<std::uint8_t>(planes[k] | ((v >> k) & 1) << bit);
                 }
-                std::size_t row = static_cast<std::size_t>(2 * r);
-                rom[base + row] = planes[0];
-                rom[base + row + 1] = planes[1];
-                rom[base + 16 + row] = planes[2];
-                rom[base + 17 + row] = planes[3];
+                const std::size_t row = static_cast<std::size_t>(r);
+                if (kind == Console::Nes) {
+                    rom[base + row] = planes[0];
+                    rom[base + 8 + row] = planes[1];
+                } else {
+                    rom[base + 2 * row] = planes[0];
+                    rom[base + 2 * row + 1] = planes[1];
+                    rom[base + 16 + 2 * row] = planes[2];
+                    rom[base + 17 + 2 * row] = planes[3];
+                }
             }
         }
     }
@@ -228,7 +207,8 @@ void makePlayer(clsPlayer& pl, Sequence& seq, int slot, std::uint8_t jersey) {
     pl.set3PTpercent(static_cast<std::int16_t>(4 * (pos < 2 ? seq.in(8, 11) : pos < 4 ? seq.in(5, 9) : seq.in(0, 5))));
     // Ratings over the game's ranges; guards quick, centers strong at the rim.
     pl.setRunSpeed(static_cast<std::uint8_t>(pos < 2 ? seq.in(14, 31) : pos < 4 ? seq.in(6, 24) : seq.in(0, 15)));
-    pl.setJump(static_cast<std::uint8_t>(seq.in(144, 211)));
+    const Rating& jump = kRatings[Rating::Jumping];
+    pl.setJump(static_cast<std::uint8_t>(seq.in(jump.rawMin, jump.rawMax)));
     pl.setSteal(static_cast<std::uint8_t>(pos < 2 ? seq.in(80, 200) : seq.in(0, 140)));
     int face = seq.in(0, 15);
     int block = pos < 2 ? seq.in(0, 5) : pos < 4 ? seq.in(3, 9) : seq.in(7, 12);
@@ -273,13 +253,19 @@ clsProject makeLeague() {
             project.setMatchupBytes(game++, static_cast<std::uint8_t>(home), static_cast<std::uint8_t>((home + gap) % 27));
         }
     }
-    // All-stars: the best-rated player of teams 0..11 (west) and 14..25 (east).
+    // All-stars: the best-rated player of teams 0..11 (west) and 14..25 (east), by the sum
+    // of the display scales of every rating but stamina.
     auto best = [&](int t) {
-        int bestSlot = 0, bestScore = -1;
+        int bestSlot = 0;
+        int bestScore = -1;
         for (int p = 0; p < clsTeam::kRoster; ++p) {
             const clsPlayer& pl = *project.getTeamRef(t)->getPlayerRef(p);
-            int score = pl.getConvRunSpeed() + pl.getConvJump() + pl.getConvSteal() + pl.getConvBlock() + pl.getConvShotRange();
-            if (score > bestScore) bestScore = score, bestSlot = p;
+            int score = 0;
+            for (int r = Rating::RunSpeed; r < Rating::Stamina; ++r) score += kRatings[static_cast<std::size_t>(r)].value(pl);
+            if (score > bestScore) {
+                bestScore = score;
+                bestSlot = p;
+            }
         }
         return static_cast<std::uint8_t>(bestSlot);
     };
@@ -320,7 +306,7 @@ RomImage makeNes() {
     std::memcpy(rom.data(), header, sizeof header);
     clsProject league = makeLeague();
     if (saveProjectToRom(league, rom, OffsetSet::nesDefaults(), Console::Nes) != Result::Ok) return {};
-    placeNesFigure(rom);
+    placeFigure(rom, Console::Nes);
     return rom;
 }
 
@@ -328,7 +314,7 @@ RomImage makeSnes() {
     RomImage rom(0x100000, 0);
     clsProject league = makeLeague();
     if (saveProjectToRom(league, rom, OffsetSet::snesDefaults(), Console::Snes) != Result::Ok) return {};
-    placeSnesFigure(rom);
+    placeFigure(rom, Console::Snes);
     setSnesHeader(rom);
     return rom;
 }

@@ -2,35 +2,17 @@
 // colours, doubled to 32 x 96.
 #include <array>
 
+#include "graphics/FigureLayout.h"
 #include "graphics/modGraphics.h"
 
 namespace modGraphics {
 namespace {
 
-struct Pos {
-    int x, y;
-};
-
-// Top-left corner of each NES tile in the figure.
-constexpr std::array<Pos, 12> kNesLayout = {{
-    {8, 0}, {8, 8}, {0, 0}, {0, 8}, {8, 16}, {8, 24}, {0, 16}, {0, 24}, {8, 32}, {8, 40}, {0, 32}, {0, 40},
-}};
-
-// The SNES figure comes in three runs of tiles, each with its own place in the figure.
-struct SnesRun {
-    std::int32_t offset;
-    int count;
-    std::array<Pos, 6> layout;
-};
-
-constexpr std::array<SnesRun, 3> kSnesRuns = {{
-    {kSnesRun1, 4, {{{0, 0}, {8, 0}, {0, 16}, {8, 16}}}},
-    {kSnesRun2, 6, {{{0, 8}, {8, 8}, {0, 24}, {8, 24}, {0, 32}, {8, 32}}}},
-    {kSnesRun3, 2, {{{0, 40}, {8, 40}}}},
-}};
-
-constexpr int kFigureWidth = 16;
-constexpr int kFigureHeight = 48;
+using FigureLayout::Corner;
+using FigureLayout::TileRun;
+constexpr int kFigureWidth = FigureLayout::kWidth;
+constexpr int kFigureHeight = FigureLayout::kHeight;
+constexpr int kSide = FigureLayout::kTileSide;
 
 // Skin tones and the fixed colours of the NES figure (NES colour indexes).
 constexpr std::uint8_t kNesBackground = 0x11;
@@ -38,16 +20,26 @@ constexpr std::uint8_t kNesOutline = 0x0F;
 constexpr std::uint8_t kNesSkinLight = 0x27;
 constexpr std::uint8_t kNesSkinDark = 0x17;
 
-void drawTile(PixelImage& surface, const std::vector<std::uint8_t>& pixels, int tile, Pos at,
-              const auto& colourOf) {
-    for (int r = 0; r < 8; ++r)
-        for (int x = 0; x < 8; ++x)
-            surface.set(at.x + x, at.y + r, colourOf(pixels[static_cast<std::size_t>(64 * tile + 8 * r + x)]));
+void drawTile(PixelImage& surface, const std::vector<std::uint8_t>& pixels, int tile, Corner at, const auto& colourOf) {
+    for (int r = 0; r < kSide; ++r)
+        for (int x = 0; x < kSide; ++x)
+            surface.set(at.x + x, at.y + r, colourOf(pixels[static_cast<std::size_t>(kSide * kSide * tile + kSide * r + x)]));
+}
+
+// Decodes the edition's runs in order and draws each run's tiles; false (the tiles drawn so
+// far kept) when the image ends inside a run.
+bool drawRuns(PixelImage& surface, ConsoleKind kind, const auto& colourOf, const RomImage& rom) {
+    std::vector<std::uint8_t> pixels;
+    for (const TileRun& run : FigureLayout::runs(kind)) {
+        const bool decoded = kind == Console::Nes ? decodeNesTiles(rom, run.offset, run.count, pixels)
+                                                  : decodeSnesTiles(rom, run.offset, run.count, pixels);
+        if (!decoded) return false;
+        for (int t = 0; t < run.count; ++t) drawTile(surface, pixels, t, run.corners[static_cast<std::size_t>(t)], colourOf);
+    }
+    return true;
 }
 
 int drawNes(PixelImage& surface, const clsTeam& team, int variant, const RomImage& rom) {
-    std::vector<std::uint8_t> pixels;
-    if (!decodeNesTiles(rom, kNesTiles, static_cast<int>(kNesLayout.size()), pixels)) return 2;
     const std::array<std::uint32_t, 4> palette = {
         nesColorToRGB(kNesBackground, false, 0),
         nesColorToRGB(kNesOutline, false, 0),
@@ -55,8 +47,7 @@ int drawNes(PixelImage& surface, const clsTeam& team, int variant, const RomImag
         nesColorToRGB((variant & 2) ? team.getUniformColor_NES_1() : team.getUniformColor_NES_0(), false, 0),
     };
     auto colourOf = [&](std::uint8_t v) { return palette[v & 3]; };
-    for (int t = 0; t < static_cast<int>(kNesLayout.size()); ++t) drawTile(surface, pixels, t, kNesLayout[t], colourOf);
-    return 0;
+    return drawRuns(surface, Console::Nes, colourOf, rom) ? 0 : 2;
 }
 
 int drawSnes(PixelImage& surface, const clsTeam& team, int variant, const RomImage& rom) {
@@ -65,12 +56,7 @@ int drawSnes(PixelImage& surface, const clsTeam& team, int variant, const RomIma
     auto colourOf = [&](std::uint8_t v) -> std::uint32_t {
         return v == 0 ? 0 : team.getUniformColor_RGB(base + (v & 15));
     };
-    std::vector<std::uint8_t> pixels;
-    for (const SnesRun& run : kSnesRuns) {
-        if (!decodeSnesTiles(rom, run.offset, run.count, pixels)) return 2;
-        for (int t = 0; t < run.count; ++t) drawTile(surface, pixels, t, run.layout[static_cast<std::size_t>(t)], colourOf);
-    }
-    return 0;
+    return drawRuns(surface, Console::Snes, colourOf, rom) ? 0 : 2;
 }
 
 // Stretches the figure in the top-left corner to twice its size in place: each pixel

@@ -26,12 +26,6 @@ bool decodeSnesTiles(const RomImage& rom, std::int32_t offset, int count, std::v
 // (value / 2^n) & 255.
 std::uint8_t shiftRight(int value, int n);
 
-// Where the figure's tiles lie in the images.
-inline constexpr std::int32_t kNesTiles = 0x40710;
-inline constexpr std::int32_t kSnesRun1 = 0x88180;
-inline constexpr std::int32_t kSnesRun2 = 0x88380;
-inline constexpr std::int32_t kSnesRun3 = 0x88600;
-
 // The highest figure variant of an edition: NES 3 (skin tone and uniform colour), SNES 7
 // (the team's eight palettes).
 int lastVariant(ConsoleKind kind);
@@ -39,7 +33,7 @@ int lastVariant(ConsoleKind kind);
 // drawPlayerSprite's result for a variant outside 0..lastVariant(kind).
 inline constexpr int kBadVariant = 1;
 
-// Draws the 16 x 48 figure of the team in the given variant into the top-left corner
+// Draws the 16 x 48 figure (its tiles placed as FigureLayout says) of the team in the given variant into the top-left corner
 // of surface, then doubles it to 32 x 96 (each pixel a 2 x 2 block). 0 when drawn, 2 when
 // the image ends inside the tile data (the figure is then incomplete), kBadVariant (the
 // surface untouched) for a variant the edition does not have. Other kinds draw nothing

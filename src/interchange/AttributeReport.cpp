@@ -5,6 +5,7 @@
 #include "interchange/TextLines.h"
 #include "base/FileIO.h"
 #include "base/TextNumber.h"
+#include "model/Rating.h"
 
 namespace AttributeReport {
 
@@ -24,28 +25,13 @@ constexpr Group kGroups[] = {
 }  // namespace
 
 std::string getAttributeName(int attribute) {
-    switch (attribute) {
-        case 0: return "Run Speed";
-        case 1: return "Jumping";
-        case 2: return "Stealing";
-        case 3: return "Blocking";
-        case 4: return "Shooting Range";
-        case 5: return "Stamina";
-        default: return "";
-    }
+    const Rating* rating = Rating::at(attribute);
+    return rating != nullptr ? rating->reportName : "";
 }
 
 std::optional<std::uint8_t> getAttributeValue(const clsPlayer& player, int attribute) {
-    int v = 0;
-    switch (attribute) {
-        case 0: v = player.getConvRunSpeed(); break;
-        case 1: v = player.getConvJump(); break;
-        case 2: v = player.getConvSteal(); break;
-        case 3: v = player.getConvBlock(); break;
-        case 4: v = player.getConvShotRange(); break;
-        case 5: v = player.getConvStamina(); break;
-        default: v = 0; break;
-    }
+    const Rating* rating = Rating::at(attribute);
+    const int v = rating != nullptr ? rating->value(player) : 0;
     if (v < 0 || v > 255) return std::nullopt;
     return static_cast<std::uint8_t>(v);
 }

@@ -13,10 +13,10 @@ namespace AttributeReport {
 
 inline constexpr int kEntries = clsProject::kTeams * clsTeam::kRoster;  // 324
 
-// "Run Speed", "Jumping", "Stealing", "Blocking", "Shooting Range", "Stamina"; else "".
+// The report name of the rating (Rating::reportName): "Run Speed" ... "Stamina"; else "".
 std::string getAttributeName(int attribute);
 
-// The display value of one rating of a player (0 for an attribute outside 0..5); nothing
+// The display scale of one rating of a player (0 for an attribute outside 0..5); nothing
 // when it lies outside 0..255 and so cannot be ranked.
 std::optional<std::uint8_t> getAttributeValue(const clsPlayer& player, int attribute);
 

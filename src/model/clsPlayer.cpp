@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/TextNumber.h"
+#include "model/Rating.h"
 
 using TextNumber::roundHalfEven;
 
@@ -34,22 +35,39 @@ std::uint8_t stepDown(std::uint8_t v, int min) { return static_cast<std::uint8_t
 
 }  // namespace
 
-void clsPlayer::incRS() { runSpeed_ = stepUp(runSpeed_, 31); }
-void clsPlayer::decRS() { runSpeed_ = stepDown(runSpeed_, 0); }
-void clsPlayer::incJump() { jump_ = stepUp(jump_, 211); }
-void clsPlayer::decJump() { jump_ = stepDown(jump_, 144); }
-void clsPlayer::incSteal() { steal_ = stepUp(steal_, 200); }
-void clsPlayer::decSteal() { steal_ = stepDown(steal_, 0); }
-void clsPlayer::incStam() { stamina_ = stepUp(stamina_, 99); }
-void clsPlayer::decStam() { stamina_ = stepDown(stamina_, 0); }
+namespace {
+constexpr const Rating& kRunSpeed = kRatings[Rating::RunSpeed];
+constexpr const Rating& kJumping = kRatings[Rating::Jumping];
+constexpr const Rating& kStealing = kRatings[Rating::Stealing];
+constexpr const Rating& kBlocking = kRatings[Rating::Blocking];
+constexpr const Rating& kShootingRange = kRatings[Rating::ShootingRange];
+constexpr const Rating& kStamina = kRatings[Rating::Stamina];
+}  // namespace
+
+void clsPlayer::incRS() { runSpeed_ = stepUp(runSpeed_, kRunSpeed.rawMax); }
+void clsPlayer::decRS() { runSpeed_ = stepDown(runSpeed_, kRunSpeed.rawMin); }
+void clsPlayer::incJump() { jump_ = stepUp(jump_, kJumping.rawMax); }
+void clsPlayer::decJump() { jump_ = stepDown(jump_, kJumping.rawMin); }
+void clsPlayer::incSteal() { steal_ = stepUp(steal_, kStealing.rawMax); }
+void clsPlayer::decSteal() { steal_ = stepDown(steal_, kStealing.rawMin); }
+void clsPlayer::incStam() { stamina_ = stepUp(stamina_, kStamina.rawMax); }
+void clsPlayer::decStam() { stamina_ = stepDown(stamina_, kStamina.rawMin); }
 
 // Block keeps the face number in the high nibble.
-void clsPlayer::incBlock() { blockByte_ = static_cast<std::uint8_t>((blockByte_ & 0xF0) | stepUp(blockByte_ & 0x0F, 12)); }
-void clsPlayer::decBlock() { blockByte_ = static_cast<std::uint8_t>((blockByte_ & 0xF0) | stepDown(blockByte_ & 0x0F, 0)); }
+void clsPlayer::incBlock() {
+    blockByte_ = static_cast<std::uint8_t>((blockByte_ & 0xF0) | stepUp(blockByte_ & 0x0F, kBlocking.rawMax));
+}
+void clsPlayer::decBlock() {
+    blockByte_ = static_cast<std::uint8_t>((blockByte_ & 0xF0) | stepDown(blockByte_ & 0x0F, kBlocking.rawMin));
+}
 
 // Shot range keeps the race flag in bit 7; bits 4-6 are cleared.
-void clsPlayer::incSR() { shotByte_ = static_cast<std::uint8_t>((shotByte_ & 0x80) | stepUp(shotByte_ & 0x0F, 10)); }
-void clsPlayer::decSR() { shotByte_ = static_cast<std::uint8_t>((shotByte_ & 0x80) | stepDown(shotByte_ & 0x0F, 0)); }
+void clsPlayer::incSR() {
+    shotByte_ = static_cast<std::uint8_t>((shotByte_ & 0x80) | stepUp(shotByte_ & 0x0F, kShootingRange.rawMax));
+}
+void clsPlayer::decSR() {
+    shotByte_ = static_cast<std::uint8_t>((shotByte_ & 0x80) | stepDown(shotByte_ & 0x0F, kShootingRange.rawMin));
+}
 
 void clsPlayer::initPlayer() {
     std::uint8_t unknown = unknown_;

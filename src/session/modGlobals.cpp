@@ -10,29 +10,23 @@
 
 namespace modGlobals {
 
-RomImage romData;
+Session& session() {
+    static Session instance;
+    return instance;
+}
+
+RomImage& romData = session().image();
 std::int32_t romLength = 0;
-std::string lastFolder;
-OffsetSet nesOffsets = OffsetSet::nesDefaults();
-OffsetSet snesOffsets = OffsetSet::snesDefaults();
-OffsetSet activeOffsets{};
+std::string& lastFolder = session().settings().lastFolder;
+OffsetSet& nesOffsets = session().settings().nesOffsets;
+OffsetSet& snesOffsets = session().settings().snesOffsets;
+const OffsetSet& activeOffsets = session().activeOffsets();
 
 namespace {
 std::string g_programFolder;
-
-SettingsData currentSettings() { return SettingsData{lastFolder, nesOffsets, snesOffsets}; }
-
-void takeSettings(const SettingsData& d) {
-    lastFolder = d.lastFolder;
-    nesOffsets = d.nesOffsets;
-    snesOffsets = d.snesOffsets;
-}
 }  // namespace
 
-clsProject& project() {
-    static clsProject instance;
-    return instance;
-}
+clsProject& project() { return session().league(); }
 
 std::string programFolder() {
     if (g_programFolder.empty()) {
@@ -48,23 +42,14 @@ void setProgramFolder(const std::string& folder) { g_programFolder = folder; }
 std::string settingsPath() { return Settings::settingsPath(programFolder(), Settings::userConfigFolder()); }
 
 void loadSettings(SettingsPrompt& prompt) {
-    SettingsData d = currentSettings();
-    Settings::loadSettings(settingsPath(), programFolder(), d, prompt);
-    takeSettings(d);
+    Settings::loadSettings(settingsPath(), programFolder(), session().settings(), prompt);
 }
 
-ResultCode saveSettings(SettingsPrompt& prompt) { return Settings::saveSettings(settingsPath(), currentSettings(), prompt); }
+ResultCode saveSettings(SettingsPrompt& prompt) { return Settings::saveSettings(settingsPath(), session().settings(), prompt); }
 
-void applyDefaultSettings() {
-    SettingsData d;
-    Settings::applyDefaultSettings(d, programFolder());
-    takeSettings(d);
-}
+void applyDefaultSettings() { Settings::applyDefaultSettings(session().settings(), programFolder()); }
 
-void selectOffsetSet(ConsoleKind kind) {
-    if (kind == Console::Nes) activeOffsets = nesOffsets;
-    if (kind == Console::Snes) activeOffsets = snesOffsets;
-}
+void selectOffsetSet(ConsoleKind kind) { session().selectOffsetSet(kind); }
 
 bool fileExists(const std::string& path) { return FileIO::fileExists(path); }
 

@@ -7,19 +7,24 @@
 #include "base/OffsetSet.h"
 #include "base/ResultCode.h"
 #include "base/RomImage.h"
+#include "session/Session.h"
 #include "settings/Settings.h"
 
-// The program-wide state of the editor: the open image, the league, the remembered folder
-// and the offset sets. Every function here is a thin wrapper over the explicit forms in
-// the settings, codec and model code, which take their data as arguments.
+// The program-wide state of the editor under its long-standing names: one Session for the
+// whole run, with the image, the league, the remembered folder and the offset sets as
+// names bound to that session's storage. New code and tests use a Session directly.
 namespace modGlobals {
 
-extern RomImage romData;
+// The one session of the running program.
+Session& session();
+
+extern RomImage& romData;
+// The length of the image as the last readRomFile here read it.
 extern std::int32_t romLength;
-extern std::string lastFolder;
-extern OffsetSet nesOffsets;
-extern OffsetSet snesOffsets;
-extern OffsetSet activeOffsets;
+extern std::string& lastFolder;
+extern OffsetSet& nesOffsets;
+extern OffsetSet& snesOffsets;
+extern const OffsetSet& activeOffsets;
 
 clsProject& project();
 
@@ -35,6 +40,8 @@ void applyDefaultSettings();
 void selectOffsetSet(ConsoleKind kind);
 bool fileExists(const std::string& path);
 
+// The steps of an open and a save one by one, on the session's image, league and active
+// offset set (Session::open and Session::save run them whole).
 ResultCode readRomFile(const std::string& path, ConsoleKind kind);
 ResultCode writeRomFile(const std::string& path);
 ResultCode writeRomFile(const std::string& path, FileIO::WriteError& error);

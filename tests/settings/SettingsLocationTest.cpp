@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "session/modGlobals.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
 
@@ -139,39 +138,6 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
     testsupport::writeText(f.config + "/tamsel/tamsel.ini", "");
     EXPECT_EQ(Settings::settingsPath(f.writable, f.config), f.writable + "/tamsel.ini");
     EXPECT_TRUE(fs::is_empty(f.writable));  // the probe file is gone again
-}
-
-struct Prompt : SettingsPrompt {
-    bool askCreateDefault() override { return ++questions, true; }
-    void reportSaveFailed() override { ++saveFailures; }
-    int questions = 0, saveFailures = 0;
-};
-
-TEST(SettingsLocation, AnInstalledEditorAsksOnceAndThenReadsItsFileFromTheConfigurationFolder) {
-    const Folders f = makeFolders("settings-installed");
-    ReadOnlyFolder readOnly(f.readOnly);
-    if (!readOnly.ok()) GTEST_SKIP() << "no way to make a folder refuse new files here";
-    ScopedEnv xdg("XDG_CONFIG_HOME", f.config);
-    modGlobals::setProgramFolder(f.readOnly);
-    const std::string file = f.config + "/tamsel/tamsel.ini";
-    EXPECT_EQ(modGlobals::settingsPath(), file);
-
-    Prompt first;
-    modGlobals::loadSettings(first);  // no file anywhere: the question, and Yes makes the folder and the file
-    EXPECT_EQ(first.questions, 1);
-    ASSERT_TRUE(fs::is_regular_file(file));
-    modGlobals::lastFolder = f.config;
-    ASSERT_EQ(modGlobals::saveSettings(first), Result::Ok);
-
-    Prompt second;
-    modGlobals::lastFolder.clear();
-    modGlobals::loadSettings(second);
-    EXPECT_EQ(second.questions, 0);
-    EXPECT_EQ(modGlobals::lastFolder, f.config);
-    EXPECT_EQ(first.saveFailures, 0);
-    EXPECT_EQ(second.saveFailures, 0);
-    EXPECT_FALSE(fs::exists(f.readOnly + "/tamsel.ini"));
-    modGlobals::setProgramFolder("");
 }
 
 TEST(SettingsLocation, TheConfigurationFolderComesFromXdgConfigHomeElseHome) {

@@ -1,0 +1,155 @@
+#include "session/Session.h"
+
+#include <algorithm>
+
+#include "base/FileIO.h"
+#include "codec/AllStarCheck.h"
+#include "codec/OffsetCheck.h"
+#include "codec/RomReader.h"
+#include "codec/RomWriter.h"
+#include "interchange/PlayerFile.h"
+#include "interchange/ProjectFile.h"
+#include "interchange/TeamFile.h"
+
+namespace {
+
+// The folder part of a path: everything before its last separator.
+std::string folderOf(const std::string& path) {
+    const std::size_t at = path.find_last_of(FileIO::separator());
+    return at == std::string::npos ? std::string() : path.substr(0, at);
+}
+
+std::string offsetProblem(const OffsetSet& offsets, ConsoleKind kind, const RomImage& image) {
+    return OffsetCheck::check(offsets, kind, static_cast<std::int64_t>(image.size())).describe();
+}
+
+}  // namespace
+
+void Session::selectOffsetSet(ConsoleKind kind) {
+    if (kind == Console::Nes) active_ = settings_.nesOffsets;
+    if (kind == Console::Snes) active_ = settings_.snesOffsets;
+}
+
+LoadResult Session::open(const std::string& path, ConsoleKind kind) {
+    kind_ = kind;
+    path_ = path;
+    valid_ = false;
+    const LoadOutcome read = loadOutcomeOfRead(RomFile::readRomFile(path, kind, image_));
+    if (read != LoadOutcome::Loaded) return {read, {}};
+    selectOffsetSet(kind);
+    settings_.lastFolder = folderOf(path);
+    // Decoded into a copy: the fields the decoder leaves alone keep what the league in
+    // memory holds, and a decode that fails changes nothing.
+    clsProject decoded = league_;
+    if (loadProjectFromRom(decoded, image_, active_, kind) != Result::Ok)
+        return {LoadOutcome::DataUnreadable, offsetProblem(active_, kind, image_)};
+    league_ = std::move(decoded);
+    valid_ = true;
+    baseline_ = image_;
+    savedLeague_ = league_;
+    notify({LeagueEvent::Kind::Replaced, "Open", {}});
+    return {};
+}
+
+SaveResult Session::encode(RomImage& image, clsProject& league) const {
+    const SaveOutcome outcome = saveOutcomeOfEncode(saveProjectToRom(league, image, active_, kind_));
+    SaveResult result{outcome, {}, {}};
+    if (outcome == SaveOutcome::EncodeFailed) {
+        result.detail = offsetProblem(active_, kind_, image);
+        for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(league))
+            result.damagedSlots.push_back(AllStarCheck::describe(p));
+    }
+    return result;
+}
+
+SaveResult Session::encodeCopy(RomImage& out) const {
+    if (!valid_) return {SaveOutcome::NoValidRom, {}, {}};
+    RomImage image = image_;
+    clsProject league = league_;
+    SaveResult result = encode(image, league);
+    if (result.ok()) out = std::move(image);
+    return result;
+}
+
+SaveResult Session::writeOut(const std::string& path, bool keepTail, const char* label) {
+    if (!valid_) return {SaveOutcome::NoValidRom, {}, {}};
+    RomImage image = image_;
+    clsProject league = league_;  // the encoder places the players' data pointers
+    SaveResult result = encode(image, league);
+    if (!result.ok()) return result;
+    FileIO::WriteError why;
+    if (FileIO::writeFileAtomically(path, image.data(), image.size(), keepTail, why) != Result::Ok)
+        return {SaveOutcome::WriteFailed, why.text(), {}};
+    image_ = std::move(image);
+    league_ = std::move(league);
+    path_ = path;
+    baseline_ = image_;
+    savedLeague_ = league_;
+    notify({LeagueEvent::Kind::Saved, label, {}});
+    return result;
+}
+
+SaveResult Session::save() { return writeOut(path_, true, "Save"); }
+
+SaveResult Session::saveAs(const std::string& path) { return writeOut(path, false, "Save As"); }
+
+ImportResult Session::importProject(const std::string& path) {
+    ImportResult result;
+    result.imported = ProjectFile::importProject(league_, path, result.report) == Result::Ok;
+    if (result.imported) notify({LeagueEvent::Kind::Replaced, "Import Project", {}});
+    return result;
+}
+
+ImportResult Session::importTeam(int team, const std::string& path) {
+    ImportResult result;
+    clsTeam* record = league_.getTeamRef(team);
+    if (record == nullptr) {
+        result.report.reason = "there is no team " + std::to_string(team);
+        return result;
+    }
+    result.imported = TeamFile::importTeam(*record, path, result.report) == Result::Ok;
+    if (result.imported) notify({LeagueEvent::Kind::Changed, "Import Team", {team, -1}});
+    return result;
+}
+
+ImportResult Session::importPlayer(int team, int player, const std::string& path) {
+    ImportResult result;
+    clsTeam* teamRecord = league_.getTeamRef(team);
+    // The roster slots 0..11; the team record's spare slot 12 is no player of the league.
+    clsPlayer* record = teamRecord != nullptr && player < clsTeam::kRoster ? teamRecord->getPlayerRef(player) : nullptr;
+    if (record == nullptr) {
+        result.report.reason = "there is no player " + std::to_string(player) + " of team " + std::to_string(team);
+        return result;
+    }
+    result.imported = PlayerFile::importPlayer(*record, path, result.report) == Result::Ok;
+    if (result.imported) notify({LeagueEvent::Kind::Changed, "Import Player", {team, player}});
+    return result;
+}
+
+bool Session::edit(const std::string& label, EditTarget target, const std::function<void(clsProject&)>& change) {
+    const clsProject before = league_;
+    change(league_);
+    if (league_ == before) return false;
+    notify({LeagueEvent::Kind::Changed, label, target});
+    return true;
+}
+
+int Session::observe(Observer observer) {
+    observers_.emplace_back(nextObserver_, std::move(observer));
+    return nextObserver_++;
+}
+
+void Session::forget(int id) {
+    std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+}
+
+void Session::notify(LeagueEvent event) {
+    std::vector<int> ids;
+    for (const auto& entry : observers_) ids.push_back(entry.first);
+    for (int id : ids) {
+        auto it = std::find_if(observers_.begin(), observers_.end(), [id](const auto& entry) { return entry.first == id; });
+        if (it == observers_.end()) continue;  // forgotten by an observer told before it
+        const Observer observer = it->second;
+        observer(event);
+    }
+}

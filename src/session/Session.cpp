@@ -47,6 +47,7 @@ LoadResult Session::open(const std::string& path, ConsoleKind kind) {
     valid_ = true;
     baseline_ = image_;
     savedLeague_ = league_;
+    history_.clear();
     notify({LeagueEvent::Kind::Replaced, "Open", {}});
     return {};
 }
@@ -95,8 +96,9 @@ SaveResult Session::saveAs(const std::string& path) { return writeOut(path, fals
 
 ImportResult Session::importProject(const std::string& path) {
     ImportResult result;
+    clsProject before = league_;
     result.imported = ProjectFile::importProject(league_, path, result.report) == Result::Ok;
-    if (result.imported) notify({LeagueEvent::Kind::Replaced, "Import Project", {}});
+    if (result.imported) changed({LeagueEvent::Kind::Replaced, "Import Project", {}}, std::move(before));
     return result;
 }
 
@@ -107,8 +109,9 @@ ImportResult Session::importTeam(int team, const std::string& path) {
         result.report.reason = "there is no team " + std::to_string(team);
         return result;
     }
+    clsProject before = league_;
     result.imported = TeamFile::importTeam(*record, path, result.report) == Result::Ok;
-    if (result.imported) notify({LeagueEvent::Kind::Changed, "Import Team", {team, -1}});
+    if (result.imported) changed({LeagueEvent::Kind::Changed, "Import Team", {team, -1}}, std::move(before));
     return result;
 }
 
@@ -121,17 +124,35 @@ ImportResult Session::importPlayer(int team, int player, const std::string& path
         result.report.reason = "there is no player " + std::to_string(player) + " of team " + std::to_string(team);
         return result;
     }
+    clsProject before = league_;
     result.imported = PlayerFile::importPlayer(*record, path, result.report) == Result::Ok;
-    if (result.imported) notify({LeagueEvent::Kind::Changed, "Import Player", {team, player}});
+    if (result.imported) changed({LeagueEvent::Kind::Changed, "Import Player", {team, player}}, std::move(before));
     return result;
 }
 
 bool Session::edit(const std::string& label, EditTarget target, const std::function<void(clsProject&)>& change) {
-    const clsProject before = league_;
+    clsProject before = league_;
     change(league_);
     if (league_ == before) return false;
-    notify({LeagueEvent::Kind::Changed, label, target});
+    changed({LeagueEvent::Kind::Changed, label, target}, std::move(before));
     return true;
+}
+
+void Session::changed(LeagueEvent event, clsProject before) {
+    history_.record(event.label, event.target, std::move(before));
+    notify(std::move(event));
+}
+
+bool Session::undo() {
+    const std::optional<UndoHistory::Taken> step = history_.undo(league_);
+    if (step) notify({LeagueEvent::Kind::Restored, step->label, step->target});
+    return step.has_value();
+}
+
+bool Session::redo() {
+    const std::optional<UndoHistory::Taken> step = history_.redo(league_);
+    if (step) notify({LeagueEvent::Kind::Restored, step->label, step->target});
+    return step.has_value();
 }
 
 int Session::observe(Observer observer) {

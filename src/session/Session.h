@@ -9,26 +9,10 @@
 #include "base/ResultCode.h"
 #include "base/RomImage.h"
 #include "model/clsProject.h"
+#include "session/LeagueEvent.h"
 #include "session/Outcome.h"
+#include "session/UndoHistory.h"
 #include "settings/Settings.h"
-
-// What an edit touched: a team, and a player of it; -1 where none (the whole league, or
-// the whole team).
-struct EditTarget {
-    int team = -1;
-    int player = -1;
-    bool operator==(const EditTarget&) const = default;
-};
-
-// What the observers of a session hear: the league was replaced (an open, a project
-// import), changed (an edit, a team or player import) or saved.
-struct LeagueEvent {
-    enum class Kind { Replaced, Changed, Saved };
-    Kind kind = Kind::Changed;
-    std::string label;  // "Open", "Import Team", the editor's name for an edit, "Save"
-    EditTarget target;
-    bool operator==(const LeagueEvent&) const = default;
-};
 
 // An import of an interchange file: done, or refused with the line at fault and why.
 struct ImportResult {
@@ -88,15 +72,23 @@ public:
 
     // Imports through the interchange files, all or nothing. On success the observers
     // hear Replaced ("Import Project") or Changed ("Import Team", "Import Player", naming
-    // the team and player); a refused file changes nothing and the report says why.
+    // the team and player), and the import is one step of the history; a refused file
+    // changes nothing and the report says why.
     ImportResult importProject(const std::string& path);
     ImportResult importTeam(int team, const std::string& path);
     ImportResult importPlayer(int team, int player, const std::string& path);
 
-    // Runs change on the league. When the league differs afterwards, the observers hear
-    // Changed with the label and the target, and the result is true; an edit that changes
-    // nothing is no event.
+    // Runs change on the league. When the league differs afterwards, the edit is one step
+    // of the history, the observers hear Changed with the label and the target, and the
+    // result is true; an edit that changes nothing is no step and no event.
     bool edit(const std::string& label, EditTarget target, const std::function<void(clsProject&)>& change);
+
+    // The history of the league since it was opened: each edit and import one step. Undo
+    // and redo take the league back or forward over one step; the observers hear Restored
+    // with the step's label and target. False when there was no step to take.
+    const UndoHistory& history() const { return history_; }
+    bool undo();
+    bool redo();
 
     // Observers: observe returns an id that forget takes. An observer may forget itself
     // or another while it is told of an event.
@@ -107,6 +99,8 @@ private:
     SaveResult encode(RomImage& image, clsProject& league) const;
     SaveResult writeOut(const std::string& path, bool keepTail, const char* label);
     void notify(LeagueEvent event);
+    // Records the step from before to the league now held and tells the observers.
+    void changed(LeagueEvent event, clsProject before);
 
     SettingsData settings_;
     OffsetSet active_{};
@@ -117,6 +111,7 @@ private:
     clsProject league_;
     RomImage baseline_;
     clsProject savedLeague_;
+    UndoHistory history_;
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserver_ = 1;
 };

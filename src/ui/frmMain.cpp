@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,6 +27,7 @@
 #include "base/FileIO.h"
 #include "base/TextNumber.h"
 #include "session/modGlobals.h"
+#include "ui/LocalPath.h"
 #include "ui/PictureBox.h"
 #include "ui/ProjectTreeView.h"
 #include "ui/SettingsPromptUi.h"
@@ -44,9 +44,6 @@ namespace {
 const QString kRomFilter = QStringLiteral("All Supported Types|*.nes;*.smc|NES Rom (*.nes)|*.nes|SNES Rom (*.smc)|*.smc|");
 
 constexpr int kTreeKeyRole = Qt::UserRole;
-
-std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString fromLocalPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 // The whole-number value of a text as the key lookups read it.
 int keyNumber(const QString& text) {
@@ -246,7 +243,7 @@ void frmMain::Form_Load() {
     // The folder remembered from the last run, while it still holds files.
     std::string sep(1, FileIO::separator());
     if (!modGlobals::fileExists(modGlobals::lastFolder + sep)) modGlobals::lastFolder = modGlobals::programFolder();
-    dialogFolder_ = fromLocalPath(modGlobals::lastFolder);
+    dialogFolder_ = LocalPath::fromLocal(modGlobals::lastFolder);
 
     romValid = false;
     consoleKind = Console::None;
@@ -304,7 +301,7 @@ void frmMain::openRom() {
 
     QString text;
     QString detail;
-    ResultCode r = modGlobals::readRomFile(localPath(romPath), consoleKind);
+    ResultCode r = modGlobals::readRomFile(LocalPath::toLocal(romPath), consoleKind);
     if (r == 1) {
         text = QStringLiteral("Error loading file!");
         romValid = false;
@@ -317,7 +314,7 @@ void frmMain::openRom() {
     } else {
         QString title = QFileInfo(romPath).fileName();
         setWindowTitle(kAppTitle + QStringLiteral(" [") + title + QStringLiteral("]"));
-        modGlobals::lastFolder = localPath(romPath.left(romPath.size() - title.size() - 1));
+        modGlobals::lastFolder = LocalPath::toLocal(romPath.left(romPath.size() - title.size() - 1));
 
         if (modGlobals::loadProjectFromRom(consoleKind) != Result::Ok) {
             text = QStringLiteral("Error reading data!");
@@ -355,7 +352,7 @@ void frmMain::saveRom() {
         switch (modGlobals::saveProjectToRom(consoleKind)) {
             case 0: {
                 FileIO::WriteError why;
-                if (modGlobals::writeRomFile(localPath(romPath), why) == Result::Ok) {
+                if (modGlobals::writeRomFile(LocalPath::toLocal(romPath), why) == Result::Ok) {
                     text = QStringLiteral("File successfully saved!");
                 } else {
                     text = QStringLiteral("Error writing to disk!");

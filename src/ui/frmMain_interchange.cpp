@@ -1,7 +1,6 @@
 // The Project and Analysis menus: export and import of the league, the selected team and
 // the selected player as text files, and the ranking reports of one rating.
 #include <QAction>
-#include <QFile>
 #include <functional>
 
 #include "interchange/AttributeReport.h"
@@ -9,6 +8,7 @@
 #include "interchange/ProjectFile.h"
 #include "interchange/TeamFile.h"
 #include "session/modGlobals.h"
+#include "ui/LocalPath.h"
 #include "ui/TextBox.h"
 #include "ui/UiText.h"
 #include "ui/frmAllStar.h"
@@ -24,8 +24,6 @@ const QString kReportFilter = QStringLiteral("Text File (*.txt)| *.txt");
 const QString kWriteError = QStringLiteral("Error writing file!");
 const QString kReadError = QStringLiteral("Error reading file!");
 
-std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
 }  // namespace
 
 QString frmMain::askFile(bool save, const QString& filter) {
@@ -40,7 +38,7 @@ bool frmMain::runFileCommand(bool save, const QString& filter, const std::functi
                              const QString& success) {
     QString file = askFile(save, filter);
     if (file.isEmpty()) return false;
-    if (op(localPath(file)) != Result::Ok) {
+    if (op(LocalPath::toLocal(file)) != Result::Ok) {
         messages().message(this, save ? kWriteError : kReadError, MessageSink::Icon::Exclamation);
         return false;
     }

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -70,10 +69,8 @@ void frmMain::buildPlayerPanel(QGroupBox* frame) {
     txtJersey = makeBox(QStringLiteral("txtJersey"), QStringLiteral("00"), 2, true, narrow, frame);
     txtFirstname = makeBox(QStringLiteral("txtFirstname"), QStringLiteral("FIRST"), 12, false, 0, frame);
     txtLastname = makeBox(QStringLiteral("txtLastname"), QStringLiteral("LAST"), 12, false, 0, frame);
-    // The game's texts are plain ASCII; anything else could not be written back.
-    auto* ascii = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[\\x20-\\x7E]*")), frame);
-    txtFirstname->setValidator(ascii);
-    txtLastname->setValidator(ascii);
+    txtFirstname->acceptPrintableAsciiOnly();
+    txtLastname->acceptPrintableAsciiOnly();
     nameRow->addWidget(txtJersey);
     nameRow->addWidget(fixedLabel(QStringLiteral("-"), frame));
     nameRow->addWidget(txtFirstname, 1);

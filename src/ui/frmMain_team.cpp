@@ -4,14 +4,13 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 #include "graphics/modGraphics.h"
 #include "base/TextNumber.h"
 #include "session/modGlobals.h"
 #include "ui/PictureBox.h"
 #include "ui/SwatchLabel.h"
+#include "ui/SwatchStyle.h"
 #include "ui/TextBox.h"
 #include "ui/UiText.h"
 #include "ui/frmMain.h"
@@ -24,13 +23,6 @@ namespace {
 
 constexpr int kFigureWidth = 34;
 constexpr int kFigureHeight = 98;
-
-QFont swatchFont() {
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPixelSize(9);
-    return f;
-}
 
 TextBox* makeBox(const QString& name, const QString& text, int maxLength, const QRect& geometry, QWidget* parent) {
     auto* box = new TextBox(name, parent);
@@ -54,13 +46,6 @@ QString normalisedPoints(const QString& text) {
 
 std::uint8_t pointsByte(const QString& text) {
     return static_cast<std::uint8_t>(TextNumber::roundedClamped(toRom(text), 0, 255));
-}
-
-// Entries of the master palette (and the black beyond it) that need a light caption.
-bool needsLightCaption(int index) {
-    return (index >= 0x01 && index <= 0x03) || (index >= 0x08 && index <= 0x0F) ||
-           (index >= 0x1D && index <= 0x1F) || index == 0x2E || index == 0x2F || index == 0x3E || index == 0x3F ||
-           index > 0x3F;
 }
 
 SwatchLabel* swatch(QLabel* label) { return static_cast<SwatchLabel*>(label); }
@@ -101,12 +86,11 @@ bool runPaletteTool(frmMain& window, frmPaletteTool* tool) {
 
 void frmMain::buildTeamEditor(QGroupBox* frame) {
     frame->setMinimumSize(396, 184);
-    auto* nameValidator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[\\x20-\\x7E]*")), frame);
 
     txtCity = makeBox(QStringLiteral("txtCity"), QStringLiteral("CITY"), 14, QRect(10, 24, 130, 22), frame);
     txtMascot = makeBox(QStringLiteral("txtMascot"), QStringLiteral("MASCOT"), 14, QRect(10, 50, 130, 22), frame);
     txtAbrev = makeBox(QStringLiteral("txtAbrev"), QStringLiteral("ABREV"), 5, QRect(10, 76, 70, 22), frame);
-    for (TextBox* box : {txtCity, txtMascot, txtAbrev}) box->setValidator(nameValidator);
+    for (TextBox* box : {txtCity, txtMascot, txtAbrev}) box->acceptPrintableAsciiOnly();
 
     // The two points boxes stand under the words HOME and AWAY of their caption.
     const QString caption = QStringLiteral("    PPG    HOME  AWAY");
@@ -135,7 +119,7 @@ void frmMain::buildTeamEditor(QGroupBox* frame) {
     for (int i = 0; i < 6; ++i) {
         auto* label = new SwatchLabel(QStringLiteral("lblnespal_%1").arg(i), contNesPalEd);
         label->setGeometry(16 * i, 0, 16, 16);
-        label->setFont(swatchFont());
+        label->setFont(SwatchStyle::courierFont(9));
         lblnespal[static_cast<std::size_t>(i)] = label;
     }
 
@@ -231,7 +215,7 @@ void frmMain::showNesUniform(bool render) {
         int index = team->getUniformColor_NES_single(i);
         swatch(lblnespal[static_cast<std::size_t>(i)])
             ->setColors(colorFromRgbValue(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(index), false, 0)),
-                        palette().color(needsLightCaption(index) ? QPalette::Window : QPalette::WindowText));
+                        SwatchStyle::nesCaptionColour(index, palette()));
         lblnespal[static_cast<std::size_t>(i)]->setText(fromRom(modGraphics::nesIndexText(index)));
     }
     if (render)

@@ -1,5 +1,6 @@
 // The main window's shell: start-up and shut-down with the settings file, opening and
-// saving ROM images with their messages, and the project tree with its selection.
+// saving ROM images with their messages, the tab order, and the project tree with its
+// selection.
 #include <QDir>
 #include <QLabel>
 #include <QToolButton>
@@ -121,6 +122,21 @@ TEST_F(Shell, CancelChangesNothingAndSaveRefusalsLeaveTheFile) {
     EXPECT_TRUE(statusText().contains("too long")) << str(statusText());
     EXPECT_EQ(save(), "Player names are too long!");
     EXPECT_EQ(testsupport::readBytes(rom), before);
+}
+
+// The Tab key follows the controls as they stand: tool strip, tree, League, Team Editor,
+// Player Editor with its rating rows top to bottom.
+TEST_F(Shell, TabOrderFollowsTheFrames) {
+    openDemo();
+    QStringList expected = {"cmdFileLoad", "cmdFileSave", "cmdExitApp", "tvProject", "lstSchedule", "cmbAway", "cmbHome",
+                            "cmdEditAllStar", "txtCity", "txtMascot", "txtAbrev", "txtPPGhome", "txtPPGaway", "txtJersey",
+                            "txtFirstname", "txtLastname", "txtFeet", "txtInches", "txtWeight", "cmbPosition",
+                            "txtFGpercent", "txtTPTpercent", "txtFTpercent"};
+    for (int i = 0; i < 6; ++i) expected << QStringLiteral("cmdDecAtt_%1").arg(i) << QStringLiteral("cmdIncAtt_%1").arg(i);
+    QStringList chain;
+    for (QWidget* next = w->nextInFocusChain(); next != w.get(); next = next->nextInFocusChain())
+        if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isVisibleTo(w.get())) chain << next->objectName();
+    EXPECT_EQ(chain, expected);
 }
 
 TEST_F(ProjectTree, NodesNameTheirRecordsAndClicksSelect) {

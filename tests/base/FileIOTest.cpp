@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Each row builds its folder (the name written is "{dir}/game.nes"), writes "NEW" there and
+// Each row builds its folder, writes "NEW" to its target there and
 // looks at the result: the cause of a failure, which file holds the new bytes, which links stay.
 TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
     const std::string old = "OLD BYTES";
@@ -25,9 +25,10 @@ TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
         std::function<void(const std::string& dir)> build;
         std::string cause;          // "" for a write that succeeds
         std::string failedPath;     // the file named in the cause, within {dir}
-        std::string written;        // the file that holds "NEW" afterwards, within {dir}
+        std::string written;        // the file that holds "NEW" afterwards, within {dir}; "" for none: every file stays
         std::vector<std::string> links;  // names that are still symbolic links afterwards
         bool creates;                    // whether the write makes a file that was not there
+        std::string target = "game.nes";  // the name written, within {dir}
     };
     auto file = [&](const std::string& p) { testsupport::writeText(p, old); };
     auto link = [](const std::string& to, const std::string& at) { fs::create_symlink(to, at); };
@@ -71,7 +72,7 @@ TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
              link("game.nes", d + "/other.nes");
          },
          "Too many levels of symbolic links", "game.nes", "", {"game.nes", "other.nes"}, false},
-        {"missing folder", [&](const std::string&) {}, "No such file or directory", "none/game.nes", "", {}, false},
+        {"missing folder", [&](const std::string&) {}, "No such file or directory", "none/game.nes", "", {}, false, "none/game.nes"},
         {"a folder under the name", [&](const std::string& d) { fs::create_directory(d + "/game.nes"); }, "Is a directory", "game.nes", "",
          {}, false},
         {"link to a folder",
@@ -92,7 +93,7 @@ TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
         for (const auto& e : fs::recursive_directory_iterator(dir))
             if (!e.is_symlink() && e.is_regular_file()) before.emplace_back(e.path(), testsupport::readText(e.path().string()));
         const std::size_t namesBefore = entries(dir);
-        const std::string path = dir + (row.name == std::string("missing folder") ? "/none/game.nes" : "/game.nes");
+        const std::string path = dir + "/" + row.target;
         FileIO::WriteError why;
         EXPECT_EQ(FileIO::writeFileAtomically(path, "NEW", why), row.cause.empty() ? Result::Ok : Result::Failed);
         EXPECT_EQ(why.cause, row.cause);
@@ -106,15 +107,25 @@ TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
 }
 
 TEST(FileIO, TextFilesReadWithoutAByteOrderMark) {
-    const std::pair<std::string, std::string> rows[] = {
-        {"\xEF\xBB\xBF" "first=AB\r\n", "first=AB\r\n"}, {"first=AB\r\n", "first=AB\r\n"}, {"\xEF\xBB\xBF", ""},
-        {"\xEF\xBB" "first", "\xEF\xBB" "first"}, {"x\xEF\xBB\xBF", "x\xEF\xBB\xBF"}, {"\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"}};
+    struct Row {
+        const char* name;
+        std::string file, text;
+    };
+    const Row rows[] = {
+        {"a mark before the text", "\xEF\xBB\xBF" "first=AB\r\n", "first=AB\r\n"},
+        {"no mark", "first=AB\r\n", "first=AB\r\n"},
+        {"the mark alone", "\xEF\xBB\xBF", ""},
+        {"two bytes of a mark", "\xEF\xBB" "first", "\xEF\xBB" "first"},
+        {"a mark after the start", "x\xEF\xBB\xBF", "x\xEF\xBB\xBF"},
+        {"two marks: only the first goes", "\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"},
+    };
     const std::string path = testsupport::freshDir("fileio-text") + "/a.tpl";
-    for (const auto& [file, text] : rows) {
-        testsupport::writeText(path, file);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testsupport::writeText(path, row.file);
         std::string read = "stale";
         ASSERT_EQ(FileIO::readTextFile(path, read), Result::Ok);
-        EXPECT_EQ(read, text);
+        EXPECT_EQ(read, row.text);
     }
     std::string read = "stale";
     EXPECT_EQ(FileIO::readTextFile(path + ".missing", read), Result::Failed);

@@ -25,72 +25,104 @@ TEST(RomFile, ReadChecksTheEditionAndKeepsTheBytesReadInMemory) {
     const Bytes snes = image(0x8000, title, 0x7FC0);
     Bytes copier(512, 0);
     copier.insert(copier.end(), snes.begin(), snes.end());
-    // the file (none: no such file), the edition asked for, the result
-    const std::tuple<const char*, std::optional<Bytes>, ConsoleKind, ResultCode> rows[] = {
-        {"NES and any fourth byte", image(64, "NES\xFF"), Console::Nes, 0}, {"just NES", Bytes{'N', 'E', 'S'}, Console::Nes, 0},
-        {"nES", image(64, "nES"), Console::Nes, 2}, {"NeS", image(64, "NeS"), Console::Nes, 2}, {"NEs", image(64, "NEs"), Console::Nes, 2},
-        {"two bytes", Bytes{'N', 'E'}, Console::Nes, 1}, {"0 bytes as NES", Bytes{}, Console::Nes, 1},
-        {"0 bytes as SNES", Bytes{}, Console::Snes, 1}, {"SNES title at 0x7FC0", snes, Console::Snes, 0},
+    struct Row {
+        const char* name;
+        std::optional<Bytes> file;  // none: no such file
+        ConsoleKind kind;
+        ResultCode result;
+    };
+    const Row rows[] = {
+        {"NES and any fourth byte", image(64, "NES\xFF"), Console::Nes, 0},
+        {"just NES", Bytes{'N', 'E', 'S'}, Console::Nes, 0},
+        {"nES", image(64, "nES"), Console::Nes, 2},
+        {"NeS", image(64, "NeS"), Console::Nes, 2},
+        {"NEs", image(64, "NEs"), Console::Nes, 2},
+        {"two bytes", Bytes{'N', 'E'}, Console::Nes, 1},
+        {"0 bytes as NES", Bytes{}, Console::Nes, 1},
+        {"0 bytes as SNES", Bytes{}, Console::Snes, 1},
+        {"SNES title at 0x7FC0", snes, Console::Snes, 0},
         {"ending with the title", image(0x7FD4, title, 0x7FC0), Console::Snes, 0},
         {"one byte short of the title's end", image(0x7FD3, title, 0x7FC0), Console::Snes, 1},
         {"title a byte late", image(0x8000, title, 0x7FC1), Console::Snes, 2},
         {"lower-case title", image(0x8000, "super nba basketball", 0x7FC0), Console::Snes, 2},
-        {"512-byte copier header", copier, Console::Snes, 2}, {"SNES image as NES", snes, Console::Nes, 2},
-        {"NES image as SNES", image(0x8000, "NES\x1A"), Console::Snes, 2}, {"kind 3", snes, 3, 2},
-        {"no file", std::nullopt, Console::Nes, 1}};
+        {"512-byte copier header", copier, Console::Snes, 2},
+        {"SNES image as NES", snes, Console::Nes, 2},
+        {"NES image as SNES", image(0x8000, "NES\x1A"), Console::Snes, 2},
+        {"kind 3", snes, 3, 2},
+        {"no file", std::nullopt, Console::Nes, 1},
+    };
     const std::string path = testsupport::freshDir("rom-read") + "/game.bin";
-    for (const auto& [name, file, kind, result] : rows) {
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         fs::remove(path);
-        if (file) testsupport::writeBytes(path, *file);
+        if (row.file) testsupport::writeBytes(path, *row.file);
         RomImage read{1, 2, 3};
-        EXPECT_EQ(RomFile::readRomFile(path, kind, read), result) << name;
-        EXPECT_EQ(read, file.value_or(RomImage{1, 2, 3})) << name << ": a file that was read stays in memory";
-        EXPECT_EQ(RomFile::checkConsole(read, kind), result == 0) << name;
+        EXPECT_EQ(RomFile::readRomFile(path, row.kind, read), row.result);
+        EXPECT_EQ(read, row.file.value_or(RomImage{1, 2, 3})) << "a file that was read stays in memory";
+        EXPECT_EQ(RomFile::checkConsole(read, row.kind), row.result == 0);
     }
 }
 
 TEST(RomFile, AllSupportedTypesTakesNesFromTheLastThreeLettersInAnyCase) {
-    const std::pair<const char*, ConsoleKind> rows[] = {
-        {"GAME.Nes", Console::Nes}, {"/roms/a.nEs", Console::Nes}, {"NES", Console::Nes}, {"romnes", Console::Nes},
-        {"x.smc", Console::Snes},   {"x.bin", Console::Snes},      {"x.nes.bak", Console::Snes}, {"x.nes ", Console::Snes},
-        {"es", Console::Snes},      {"", Console::Snes}};
-    for (const auto& [name, kind] : rows) EXPECT_EQ(RomFile::kindFromFileName(name), kind) << '"' << name << '"';
+    struct Row {
+        const char* fileName;
+        ConsoleKind kind;
+    };
+    const Row rows[] = {{"GAME.Nes", Console::Nes},  {"/roms/a.nEs", Console::Nes}, {"NES", Console::Nes},
+                        {"romnes", Console::Nes},    {"x.smc", Console::Snes},      {"x.bin", Console::Snes},
+                        {"x.nes.bak", Console::Snes}, {"x.nes ", Console::Snes},    {"es", Console::Snes},
+                        {"", Console::Snes}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string("\"") + row.fileName + "\"");
+        EXPECT_EQ(RomFile::kindFromFileName(row.fileName), row.kind);
+    }
 }
 
 TEST(RomFile, WriteReplacesTheFileInOneStepKeepingTailAndModeOrLeavesItUntouched) {
     const Bytes old = image(0x6010, "NES\x1A");
-    Bytes edited = old, tailKept = old;
+    Bytes edited = old;
+    Bytes tailKept = old;
     for (std::size_t i = 16; i < edited.size(); ++i) edited[i] = std::uint8_t(edited[i] ^ 0xFF);
     const Bytes shorter(edited.begin(), edited.begin() + 0x4000);
     std::copy(shorter.begin(), shorter.end(), tailKept.begin());
-    // the file before (none: no file) and its mode, the image written, the writes failing after so many bytes, result, file
-    // after, the cause a failure gives
-    const std::tuple<const char*, std::optional<Bytes>, unsigned, Bytes, std::optional<std::size_t>, ResultCode, Bytes, std::string> rows[] = {
+    struct Row {
+        const char* name;
+        std::optional<Bytes> before;  // none: no file
+        unsigned mode;
+        Bytes written;
+        std::optional<std::size_t> failAfter;  // the disk fills up after so many bytes
+        ResultCode result;
+        Bytes after;
+        std::string cause;
+    };
+    const Row rows[] = {
         {"unchanged image", old, 0640, old, std::nullopt, 0, old, ""},
         {"edited image", old, 0600, edited, std::nullopt, 0, edited, ""},
         {"shorter image keeps the tail", old, 0644, shorter, std::nullopt, 0, tailKept, ""},
         {"new file", std::nullopt, 0644, edited, std::nullopt, 0, edited, ""},
         {"read-only file", old, 0444, edited, std::nullopt, 1, old, "Permission denied"},
         {"disk full at the first byte", old, 0644, edited, 0, 1, old, "No space left on device"},
-        {"disk full half way", old, 0644, edited, 0x3000, 1, old, "No space left on device"},
         {"disk full at the last byte", old, 0644, edited, 0x600F, 1, old, "No space left on device"},
-        {"disk full inside the kept tail", old, 0644, shorter, 0x5000, 1, old, "No space left on device"}};
-    for (const auto& [name, before, mode, written, failAfter, result, after, cause] : rows) {
-        const std::string dir = testsupport::freshDir("rom-write"), path = dir + "/game.nes";
-        if (before) {
-            testsupport::writeBytes(path, *before);
-            ::chmod(path.c_str(), mode);
+        {"disk full inside the kept tail", old, 0644, shorter, 0x5000, 1, old, "No space left on device"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string dir = testsupport::freshDir("rom-write");
+        const std::string path = dir + "/game.nes";
+        if (row.before) {
+            testsupport::writeBytes(path, *row.before);
+            ::chmod(path.c_str(), row.mode);
         }
-        FileIO::setFailAfterBytesForTesting(failAfter);
+        FileIO::setFailAfterBytesForTesting(row.failAfter);
         FileIO::WriteError why;
-        EXPECT_EQ(RomFile::writeRomFile(path, written, why), result) << name;
+        EXPECT_EQ(RomFile::writeRomFile(path, row.written, why), row.result);
         FileIO::setFailAfterBytesForTesting(std::nullopt);
-        EXPECT_EQ(why.cause, cause) << name;
-        EXPECT_EQ(why.path, cause.empty() ? "" : path) << name;
+        EXPECT_EQ(why.cause, row.cause);
+        EXPECT_EQ(why.path, row.cause.empty() ? "" : path);
         struct stat st {};
         ::stat(path.c_str(), &st);
-        EXPECT_EQ(st.st_mode & 07777, mode) << name;
-        EXPECT_EQ(testsupport::readBytes(path), after) << name;
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << name << ": no temporary file is left";
+        EXPECT_EQ(st.st_mode & 07777, row.mode);
+        EXPECT_EQ(testsupport::readBytes(path), row.after);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << "no temporary file is left";
     }
 }

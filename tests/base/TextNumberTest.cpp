@@ -23,7 +23,8 @@ TEST(TextNumber, RoundHalfEvenSendsHalvesToTheEvenNeighbour) {
 }
 
 TEST(TextNumber, FieldReadersRoundThenClampOrRefuse) {
-    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min(), kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     // text, bounds, then what the lenient reader (clamped) and the strict one (nothing when out of bounds or malformed) give
     const std::tuple<const char*, std::int64_t, std::int64_t, std::int64_t, std::optional<std::int64_t>> rows[] = {
         {"6.5", 0, 255, 6, 6}, {"7.5", 0, 255, 8, 8}, {" 12\t", 0, 255, 12, 12}, {"-7.5", -100, 100, -8, -8}, {"+3", 0, 9, 3, 3},

@@ -34,18 +34,38 @@ TEST(TileDecoders, HandMadeTilesInOrderUntilTheImageEnds) {
         const std::size_t n = f.tile.size(), all = 3 + 4 * n;
         RomImage rom(3, 0xFF);  // filler, then four copies of the tile
         for (int i = 0; i < 4; ++i) rom.insert(rom.end(), f.tile.begin(), f.tile.end());
-        const struct { std::size_t length; std::int64_t offset; int count; bool ok; int decoded; std::size_t before, after; int tail; } rows[] = {
-            {all, 3, 4, true, 4, 0, 257, 0}, {all - 1, 3, 4, false, 3, 256, 257, 0}, {3 + 2 * n + n / 2, 3, 4, false, 2, 257, 257, 0xEE},
-            {all, 3, 4, true, 4, 600, 600, 0xEE}, {0, 0, 0, true, 0, 0, 0, 0}, {all, static_cast<std::int64_t>(all), 1, false, 0, 0, 65, 0},
-            {all, -1, 1, false, 0, 0, 65, 0}, {all, 0x7FFFFFF0, 2, false, 0, 0, 129, 0}, {all, 3, INT_MAX, false, 0, 5, 5, 0xEE}};
-        for (const auto& r : rows) {
+        struct Row {
+            const char* name;
+            std::size_t length;  // of the image
+            std::int64_t offset;
+            int count;
+            bool ok;
+            int decoded;  // tiles in the array afterwards
+            std::size_t before, after;  // entries of the array
+            int tail;  // its last entry afterwards
+        };
+        const Row rows[] = {
+            {"four whole tiles into an empty array", all, 3, 4, true, 4, 0, 257, 0},
+            {"the last tile a byte short", all - 1, 3, 4, false, 3, 256, 257, 0},
+            {"the third tile cut in half, the array kept", 3 + 2 * n + n / 2, 3, 4, false, 2, 257, 257, 0xEE},
+            {"a larger array keeps its size and its tail", all, 3, 4, true, 4, 600, 600, 0xEE},
+            {"no tiles from an empty image", 0, 0, 0, true, 0, 0, 0, 0},
+            {"at the image's end", all, static_cast<std::int64_t>(all), 1, false, 0, 0, 65, 0},
+            {"at -1", all, -1, 1, false, 0, 0, 65, 0},
+            {"near 2^31", all, 0x7FFFFFF0, 2, false, 0, 0, 129, 0},
+            {"a count no image holds", all, 3, INT_MAX, false, 0, 5, 5, 0xEE},
+        };
+        for (const Row& r : rows) {
+            SCOPED_TRACE(std::string(f.name) + ", " + r.name);
             std::vector<std::uint8_t> pixels(r.before, 0xEE);
             const RomImage image(rom.begin(), rom.begin() + static_cast<std::ptrdiff_t>(r.length));
-            EXPECT_EQ(f.decode(image, static_cast<std::int32_t>(r.offset), r.count, pixels), r.ok) << f.name << " " << r.offset;
-            ASSERT_EQ(pixels.size(), r.after) << f.name << " " << r.length << " " << r.offset;
-            if (!pixels.empty()) { EXPECT_EQ(pixels.back(), r.tail) << f.name << " " << r.before; }
+            EXPECT_EQ(f.decode(image, static_cast<std::int32_t>(r.offset), r.count, pixels), r.ok);
+            ASSERT_EQ(pixels.size(), r.after);
+            if (r.after > 0) {
+                EXPECT_EQ(pixels.back(), r.tail);
+            }
             for (int t = 0; t < r.decoded; ++t)
-                EXPECT_EQ(std::string(pixels.begin() + 64 * t, pixels.begin() + 64 * t + 64), want) << f.name << " tile " << t;
+                EXPECT_EQ(std::string(pixels.begin() + 64 * t, pixels.begin() + 64 * t + 64), want) << "tile " << t;
         }
     }
 }
@@ -62,13 +82,13 @@ TEST(DrawPlayerSprite, EachTileInItsPlaceInTheVariantsColours) {
     auto expectOneTile = [&](ConsoleKind kind, const RomImage& rom, int variant, Pos at, std::uint32_t in, std::uint32_t out) {
         PixelImage surface(34, 98, rgb(1, 2, 3));
         ASSERT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, variant, rom), 0);
-        int wrong = 0;
-        for (int y = 0; y < 98; ++y)
-            for (int x = 0; x < 34; ++x) {
+        PixelImage expected(34, 98, rgb(1, 2, 3));
+        for (int y = 0; y < 96; ++y)
+            for (int x = 0; x < 32; ++x) {
                 const bool inTile = x / 2 >= at.x && x / 2 < at.x + 8 && y / 2 >= at.y && y / 2 < at.y + 8;
-                wrong += surface.get(x, y) != (x >= 32 || y >= 96 ? rgb(1, 2, 3) : inTile ? in : out);
+                expected.set(x, y, inTile ? in : out);
             }
-        EXPECT_EQ(wrong, 0) << "kind " << kind << " variant " << variant << " tile at " << at.x << "," << at.y;
+        EXPECT_TRUE(surface == expected) << "kind " << kind << " variant " << variant << " tile at " << at.x << "," << at.y;
     };
     for (int k = 0; k < 12; ++k) {
         const int v = k % 3 + 1, nv = k % 4, sv = k % 8;

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "interchange/AttributeReport.h"
+#include "model/Rating.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -28,24 +29,40 @@ TEST(AttributeReport, CombSortGapsRunFrom323) {
 }
 
 TEST(AttributeReport, ReportTexts) {
-    auto lines = [](int count, const std::string& line) { std::string s; while (count-- > 0) s += line + "\r\n"; return s; };
+    auto lines = [](int count, const std::string& line) {
+        std::string s;
+        for (int i = 0; i < count; ++i) s += line + "\r\n";
+        return s;
+    };
     const std::string group = "----------------\r\n\r\n\r\n\r\n";
-    const std::pair<std::string, std::string> rows[] = {
-        {report(5, false), "Stamina\r\n\r\n" + lines(324, " \t\t\t1")},
-        {report(1, false), "Jumping\r\n\r\n" + lines(324, " \t\t\t0")},
-        // 100 before 99 wherever they stand; names of 7, 8 and 16 characters
-        {report(5, false, [](clsProject& p) {
-             player(p, 0, 1).setLast("NINETY"); player(p, 0, 1).setStamina(98);
-             player(p, 26, 11).setLast("HUNDRED"); player(p, 26, 11).setStamina(99);
-             player(p, 13, 0).setFirst("ABCDEFG"); player(p, 13, 0).setLast("HIJKLMNO"); player(p, 13, 0).setStamina(2);
-         }),
+    struct Row {
+        const char* name;
+        std::string text, expected;
+    };
+    const Row rows[] = {
+        {"stamina of reset players", report(5, false), "Stamina\r\n\r\n" + lines(324, " \t\t\t1")},
+        {"jumping of reset players", report(1, false), "Jumping\r\n\r\n" + lines(324, " \t\t\t0")},
+        {"100 before 99 wherever they stand; names of 7, 8 and 16 characters",
+         report(5, false,
+                [](clsProject& p) {
+                    player(p, 0, 1).setLast("NINETY");
+                    player(p, 0, 1).setStamina(98);
+                    player(p, 26, 11).setLast("HUNDRED");
+                    player(p, 26, 11).setStamina(99);
+                    player(p, 13, 0).setFirst("ABCDEFG");
+                    player(p, 13, 0).setLast("HIJKLMNO");
+                    player(p, 13, 0).setStamina(2);
+                }),
          "Stamina\r\n\r\n HUNDRED\t\t100\r\n NINETY\t\t\t99\r\nABCDEFG HIJKLMNO\t3\r\n" + lines(321, " \t\t\t1")},
-        // every player a centre: four empty groups, then all 324 under Centers
-        {report(3, true, [](clsProject& p) { for (int k = 0; k < 324; ++k) player(p, k / 12, k % 12).setPosition(4); }),
+        {"every player a centre: four empty groups, then all 324 under Centers",
+         report(3, true, [](clsProject& p) { for (int k = 0; k < 324; ++k) player(p, k / 12, k % 12).setPosition(4); }),
          "Blocking\r\n\r\n     Guards\r\n" + group + "     Guards\r\n" + group + "    Forwards\r\n" + group + "    Forwards\r\n" +
              group + "    Centers\r\n----------------\r\n" + lines(324, " \t\t\t0") + "\r\n\r\n\r\n"},
     };
-    for (const auto& [text, expected] : rows) EXPECT_TRUE(text == expected) << text.substr(0, 200);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(row.text == row.expected) << row.text.substr(0, 200);
+    }
 }
 
 TEST(AttributeReport, UnrankableValueFailsBeforeTheFileIsTouched) {
@@ -56,9 +73,10 @@ TEST(AttributeReport, UnrankableValueFailsBeforeTheFileIsTouched) {
     EXPECT_EQ(testsupport::readText(file), report(5, false));
     player(league, 13, 6).setJump(143);       // display -1
     player(league, 20, 2).setRunSpeed(0x5E);  // display 256
-    for (int attribute : {1, 0}) {
-        EXPECT_EQ(AttributeReport::writeSortedList(league, file, attribute, true), Result::Failed) << attribute;
-        EXPECT_EQ(testsupport::readText(file), report(5, false)) << attribute;
+    for (const Rating::Index attribute : {Rating::Jumping, Rating::RunSpeed}) {
+        SCOPED_TRACE(kRatings[attribute].reportName);
+        EXPECT_EQ(AttributeReport::writeSortedList(league, file, attribute, true), Result::Failed);
+        EXPECT_EQ(testsupport::readText(file), report(5, false));
     }
     EXPECT_EQ(AttributeReport::writeSortedList(league, file, 2, false), Result::Ok);  // the other ratings still report
     EXPECT_EQ(AttributeReport::writeSortedList(league, file + "/no/such", 2, false), Result::Failed);

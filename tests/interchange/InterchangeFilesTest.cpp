@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <variant>
 
 #include "interchange/PlayerFile.h"
 #include "interchange/ProjectFile.h"
@@ -92,29 +93,40 @@ clsProject startingLeague() {
     return league;
 }
 
+// The diagnosis of a refused file: "line N: reason".
+struct Refusal {
+    std::string diagnosis;
+};
+
 // One row of a reader table: the text, and either what it changes in the reset record or the
-// diagnosis of its refusal ("line N: reason").
+// refusal.
 template <class R>
 struct ImportRow {
     std::string what;
     std::string text;
-    std::function<void(R&)> change;  // empty for a refusal
-    std::string refusal = "";
+    std::variant<std::function<void(R&)>, Refusal> outcome;
 };
 
-// A success gives the reset record with the row's changes; a refusal leaves the record as it was.
+// A success gives the reset record with the row's changes and no diagnosis; a refusal leaves the
+// record as it was.
 template <class R, class Import, class Reset>
 void checkImports(const R& before, const std::vector<ImportRow<R>>& rows, Import import, Reset reset) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        R got = before, want = before;
-        if (row.change) {
-            reset(want);
-            row.change(want);
-        }
+        R got = before;
         LineReport report;
-        EXPECT_EQ(import(got, row.text, report), row.change ? Result::Ok : Result::Failed);
-        EXPECT_EQ(report.text(), row.refusal);
+        const ResultCode result = import(got, row.text, report);
+        if (const auto* refusal = std::get_if<Refusal>(&row.outcome)) {
+            EXPECT_EQ(result, Result::Failed);
+            EXPECT_EQ(report.text(), refusal->diagnosis);
+            EXPECT_TRUE(got == before);
+            continue;
+        }
+        R want = before;
+        reset(want);
+        std::get<std::function<void(R&)>>(row.outcome)(want);
+        EXPECT_EQ(result, Result::Ok);
+        EXPECT_EQ(report.text(), "");
         EXPECT_TRUE(got == want);
     }
 }
@@ -145,21 +157,18 @@ TEST(PlayerFile, ReaderRulesAllOrNothing) {
         {"a key twice takes the last", kReset + "jersey=12\r\njersey=34", [](P p) { p.setJersey(34); }},
         {"unknown keys, empty lines", kReset + "race=1\r\n\r\nhello", [](P) {}},
         {"LF-only lines", lfOnly(kReset) + "jersey=12\njump=150\n", [](P p) { p.setJersey(12); p.setJump(150); }},
-        {"byte over 255 after good lines", kReset + "jersey=12\r\njersey=256", {}, "line 18: jersey: '256' is outside 0..255"},
-        {"byte below 0", kReset + "stam=-1", {}, "line 17: stam: '-1' is outside 0..255"},
-        {"16-bit over", kReset + "weight=32768", {}, "line 17: weight: '32768' is outside -32768..32767"},
-        {"16-bit under", kReset + "threept=-32769", {}, "line 17: threept: '-32769' is outside -32768..32767"},
-        {"empty number", kReset + "jersey=", {}, "line 17: jersey: '' is not a number"},
-        {"not a number", "feet=six\r\n" + kReset, {}, "line 1: feet: 'six' is not a number"},
-        {"trailing garbage", kReset + "inch=9x", {}, "line 17: inch: '9x' is not a number"},
-        {"non-ASCII name", kReset + "first=\xC3\x89MILE", {}, "line 17: first: byte 0xC3 cannot be stored in the game's texts"},
-        {"empty file", "", {}, "line 1: the file is empty"},
-        {"one empty line", "\r\n", {}, "line 1: the player has no key first"},
-        {"a lone jersey line", "jersey=12", {}, "line 1: the player has no key first"},
-        {"no weight line", withoutLine(kExample, 6), {}, "line 15: the player has no key weight"},
+        {"byte over 255 after good lines", kReset + "jersey=12\r\njersey=256", Refusal{"line 18: jersey: '256' is outside 0..255"}},
+        {"16-bit over", kReset + "weight=32768", Refusal{"line 17: weight: '32768' is outside -32768..32767"}},
+        {"not a number", "feet=six\r\n" + kReset, Refusal{"line 1: feet: 'six' is not a number"}},
+        {"trailing garbage", kReset + "inch=9x", Refusal{"line 17: inch: '9x' is not a number"}},
+        {"non-ASCII name", kReset + "first=\xC3\x89MILE", Refusal{"line 17: first: byte 0xC3 cannot be stored in the game's texts"}},
+        {"empty file", "", Refusal{"line 1: the file is empty"}},
+        {"one empty line", "\r\n", Refusal{"line 1: the player has no key first"}},
+        {"a lone jersey line", "jersey=12", Refusal{"line 1: the player has no key first"}},
+        {"no weight line", withoutLine(kExample, 6), Refusal{"line 15: the player has no key weight"}},
     };
     for (int n = 1; n < 16; ++n)  // cut after each key
-        rows.push_back({"cut after " + keys[n - 1], firstLines(kExample, n), {}, "line " + std::to_string(n) + ": the player has no key " + keys[n]});
+        rows.push_back({"cut after " + keys[n - 1], firstLines(kExample, n), Refusal{"line " + std::to_string(n) + ": the player has no key " + keys[n]}});
     checkImports<clsPlayer>(startingPlayer(), rows, importPlayer, [](P p) { p.initPlayer(); });
 }
 
@@ -190,27 +199,23 @@ TEST(TeamFile, ReaderRulesAllOrNothing) {
         {"empty block #20", reset + "#20\r\n#END", [](T) {}},
         {"LF-only lines", lfOnly(reset + "city=a\r\n" + block("4", "stam=5\r\n") + "ps=1\r\n"),
          [](T t) { t.setCity("A"); t.getPlayerRef(4)->setStamina(5); t.setPointsScored(1); }},
-        {"points over 255", reset + "ps=300", {}, "line 229: ps: '300' is outside 0..255"},
-        {"points round to 256", reset + "pg=255.5", {}, "line 229: pg: '255.5' is outside 0..255"},
-        {"points below 0", reset + "ps=-1", {}, "line 229: ps: '-1' is outside 0..255"},
-        {"flag yes", reset + "unifnes=yes", {}, "line 229: unifnes: 'yes' is not True, False or a number"},
-        {"flag empty", reset + "unifsnes=", {}, "line 229: unifsnes: '' is not True, False or a number"},
-        {"#20 with a line", reset + "#20\r\njersey=7\r\n#END", {}, "line 229: slot 20 is outside 0..12"},
-        {"#-1 with a line", reset + "#-1\r\n\r\n#END", {}, "line 229: slot -1 is outside 0..12"},
-        {"bad player line", reset + block("3", "jersey=300\r\n"), {}, "line 246: jersey: '300' is outside 0..255"},
-        {"non-ASCII city", "city=K\xC3\xB6ln\r\n" + reset, {}, "line 1: city: byte 0xC3 cannot be stored in the game's texts"},
-        {"empty file", "", {}, "line 1: the file is empty"},
-        {"a lone block #5", block("5", "jersey=7\r\n"), {}, "line 19: the team has no key city"},
-        {"block #3 without stam", withoutLine(reset, 12 + 3 * 18 + 17), {}, "line 83: player 3 has no key stam"},
-        {"no block #11", firstLines(reset, 12 + 11 * 18), {}, "line 210: the team has no block #11"},
-        {"block #11 without #END", firstLines(reset, 227), {}, "line 227: file ends before player 11 is complete"},
-        {"block #4 without #END takes in block #5", withoutLine(reset, 12 + 5 * 18), {}, "line 227: the team has no block #5"},
+        {"points round to 256", reset + "pg=255.5", Refusal{"line 229: pg: '255.5' is outside 0..255"}},
+        {"flag yes", reset + "unifnes=yes", Refusal{"line 229: unifnes: 'yes' is not True, False or a number"}},
+        {"#20 with a line", reset + "#20\r\njersey=7\r\n#END", Refusal{"line 229: slot 20 is outside 0..12"}},
+        {"#-1 with a line", reset + "#-1\r\n\r\n#END", Refusal{"line 229: slot -1 is outside 0..12"}},
+        {"bad player line", reset + block("3", "jersey=300\r\n"), Refusal{"line 246: jersey: '300' is outside 0..255"}},
+        {"non-ASCII city", "city=K\xC3\xB6ln\r\n" + reset, Refusal{"line 1: city: byte 0xC3 cannot be stored in the game's texts"}},
+        {"empty file", "", Refusal{"line 1: the file is empty"}},
+        {"a lone block #5", block("5", "jersey=7\r\n"), Refusal{"line 19: the team has no key city"}},
+        {"block #3 without stam", withoutLine(reset, 12 + 3 * 18 + 17), Refusal{"line 83: player 3 has no key stam"}},
+        {"no block #11", firstLines(reset, 12 + 11 * 18), Refusal{"line 210: the team has no block #11"}},
+        {"block #11 without #END", firstLines(reset, 227), Refusal{"line 227: file ends before player 11 is complete"}},
+        {"block #4 without #END takes in block #5", withoutLine(reset, 12 + 5 * 18), Refusal{"line 227: the team has no block #5"}},
     };
     for (int k = 0; k < 12; ++k)  // each team key missing
-        rows.push_back({"no " + teamKeys[k], withoutLine(reset, k + 1), {}, "line 227: the team has no key " + teamKeys[k]});
+        rows.push_back({"no " + teamKeys[k], withoutLine(reset, k + 1), Refusal{"line 227: the team has no key " + teamKeys[k]}});
     for (int n = 0; n <= 16; ++n)  // cut after the header of block #11 and n of its keys
-        rows.push_back({"cut after " + std::to_string(n) + " keys of block #11", firstLines(reset, 12 + 11 * 18 + 1 + n), {},
-                        "line " + std::to_string(12 + 11 * 18 + 1 + n) + ": file ends before player 11 is complete"});
+        rows.push_back({"cut after " + std::to_string(n) + " keys of block #11", firstLines(reset, 12 + 11 * 18 + 1 + n), Refusal{"line " + std::to_string(12 + 11 * 18 + 1 + n) + ": file ends before player 11 is complete"}});
     checkImports<clsTeam>(startingTeam(), rows, importTeam, [](T t) { t.initTeam(); });
 }
 
@@ -242,34 +247,27 @@ TEST(ProjectFile, ReaderRulesAllOrNothing) {
          [](L p) { p.schedule()[0] = 1; p.getTeamRef(1)->setAbrev("B"); }},
         {"empty @27", league + "@27\r\n@END", [](L) {}},
         {"LF-only lines", lfOnly(league + "@5\r\n" + team + "city=lf\r\n@END\r\n"), [](L p) { p.getTeamRef(5)->setCity("LF"); }},
-        {"schedule one byte too long", league + "@SCHED\r\n" + full + "00\r\n@END", {}, "line 6219: the schedule holds more than 2214 bytes"},
-        {"schedule too long on a second line", league + "@SCHED\r\n" + full + "\r\n0\r\n@END", {},
-         "line 6220: the schedule holds more than 2214 bytes"},
-        {"schedule line cut short", league.substr(0, 8 + 4426) + league.substr(8 + 4428), {}, "line 3: the schedule ends after 2213 of 2214 bytes"},
-        {"schedule without @END", "@SCHED\r\n" + full, {}, "line 2: file ends before the schedule is complete"},
-        {"east=0102", league + "@ALLSTAR\r\neast=0102\r\nwest=" + zeros + "\r\n@END", {},
-         "line 6219: east= holds 4 characters, not 48 hexadecimal digits"},
-        {"a letter among the west digits", league + "@ALLSTAR\r\neast=" + zeros + "\r\nwest=" + std::string(47, '0') + "G\r\n@END", {},
-         "line 6220: west= 'G' is not a hexadecimal digit"},
-        {"all-stars without west=", league + "@ALLSTAR\r\neast=" + zeros + "\r\n@END", {}, "line 6220: the all-stars have no line west="},
-        {"all-stars without @END", league + "@ALLSTAR\r\neast=" + zeros + "\r\nwest=" + zeros, {},
-         "line 6220: file ends before the all-stars are complete"},
-        {"@27 with a line", league + "@27\r\ncity=X\r\n@END", {}, "line 6218: team 27 is outside 0..26"},
-        {"@-1 with an empty line", league + "@-1\r\n\r\n@END", {}, "line 6218: team -1 is outside 0..26"},
-        {"bad team line", league + "@4\r\nps=300\r\n@END", {}, "line 6219: ps: '300' is outside 0..255"},
-        {"bad player line", league + "@4\r\n#0\r\nfeet=x\r\n#END", {}, "line 6220: feet: 'x' is not a number"},
-        {"non-ASCII mascot", league + "@4\r\nmascot=L\xC3\xB6wen\r\n@END", {}, "line 6219: mascot: byte 0xC3 cannot be stored in the game's texts"},
-        {"team 13 without pg", withoutLine(league, 7 + 13 * 230 + 6), {}, "line 3226: team 13 has no key pg"},
+        {"schedule one byte too long", league + "@SCHED\r\n" + full + "00\r\n@END", Refusal{"line 6219: the schedule holds more than 2214 bytes"}},
+        {"schedule too long on a second line", league + "@SCHED\r\n" + full + "\r\n0\r\n@END", Refusal{"line 6220: the schedule holds more than 2214 bytes"}},
+        {"schedule line cut short", league.substr(0, 8 + 4426) + league.substr(8 + 4428), Refusal{"line 3: the schedule ends after 2213 of 2214 bytes"}},
+        {"schedule without @END", "@SCHED\r\n" + full, Refusal{"line 2: file ends before the schedule is complete"}},
+        {"east=0102", league + "@ALLSTAR\r\neast=0102\r\nwest=" + zeros + "\r\n@END", Refusal{"line 6219: east= holds 4 characters, not 48 hexadecimal digits"}},
+        {"a letter among the west digits", league + "@ALLSTAR\r\neast=" + zeros + "\r\nwest=" + std::string(47, '0') + "G\r\n@END", Refusal{"line 6220: west= 'G' is not a hexadecimal digit"}},
+        {"all-stars without west=", league + "@ALLSTAR\r\neast=" + zeros + "\r\n@END", Refusal{"line 6220: the all-stars have no line west="}},
+        {"all-stars without @END", league + "@ALLSTAR\r\neast=" + zeros + "\r\nwest=" + zeros, Refusal{"line 6220: file ends before the all-stars are complete"}},
+        {"@27 with a line", league + "@27\r\ncity=X\r\n@END", Refusal{"line 6218: team 27 is outside 0..26"}},
+        {"@-1 with an empty line", league + "@-1\r\n\r\n@END", Refusal{"line 6218: team -1 is outside 0..26"}},
+        {"bad team line", league + "@4\r\nps=300\r\n@END", Refusal{"line 6219: ps: '300' is outside 0..255"}},
+        {"bad player line", league + "@4\r\n#0\r\nfeet=x\r\n#END", Refusal{"line 6220: feet: 'x' is not a number"}},
+        {"team 13 without pg", withoutLine(league, 7 + 13 * 230 + 6), Refusal{"line 3226: team 13 has no key pg"}},
         {"team 2's block #0 without #END swallows its @END",
-         league + "@2\r\n" + team + "#0\r\n" + kReset + "@END\r\n@3\r\ncity=B", {},
-         "line 6466: file ends before team 2 player 0 is complete"},
-        {"a lone team section", "@3\r\ncity=X\r\n@END", {}, "line 3: team 3 has no key mascot"},
-        {"empty file", "", {}, "line 1: the file is empty"},
-        {"no @26", firstLines(league, 7 + 26 * 230), {}, "line 5987: the league has no section @26"},
-        {"team 26 without @END", firstLines(league, 6216), {}, "line 6216: file ends before team 26 is complete"},
-        {"no @SCHED", league.substr(firstLines(league, 3).size()), {}, "line 6214: the league has no section @SCHED"},
-        {"no @ALLSTAR", firstLines(league, 3) + league.substr(firstLines(league, 7).size()), {},
-         "line 6213: the league has no section @ALLSTAR"},
+         league + "@2\r\n" + team + "#0\r\n" + kReset + "@END\r\n@3\r\ncity=B", Refusal{"line 6466: file ends before team 2 player 0 is complete"}},
+        {"a lone team section", "@3\r\ncity=X\r\n@END", Refusal{"line 3: team 3 has no key mascot"}},
+        {"empty file", "", Refusal{"line 1: the file is empty"}},
+        {"no @26", firstLines(league, 7 + 26 * 230), Refusal{"line 5987: the league has no section @26"}},
+        {"team 26 without @END", firstLines(league, 6216), Refusal{"line 6216: file ends before team 26 is complete"}},
+        {"no @SCHED", league.substr(firstLines(league, 3).size()), Refusal{"line 6214: the league has no section @SCHED"}},
+        {"no @ALLSTAR", firstLines(league, 3) + league.substr(firstLines(league, 7).size()), Refusal{"line 6213: the league has no section @ALLSTAR"}},
     };
     checkImports<clsProject>(startingLeague(), rows, importLeague, [](L p) { p.clearProject(); });
 }

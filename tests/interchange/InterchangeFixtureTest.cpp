@@ -12,7 +12,8 @@
 namespace {
 
 struct Fixture {
-    std::string folder, image;
+    std::string folder;
+    std::string image;
     ConsoleKind kind;
     OffsetSet offsets() const { return kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults(); }
     std::string path(const std::string& name) const { return testsupport::fixture(folder + "/" + name); }
@@ -32,11 +33,13 @@ bool decode(const Fixture& f, RomImage& rom, clsProject& league) {
 TEST(InterchangeFixtures, DecodedLeaguesGiveTheReferenceOutputs) {
     REQUIRE_FIXTURES();
     for (const Fixture& f : kFixtures) {
+        SCOPED_TRACE(f.folder);
         RomImage rom;
         clsProject league;
-        ASSERT_TRUE(decode(f, rom, league)) << f.folder;
+        ASSERT_TRUE(decode(f, rom, league));
         const std::string dir = testsupport::freshDir("fixture_" + f.folder) + "/";
-        const clsTeam &t0 = *league.getTeamRef(0), &t26 = *league.getTeamRef(26);
+        const clsTeam& t0 = *league.getTeamRef(0);
+        const clsTeam& t26 = *league.getTeamRef(26);
         std::vector<std::pair<std::string, ResultCode>> outputs = {
             {"league.tpr", ProjectFile::exportProject(league, dir + "league.tpr")},
             {"team0.tte", TeamFile::exportTeam(t0, dir + "team0.tte")}, {"team26.tte", TeamFile::exportTeam(t26, dir + "team26.tte")},
@@ -47,16 +50,17 @@ TEST(InterchangeFixtures, DecodedLeaguesGiveTheReferenceOutputs) {
             outputs.emplace_back(name, AttributeReport::writeSortedList(league, dir + name, a / 2, a % 2));
         }
         for (const auto& [name, result] : outputs) {
-            ASSERT_EQ(result, Result::Ok) << f.folder << " " << name;
-            EXPECT_TRUE(testsupport::readText(dir + name) == testsupport::readText(f.path("expected/" + name))) << f.folder << " " << name;
+            SCOPED_TRACE(name);
+            ASSERT_EQ(result, Result::Ok);
+            EXPECT_TRUE(testsupport::readText(dir + name) == testsupport::readText(f.path("expected/" + name)));
         }
         const RomImage original = rom;
         ASSERT_EQ(ProjectFile::importProject(league, dir + "league.tpr"), Result::Ok);
         ASSERT_EQ(saveProjectToRom(league, rom, f.offsets(), f.kind), Result::Ok);
-        EXPECT_TRUE(rom == original) << f.folder;
+        EXPECT_TRUE(rom == original);
         ASSERT_EQ(ProjectFile::importProject(league, f.path("edit.tpr")), Result::Ok);
         ASSERT_EQ(saveProjectToRom(league, rom, f.offsets(), f.kind), Result::Ok);
-        EXPECT_TRUE(rom == testsupport::readBytes(f.path("expected/edited." + f.image.substr(5)))) << f.folder;
+        EXPECT_TRUE(rom == testsupport::readBytes(f.path("expected/edited." + f.image.substr(5))));
     }
 }
 

@@ -140,39 +140,6 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
     EXPECT_TRUE(fs::is_empty(f.writable));  // the probe file is gone again
 }
 
-struct Prompt : SettingsPrompt {
-    bool askCreateDefault() override { return ++questions, true; }
-    void reportSaveFailed() override { ++saveFailures; }
-    int questions = 0, saveFailures = 0;
-};
-
-TEST(SettingsLocation, AnInstalledEditorAsksOnceAndThenReadsItsFileFromTheConfigurationFolder) {
-    const Folders f = makeFolders("settings-installed");
-    ReadOnlyFolder readOnly(f.readOnly);
-    if (!readOnly.ok()) GTEST_SKIP() << "no way to make a folder refuse new files here";
-    ScopedEnv xdg("XDG_CONFIG_HOME", f.config);
-    const std::string path = Settings::settingsPath(f.readOnly, Settings::userConfigFolder());
-    const std::string file = f.config + "/tamsel/tamsel.ini";
-    EXPECT_EQ(path, file);
-
-    Prompt first;
-    SettingsData data;
-    Settings::loadSettings(path, f.readOnly, data, first);  // no file anywhere: the question, and Yes makes the folder and the file
-    EXPECT_EQ(first.questions, 1);
-    ASSERT_TRUE(fs::is_regular_file(file));
-    data.lastFolder = f.config;
-    ASSERT_EQ(Settings::saveSettings(path, data, first), Result::Ok);
-
-    Prompt second;
-    SettingsData again;
-    Settings::loadSettings(Settings::settingsPath(f.readOnly, Settings::userConfigFolder()), f.readOnly, again, second);
-    EXPECT_EQ(second.questions, 0);
-    EXPECT_EQ(again.lastFolder, f.config);
-    EXPECT_EQ(first.saveFailures, 0);
-    EXPECT_EQ(second.saveFailures, 0);
-    EXPECT_FALSE(fs::exists(f.readOnly + "/tamsel.ini"));
-}
-
 TEST(SettingsLocation, TheConfigurationFolderComesFromXdgConfigHomeElseHome) {
     struct Row {
         const char* name;

@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QDirIterator>
-#include <QFile>
 #include <QIcon>
 
 #include "session/modGlobals.h"
+#include "ui/LocalPath.h"
 #include "ui/frmMain.h"
 
 // The editor: one main window. tamsel.ini lives beside the program, or in the user's
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     QIcon icon;
     for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();) icon.addFile(it.next());
     QApplication::setWindowIcon(icon);
-    modGlobals::setProgramFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    modGlobals::setProgramFolder(LocalPath::toLocal(QCoreApplication::applicationDirPath()));
     frmMain window;
     window.show();
     return app.exec();

@@ -1,6 +1,5 @@
 #include "ui/PictureBox.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 PictureBox::PictureBox(const QString& name, int width, int height, QWidget* parent)
@@ -21,14 +20,11 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {
-    pressed_ = e->button() == Qt::LeftButton;
+    click_.press(e);
     QWidget::mousePressEvent(e);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
-    bool wasPressed = pressed_;
-    pressed_ = false;
-    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && isEnabled())
-        emit clicked();
+    if (click_.release(e, *this)) emit clicked();
     QWidget::mouseReleaseEvent(e);
 }

@@ -2,6 +2,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "ui/SelectionEvents.h"
+
 // A picture box with a retained image: what is drawn into image() stays and is what the
 // box shows; a click is reported with clicked().
 class PictureBox : public QWidget {
@@ -26,5 +28,5 @@ protected:
 private:
     QImage image_;
     QColor background_;
-    bool pressed_ = false;
+    PressReleaseClick click_;
 };

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QWidget>
 
 ListClick::ListClick(QListWidget* list, std::function<void()> handler)
     : QObject(list), list_(list), handler_(std::move(handler)) {
@@ -63,4 +64,13 @@ bool FocusLossFilter::eventFilter(QObject* watched, QEvent* e) {
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) handler_();
     }
     return QObject::eventFilter(watched, e);
+}
+
+void PressReleaseClick::press(const QMouseEvent* e) { pressed_ = e->button() == Qt::LeftButton; }
+
+bool PressReleaseClick::release(const QMouseEvent* e, const QWidget& widget) {
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    return wasPressed && e->button() == Qt::LeftButton && widget.rect().contains(e->position().toPoint()) &&
+           widget.isEnabled();
 }

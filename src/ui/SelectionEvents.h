@@ -5,6 +5,8 @@
 class QComboBox;
 class QEvent;
 class QListWidget;
+class QMouseEvent;
+class QWidget;
 
 // The editor's lists and drop-down lists run their click handling exactly once for every
 // way an entry gets chosen: a mouse click (also on the entry already chosen), the
@@ -55,4 +57,17 @@ protected:
 
 private:
     std::function<void()> handler_;
+};
+
+// A click on a widget that reports its own clicks (a colour swatch, a picture box): the
+// left button pressed and then released inside the widget while it is enabled. The widget
+// passes its press and release events on.
+class PressReleaseClick {
+public:
+    void press(const QMouseEvent* e);
+    // True when this release completes a click.
+    bool release(const QMouseEvent* e, const QWidget& widget);
+
+private:
+    bool pressed_ = false;
 };

@@ -1,7 +1,5 @@
 #include "ui/SwatchLabel.h"
 
-#include <QMouseEvent>
-
 SwatchLabel::SwatchLabel(const QString& name, QWidget* parent) : QLabel(parent) {
     setObjectName(name);
     setAutoFillBackground(true);
@@ -25,15 +23,12 @@ QColor SwatchLabel::background() const { return palette().color(QPalette::Window
 QColor SwatchLabel::textColor() const { return palette().color(QPalette::WindowText); }
 
 void SwatchLabel::mousePressEvent(QMouseEvent* e) {
-    pressed_ = e->button() == Qt::LeftButton;
+    click_.press(e);
     QLabel::mousePressEvent(e);
 }
 
 void SwatchLabel::mouseReleaseEvent(QMouseEvent* e) {
-    bool wasPressed = pressed_;
-    pressed_ = false;
-    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && isEnabled())
-        emit clicked();
+    if (click_.release(e, *this)) emit clicked();
     QLabel::mouseReleaseEvent(e);
 }
 

@@ -2,6 +2,8 @@
 #include <QLabel>
 #include <cstdint>
 
+#include "ui/SelectionEvents.h"
+
 // A colour swatch: a label with a filled background that reports a left click (press
 // and release inside it) with clicked(). The background and caption colours go through
 // the label's palette, so they can be read back as the label shows them.
@@ -24,7 +26,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    bool pressed_ = false;
+    PressReleaseClick click_;
 };
 
 // An RGB colour value (red + 256 * green + 65536 * blue) as a QColor, and back.

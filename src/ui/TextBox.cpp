@@ -1,8 +1,14 @@
 #include "ui/TextBox.h"
 
 #include <QFocusEvent>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 
 TextBox::TextBox(const QString& name, QWidget* parent) : QLineEdit(parent) { setObjectName(name); }
+
+void TextBox::acceptPrintableAsciiOnly() {
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[\\x20-\\x7E]*")), this));
+}
 
 void TextBox::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);

@@ -11,6 +11,10 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(const QString& name, QWidget* parent = nullptr);
 
+    // Takes printable ASCII only: the game's texts hold nothing else, and any other
+    // character could not be written back.
+    void acceptPrintableAsciiOnly();
+
 signals:
     void gotFocus();
     void lostFocus();

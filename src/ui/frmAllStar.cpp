@@ -10,7 +10,8 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "session/modGlobals.h"
+#include "session/Session.h"
+#include "ui/EditLabels.h"
 #include "ui/SelectionEvents.h"
 #include "ui/UiText.h"
 
@@ -25,9 +26,9 @@ bool namesPlayer(int team, int player) {
 }
 
 // The full name of a player of the league; empty for a pair that names no player.
-QString playerName(int team, int player) {
+QString playerName(const clsProject& league, int team, int player) {
     if (!namesPlayer(team, player)) return {};
-    return UiText::fromRom(modGlobals::project().getTeamRef(team)->getPlayerRef(player)->getFullname());
+    return UiText::fromRom(league.getTeamRef(team)->getPlayerRef(player)->getFullname());
 }
 
 QFrame* line(QWidget* parent) {
@@ -39,7 +40,7 @@ QFrame* line(QWidget* parent) {
 
 }  // namespace
 
-frmAllStar::frmAllStar(QWidget* parent) : QWidget(parent) {
+frmAllStar::frmAllStar(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
     setObjectName(QStringLiteral("frmAllStar"));
     setWindowFlag(Qt::Window, true);
     setAttribute(Qt::WA_DeleteOnClose, true);
@@ -94,6 +95,8 @@ void frmAllStar::buildControls() {
     connect(cmdChangeEast, &QPushButton::clicked, this, [this] { cmdChangeEast_Click(); });
 }
 
+QString frmAllStar::nameOf(int team, int player) const { return playerName(session_.league(), team, player); }
+
 void frmAllStar::Form_Load() {
     loadWestList();
     loadEastList();
@@ -102,30 +105,33 @@ void frmAllStar::Form_Load() {
 }
 
 void frmAllStar::Form_Unload() {
-    clsProject& league = modGlobals::project();
-    for (int i = 0; i < kSlots; ++i) {
-        auto idx = static_cast<std::size_t>(i);
-        league.setWestAllStar(i, westSlots[idx][0], westSlots[idx][1]);
-        league.setEastAllStar(i, eastSlots[idx][0], eastSlots[idx][1]);
-    }
-    emit slotsWritten();
+    session_.edit(EditLabels::kAllStars, {}, [this](clsProject& league) {
+        for (int i = 0; i < kSlots; ++i) {
+            auto idx = static_cast<std::size_t>(i);
+            league.setWestAllStar(i, westSlots[idx][0], westSlots[idx][1]);
+            league.setEastAllStar(i, eastSlots[idx][0], eastSlots[idx][1]);
+        }
+    });
 }
 
 void frmAllStar::refreshNames() {
     for (int i = 0; i < kSlots; ++i) {
         auto idx = static_cast<std::size_t>(i);
-        lstWEST->item(i)->setText(playerName(westSlots[idx][0], westSlots[idx][1]));
-        lstEAST->item(i)->setText(playerName(eastSlots[idx][0], eastSlots[idx][1]));
+        lstWEST->item(i)->setText(nameOf(westSlots[idx][0], westSlots[idx][1]));
+        lstEAST->item(i)->setText(nameOf(eastSlots[idx][0], eastSlots[idx][1]));
     }
     // The choice in the two lists below stays; only their texts change.
     for (int t = 0; t < cmbTeam->count() && t < clsProject::kTeams; ++t)
-        cmbTeam->setItemText(t, UiText::fromRom(modGlobals::project().getTeamRef(t)->getAbrev()));
-    for (int p = 0; p < cmbPlayer->count(); ++p) cmbPlayer->setItemText(p, playerName(cmbTeam->currentIndex(), p));
+        cmbTeam->setItemText(t, UiText::fromRom(session_.league().getTeamRef(t)->getAbrev()));
+    for (int p = 0; p < cmbPlayer->count(); ++p) cmbPlayer->setItemText(p, nameOf(cmbTeam->currentIndex(), p));
 }
 
 void frmAllStar::closeEvent(QCloseEvent* e) {
-    if (!unloaded_) Form_Unload();
-    unloaded_ = true;
+    if (!unloaded_) {
+        // Gone for the main window before the slots reach the league and it hears of them.
+        unloaded_ = true;
+        Form_Unload();
+    }
     e->accept();
 }
 
@@ -133,9 +139,9 @@ void frmAllStar::loadWestList() {
     QSignalBlocker block(lstWEST);
     lstWEST->clear();
     for (int i = 0; i < kSlots; ++i) {
-        clsProject::Pair b = modGlobals::project().getWestAllStar(i);
+        clsProject::Pair b = session_.league().getWestAllStar(i);
         westSlots[static_cast<std::size_t>(i)] = {b[0], b[1]};
-        lstWEST->addItem(playerName(b[0], b[1]));
+        lstWEST->addItem(nameOf(b[0], b[1]));
     }
 }
 
@@ -143,9 +149,9 @@ void frmAllStar::loadEastList() {
     QSignalBlocker block(lstEAST);
     lstEAST->clear();
     for (int i = 0; i < kSlots; ++i) {
-        clsProject::Pair b = modGlobals::project().getEastAllStar(i);
+        clsProject::Pair b = session_.league().getEastAllStar(i);
         eastSlots[static_cast<std::size_t>(i)] = {b[0], b[1]};
-        lstEAST->addItem(playerName(b[0], b[1]));
+        lstEAST->addItem(nameOf(b[0], b[1]));
     }
 }
 
@@ -153,14 +159,14 @@ void frmAllStar::fillTeamCombo() {
     QSignalBlocker block(cmbTeam);
     cmbTeam->clear();
     for (int t = 0; t < clsProject::kTeams; ++t)
-        cmbTeam->addItem(UiText::fromRom(modGlobals::project().getTeamRef(t)->getAbrev()));
+        cmbTeam->addItem(UiText::fromRom(session_.league().getTeamRef(t)->getAbrev()));
 }
 
 void frmAllStar::fillPlayerCombo(int team) {
     QSignalBlocker block(cmbPlayer);
     cmbPlayer->clear();
     if (team < 0 || team >= clsProject::kTeams) return;
-    for (int p = 0; p < clsTeam::kRoster; ++p) cmbPlayer->addItem(playerName(team, p));
+    for (int p = 0; p < clsTeam::kRoster; ++p) cmbPlayer->addItem(nameOf(team, p));
 }
 
 void frmAllStar::lstWEST_Click() { listClick(false); }
@@ -208,6 +214,6 @@ void frmAllStar::changeSlot(bool east) {
     if (s < 0 || s >= kSlots || team < 0 || player < 0) return;
     (east ? eastSlots : westSlots)[static_cast<std::size_t>(s)] = {static_cast<std::uint8_t>(team),
                                                                    static_cast<std::uint8_t>(player)};
-    list->item(s)->setText(playerName(team, player));
+    list->item(s)->setText(nameOf(team, player));
     (east ? eastClick_ : westClick_)->select(s);
 }

@@ -5,41 +5,32 @@
 
 class ComboClick;
 class ListClick;
+class Session;
 class QComboBox;
 class QListWidget;
 class QPushButton;
 
 // The all-star editor: the twelve West and twelve East slots of the league's all-star
-// rosters, each one player of one team. It works on its own copy of the slots, read
-// when the window loads and written into the league when it closes. It is a window of
-// its own that does not block the main window; closing it unloads it. A slot that names
-// no player (read from a damaged roster table) shows as an empty entry to be replaced.
+// rosters, each one player of one team. It works on its own copy of the slots, read when
+// the window loads and written into the league, through the session, when it closes. It
+// is a window of its own that does not block the main window; closing it unloads it. A
+// slot that names no player (read from a damaged roster table) shows as an empty entry to
+// be replaced.
 class frmAllStar : public QWidget {
     Q_OBJECT
 public:
     using Slot = std::array<std::uint8_t, 2>;  // team 0..26, player 0..11
 
-    explicit frmAllStar(QWidget* parent = nullptr);
+    explicit frmAllStar(Session& session, QWidget* parent = nullptr);
 
     // Reads the slots anew from the league, as when the window loads: after a new league
     // replaced the one the window was loaded from (Open, Import Project).
     void reloadFromLeague() { Form_Load(); }
     // Keeps the slots and the choice below them, and shows the league's present names of
-    // their players and teams: after a team or player import.
+    // their players and teams: after any other change of the league.
     void refreshNames();
     // True once the window was closed (its slots written back); it is deleted soon after.
     bool isUnloaded() const { return unloaded_; }
-
-    std::array<Slot, 12> westSlots{};
-    std::array<Slot, 12> eastSlots{};
-    bool eastSelected = false;
-
-    // Handlers.
-    void lstEAST_Click();
-    void lstWEST_Click();
-    void cmbTeam_Click();
-    void cmdChangeEast_Click();
-    void cmdChangeWest_Click();
 
     // Controls, named as their objectName.
     QListWidget* lstWEST = nullptr;
@@ -49,14 +40,16 @@ public:
     QComboBox* cmbTeam = nullptr;
     QComboBox* cmbPlayer = nullptr;
 
-signals:
-    // The window wrote its slots into the league (it is closing).
-    void slotsWritten();
-
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void lstEAST_Click();
+    void lstWEST_Click();
+    void cmbTeam_Click();
+    void cmdChangeEast_Click();
+    void cmdChangeWest_Click();
+
     void buildControls();
     void Form_Load();
     void Form_Unload();
@@ -66,7 +59,12 @@ private:
     void fillPlayerCombo(int team);
     void listClick(bool east);
     void changeSlot(bool east);
+    QString nameOf(int team, int player) const;
 
+    Session& session_;
+    std::array<Slot, 12> westSlots{};
+    std::array<Slot, 12> eastSlots{};
+    bool eastSelected = false;  // the East list was clicked last
     ListClick* westClick_ = nullptr;
     ListClick* eastClick_ = nullptr;
     ComboClick* teamClick_ = nullptr;

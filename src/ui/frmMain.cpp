@@ -1,61 +1,48 @@
-// The main window's shell: menus, tool strip, layout, start-up and shut-down, the two ROM
-// commands, the project tree and the status bar.
 #include "ui/frmMain.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
-#include "codec/AllStarCheck.h"
-#include "codec/SpaceReport.h"
 #include "base/FileIO.h"
-#include "base/TextNumber.h"
+#include "base/RomImage.h"
 #include "session/modGlobals.h"
-#include "ui/PictureBox.h"
-#include "ui/ProjectTreeView.h"
+#include "ui/EditLabels.h"
+#include "ui/InterchangeCommands.h"
+#include "ui/LocalPath.h"
+#include "ui/PlayerEditorPanel.h"
+#include "ui/ProjectTreePanel.h"
+#include "ui/ScheduleEditorPanel.h"
+#include "ui/SessionSignals.h"
 #include "ui/SettingsPromptUi.h"
-#include "ui/TextBox.h"
-#include "ui/ToolIcons.h"
+#include "ui/SpaceStatusLabel.h"
+#include "ui/TeamEditorPanel.h"
 #include "ui/UiText.h"
 #include "ui/frmAllStar.h"
 #include "ui/frmPaletteTool.h"
-
-using UiText::fromRom;
 
 namespace {
 
 const QString kRomFilter = QStringLiteral("All Supported Types|*.nes;*.smc|NES Rom (*.nes)|*.nes|SNES Rom (*.smc)|*.smc|");
 
-constexpr int kTreeKeyRole = Qt::UserRole;
-
-std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString fromLocalPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-
-// The whole-number value of a text as the key lookups read it.
-int keyNumber(const QString& text) {
-    return static_cast<int>(TextNumber::roundHalfEven(TextNumber::value(UiText::toRom(text))));
+// What a failed save leaves to mend, below the message: the write's cause or the offset
+// region that does not fit the image, then one line for each all-star slot naming no player.
+QString saveDetail(const SaveResult& result) {
+    QStringList lines;
+    if (!result.detail.empty()) lines << QString::fromStdString(result.detail);
+    for (const std::string& slot : result.damagedSlots) lines << UiText::fromRom(slot);
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
 
-frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
+frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent), session_(modGlobals::session()) {
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageSink>();
         messages = ownMessages_.get();
@@ -68,102 +55,21 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent) :
     dialogs_ = dialogs;
     setObjectName(QStringLiteral("frmMain"));
 
-    buildMenus();
-    buildToolStrip();
+    menus_.build(*this);
     buildLayout();
+    interchange_ = std::make_unique<InterchangeCommands>(session_, *messages_, *dialogs_, this);
+    connectCommands();
+
+    sessionSignals_ = std::make_unique<SessionSignals>(session_);
+    connect(sessionSignals_.get(), &SessionSignals::leagueReplaced, this, &frmMain::leagueReplaced);
+    connect(sessionSignals_.get(), &SessionSignals::leagueChanged, this, &frmMain::leagueChanged);
     Form_Load();
 }
 
 frmMain::~frmMain() = default;
 
 // ---------------------------------------------------------------------------------------
-// Window construction
-
-void frmMain::buildMenus() {
-    auto addItem = [this](QMenu* menu, const QString& name, const QString& caption) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        return a;
-    };
-    auto addSeparator = [](QMenu* menu, const QString& name) { menu->addSeparator()->setObjectName(name); };
-
-    menuFile = menuBar()->addMenu(QStringLiteral("File"));
-    menuFile->setObjectName(QStringLiteral("menuFile"));
-    menuFileOpen = addItem(menuFile, QStringLiteral("menuFileOpen"), QStringLiteral("Open"));
-    menuFileSave = addItem(menuFile, QStringLiteral("menuFileSave"), QStringLiteral("Save"));
-    addSeparator(menuFile, QStringLiteral("menuSeparator0"));
-    menuFileExit = addItem(menuFile, QStringLiteral("menuFileExit"), QStringLiteral("Exit"));
-
-    menuProject = menuBar()->addMenu(QStringLiteral("Project"));
-    menuProject->setObjectName(QStringLiteral("menuProject"));
-    menuProjectImport = addItem(menuProject, QStringLiteral("menuProjectImport"), QStringLiteral("Import Project"));
-    menuProjectExport = addItem(menuProject, QStringLiteral("menuProjectExport"), QStringLiteral("Export Project"));
-    addSeparator(menuProject, QStringLiteral("menuSeparator2"));
-    menuProjectImportTeam = addItem(menuProject, QStringLiteral("menuProjectImportTeam"), QStringLiteral("Import Team"));
-    menuProjectExportTeam = addItem(menuProject, QStringLiteral("menuProjectExportTeam"), QStringLiteral("Export Team"));
-    addSeparator(menuProject, QStringLiteral("menuSeparator1"));
-    meunProjectImportPlayer =
-        addItem(menuProject, QStringLiteral("meunProjectImportPlayer"), QStringLiteral("Import Player"));
-    menuProjectExportPlayer =
-        addItem(menuProject, QStringLiteral("menuProjectExportPlayer"), QStringLiteral("Export Player"));
-
-    menuAnalysis = menuBar()->addMenu(QStringLiteral("Analysis"));
-    menuAnalysis->setObjectName(QStringLiteral("menuAnalysis"));
-    static const char* const kAttNames[6] = {"Run Speed", "Jumping", "Stealing", "Blocking", "Shooting Range",
-                                             "Stamina"};
-    for (int i = 0; i < 6; ++i) {
-        menuAnalysisAtt[static_cast<std::size_t>(i)] =
-            addItem(menuAnalysis, QStringLiteral("menuAnalysisAtt_%1").arg(i), QString::fromLatin1(kAttNames[i]));
-    }
-    addSeparator(menuAnalysis, QStringLiteral("menuSeparator3"));
-    menuAnalysisSortByPos =
-        addItem(menuAnalysis, QStringLiteral("menuAnalysisSortByPos"), QStringLiteral("Sort by Position"));
-    menuAnalysisSortByPos->setCheckable(true);
-    menuAnalysisSortByPos->setChecked(true);
-
-    connect(menuFileOpen, &QAction::triggered, this, [this] { openRom(); });
-    connect(menuFileSave, &QAction::triggered, this, [this] { saveRom(); });
-    connect(menuFileExit, &QAction::triggered, this, [this] { menuFileExit_Click(); });
-    connect(menuProjectImport, &QAction::triggered, this, [this] { menuProjectImport_Click(); });
-    connect(menuProjectExport, &QAction::triggered, this, [this] { menuProjectExport_Click(); });
-    connect(menuProjectImportTeam, &QAction::triggered, this, [this] { menuProjectImportTeam_Click(); });
-    connect(menuProjectExportTeam, &QAction::triggered, this, [this] { menuProjectExportTeam_Click(); });
-    connect(meunProjectImportPlayer, &QAction::triggered, this, [this] { meunProjectImportPlayer_Click(); });
-    connect(menuProjectExportPlayer, &QAction::triggered, this, [this] { menuProjectExportPlayer_Click(); });
-    for (int i = 0; i < 6; ++i)
-        connect(menuAnalysisAtt[static_cast<std::size_t>(i)], &QAction::triggered, this,
-                [this, i] { menuAnalysisAtt_Click(i); });
-    connect(menuAnalysisSortByPos, &QAction::triggered, this, [this] { menuAnalysisSortByPos_Click(); });
-}
-
-void frmMain::buildToolStrip() {
-    frameMenubar = new QWidget(this);
-    frameMenubar->setObjectName(QStringLiteral("frameMenubar"));
-    auto* row = new QHBoxLayout(frameMenubar);
-    row->setContentsMargins(2, 2, 2, 2);
-    row->setSpacing(2);
-    auto makeButton = [this, row](const QString& name, const QPixmap& picture, const QString& tip) {
-        auto* b = new QToolButton(frameMenubar);
-        b->setObjectName(name);
-        b->setIcon(QIcon(picture));
-        b->setIconSize(QSize(16, 16));
-        b->setAutoRaise(true);
-        // The buttons take the focus when clicked, like any button of the window: a text
-        // box being edited loses it (and normalises its text) before the command runs.
-        b->setFocusPolicy(Qt::StrongFocus);
-        if (!tip.isEmpty()) b->setToolTip(tip);
-        row->addWidget(b);
-        return b;
-    };
-    cmdFileLoad = makeButton(QStringLiteral("cmdFileLoad"), ToolIcons::openPicture(), QString());
-    cmdFileSave = makeButton(QStringLiteral("cmdFileSave"), ToolIcons::savePicture(), QString());
-    cmdExitApp = makeButton(QStringLiteral("cmdExitApp"), ToolIcons::exitPicture(), QStringLiteral("Exit Program"));
-    row->addStretch(1);
-
-    connect(cmdFileLoad, &QToolButton::clicked, this, [this] { openRom(); });
-    connect(cmdFileSave, &QToolButton::clicked, this, [this] { saveRom(); });
-    connect(cmdExitApp, &QToolButton::clicked, this, [this] { menuFileExit_Click(); });
-}
+// The shell
 
 void frmMain::buildLayout() {
     auto* central = new QWidget(this);
@@ -171,100 +77,109 @@ void frmMain::buildLayout() {
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(4, 0, 4, 4);
     outer->setSpacing(4);
-    outer->addWidget(frameMenubar);
+    outer->addWidget(menus_.frameMenubar);
 
     auto* body = new QHBoxLayout();
     body->setSpacing(6);
     outer->addLayout(body, 1);
 
-    auto* tree = new ProjectTreeView(central);
-    tvProject = tree;
-    tvProject->setObjectName(QStringLiteral("tvProject"));
-    tvProject->setColumnCount(1);
-    tvProject->setHeaderHidden(true);
-    tvProject->setMinimumWidth(230);
-    tvProject->setSelectionMode(QAbstractItemView::SingleSelection);
-    tvProject->setUniformRowHeights(true);
-    body->addWidget(tvProject, 1);
-
-    frameProjectEditor = new QGroupBox(QStringLiteral("League"), central);
-    frameProjectEditor->setObjectName(QStringLiteral("frameProjectEditor"));
-    body->addWidget(frameProjectEditor, 0);
+    // Made in the order they stand, which is also the order the Tab key follows.
+    tree_ = new ProjectTreePanel(session_, central);
+    body->addWidget(tree_, 1);
+    schedule_ = new ScheduleEditorPanel(session_, selection_, central);
+    body->addWidget(schedule_, 0);
 
     auto* editors = new QVBoxLayout();
     editors->setSpacing(6);
     body->addLayout(editors, 0);
-    frameTeamEditor = new QGroupBox(QStringLiteral("Team Editor"), central);
-    frameTeamEditor->setObjectName(QStringLiteral("frameTeamEditor"));
-    framePlayerEdit = new QGroupBox(QStringLiteral("Player Editor"), central);
-    framePlayerEdit->setObjectName(QStringLiteral("framePlayerEdit"));
+    team_ = new TeamEditorPanel(session_, selection_, central);
+    player_ = new PlayerEditorPanel(session_, selection_, central);
     // The editors keep a compact width; a wider window gives the tree more room.
-    for (QGroupBox* frame : {frameTeamEditor, framePlayerEdit}) {
+    for (QGroupBox* frame : std::initializer_list<QGroupBox*>{team_, player_}) {
         frame->setMinimumWidth(470);
         frame->setMaximumWidth(540);
         editors->addWidget(frame);
     }
     editors->addStretch(1);
-
     setCentralWidget(central);
 
-    lblSpace = new QLabel(this);
-    lblSpace->setObjectName(QStringLiteral("lblSpace"));
-    statusBar()->addWidget(lblSpace, 1);
+    status_ = new SpaceStatusLabel(this);
+    statusBar()->addWidget(status_, 1);
+}
 
-    // Built in the order they stand, which is also the order the Tab key follows.
-    buildSchedulePanel(frameProjectEditor);
-    buildTeamEditor(frameTeamEditor);
-    buildPlayerPanel(framePlayerEdit);
-    connectTeamPanel();
-    connectPlayerPanel();
+void frmMain::connectCommands() {
+    connect(menus_.menuFileOpen, &QAction::triggered, this, [this] { openRom(); });
+    connect(menus_.menuFileSave, &QAction::triggered, this, [this] { saveRom(); });
+    connect(menus_.menuFileExit, &QAction::triggered, this, [this] { menuFileExit_Click(); });
+    connect(menus_.cmdFileLoad, &QToolButton::clicked, this, [this] { openRom(); });
+    connect(menus_.cmdFileSave, &QToolButton::clicked, this, [this] { saveRom(); });
+    connect(menus_.cmdExitApp, &QToolButton::clicked, this, [this] { menuFileExit_Click(); });
 
-    // The space left in the name tables changes with every stored team name.
-    for (TextBox* box : {txtCity, txtMascot, txtAbrev})
-        if (box != nullptr) connect(box, &TextBox::lostFocus, this, [this] { updateSpaceStatus(); });
+    // The exports and reports store the editors first, so that values still being edited
+    // are written out; the imports replace what the editors show.
+    connect(menus_.menuProjectExport, &QAction::triggered, this, [this] {
+        storeEditors(true);
+        interchange_->exportProject();
+    });
+    connect(menus_.menuProjectImport, &QAction::triggered, this, [this] { interchange_->importProject(); });
+    connect(menus_.menuProjectExportTeam, &QAction::triggered, this, [this] {
+        storeEditors(true);
+        interchange_->exportTeam(selection_.team);
+    });
+    connect(menus_.menuProjectImportTeam, &QAction::triggered, this, [this] { interchange_->importTeam(selection_.team); });
+    connect(menus_.menuProjectExportPlayer, &QAction::triggered, this, [this] {
+        storeEditors(false);
+        interchange_->exportPlayer(selection_.team, selection_.player);
+    });
+    connect(menus_.meunProjectImportPlayer, &QAction::triggered, this,
+            [this] { interchange_->importPlayer(selection_.team, selection_.player); });
+    for (std::size_t i = 0; i < menus_.menuAnalysisAtt.size(); ++i) {
+        connect(menus_.menuAnalysisAtt[i], &QAction::triggered, this, [this, i] {
+            storeEditors(true);
+            interchange_->writeReport(static_cast<int>(i), menus_.menuAnalysisSortByPos->isChecked());
+        });
+    }
+    // "Sort by Position" is a check item: choosing it flips its check mark, which the
+    // reports read when they are written.
 
-    connect(tvProject, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item, int) { tvProject_NodeClick(item); });
-    // Moving through the tree with the keyboard selects as a click does.
-    connect(tree, &ProjectTreeView::keyboardSelected, this, [this](QTreeWidgetItem* item) { tvProject_NodeClick(item); });
+    connect(tree_, &ProjectTreePanel::teamChosen, this, &frmMain::chooseTeam);
+    connect(tree_, &ProjectTreePanel::playerChosen, this, &frmMain::choosePlayer);
+    connect(schedule_, &ScheduleEditorPanel::allStarRequested, this, &frmMain::showAllStarWindow);
 }
 
 // ---------------------------------------------------------------------------------------
 // Start-up and shut-down
 
-void frmMain::initWindow() {
-    setWindowTitle(kAppTitle + QStringLiteral(" [...]"));
-    consoleKind = Console::None;
-    showPaletteBoxes();
-}
-
 void frmMain::Form_Load() {
     SettingsPromptUi prompt(*messages_, this);
     modGlobals::loadSettings(prompt);
-    initWindow();
+    setWindowTitle(kAppTitle + QStringLiteral(" [...]"));
+    team_->showPaletteBoxes();
 
     // The folder remembered from the last run, while it still holds files.
-    std::string sep(1, FileIO::separator());
-    if (!modGlobals::fileExists(modGlobals::lastFolder + sep)) modGlobals::lastFolder = modGlobals::programFolder();
-    dialogFolder_ = fromLocalPath(modGlobals::lastFolder);
+    std::string& folder = session_.settings().lastFolder;
+    if (!FileIO::fileExists(folder + std::string(1, FileIO::separator()))) folder = modGlobals::programFolder();
+    dialogFolder_ = LocalPath::fromLocal(folder);
+    interchange_->setDialogFolder(dialogFolder_);
 
-    romValid = false;
-    consoleKind = Console::None;
-    nesSpriteVariant = 0;
-    snesSpriteVariant = 0;
-
-    enableRomCommands(false);
-    enableTeamPanel(false);
-    enablePlayerPanel(false);
-    enableSchedulePanel(false);
-    updateSpaceStatus();
+    selection_.nesFigureVariant = 0;
+    selection_.snesFigureVariant = 0;
+    menus_.enableRomCommands(false);
+    team_->setEditable(false);
+    player_->setEditable(false);
+    schedule_->setEditable(false);
+    status_->showFor(session_);
 }
 
 void frmMain::Form_Unload() {
     SettingsPromptUi prompt(*messages_, this);
     modGlobals::saveSettings(prompt);
-    if (frmPaletteTool* tool = paletteTool(false)) tool->close();
-    // Closing the all-star window writes its rosters into the league.
+    closeSecondaryWindows();
+}
+
+// The palette tool, then the all-star window, which writes its rosters into the league.
+void frmMain::closeSecondaryWindows() {
+    if (frmPaletteTool* tool = team_->paletteTool(false)) tool->close();
     if (frmAllStar* allStar = allStarWindow(false)) allStar->close();
 }
 
@@ -274,231 +189,161 @@ void frmMain::closeEvent(QCloseEvent* e) {
 }
 
 void frmMain::menuFileExit_Click() {
-    if (frmPaletteTool* tool = paletteTool(false)) tool->close();
+    if (frmPaletteTool* tool = team_->paletteTool(false)) tool->close();
     close();
-}
-
-void frmMain::enableRomCommands(bool enabled) {
-    menuFileSave->setEnabled(enabled);
-    menuProject->setEnabled(enabled);
-    menuProject->menuAction()->setEnabled(enabled);
-    menuAnalysis->setEnabled(enabled);
-    menuAnalysis->menuAction()->setEnabled(enabled);
-    cmdFileSave->setEnabled(enabled);
 }
 
 // ---------------------------------------------------------------------------------------
 // ROM commands
 
 void frmMain::openRom() {
-    FileChoice choice = dialogs_->openFile(this, kRomFilter, dialogFolder_);
+    const FileChoice choice = dialogs_->openFile(this, kRomFilter, dialogFolder_);
     if (choice.fileName.isEmpty()) return;
 
+    ConsoleKind kind = Console::Snes;
     if (choice.filterIndex == 2)
-        consoleKind = Console::Nes;
+        kind = Console::Nes;
     else if (choice.filterIndex == 3)
-        consoleKind = Console::Snes;
+        kind = Console::Snes;
     else
-        consoleKind = RomFile::kindFromFileName(UiText::toRom(choice.fileName));
-    romPath = choice.fileName;
+        kind = RomFile::kindFromFileName(UiText::toRom(choice.fileName));
 
-    QString text;
-    QString detail;
-    ResultCode r = modGlobals::readRomFile(localPath(romPath), consoleKind);
-    if (r == 1) {
-        text = QStringLiteral("Error loading file!");
-        romValid = false;
-    } else if (r == 2) {
-        text = QStringLiteral("Invalid rom!");
-        romValid = false;
-    } else if (r != Result::Ok) {
-        text = QStringLiteral("Unknown Error!");
-        romValid = false;
-    } else {
-        QString title = QFileInfo(romPath).fileName();
-        setWindowTitle(kAppTitle + QStringLiteral(" [") + title + QStringLiteral("]"));
-        modGlobals::lastFolder = localPath(romPath.left(romPath.size() - title.size() - 1));
-
-        if (modGlobals::loadProjectFromRom(consoleKind) != Result::Ok) {
-            text = QStringLiteral("Error reading data!");
-            detail = QString::fromStdString(modGlobals::offsetProblem(consoleKind));
-            romValid = false;
-        } else {
-            text = QStringLiteral("File successfully loaded!");
-            selectedTeam = 0;
-            selectedPlayer = 0;
-            refreshEditors(true);
-            enableRomCommands(true);
-            buildProjectTree();
-            if (QTreeWidgetItem* team = treeNode(2)) team->setExpanded(true);
-            if (QTreeWidgetItem* player = treeNode(3)) tvProject->setCurrentItem(player);
-            showPaletteBoxes();
-            romValid = true;
-            // An all-star window left open keeps no rosters of the league it was opened on.
-            if (frmAllStar* allStar = allStarWindow(false)) allStar->reloadFromLeague();
-            updateSpaceStatus();
-        }
+    // A league read from the file refreshes the window while the session opens it.
+    const LoadResult result = session_.open(LocalPath::toLocal(choice.fileName), kind);
+    if (result.outcome == LoadOutcome::Loaded || result.outcome == LoadOutcome::DataUnreadable) {
+        // The file was read: its name goes into the caption even when its league does not decode.
+        setWindowTitle(kAppTitle + QStringLiteral(" [") + QFileInfo(choice.fileName).fileName() + QStringLiteral("]"));
     }
-    messages_->message(this, text, MessageSink::Icon::None, detail);
+    if (!result.ok()) refresh(Scope::Status, QString(), {});
+    messages_->message(this, QString::fromLatin1(message(result.outcome)), MessageSink::Icon::None,
+                       QString::fromStdString(result.detail));
 }
 
+// The texts still shown in the editors are stored first, so that an edit whose box still
+// has the focus is saved too.
 void frmMain::saveRom() {
-    storePlayerFields();
-    storeTeamFields();
-    updateSpaceStatus();
-
-    QString text;
-    QString detail;
-    if (!romValid) {
-        text = QStringLiteral("Load a valid rom!");
-    } else {
-        switch (modGlobals::saveProjectToRom(consoleKind)) {
-            case 0: {
-                FileIO::WriteError why;
-                if (modGlobals::writeRomFile(localPath(romPath), why) == Result::Ok) {
-                    text = QStringLiteral("File successfully saved!");
-                } else {
-                    text = QStringLiteral("Error writing to disk!");
-                    detail = QString::fromStdString(why.text());
-                }
-                break;
-            }
-            case 2: text = QStringLiteral("Abbreviations are too long!"); break;
-            case 3: text = QStringLiteral("City names are too long!"); break;
-            case 4: text = QStringLiteral("Mascot names are too long!"); break;
-            case 5: text = QStringLiteral("Player names are too long!"); break;
-            default:
-                text = QStringLiteral("Unknown error!");
-                detail = QString::fromStdString(modGlobals::offsetProblem(consoleKind));
-                break;
-        }
-    }
-    messages_->message(this, text, MessageSink::Icon::None, detail);
+    storeEditors(true);
+    const SaveResult result = session_.save();
+    messages_->message(this, QString::fromLatin1(message(result.outcome)), MessageSink::Icon::None, saveDetail(result));
 }
 
 // ---------------------------------------------------------------------------------------
-// Project tree and selection
+// Selection
 
-QString frmMain::playerNodeText(int team, int player) const {
-    const clsTeam* t = modGlobals::project().getTeamRef(team);
-    const clsPlayer* p = t != nullptr ? t->getPlayerRef(player) : nullptr;
-    if (p == nullptr) return {};
-    return UiText::padded(p->getJersey(), 2) + QLatin1Char('-') + fromRom(p->getFullname());
+// The player editor, then (withTeam) the team editor, into the selected records.
+void frmMain::storeEditors(bool withTeam) {
+    player_->store();
+    if (withTeam) team_->store();
 }
 
-void frmMain::buildProjectTree() {
-    tvProject->clear();
-    treeNodes_.clear();
-    treeNodes_.reserve(1 + clsProject::kTeams * 13);
-
-    auto* root = new QTreeWidgetItem(tvProject, QStringList(QStringLiteral("NBA")));
-    root->setData(0, kTreeKeyRole, QStringLiteral("Project"));
-    treeNodes_.push_back(root);
-
-    int k = 0;
-    for (int t = 0; t < clsProject::kTeams; ++t) {
-        const clsTeam* team = modGlobals::project().getTeamRef(t);
-        auto* teamNode =
-            new QTreeWidgetItem(root, QStringList(fromRom(team->getCity()) + QLatin1Char(' ') + fromRom(team->getMascot())));
-        teamNode->setData(0, kTreeKeyRole, QStringLiteral("Team%1").arg(t));
-        treeNodes_.push_back(teamNode);
-        for (int p = 0; p < clsTeam::kRoster; ++p) {
-            auto* playerNode = new QTreeWidgetItem(teamNode, QStringList(playerNodeText(t, p)));
-            playerNode->setData(0, kTreeKeyRole, QStringLiteral("Player%1").arg(k));
-            treeNodes_.push_back(playerNode);
-            ++k;
-        }
-    }
-    root->setExpanded(true);
+// A team node: the editors are stored into the old selection, then show the team's first
+// player with both figures at their first variant.
+void frmMain::chooseTeam(int team) {
+    storeEditors(true);
+    selection_.team = team;
+    selection_.player = 0;
+    selection_.nesFigureVariant = 0;
+    selection_.snesFigureVariant = 0;
+    refreshEditors(false);
 }
 
-QTreeWidgetItem* frmMain::treeNode(int index) const {
-    if (index < 1 || index > static_cast<int>(treeNodes_.size())) return nullptr;
-    return treeNodes_[static_cast<std::size_t>(index - 1)];
+void frmMain::choosePlayer(int team, int player) {
+    storeEditors(true);
+    selection_.team = team;
+    selection_.player = player;
+    refreshEditors(false);
 }
 
-void frmMain::setTeamNodeText(int team, const QString& text) {
-    if (team < 0 || team >= clsProject::kTeams) return;
-    if (QTreeWidgetItem* node = treeNode(2 + 13 * team)) node->setText(0, text);
-}
-
-void frmMain::setPlayerNodeText(int team, int player, const QString& text) {
-    if (team < 0 || team >= clsProject::kTeams || player < 0 || player >= clsTeam::kRoster) return;
-    if (QTreeWidgetItem* node = treeNode(3 + 13 * team + player)) node->setText(0, text);
-}
-
+// Fills and enables the editors for the selection; the schedule lists are filled anew
+// only withSchedule.
 void frmMain::refreshEditors(bool withSchedule) {
-    fillTeamPanel();
-    enableTeamPanel(true);
-    fillPlayerPanel();
-    enablePlayerPanel(true);
-    if (withSchedule) fillSchedulePanel();
-    enableSchedulePanel(true);
+    team_->fill();
+    team_->setEditable(true);
+    player_->fill();
+    player_->setEditable(true);
+    if (withSchedule) schedule_->fill();
+    schedule_->setEditable(true);
 }
 
-void frmMain::tvProject_NodeClick(QTreeWidgetItem* node) {
-    if (node == nullptr) return;
-    QString key = node->data(0, kTreeKeyRole).toString();
-    if (key.contains(QLatin1String("Team"))) {
-        storePlayerFields();
-        storeTeamFields();
-        selectedTeam = std::clamp(keyNumber(key.mid(4)), 0, clsProject::kTeams - 1);
-        selectedPlayer = 0;
-        nesSpriteVariant = 0;
-        snesSpriteVariant = 0;
-        refreshEditors(false);
-    } else if (key.contains(QLatin1String("Player"))) {
-        storePlayerFields();
-        storeTeamFields();
-        int k = std::clamp(keyNumber(key.mid(6)), 0, clsProject::kTeams * clsTeam::kRoster - 1);
-        selectedTeam = k / clsTeam::kRoster;
-        selectedPlayer = k % clsTeam::kRoster;
-        refreshEditors(false);
+frmAllStar* frmMain::allStarWindow(bool create) {
+    // A window closed a moment ago is on its way out; the next use loads a new one.
+    frmAllStar* w = allStar_;
+    if (w != nullptr && w->isUnloaded()) w = nullptr;
+    if (w == nullptr && create) {
+        w = new frmAllStar(session_, this);
+        allStar_ = w;
     }
+    return w;
 }
 
-clsTeam* frmMain::selectedTeamRef() { return modGlobals::project().getTeamRef(selectedTeam); }
-
-clsPlayer* frmMain::selectedPlayerRef() {
-    clsTeam* team = selectedTeamRef();
-    return team != nullptr ? team->getPlayerRef(selectedPlayer) : nullptr;
+void frmMain::showAllStarWindow() {
+    frmAllStar* w = allStarWindow(true);
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 // ---------------------------------------------------------------------------------------
-// Status bar
+// The refresh
 
-void frmMain::updateSpaceStatus() {
-    if (lblSpace == nullptr) return;
-    if (!romValid || (consoleKind != Console::Nes && consoleKind != Console::Snes)) {
-        lblSpace->clear();
-        lblSpace->setToolTip(QString());
-        return;
-    }
-    SpaceReport report = computeSpace(modGlobals::project(), consoleKind);
-    QStringList parts;
-    QStringList over;
-    for (const SpaceRegion& r : report.regions) {
-        parts << QStringLiteral("%1 %2/%3").arg(fromRom(r.name)).arg(r.used).arg(r.available);
-        if (!r.fits()) over << fromRom(r.name);
-    }
-    QString text = parts.join(QStringLiteral("   "));
-    if (!over.isEmpty()) text += QStringLiteral("   - too long to save: ") + over.join(QStringLiteral(", "));
-    QString tip = QStringLiteral("Bytes used and available in the name tables and the player area that a save rebuilds");
+void frmMain::leagueReplaced(const QString& label) {
+    refresh(label == QLatin1String(EditLabels::kOpen) ? Scope::OpenedLeague : Scope::League, label, {});
+}
 
-    // All-star slots naming no player (a damaged roster table) stop every save as well.
-    QStringList toMend, details;
-    for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(modGlobals::project())) {
-        toMend << QStringLiteral("%1 %2").arg(QLatin1String(AllStarCheck::conferenceName(p.conference))).arg(p.slot);
-        details << fromRom(AllStarCheck::describe(p));
-    }
-    if (!toMend.isEmpty()) {
-        text += QStringLiteral("   - All-star slots need mending: ") + toMend.join(QStringLiteral(", "));
-        tip += QStringLiteral("\n\nChoose a player for each empty entry of the All-Star Editor:\n") +
-               details.join(QLatin1Char('\n'));
-    }
+void frmMain::leagueChanged(const QString& label, int team, int player) {
+    Scope scope = Scope::Edit;
+    if (label == QLatin1String(EditLabels::kImportTeam)) scope = Scope::Team;
+    if (label == QLatin1String(EditLabels::kImportPlayer)) scope = Scope::Player;
+    refresh(scope, label, {team, player});
+}
 
-    const bool flagged = !over.isEmpty() || !toMend.isEmpty();
-    lblSpace->setText(text);
-    lblSpace->setStyleSheet(flagged ? QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;") : QString());
-    lblSpace->setToolTip(tip);
+// A store of an editor shows the stored texts where else they stand (the tree, the
+// schedule lists, the all-star window) but refills no editor, so that a value typed into
+// another box stays there; an import or a new league shows everything anew.
+void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
+    switch (scope) {
+        case Scope::Status: break;
+        case Scope::Edit:
+            if (label == QLatin1String(EditLabels::kCity) || label == QLatin1String(EditLabels::kMascot))
+                tree_->relabelTeam(target.team);
+            if (label == QLatin1String(EditLabels::kJersey) || label == QLatin1String(EditLabels::kFirstName) ||
+                label == QLatin1String(EditLabels::kLastName))
+                tree_->relabelPlayer(target.team, target.player);
+            // The schedule lists show the abbreviations.
+            if (label == QLatin1String(EditLabels::kAbbreviation)) schedule_->fill();
+            break;
+        case Scope::Player:
+            player_->fill();
+            team_->fill();
+            tree_->relabelPlayer(target.team, target.player);
+            break;
+        case Scope::Team:
+            refreshEditors(true);
+            tree_->relabelTeam(target.team);
+            for (int p = 0; p < clsTeam::kRoster; ++p) tree_->relabelPlayer(target.team, p);
+            break;
+        case Scope::League:
+            refreshEditors(true);
+            tree_->build();
+            break;
+        case Scope::OpenedLeague:
+            selection_.team = 0;
+            selection_.player = 0;
+            refreshEditors(true);
+            menus_.enableRomCommands(true);
+            tree_->build();
+            tree_->showFirstPlayer();
+            team_->showPaletteBoxes();
+            break;
+    }
+    if (frmAllStar* allStar = allStarWindow(false)) {
+        // A window left open on a replaced league would write its old rosters over the new
+        // ones when it closes: it reads them anew. After any other change it shows the
+        // present names of the players and teams it holds.
+        if (scope == Scope::League || scope == Scope::OpenedLeague)
+            allStar->reloadFromLeague();
+        else if (scope != Scope::Status)
+            allStar->refreshNames();
+    }
+    status_->showFor(session_);
 }

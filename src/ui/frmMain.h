@@ -1,41 +1,27 @@
 #pragma once
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
-#include <functional>
-#include <string>
 #include <memory>
-#include <vector>
 
-#include "base/ResultCode.h"
+#include "session/Session.h"
+#include "ui/EditorSelection.h"
+#include "ui/MainMenus.h"
 #include "ui/UiPlatform.h"
 
-class QAction;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QListWidget;
-class QMenu;
-class QPushButton;
-class QToolButton;
-class QTreeWidget;
-class QTreeWidgetItem;
-class QWidget;
-class PictureBox;
-class TextBox;
-class clsPlayer;
-class clsTeam;
+class InterchangeCommands;
+class PlayerEditorPanel;
+class ProjectTreePanel;
+class ScheduleEditorPanel;
+class SessionSignals;
+class SpaceStatusLabel;
+class TeamEditorPanel;
 class frmAllStar;
-class frmPaletteTool;
-class ListClick;
 
-// The editor's main window: menus, tool strip, project tree and the League, Team Editor
-// and Player Editor frames. It owns the selection the panels share; the panels keep no
-// copies of the league and fetch every record anew from modGlobals::project().
-//
-// The implementation is split by panel: frmMain.cpp (shell, open/save, tree, status bar),
-// frmMain_player.cpp, frmMain_schedule.cpp, frmMain_team.cpp (team editor, swatches and
-// figures, palette tool use) and frmMain_interchange.cpp (Project and Analysis menus).
+// The editor's main window. It builds the shell (menus, tool strip, the places of the
+// project tree and the League, Team Editor and Player Editor frames, the status bar),
+// holds the selection the panels show, runs the File, Project and Analysis commands
+// through the program's session and keeps what it shows in step with the league: every
+// open, import and change of the league runs one refresh.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,187 +29,67 @@ public:
     explicit frmMain(MessageSink* messages = nullptr, FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Window state shared by the panels.
-    ConsoleKind consoleKind = Console::None;
-    QString romPath;
-    bool romValid = false;
-    int selectedTeam = 0;
-    int selectedPlayer = 0;
-    int selectedGame = 0;
-    int nesSpriteVariant = 0;
-    int snesSpriteVariant = 0;
+    const MainMenus& menus() const { return menus_; }
+    ProjectTreePanel& tree() { return *tree_; }
+    ScheduleEditorPanel& scheduleEditor() { return *schedule_; }
+    TeamEditorPanel& teamEditor() { return *team_; }
+    PlayerEditorPanel& playerEditor() { return *player_; }
+    SpaceStatusLabel& spaceStatus() { return *status_; }
+    EditorSelection& selection() { return selection_; }
 
-    // ROM commands.
-    void openRom();
-    void saveRom();
-
-    // Project tree and selection.
-    void buildProjectTree();
-    void setTeamNodeText(int team, const QString& text);
-    void setPlayerNodeText(int team, int player, const QString& text);
-    void refreshEditors(bool withSchedule);
-    void tvProject_NodeClick(QTreeWidgetItem* node);
-    QTreeWidgetItem* treeNode(int index) const;  // node by creation index from 1
-
-    // Team editor.
-    void fillTeamPanel();
-    void enableTeamPanel(bool enabled);
-    void showPaletteBoxes();
-    void showNesUniform(bool render);
-    void showSnesUniform(bool render);
-    void storeTeamFields();
-    void lblnespal_Click(int index);
-    void lblsnespal_Click(int index);
-    void picPlayerRenderNES_Click();
-    void picPlayerRenderSNES_Click();
-
-    // Player editor.
-    void fillPlayerPanel();
-    void enablePlayerPanel(bool enabled);
-    void storePlayerFields();
-    void drawRatings();
-    void cmdDecAtt_Click(int index);
-    void cmdIncAtt_Click(int index);
-
-    // Schedule editor.
-    void fillSchedulePanel();
-    void enableSchedulePanel(bool enabled);
-    void lstSchedule_Click();
-    void cmbHomeAway_LostFocus();
-    void cmdEditAllStar_Click();
-
-    // Project and Analysis menus.
-    void menuProjectExport_Click();
-    void menuProjectImport_Click();
-    void menuProjectExportTeam_Click();
-    void menuProjectImportTeam_Click();
-    void menuProjectExportPlayer_Click();
-    void meunProjectImportPlayer_Click();
-    void menuAnalysisAtt_Click(int index);
-    void menuAnalysisSortByPos_Click();
-
-    // Secondary windows (single instances, created on first use).
+    // The all-star editor, made on first use; null once closed until it is made again.
     frmAllStar* allStarWindow(bool create = true);
-    frmPaletteTool* paletteTool(bool create = true);
-
-    MessageSink& messages() { return *messages_; }
-    FileDialogs& dialogs() { return *dialogs_; }
-    QString dialogFolder() const { return dialogFolder_; }
-
-    // The selected records; never null while the selection is in range.
-    clsTeam* selectedTeamRef();
-    clsPlayer* selectedPlayerRef();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void initWindow();
+    // What a refresh shows anew.
+    enum class Scope {
+        Status,        // an open that failed: the league is as it was
+        Edit,          // a store of an editor: tree texts, the schedule after an abbreviation
+        Player,        // the selected player was imported
+        Team,          // the selected team was imported
+        League,        // a project import replaced the league
+        OpenedLeague,  // an open replaced the league
+    };
+
+    void buildLayout();
+    void connectCommands();
     void Form_Load();
     void Form_Unload();
-    void enableRomCommands(bool enabled);
     void menuFileExit_Click();
-    void updateSpaceStatus();
+    void closeSecondaryWindows();
 
-    void buildMenus();
-    void buildToolStrip();
-    void buildLayout();
-    void buildSchedulePanel(QGroupBox* frame);
-    void buildPlayerPanel(QGroupBox* frame);
-    void buildTeamEditor(QGroupBox* frame);
-    void connectPlayerPanel();
-    void connectTeamPanel();
+    void openRom();
+    void saveRom();
+    void storeEditors(bool withTeam);
+    void chooseTeam(int team);
+    void choosePlayer(int team, int player);
+    void refreshEditors(bool withSchedule);
+    void showAllStarWindow();
 
-    // Interchange helpers.
-    QString askFile(bool save, const QString& filter);
-    bool runFileCommand(bool save, const QString& filter, const std::function<ResultCode(const std::string&)>& op,
-                        const QString& success);
-    void relabelTeamNodes();
-    QString playerNodeText(int team, int player) const;
+    // The one refresh: tree, editors, status bar and an open all-star window.
+    void refresh(Scope scope, const QString& label, EditTarget target);
+    void leagueReplaced(const QString& label);
+    void leagueChanged(const QString& label, int team, int player);
 
+    Session& session_;
     std::unique_ptr<QtMessageSink> ownMessages_;
     std::unique_ptr<QtFileDialogs> ownDialogs_;
     MessageSink* messages_ = nullptr;
     FileDialogs* dialogs_ = nullptr;
     QString dialogFolder_;
+    EditorSelection selection_;
 
-public:
-    // Controls, named as their objectName.
-    QWidget* frameMenubar = nullptr;
-    QToolButton* cmdFileLoad = nullptr;
-    QToolButton* cmdFileSave = nullptr;
-    QToolButton* cmdExitApp = nullptr;
-    QTreeWidget* tvProject = nullptr;
-    QGroupBox* frameProjectEditor = nullptr;
-    QGroupBox* frameTeamEditor = nullptr;
-    QGroupBox* framePlayerEdit = nullptr;
-
-    QMenu* menuFile = nullptr;
-    QAction* menuFileOpen = nullptr;
-    QAction* menuFileSave = nullptr;
-    QAction* menuFileExit = nullptr;
-    QMenu* menuProject = nullptr;
-    QAction* menuProjectImport = nullptr;
-    QAction* menuProjectExport = nullptr;
-    QAction* menuProjectImportTeam = nullptr;
-    QAction* menuProjectExportTeam = nullptr;
-    QAction* meunProjectImportPlayer = nullptr;
-    QAction* menuProjectExportPlayer = nullptr;
-    QMenu* menuAnalysis = nullptr;
-    std::array<QAction*, 6> menuAnalysisAtt{};
-    QAction* menuAnalysisSortByPos = nullptr;
-
-    // Schedule editor.
-    QListWidget* lstSchedule = nullptr;
-    QComboBox* cmbAway = nullptr;
-    QComboBox* cmbHome = nullptr;
-    QPushButton* cmdEditAllStar = nullptr;
-
-    // Team editor.
-    TextBox* txtCity = nullptr;
-    TextBox* txtMascot = nullptr;
-    TextBox* txtAbrev = nullptr;
-    TextBox* txtPPGhome = nullptr;
-    TextBox* txtPPGaway = nullptr;
-    PictureBox* picPlayerRenderNES = nullptr;
-    PictureBox* picPlayerRenderSNES = nullptr;
-    QWidget* contNesPalEd = nullptr;
-    QWidget* contSnesPalEd = nullptr;
-    std::array<QLabel*, 6> lblnespal{};
-    std::array<QLabel*, 128> lblsnespal{};
-
-    // Player editor.
-    TextBox* txtJersey = nullptr;
-    TextBox* txtFirstname = nullptr;
-    TextBox* txtLastname = nullptr;
-    TextBox* txtFeet = nullptr;
-    TextBox* txtInches = nullptr;
-    TextBox* txtWeight = nullptr;
-    QComboBox* cmbPosition = nullptr;
-    TextBox* txtFGpercent = nullptr;
-    TextBox* txtTPTpercent = nullptr;
-    TextBox* txtFTpercent = nullptr;
-    std::array<PictureBox*, 6> ratingBars{};   // picRS, picJump, picSteal, picBlock, picSR, picStanima
-    std::array<QLabel*, 6> ratingLabels{};     // lblRunSpeed, lblJump, lblSteal, lblBlock, lblShotRange, lblStam
-    std::array<QPushButton*, 6> cmdDecAtt{};
-    std::array<QPushButton*, 6> cmdIncAtt{};
-
-    // Status bar: space used and left in each rebuilt ROM region, and the all-star slots
-    // that name no player; red while either stops a save.
-    QLabel* lblSpace = nullptr;
-
-private:
+    MainMenus menus_;
+    ProjectTreePanel* tree_ = nullptr;
+    ScheduleEditorPanel* schedule_ = nullptr;
+    TeamEditorPanel* team_ = nullptr;
+    PlayerEditorPanel* player_ = nullptr;
+    SpaceStatusLabel* status_ = nullptr;
     QPointer<frmAllStar> allStar_;
-    QPointer<frmPaletteTool> paletteTool_;
-
-    // --- Shell, tree, player and schedule panels ---
-public:
-    // Selects a game of the schedule list and runs the same handling as a click on it.
-    void selectScheduleGame(int game);
-
-private:
-    void playerBox_LostFocus(TextBox* box);
-    void updatePlayerNodeText();
-    std::vector<QTreeWidgetItem*> treeNodes_;  // by creation index - 1
-    ListClick* scheduleClick_ = nullptr;
+    std::unique_ptr<InterchangeCommands> interchange_;
+    // Declared last: it stops observing the session before anything it calls on goes.
+    std::unique_ptr<SessionSignals> sessionSignals_;
 };

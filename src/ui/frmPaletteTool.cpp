@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
-#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -11,25 +10,11 @@
 #include "graphics/modGraphics.h"
 #include "model/SnesColorWord.h"
 #include "ui/SwatchLabel.h"
+#include "ui/SwatchStyle.h"
 #include "ui/TextBox.h"
+#include "ui/UiText.h"
 
 namespace {
-
-// Captions of the NES grid: the same fixed-pitch face as the team editor's swatches.
-QFont captionFont(int pixelSize) {
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPixelSize(pixelSize);
-    return f;
-}
-
-// Entries of the master palette that are dark enough to need a light caption.
-bool isDarkEntry(int i) {
-    return (i >= 0x01 && i <= 0x03) || (i >= 0x08 && i <= 0x0F) || (i >= 0x1D && i <= 0x1F) || i == 0x2E ||
-           i == 0x2F || i == 0x3E || i == 0x3F;
-}
-
-QString qs(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 QSlider* makeSlider(const QString& name, int top, QWidget* parent) {
     auto* s = new QSlider(Qt::Horizontal, parent);
@@ -70,15 +55,15 @@ void frmPaletteTool::buildControls() {
     for (int i = 0; i < 64; ++i) {
         auto* cell = new SwatchLabel(QStringLiteral("lblnespal_%1").arg(i), contNesPalEd);
         cell->setGeometry(26 + 24 * (i % 16), 8 + 24 * (i / 16), 17, 17);
-        cell->setFont(captionFont(9));
-        cell->setText(qs(modGraphics::nesIndexText(i)));
+        cell->setFont(SwatchStyle::courierFont(9));
+        cell->setText(UiText::fromRom(modGraphics::nesIndexText(i)));
         connect(cell, &SwatchLabel::clicked, this, [this, i] { lblnespal_Click(i); });
         lblnespal[static_cast<std::size_t>(i)] = cell;
     }
     lblLabels[0] = new QLabel(QStringLiteral("N\nE\nS"), contNesPalEd);
     lblLabels[0]->setObjectName(QStringLiteral("lblLabels_0"));
     lblLabels[0]->setGeometry(8, 36, 9, 41);
-    lblLabels[0]->setFont(captionFont(11));
+    lblLabels[0]->setFont(SwatchStyle::courierFont(11));
     lblLabels[0]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     chkMonochrome = makeCheck(QStringLiteral("chkMonochrome"), QStringLiteral("Monochrome"), QString(), 32, 105,
@@ -99,7 +84,7 @@ void frmPaletteTool::buildControls() {
     lblLabels[1] = new QLabel(QStringLiteral("S\nN\nE\nS"), contSnesPalEd);
     lblLabels[1]->setObjectName(QStringLiteral("lblLabels_1"));
     lblLabels[1]->setGeometry(16, 16, 9, 57);
-    lblLabels[1]->setFont(captionFont(11));
+    lblLabels[1]->setFont(SwatchStyle::courierFont(11));
     lblLabels[1]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblColor = new SwatchLabel(QStringLiteral("lblColor"), contSnesPalEd);
     lblColor->setGeometry(96, 8, 49, 41);
@@ -119,7 +104,7 @@ void frmPaletteTool::buildControls() {
 
     lblSelection = new SwatchLabel(QStringLiteral("lblSelection"), this);
     lblSelection->setGeometry(24, 160, 19, 19);
-    lblSelection->setFont(captionFont(9));
+    lblSelection->setFont(SwatchStyle::courierFont(9));
     lblSelection->setText(QStringLiteral("Label1"));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -139,7 +124,7 @@ void frmPaletteTool::initForm(int rtype) {
 
 void frmPaletteTool::setupNesColor(std::uint8_t color) {
     nesEntry_ = static_cast<std::uint8_t>(color & 63);
-    lblSelection->setText(qs(modGraphics::nesIndexText(color)));
+    lblSelection->setText(UiText::fromRom(modGraphics::nesIndexText(color)));
     refreshWindow();
     lblSelection->setBackground(lblnespal[nesEntry_]->background());
 }
@@ -152,11 +137,12 @@ void frmPaletteTool::setupSnesColor(std::uint8_t r, std::uint8_t g, std::uint8_t
 }
 
 QString frmPaletteTool::getString() const {
-    return qs(modGraphics::snesWordText(SnesColor::compose(hscrRed->value(), hscrGreen->value(), hscrBlue->value())));
+    const int word = SnesColor::compose(hscrRed->value(), hscrGreen->value(), hscrBlue->value());
+    return UiText::fromRom(modGraphics::snesWordText(word));
 }
 
 std::int16_t frmPaletteTool::getEntry_SNES() const {
-    return modGraphics::readHexWord(getString().toStdString());
+    return modGraphics::readHexWord(UiText::toRom(getString()));
 }
 
 std::uint8_t frmPaletteTool::getEmphasis() const {
@@ -177,13 +163,11 @@ void frmPaletteTool::refreshWindow() {
         // A partly checked box counts as checked, as any state but unchecked does.
         bool mono = chkMonochrome->checkState() != Qt::Unchecked;
         std::uint8_t emphasis = getEmphasis();
-        QColor light = palette().color(QPalette::Window);
-        QColor dark = palette().color(QPalette::WindowText);
         for (int i = 0; i < 64; ++i) {
             SwatchLabel* cell = lblnespal[static_cast<std::size_t>(i)];
             cell->setColors(colorFromRgbValue(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(i), mono, emphasis)),
-                            isDarkEntry(i) ? light : dark);
-            cell->setText(qs(modGraphics::nesIndexText(i)));
+                            SwatchStyle::nesCaptionColour(i, palette()));
+            cell->setText(UiText::fromRom(modGraphics::nesIndexText(i)));
         }
     }
 }
@@ -193,13 +177,13 @@ void frmPaletteTool::hscr_Change() { showSnesPreview(); }
 void frmPaletteTool::lblnespal_Click(int index) {
     if (index < 0 || index > 63) return;
     nesEntry_ = static_cast<std::uint8_t>(index);
-    lblSelection->setText(qs(modGraphics::nesIndexText(index)));
+    lblSelection->setText(UiText::fromRom(modGraphics::nesIndexText(index)));
     lblSelection->setBackground(lblnespal[static_cast<std::size_t>(index)]->background());
 }
 
 void frmPaletteTool::txtValue_LostFocus() {
-    int word = modGraphics::readHexWord(txtValue->text().toStdString()) & 0x7FFF;
-    txtValue->setText(qs(modGraphics::snesWordText(word)));
+    int word = modGraphics::readHexWord(UiText::toRom(txtValue->text())) & 0x7FFF;
+    txtValue->setText(UiText::fromRom(modGraphics::snesWordText(word)));
 }
 
 void frmPaletteTool::cmdOK_Click() {

@@ -1,6 +1,7 @@
 // The all-star editor: replacing a slot through the team and player lists, writing the
 // rosters back when the window closes, reloading when another league is opened or imported,
-// and slots naming no player (a damaged roster table): flagged, shown empty, mended.
+// following the names edited or imported meanwhile, and slots naming no player (a damaged
+// roster table): flagged, shown empty, mended.
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,19 +34,57 @@ void expectLists(frmAllStar* a) {
 }  // namespace
 
 class AllStarEditor : public UiTest {
-protected:
-    frmAllStar* showWindow() {
-        QTest::mouseClick(w->cmdEditAllStar, Qt::LeftButton);
-        frmAllStar* a = w->allStarWindow(false);
-        EXPECT_TRUE(a != nullptr && QTest::qWaitForWindowExposed(a));
-        return a;
+public:
+    // The slot's team with the abbreviation NEW and the slot's player with the last name
+    // RENAMED, as an interchange file.
+    std::string changedFile(clsProject::Pair slot, bool wholeTeam) {
+        clsTeam changed = team(slot[0]);
+        changed.setAbrev("NEW");
+        changed.getPlayerRef(slot[1])->setLast("RENAMED");
+        const std::string path = file("changed");
+        const ResultCode written = wholeTeam ? TeamFile::exportTeam(changed, path)
+                                             : PlayerFile::exportPlayer(*changed.getPlayerRef(slot[1]), path);
+        EXPECT_EQ(written, Result::Ok);
+        return path;
+    }
+    void importTeam(clsProject::Pair slot) {
+        const std::string path = changedFile(slot, true);
+        clickNode(teamNode(slot[0]));
+        EXPECT_EQ(menu(menus().menuProjectImportTeam, path), "Team imported!");
+    }
+    void importPlayer(clsProject::Pair slot) {
+        const std::string path = changedFile(slot, false);
+        clickNode(playerNode(slot[0], slot[1]));
+        EXPECT_EQ(menu(menus().meunProjectImportPlayer, path), "Player imported!");
+    }
+    // Types into the main window's editors, which take the focus back from the all-star window.
+    void typeLastName(clsProject::Pair slot) {
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        clickNode(playerNode(slot[0], slot[1]));
+        type(playerUi().txtLastname, "renamed");
+        QTest::mouseClick(playerUi().txtFirstname, Qt::LeftButton);
+    }
+    void typeAbbreviation(clsProject::Pair slot) {
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        clickNode(teamNode(slot[0]));
+        type(teamUi().txtAbrev, "new");
+        QTest::mouseClick(teamUi().txtCity, Qt::LeftButton);
+    }
+    // Clicks "All-Star" and waits for the window.
+    void showWindow(frmAllStar*& a) {
+        QTest::mouseClick(scheduleUi().cmdEditAllStar, Qt::LeftButton);
+        a = w->allStarWindow(false);
+        ASSERT_NE(a, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(a));
     }
 };
 
 TEST_F(AllStarEditor, EditedSlotIsWrittenOnCloseAndSaved) {
     openDemo();
-    frmAllStar* a = showWindow();
-    ASSERT_NE(a, nullptr);
+    frmAllStar* a = nullptr;
+    ASSERT_NO_FATAL_FAILURE(showWindow(a));
     expectLists(a);
     auto expected = rosters();
     const clsProject::Pair east5 = expected[17];
@@ -71,7 +110,8 @@ TEST_F(AllStarEditor, EditedSlotIsWrittenOnCloseAndSaved) {
 
 TEST_F(AllStarEditor, AnOpenWindowReloadsWhenAnotherLeagueIsOpened) {
     openDemo();
-    frmAllStar* a = showWindow();
+    frmAllStar* a = nullptr;
+    ASSERT_NO_FATAL_FAILURE(showWindow(a));
     clickRow(a->lstWEST, 1);
     choose(a->cmbTeam, (rosters()[1][0] + 3) % 27);
     QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
@@ -86,9 +126,9 @@ TEST_F(AllStarEditor, AnOpenWindowReloadsWhenAnotherLeagueIsOpened) {
 }
 
 // West 3 names team 92 (roster byte 184), east 0 player 12 of team 4 (byte 25): the status bar
-// flags both from the open on, a save is refused with the file untouched, the window shows two
-// empty entries; each is replaced through the lists and, once the window wrote the slots back,
-// the flag goes and the save succeeds.
+// flags both from the open on, a save is refused with the file untouched and names both below
+// its message, the window shows two empty entries; each is replaced through the lists and,
+// once the window wrote the slots back, the flag goes and the save succeeds.
 TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
     start();
     RomImage image = DemoRom::makeNes();
@@ -96,13 +136,14 @@ TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
     for (const auto& [at, byte] : {std::pair<std::size_t, std::uint8_t>{6, 184}, {7, 6}, {24, 8}, {25, 25}}) image[roster + at] = byte;
     rom = place(image, "game.nes");
     open(rom);
-    EXPECT_TRUE(w->lblSpace->text().contains("All-star slots need mending: west 3, east 0")) << str(w->lblSpace->text());
-    EXPECT_TRUE(w->lblSpace->styleSheet().contains("color: rgb(200, 0, 0)"));
+    EXPECT_TRUE(statusText().contains("All-star slots need mending: west 3, east 0")) << str(statusText());
+    EXPECT_TRUE(w->spaceStatus().styleSheet().contains("color: rgb(200, 0, 0)"));
     EXPECT_EQ(save(), "Unknown error!");
+    EXPECT_EQ(messages.shown.back().detail, "west all-star 3 names team 92\neast all-star 0 names player 12 of team 4");
     EXPECT_TRUE(testsupport::readBytes(rom) == image);
 
-    frmAllStar* a = showWindow();
-    ASSERT_NE(a, nullptr);
+    frmAllStar* a = nullptr;
+    ASSERT_NO_FATAL_FAILURE(showWindow(a));
     struct Row {
         const char* name;
         QListWidget* frmAllStar::*list;
@@ -130,10 +171,10 @@ TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
         EXPECT_EQ(list->item(row.entry)->text(), fullName(row.replacement));
         EXPECT_EQ(list->currentRow(), row.entry);
     }
-    EXPECT_TRUE(w->lblSpace->text().contains("need mending"));  // the league changes when the window closes
+    EXPECT_TRUE(statusText().contains("need mending"));  // the league changes when the window closes
     a->close();
-    EXPECT_FALSE(w->lblSpace->text().contains("need mending")) << str(w->lblSpace->text());
-    EXPECT_EQ(w->lblSpace->styleSheet(), "");
+    EXPECT_FALSE(statusText().contains("need mending")) << str(statusText());
+    EXPECT_EQ(w->spaceStatus().styleSheet(), "");
 
     EXPECT_EQ(save(), "File successfully saved!");
     const auto saved = testsupport::readBytes(rom);
@@ -149,8 +190,8 @@ TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
 // naming no player (player 255, as a project file may hold) included.
 TEST_F(AllStarEditor, ImportProjectReloadsAnOpenWindow) {
     openDemo();
-    frmAllStar* a = showWindow();
-    ASSERT_NE(a, nullptr);
+    frmAllStar* a = nullptr;
+    ASSERT_NO_FATAL_FAILURE(showWindow(a));
     clickRow(a->lstWEST, 1);
     choose(a->cmbTeam, (rosters()[1][0] + 3) % 27);
     QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
@@ -163,46 +204,50 @@ TEST_F(AllStarEditor, ImportProjectReloadsAnOpenWindow) {
     other.setEastAllStar(7, 0, 255);
     ASSERT_NE(other, league());
     ASSERT_EQ(ProjectFile::exportProject(other, file("other.tpr")), Result::Ok);
-    EXPECT_EQ(menu(w->menuProjectImport, file("other.tpr")), "Team imported!");
+    EXPECT_EQ(menu(menus().menuProjectImport, file("other.tpr")), "Team imported!");
     const auto imported = rosters();
     ASSERT_EQ(imported[19], (clsProject::Pair{0, 255}));
     expectLists(a);
     EXPECT_EQ(a->lstEAST->item(7)->text(), "");
     EXPECT_EQ(a->lstWEST->currentRow(), 0);
-    EXPECT_TRUE(w->lblSpace->text().contains("All-star slots need mending: east 7")) << str(w->lblSpace->text());
+    EXPECT_TRUE(statusText().contains("All-star slots need mending: east 7")) << str(statusText());
     a->close();
     EXPECT_EQ(rosters(), imported);
 }
 
-// Team and player imports keep the slots and the choice below them, and show the new names.
-TEST_F(AllStarEditor, TeamAndPlayerImportsRefreshTheNamesShown) {
-    for (bool wholeTeam : {true, false}) {
-        SCOPED_TRACE(wholeTeam ? "Import Team" : "Import Player");
+// Imports and the editors' stores keep the slots and the choice below them, and the window
+// shows the players' and teams' new names.
+TEST_F(AllStarEditor, ImportsAndEditsShowTheirNewNames) {
+    struct Row {
+        const char* name;
+        void (AllStarEditor::*change)(clsProject::Pair slot);
+        bool renamesPlayer;       // the slot's player is now called ... RENAMED
+        bool renamesAbbreviation;  // the slot's team is now called NEW
+    };
+    const Row rows[] = {
+        {"Import Team", &AllStarEditor::importTeam, true, true},
+        {"Import Player", &AllStarEditor::importPlayer, true, false},
+        {"last name typed", &AllStarEditor::typeLastName, true, false},
+        {"abbreviation typed", &AllStarEditor::typeAbbreviation, false, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         openDemo();
-        frmAllStar* a = showWindow();
-        ASSERT_NE(a, nullptr);
+        frmAllStar* a = nullptr;
+        ASSERT_NO_FATAL_FAILURE(showWindow(a));
         const auto before = rosters();
         const clsProject::Pair west0 = before[0];  // the window opens on it
-        clsTeam changed = team(west0[0]);
-        changed.setAbrev("NEW");
-        changed.getPlayerRef(west0[1])->setLast("RENAMED");
-        const std::string path = file("changed");
-        if (wholeTeam) {
-            ASSERT_EQ(TeamFile::exportTeam(changed, path), Result::Ok);
-            clickNode(teamNode(west0[0]));
-            EXPECT_EQ(menu(w->menuProjectImportTeam, path), "Team imported!");
-        } else {
-            ASSERT_EQ(PlayerFile::exportPlayer(*changed.getPlayerRef(west0[1]), path), Result::Ok);
-            clickNode(playerNode(west0[0], west0[1]));
-            EXPECT_EQ(menu(w->meunProjectImportPlayer, path), "Player imported!");
-        }
-        EXPECT_TRUE(a->lstWEST->item(0)->text().endsWith("RENAMED")) << str(a->lstWEST->item(0)->text());
+        const QString nameBefore = fullName(west0);
+        const QString abbreviationBefore = qs(team(west0[0]).getAbrev());
+        ASSERT_NO_FATAL_FAILURE((this->*row.change)(west0));
+        const QString name = row.renamesPlayer ? qs(player(west0[0], west0[1]).getFirst()) + " RENAMED" : nameBefore;
+        EXPECT_EQ(a->lstWEST->item(0)->text(), name);
         expectLists(a);
         EXPECT_EQ(a->lstWEST->currentRow(), 0);
         EXPECT_EQ(a->cmbTeam->currentIndex(), west0[0]);
         EXPECT_EQ(a->cmbPlayer->currentIndex(), west0[1]);
-        EXPECT_EQ(a->cmbTeam->itemText(west0[0]), wholeTeam ? "NEW" : qs(team(west0[0]).getAbrev()));
-        EXPECT_EQ(a->cmbPlayer->itemText(west0[1]), fullName(west0));
+        EXPECT_EQ(a->cmbTeam->itemText(west0[0]), row.renamesAbbreviation ? QString("NEW") : abbreviationBefore);
+        EXPECT_EQ(a->cmbPlayer->itemText(west0[1]), name);
         a->close();
         EXPECT_EQ(rosters(), before);
     }

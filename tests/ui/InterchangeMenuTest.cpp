@@ -1,16 +1,20 @@
 // The Project and Analysis menus: dialogues and messages, stores before the exports,
 // refreshes after the imports, failed imports that change nothing, and the reports.
 #include <QDir>
+#include <optional>
 
 #include "UiHarness.h"
 #include "interchange/AttributeReport.h"
 #include "interchange/PlayerFile.h"
 #include "interchange/ProjectFile.h"
 #include "interchange/TeamFile.h"
+#include "model/Rating.h"
 
 using InterchangeMenu = UiTest;
 
 namespace {
+
+using Item = QAction* MainMenus::*;
 
 // What the interchange files hold of a team and of a player.
 std::string teamText(const clsTeam& t) {
@@ -26,13 +30,13 @@ std::string playerText(const clsPlayer& p) {
 }
 QStringList nodeTexts(frmMain& w) {
     QStringList out;
-    for (int i = 1; w.treeNode(i) != nullptr; ++i) out << w.treeNode(i)->text(0);
+    for (int i = 1; w.tree().node(i) != nullptr; ++i) out << w.tree().node(i)->text(0);
     return out;
 }
 // The league with the editors stored once, so that storing them again changes nothing.
 clsProject settled(frmMain& w) {
-    w.storePlayerFields();
-    w.storeTeamFields();
+    w.playerEditor().store();
+    w.teamEditor().store();
     return league();
 }
 
@@ -43,15 +47,25 @@ TEST_F(InterchangeMenu, EveryFileCommandAsksWithItsFilterCancelChangesNothingAnd
     clickNode(playerNode(2, 4));
     const clsProject before = settled(*w);
     const QStringList nodes = nodeTexts(*w);
-    struct Row { QAction* item; bool save; QString filter; };
-    std::vector<Row> rows = {
-        {w->menuProjectExport, true, "Tamsel Project File (*.tpr)| *.tpr"}, {w->menuProjectImport, false, "Tamsel Project File (*.tpr)| *.tpr"},
-        {w->menuProjectExportTeam, true, "Tamsel Team File (*.tte)| *.tte"}, {w->menuProjectImportTeam, false, "Tamsel Team File (*.tte)| *.tte"},
-        {w->menuProjectExportPlayer, true, "Tamsel Player File (*.tpl)| *.tpl"}, {w->meunProjectImportPlayer, false, "Tamsel Player File (*.tpl)| *.tpl"},
+    struct Row {
+        QString name;
+        QAction* item;
+        bool save;
+        QString filter;
     };
-    for (QAction* a : w->menuAnalysisAtt) rows.push_back({a, true, "Text File (*.txt)| *.txt"});
+    std::vector<Row> rows = {
+        {"Export Project", menus().menuProjectExport, true, "Tamsel Project File (*.tpr)| *.tpr"},
+        {"Import Project", menus().menuProjectImport, false, "Tamsel Project File (*.tpr)| *.tpr"},
+        {"Export Team", menus().menuProjectExportTeam, true, "Tamsel Team File (*.tte)| *.tte"},
+        {"Import Team", menus().menuProjectImportTeam, false, "Tamsel Team File (*.tte)| *.tte"},
+        {"Export Player", menus().menuProjectExportPlayer, true, "Tamsel Player File (*.tpl)| *.tpl"},
+        {"Import Player", menus().meunProjectImportPlayer, false, "Tamsel Player File (*.tpl)| *.tpl"},
+    };
+    for (std::size_t i = 0; i < kRatings.size(); ++i)
+        rows.push_back({kRatings[i].reportName, menus().menuAnalysisAtt[i], true, "Text File (*.txt)| *.txt"});
     for (const Row& row : rows) {
-        SCOPED_TRACE(str(row.item->text()));
+        SCOPED_TRACE(str(row.name));
+        EXPECT_EQ(row.item->text(), row.name);
         dialogs.requests.clear();
         EXPECT_EQ(menu(row.item), "");
         ASSERT_EQ(dialogs.requests.size(), 1u);
@@ -62,44 +76,59 @@ TEST_F(InterchangeMenu, EveryFileCommandAsksWithItsFilterCancelChangesNothingAnd
         EXPECT_EQ(nodeTexts(*w), nodes);
         if (!row.save) continue;
         EXPECT_EQ(menu(row.item, file("no-such-folder/out")), "Error writing file!");
-        EXPECT_EQ(messages.shown[0].second, MessageSink::Icon::Exclamation);
+        EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::Exclamation);
     }
     EXPECT_TRUE(QDir(qs(dir)).entryList({"*.tpr", "*.tte", "*.tpl", "*.txt"}).isEmpty());
 }
 
+// A last name typed and still in its box is exported; the record is then changed and the
+// import brings back what the file holds, and only that.
 TEST_F(InterchangeMenu, ExportChangeAndImportBringsTheRecordBack) {
-    struct Row { QAction* frmMain::*exportItem; QAction* frmMain::*importItem; int node; QString exported, imported; };
-    for (const Row& row : {Row{&frmMain::menuProjectExportTeam, &frmMain::menuProjectImportTeam, teamNode(5), "Team exported!", "Team imported!"},
-                           Row{&frmMain::menuProjectExportPlayer, &frmMain::meunProjectImportPlayer, playerNode(5, 3), "Player exported!", "Player imported!"},
-                           Row{&frmMain::menuProjectExport, &frmMain::menuProjectImport, playerNode(5, 3), "Project exported!", "Team imported!"}}) {
-        SCOPED_TRACE(str(row.exported));
+    struct Row {
+        const char* name;
+        Item exportItem;
+        Item importItem;
+        int node;
+        QString exported;
+        QString imported;
+        bool teamRestored;      // the whole team, not the player alone, is as exported
+        bool fileIsTheLeague;   // the file holds the league as it now is
+        bool scheduleRefilled;  // the schedule list shows the game changed before the import
+    };
+    const Row rows[] = {
+        {"team", &MainMenus::menuProjectExportTeam, &MainMenus::menuProjectImportTeam, teamNode(5), "Team exported!", "Team imported!", true, false, true},
+        {"player", &MainMenus::menuProjectExportPlayer, &MainMenus::meunProjectImportPlayer, playerNode(5, 3), "Player exported!", "Player imported!", false, false, false},
+        {"project", &MainMenus::menuProjectExport, &MainMenus::menuProjectImport, playerNode(5, 3), "Project exported!", "Team imported!", true, true, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         openDemo();
         clickNode(row.node);
-        type(w->txtLastname, "smith");  // still in its box: the export stores the editors first
+        type(playerUi().txtLastname, "smith");  // still in its box: the export stores the editors first
         const std::string path = file("record");
-        EXPECT_EQ(menu((*w).*row.exportItem, path), row.exported);
+        EXPECT_EQ(menu(menus().*row.exportItem, path), row.exported);
         clickNode(row.node);
-        const std::string savedTeam = teamText(team(5)), savedPlayer = playerText(*w->selectedPlayerRef());
-        const bool wholeTeam = row.imported == "Team imported!", wholeLeague = row.exported == "Project exported!";
+        const std::string savedTeam = teamText(team(5));
+        const std::string savedPlayer = playerText(selectedPlayer());
         const QStringList nodes = nodeTexts(*w);
 
-        type(w->txtCity, "elsewhere");
-        type(w->txtLastname, "jones");
-        type(w->txtJersey, "77");
+        type(teamUi().txtCity, "elsewhere");
+        type(playerUi().txtLastname, "jones");
+        type(playerUi().txtJersey, "77");
         clickNode(row.node);
-        league().setMatchupBytes(5, 1, 2);
+        session().edit("Schedule", {}, [](clsProject& l) { l.setMatchupBytes(5, 1, 2); });
         ASSERT_NE(nodeTexts(*w), nodes);
-        EXPECT_EQ(menu((*w).*row.importItem, path), row.imported);
-        EXPECT_EQ(playerText(*w->selectedPlayerRef()), savedPlayer);
-        EXPECT_EQ(w->selectedTeam, 5);
-        EXPECT_EQ(w->txtLastname->text(), "SMITH");
-        EXPECT_EQ(w->treeNode(row.node)->text(0), nodes[row.node - 1]);
-        // A player import leaves the team around the player as it was, a team import the league.
-        EXPECT_EQ(teamText(team(5)) == savedTeam, wholeTeam);
-        EXPECT_EQ(nodeTexts(*w) == nodes, wholeTeam);
-        EXPECT_EQ(team(5).getCity() == "ELSEWHERE", !wholeTeam);
-        EXPECT_EQ(ProjectFile::projectText(league()) == testsupport::readText(path), wholeLeague);
-        EXPECT_EQ(w->lstSchedule->item(5)->text() == qs(league().getMatchupStr(5)), wholeTeam);
+        EXPECT_EQ(menu(menus().*row.importItem, path), row.imported);
+        EXPECT_EQ(playerText(selectedPlayer()), savedPlayer);
+        EXPECT_EQ(w->selection().team, 5);
+        EXPECT_EQ(playerUi().txtLastname->text(), "SMITH");
+        EXPECT_EQ(node(row.node)->text(0), nodes[row.node - 1]);
+        EXPECT_EQ(teamText(team(5)) == savedTeam, row.teamRestored);
+        EXPECT_EQ(nodeTexts(*w) == nodes, row.teamRestored);
+        EXPECT_EQ(str(teamUi().txtCity->text()), team(5).getCity());
+        EXPECT_EQ(team(5).getCity() == "ELSEWHERE", !row.teamRestored);
+        EXPECT_EQ(ProjectFile::projectText(league()) == testsupport::readText(path), row.fileIsTheLeague);
+        EXPECT_EQ(scheduleUi().lstSchedule->item(5)->text() == qs(league().getMatchupStr(5)), row.scheduleRefilled);
     }
 }
 
@@ -107,25 +136,31 @@ TEST_F(InterchangeMenu, ProjectExportOfTheReferenceImageMatchesTheReferenceFile)
     REQUIRE_FIXTURES();
     start();
     open(placeFixture("nes-1/game.nes"));
-    EXPECT_EQ(menu(w->menuProjectExport, file("out.tpr")), "Project exported!");
+    EXPECT_EQ(menu(menus().menuProjectExport, file("out.tpr")), "Project exported!");
     EXPECT_EQ(testsupport::readBytes(file("out.tpr")), testsupport::readBytes(testsupport::fixture("nes-1/expected/league.tpr")));
 }
 
 TEST_F(InterchangeMenu, FailedImportsChangeNothingAndTheNextTreeClickWritesNothingStale) {
-    struct Row { QAction* frmMain::*exportItem; QAction* frmMain::*importItem; std::string key, bad; };
+    struct Row {
+        const char* name;
+        std::optional<Item> exportItem;  // the file is another record's export with its last such line spoiled; none without
+        Item importItem;
+        std::string key;
+        std::string bad;
+    };
     const Row rows[] = {
-        {&frmMain::menuProjectExport, &frmMain::menuProjectImport, "stam=", "abc"},
-        {&frmMain::menuProjectExportTeam, &frmMain::menuProjectImportTeam, "pg=", "300"},
-        {&frmMain::menuProjectExportPlayer, &frmMain::meunProjectImportPlayer, "stam=", "-1"},
-        {nullptr, &frmMain::menuProjectImportTeam, "missing", ""},
+        {"project with a rating that is no number", &MainMenus::menuProjectExport, &MainMenus::menuProjectImport, "stam=", "abc"},
+        {"team with points beyond a byte", &MainMenus::menuProjectExportTeam, &MainMenus::menuProjectImportTeam, "pg=", "300"},
+        {"player with a negative rating", &MainMenus::menuProjectExportPlayer, &MainMenus::meunProjectImportPlayer, "stam=", "-1"},
+        {"team from a missing file", std::nullopt, &MainMenus::menuProjectImportTeam, "missing", ""},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.key + row.bad);
+        SCOPED_TRACE(row.name);
         openDemo();
         const std::string path = file(row.key + row.bad);
-        if (row.exportItem != nullptr) {  // another team's data with its last such line spoiled
+        if (row.exportItem) {
             clickNode(playerNode(9, 1));
-            menu((*w).*row.exportItem, path);
+            menu(menus().**row.exportItem, path);
             std::string text = testsupport::readText(path);
             const std::size_t at = text.rfind("\r\n" + row.key) + 2;
             testsupport::writeText(path, text.replace(at, text.find("\r\n", at) - at, row.key + row.bad));
@@ -133,8 +168,8 @@ TEST_F(InterchangeMenu, FailedImportsChangeNothingAndTheNextTreeClickWritesNothi
         clickNode(playerNode(4, 6));
         const clsProject before = settled(*w);
         const QStringList nodes = nodeTexts(*w);
-        EXPECT_EQ(menu((*w).*row.importItem, path), "Error reading file!");
-        EXPECT_EQ(messages.shown[0].second, MessageSink::Icon::Exclamation);
+        EXPECT_EQ(menu(menus().*row.importItem, path), "Error reading file!");
+        EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::Exclamation);
         EXPECT_TRUE(league() == before);
         clickNode(teamNode(20));  // stores the editors into the selection
         EXPECT_TRUE(league() == before);
@@ -144,15 +179,21 @@ TEST_F(InterchangeMenu, FailedImportsChangeNothingAndTheNextTreeClickWritesNothi
 
 TEST_F(InterchangeMenu, ReportsMatchTheCoreAndSortByPositionToggles) {
     openDemo();
-    EXPECT_TRUE(w->menuAnalysisSortByPos->isChecked());
-    for (bool byPosition : {true, false}) {
-        for (int att = 0; att < 6; ++att) {
-            const std::string out = file("report.txt"), ref = file("reference.txt");
-            EXPECT_EQ(menu(w->menuAnalysisAtt[std::size_t(att)], out), "Analysis complete!");
-            ASSERT_EQ(AttributeReport::writeSortedList(league(), ref, att, byPosition), Result::Ok);
-            EXPECT_EQ(testsupport::readBytes(out), testsupport::readBytes(ref)) << att << " " << byPosition;
+    EXPECT_TRUE(menus().menuAnalysisSortByPos->isChecked());
+    struct Order {
+        const char* name;
+        bool byPosition;
+    };
+    for (const Order& order : {Order{"by position", true}, Order{"overall", false}}) {
+        for (std::size_t att = 0; att < kRatings.size(); ++att) {
+            SCOPED_TRACE(std::string(kRatings[att].reportName) + ", " + order.name);
+            const std::string out = file("report.txt");
+            const std::string ref = file("reference.txt");
+            EXPECT_EQ(menu(menus().menuAnalysisAtt[att], out), "Analysis complete!");
+            ASSERT_EQ(AttributeReport::writeSortedList(league(), ref, int(att), order.byPosition), Result::Ok);
+            EXPECT_EQ(testsupport::readBytes(out), testsupport::readBytes(ref));
         }
-        w->menuAnalysisSortByPos->trigger();
-        EXPECT_EQ(w->menuAnalysisSortByPos->isChecked(), !byPosition);
+        menus().menuAnalysisSortByPos->trigger();
+        EXPECT_EQ(menus().menuAnalysisSortByPos->isChecked(), !order.byPosition);
     }
 }

@@ -1,9 +1,11 @@
 // The main window's shell: start-up and shut-down with the settings file, opening and
-// saving ROM images with their messages, and the project tree with its selection.
+// saving ROM images with their messages, the tab order, and the project tree with its
+// selection.
 #include <QDir>
 #include <QLabel>
 #include <QToolButton>
 #include <filesystem>
+#include <optional>
 
 #include "UiHarness.h"
 
@@ -16,49 +18,64 @@ TEST_F(Shell, MissingSettingsFileIsOfferedAndWrittenAtClose) {
     fs::create_directory(file("tamsel.ini"));  // a folder where the file should go
     w->close();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].first, "Unable to save tamsel.ini.");
+    EXPECT_EQ(messages.shown[0].text, "Unable to save tamsel.ini.");
     fs::remove(file("tamsel.ini"));
-    for (bool yes : {false, true}) {
+    struct Row {
+        const char* name;
+        bool yes;
+    };
+    for (const Row& row : {Row{"No to a default file", false}, Row{"Yes to a default file", true}}) {
+        SCOPED_TRACE(row.name);
         messages.shown.clear();
-        messages.yes = yes;
+        messages.yes = row.yes;
         w = std::make_unique<frmMain>(&messages, &dialogs);
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].first, "Error loading tamsel.ini! Create a default tamsel.ini file?");
-        EXPECT_EQ(fs::exists(file("tamsel.ini")), yes);
+        EXPECT_EQ(messages.shown[0].text, "Error loading tamsel.ini! Create a default tamsel.ini file?");
+        EXPECT_EQ(fs::exists(file("tamsel.ini")), row.yes);
         EXPECT_EQ(w->windowTitle(), "Tamsel v0.21.0 [...]");
-        EXPECT_FALSE(w->menuFileSave->isEnabled() || w->cmdFileSave->isEnabled() || w->txtFirstname->isEnabled());
+        EXPECT_FALSE(menus().menuFileSave->isEnabled());
+        EXPECT_FALSE(menus().cmdFileSave->isEnabled());
+        EXPECT_FALSE(playerUi().txtFirstname->isEnabled());
         fs::remove(file("tamsel.ini"));
         w->close();  // the settings are written at every close
         EXPECT_TRUE(fs::remove(file("tamsel.ini")));
     }
 }
 
+// The rows run one after another in one window: a failed open keeps the caption of the
+// last file that was read.
 TEST_F(Shell, EditionFollowsTheFilterLineOrTheFileNameAndFailuresNameTheirCause) {
     start();
-    const auto nes = DemoRom::makeNes(), smc = DemoRom::makeSnes();
     const std::vector<std::uint8_t> stub = {'N', 'E', 'S', 0x1A, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    struct Row { const std::vector<std::uint8_t>* bytes; std::string name; int line; QString message; ConsoleKind kind; QString detail = ""; };
+    struct Row {
+        std::string name;
+        std::optional<std::vector<std::uint8_t>> bytes;  // no file at all without
+        int line;
+        QString message;
+        ConsoleKind kind;
+        QString caption;
+        QString detail;
+    };
     const Row rows[] = {
-        {&nes, "game.nes", 1, "File successfully loaded!", Console::Nes},
-        {&nes, "GAME.Nes", 1, "File successfully loaded!", Console::Nes},
-        {&nes, "game.bin", 2, "File successfully loaded!", Console::Nes},
-        {&smc, "game.smc", 1, "File successfully loaded!", Console::Snes},
-        {&smc, "wrong.smc", 2, "Invalid rom!", Console::Nes},
-        {&nes, "wrong.nes", 3, "Invalid rom!", Console::Snes},
-        {nullptr, "missing.nes", 1, "Error loading file!", Console::Nes},
-        {&stub, "stub.nes", 1, "Error reading data!", Console::Nes, "teamPtrTable (0x8011, 54 bytes) lies outside the image of 0x10 bytes"},
+        {"game.nes", DemoRom::makeNes(), 1, "File successfully loaded!", Console::Nes, "[game.nes]", ""},
+        {"GAME.Nes", DemoRom::makeNes(), 1, "File successfully loaded!", Console::Nes, "[GAME.Nes]", ""},
+        {"game.bin", DemoRom::makeNes(), 2, "File successfully loaded!", Console::Nes, "[game.bin]", ""},
+        {"game.smc", DemoRom::makeSnes(), 1, "File successfully loaded!", Console::Snes, "[game.smc]", ""},
+        {"wrong.smc", DemoRom::makeSnes(), 2, "Invalid rom!", Console::Nes, "[game.smc]", ""},
+        {"wrong.nes", DemoRom::makeNes(), 3, "Invalid rom!", Console::Snes, "[game.smc]", ""},
+        {"missing.nes", std::nullopt, 1, "Error loading file!", Console::Nes, "[game.smc]", ""},
+        {"stub.nes", stub, 1, "Error reading data!", Console::Nes, "[stub.nes]",
+         "teamPtrTable (0x8011, 54 bytes) lies outside the image of 0x10 bytes"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::string path = row.bytes ? place(*row.bytes, row.name) : file(row.name);
         EXPECT_EQ(openWith(path, row.line), row.message);
-        EXPECT_EQ(messages.shown[0].second, MessageSink::Icon::None);
-        EXPECT_EQ(messages.lastDetail, row.detail);
-        EXPECT_EQ(w->consoleKind, row.kind);
-        EXPECT_EQ(w->romValid, row.message == "File successfully loaded!");
-        if (w->romValid) {
-            EXPECT_EQ(w->windowTitle(), qs("Tamsel v0.21.0 [" + row.name + "]"));
-        }
+        EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::None);
+        EXPECT_EQ(messages.shown[0].detail, row.detail);
+        EXPECT_EQ(session().kind(), row.kind);
+        EXPECT_EQ(session().valid(), row.message == "File successfully loaded!");
+        EXPECT_EQ(w->windowTitle(), "Tamsel v0.21.0 " + row.caption);
         EXPECT_EQ(dialogs.requests.back().filter, "All Supported Types|*.nes;*.smc|NES Rom (*.nes)|*.nes|SNES Rom (*.smc)|*.smc|");
         EXPECT_EQ(dialogs.requests.back().folder, qs(dir));
     }
@@ -79,11 +96,11 @@ TEST_F(Shell, SavingAnUnchangedLeagueWritesTheSameBytes) {
 TEST_F(Shell, CancelChangesNothingAndSaveRefusalsLeaveTheFile) {
     openDemo();
     const auto before = testsupport::readBytes(rom);
-    w->txtWeight->setText("123");
-    EXPECT_EQ(menu(w->menuFileOpen), "");  // no answer queued: Cancel, and no message
+    playerUi().txtWeight->setText("123");
+    EXPECT_EQ(menu(menus().menuFileOpen), "");  // no answer queued: Cancel, and no message
     EXPECT_EQ(w->windowTitle(), "Tamsel v0.21.0 [game.nes]");
-    EXPECT_TRUE(w->romValid);
-    EXPECT_EQ(w->txtWeight->text(), "123");
+    EXPECT_TRUE(session().valid());
+    EXPECT_EQ(playerUi().txtWeight->text(), "123");
     const std::string smc = place(DemoRom::makeSnes(), "game.smc");
     EXPECT_EQ(openWith(smc, 2), "Invalid rom!");  // the league stays shown, but cannot be saved
     EXPECT_EQ(save(), "Load a valid rom!");
@@ -91,68 +108,93 @@ TEST_F(Shell, CancelChangesNothingAndSaveRefusalsLeaveTheFile) {
 
     open(rom);
     fs::permissions(rom, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    w->txtFirstname->setText("CHANGED");
+    playerUi().txtFirstname->setText("CHANGED");
     EXPECT_EQ(save(), "Error writing to disk!");
-    EXPECT_EQ(messages.lastDetail, qs("Permission denied: " + rom));
+    EXPECT_EQ(messages.shown.back().detail, qs("Permission denied: " + rom));
     fs::permissions(rom, fs::perms::owner_all);
     EXPECT_EQ(testsupport::readBytes(rom), before);
 
-    EXPECT_FALSE(w->lblSpace->text().contains("too long"));
-    for (int t = 0; t < 27; ++t)  // more than the player area holds
-        for (int p = 0; p < 12; ++p) player(t, p).setLast("MNOPQRSTUVWX");
-    w->refreshEditors(false);
-    EXPECT_TRUE(w->lblSpace->text().contains("too long")) << str(w->lblSpace->text());
+    EXPECT_FALSE(statusText().contains("too long"));
+    session().edit("Last Name", {}, [](clsProject& l) {  // more than the player area holds
+        for (int t = 0; t < 27; ++t)
+            for (int p = 0; p < 12; ++p) l.getTeamRef(t)->getPlayerRef(p)->setLast("MNOPQRSTUVWX");
+    });
+    EXPECT_TRUE(statusText().contains("too long")) << str(statusText());
     EXPECT_EQ(save(), "Player names are too long!");
     EXPECT_EQ(testsupport::readBytes(rom), before);
 }
 
+// The Tab key follows the controls as they stand: tool strip, tree, League, Team Editor,
+// Player Editor with its rating rows top to bottom.
+TEST_F(Shell, TabOrderFollowsTheFrames) {
+    openDemo();
+    QStringList expected = {"cmdFileLoad", "cmdFileSave", "cmdExitApp", "tvProject", "lstSchedule", "cmbAway", "cmbHome",
+                            "cmdEditAllStar", "txtCity", "txtMascot", "txtAbrev", "txtPPGhome", "txtPPGaway", "txtJersey",
+                            "txtFirstname", "txtLastname", "txtFeet", "txtInches", "txtWeight", "cmbPosition",
+                            "txtFGpercent", "txtTPTpercent", "txtFTpercent"};
+    for (int i = 0; i < 6; ++i) expected << QStringLiteral("cmdDecAtt_%1").arg(i) << QStringLiteral("cmdIncAtt_%1").arg(i);
+    QStringList chain;
+    for (QWidget* next = w->nextInFocusChain(); next != w.get(); next = next->nextInFocusChain())
+        if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isVisibleTo(w.get())) chain << next->objectName();
+    EXPECT_EQ(chain, expected);
+}
+
 TEST_F(ProjectTree, NodesNameTheirRecordsAndClicksSelect) {
     openDemo(Console::Snes);
-    QTreeWidgetItem* root = w->treeNode(1);
+    QTreeWidgetItem* root = node(1);
     ASSERT_EQ(root->childCount(), 27);
     EXPECT_EQ(root->text(0), "NBA");
-    EXPECT_EQ(w->tvProject->currentItem(), w->treeNode(playerNode(0, 0)));
-    EXPECT_EQ(str(w->treeNode(teamNode(26))->text(0)), team(26).getCity() + " " + team(26).getMascot());
-    player(3, 4).setJersey(7);
-    w->buildProjectTree();
-    EXPECT_EQ(str(w->treeNode(playerNode(3, 4))->text(0)), "07-" + player(3, 4).getFullname());
+    EXPECT_EQ(w->tree().currentItem(), node(playerNode(0, 0)));
+    EXPECT_EQ(str(node(teamNode(26))->text(0)), team(26).getCity() + " " + team(26).getMascot());
+    session().edit("Jersey", {3, 4}, [](clsProject& l) { l.getTeamRef(3)->getPlayerRef(4)->setJersey(7); });
+    EXPECT_EQ(str(node(playerNode(3, 4))->text(0)), "07-" + player(3, 4).getFullname());
 
-    for (auto [node, t, p] : {std::tuple{playerNode(2, 1), 2, 1}, {playerNode(26, 11), 26, 11}, {teamNode(5), 5, 0}}) {
-        clickNode(node);
-        EXPECT_EQ(w->selectedTeam * 12 + w->selectedPlayer, t * 12 + p);
-        EXPECT_EQ(str(w->txtLastname->text()), player(t, p).getLast());
+    struct Row {
+        const char* name;
+        int node;
+        int team;
+        int player;
+    };
+    const Row rows[] = {{"Player25", playerNode(2, 1), 2, 1}, {"Player323", playerNode(26, 11), 26, 11}, {"Team5", teamNode(5), 5, 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        clickNode(row.node);
+        EXPECT_EQ(w->selection().team, row.team);
+        EXPECT_EQ(w->selection().player, row.player);
+        EXPECT_EQ(str(playerUi().txtLastname->text()), player(row.team, row.player).getLast());
     }
     const clsProject before = league();
-    w->txtFirstname->setText("NOTSTORED");  // the root changes and stores nothing
+    playerUi().txtFirstname->setText("NOTSTORED");  // the root changes and stores nothing
     clickNode(1);
-    EXPECT_EQ(w->selectedTeam, 5);
+    EXPECT_EQ(w->selection().team, 5);
     EXPECT_TRUE(league() == before);
     // A player node keeps the figure variants, a team node starts them again.
-    w->nesSpriteVariant = 3;
-    w->snesSpriteVariant = 5;
+    w->selection().nesFigureVariant = 3;
+    w->selection().snesFigureVariant = 5;
     clickNode(playerNode(4, 2));
-    EXPECT_EQ(w->snesSpriteVariant, 5);
+    EXPECT_EQ(w->selection().snesFigureVariant, 5);
     clickNode(teamNode(4));
-    EXPECT_EQ(w->nesSpriteVariant + w->snesSpriteVariant, 0);
+    EXPECT_EQ(w->selection().nesFigureVariant, 0);
+    EXPECT_EQ(w->selection().snesFigureVariant, 0);
 }
 
 TEST_F(ProjectTree, TypedValuesGoToThePreviousSelectionBeforeSwitching) {
     openDemo();
     clickNode(playerNode(1, 2));
-    type(w->txtCity, "springfield");
-    type(w->txtFeet, "6");
-    type(w->txtWeight, "203");  // still focused when the tree is clicked
+    type(teamUi().txtCity, "springfield");
+    type(playerUi().txtFeet, "6");
+    type(playerUi().txtWeight, "203");  // still focused when the tree is clicked
     clickNode(playerNode(7, 9));
     EXPECT_EQ(player(1, 2).getWeight(), 200);  // normalised on leaving the box, then stored
     EXPECT_EQ(player(1, 2).getFeet(), 6);
     EXPECT_EQ(team(1).getCity(), "SPRINGFIELD");
-    EXPECT_EQ(str(w->treeNode(teamNode(1))->text(0)), "SPRINGFIELD " + team(1).getMascot());
+    EXPECT_EQ(str(node(teamNode(1))->text(0)), "SPRINGFIELD " + team(1).getMascot());
     // The keyboard moves the selection as a click does.
-    type(w->txtWeight, "151");
-    w->tvProject->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w->tvProject, Qt::Key_Down);
+    type(playerUi().txtWeight, "151");
+    w->tree().setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&w->tree(), Qt::Key_Down);
     EXPECT_EQ(player(7, 9).getWeight(), 148);
-    EXPECT_EQ(w->selectedPlayer, 10);
+    EXPECT_EQ(w->selection().player, 10);
 }
 
 TEST_F(ProjectTree, ScreenshotOfTheWindowOnTheDemoLeague) {

@@ -1,95 +1,162 @@
 // The player editor: how its boxes normalise and store what is typed, values the record
 // cannot hold, the rating rows at their limits, and the save paths that do or do not take
 // the focus first.
+#include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "UiHarness.h"
+#include "model/Rating.h"
 
 using PlayerEditor = UiTest;
 
 namespace {
 
-// Width of the dark-blue bar drawn from the left edge of a rating box; -1 when the box
-// holds bar colour anywhere else.
-int barWidth(const PictureBox* box) {
+const QColor kBarColour(0, 0, 128);
+
+// How far the bar colour runs from the left edge along the middle line of a rating box.
+int barLength(const PictureBox* box) {
     const QImage& img = box->image();
-    int width = 0, all = 0;
-    while (width < img.width() && img.pixelColor(width, 4) == QColor(0, 0, 128)) ++width;
-    for (int i = 0; i < img.width() * img.height(); ++i) all += img.pixelColor(i % img.width(), i / img.width()) == QColor(0, 0, 128);
-    return all == width * img.height() ? width : -1;
+    int length = 0;
+    while (length < img.width() && img.pixelColor(length, 4) == kBarColour) ++length;
+    return length;
 }
 
-int shownRating(const clsPlayer& p, std::size_t i) {
-    const int v[6] = {p.getConvRunSpeed(), p.getConvJump(), p.getConvSteal(), p.getConvBlock(), p.getConvShotRange(), p.getConvStamina()};
-    return v[i];
+// How many pixels of the box hold the bar colour.
+int barPixels(const PictureBox* box) {
+    const QImage& img = box->image();
+    int count = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) count += img.pixelColor(x, y) == kBarColour ? 1 : 0;
+    return count;
 }
+
+using Box = TextBox* PlayerEditorPanel::Controls::*;
+using Ctl = PlayerEditorPanel::Controls;
 
 }  // namespace
 
 TEST_F(PlayerEditor, BoxesNormaliseWhenTheyLoseTheFocusAndNamesRenameTheNode) {
     openDemo();
     clickNode(playerNode(2, 3));
-    struct Row { TextBox* box; QString typed, shown; };
+    struct Row {
+        const char* name;
+        Box box;
+        QString typed;
+        QString shown;
+    };
     const Row rows[] = {
-        {w->txtInches, "9", "9"},       {w->txtInches, "15", "11"},       {w->txtInches, "-3", "0"},
-        {w->txtFeet, "x", "0"},         {w->txtWeight, "203", "200"},     {w->txtWeight, "207", "204"},
-        {w->txtWeight, "abc", "0"},     {w->txtFGpercent, "1", "000"},    {w->txtFGpercent, "455", "452"},
-        {w->txtTPTpercent, "45", "044"}, {w->txtFTpercent, "8.", "008"},  {w->txtJersey, "-5", "00"},
-        {w->txtJersey, "", "00"},       {w->txtJersey, "7", "07"},        {w->txtFirstname, "abc d", "ABC D"},
+        {"inches kept", &Ctl::txtInches, "9", "9"},
+        {"inches above 11", &Ctl::txtInches, "15", "11"},
+        {"inches negative", &Ctl::txtInches, "-3", "0"},
+        {"feet without a number", &Ctl::txtFeet, "x", "0"},
+        {"weight cut to a multiple of 4", &Ctl::txtWeight, "203", "200"},
+        {"weight cut by 3", &Ctl::txtWeight, "207", "204"},
+        {"weight without a number", &Ctl::txtWeight, "abc", "0"},
+        {"field goals cut to 0", &Ctl::txtFGpercent, "1", "000"},
+        {"field goals cut", &Ctl::txtFGpercent, "455", "452"},
+        {"three-pointers padded", &Ctl::txtTPTpercent, "45", "044"},
+        {"free throws with a point", &Ctl::txtFTpercent, "8.", "008"},
+        {"jersey negative", &Ctl::txtJersey, "-5", "00"},
+        {"jersey empty", &Ctl::txtJersey, "", "00"},
+        {"jersey padded", &Ctl::txtJersey, "7", "07"},
+        {"first name upper-cased", &Ctl::txtFirstname, "abc d", "ABC D"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(str(row.box->objectName() + " typed " + row.typed));
-        type(row.box, row.typed);
-        EXPECT_EQ(row.box->text(), row.typed);
-        clickRow(w->lstSchedule, 0);  // another control takes the focus
-        EXPECT_EQ(row.box->text(), row.shown);
+        SCOPED_TRACE(row.name);
+        TextBox* box = playerUi().*row.box;
+        type(box, row.typed);
+        EXPECT_EQ(box->text(), row.typed);
+        clickRow(scheduleUi().lstSchedule, 0);  // another control takes the focus
+        EXPECT_EQ(box->text(), row.shown);
     }
     // The jersey and the names are stored as soon as they are left, and renamed the node.
     EXPECT_EQ(player(2, 3).getJersey(), 7);
     EXPECT_EQ(player(2, 3).getFirst(), "ABC D");
-    EXPECT_EQ(str(w->treeNode(playerNode(2, 3))->text(0)), "07-ABC D " + player(2, 3).getLast());
+    EXPECT_EQ(str(node(playerNode(2, 3))->text(0)), "07-ABC D " + player(2, 3).getLast());
 }
 
 TEST_F(PlayerEditor, MenuSaveStoresTheTypedWeightTheToolButtonItsNormalForm) {
     openDemo();
     clickNode(playerNode(4, 1));
-    type(w->txtWeight, "203");
+    type(playerUi().txtWeight, "203");
     EXPECT_EQ(save(), "File successfully saved!");  // a menu command leaves the focus where it is
-    EXPECT_EQ(w->txtWeight->text(), "203");
+    EXPECT_EQ(playerUi().txtWeight->text(), "203");
     EXPECT_EQ(player(4, 1).getWeight(), 203);
 
-    type(w->txtWeight, "203");
+    type(playerUi().txtWeight, "203");
     messages.shown.clear();
-    QTest::mouseClick(w->cmdFileSave, Qt::LeftButton);  // the button takes the focus first
+    QTest::mouseClick(menus().cmdFileSave, Qt::LeftButton);  // the button takes the focus first
     EXPECT_EQ(last(), "File successfully saved!");
-    EXPECT_EQ(w->txtWeight->text(), "200");
+    EXPECT_EQ(playerUi().txtWeight->text(), "200");
     open(rom);  // what was saved is what the image now holds
     EXPECT_EQ(player(4, 1).getWeight(), 200);
 }
 
+// Texts still in their boxes when the menu save stores them.
 TEST_F(PlayerEditor, ValuesTheFieldsCannotHoldAreBroughtIntoRangeWhenStored) {
     openDemo();
     clickNode(playerNode(8, 6));
-    // Texts still in their boxes when the menu save stores them.
-    const std::vector<TextBox*> boxes = {w->txtJersey, w->txtFeet, w->txtInches, w->txtWeight, w->txtFGpercent, w->txtTPTpercent};
-    struct Row { std::vector<QString> texts; std::vector<int> stored; };
-    for (const Row& row : {Row{{"-5", "-", "-3", "-20", "-44", "1e9"}, {0, 0, 0, 0, 0, 1}},
-                           Row{{"98", "9", "14", "999", "999", "7"}, {98, 9, 14, 999, 999, 7}}}) {
-        for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(row.texts[i]);
+    struct Row {
+        const char* name;
+        Box box;
+        int (*stored)(const clsPlayer&);
+        QString text;
+        int expected;
+    };
+    const auto jersey = [](const clsPlayer& p) { return int(p.getJersey()); };
+    const auto feet = [](const clsPlayer& p) { return int(p.getFeet()); };
+    const auto inches = [](const clsPlayer& p) { return int(p.getInch()); };
+    const auto weight = [](const clsPlayer& p) { return int(p.getWeight()); };
+    const auto fg = [](const clsPlayer& p) { return int(p.getFGpercent()); };
+    const auto tp = [](const clsPlayer& p) { return int(p.get3PTpercent()); };
+    struct Group {
+        const char* name;
+        std::vector<Row> rows;
+    };
+    const Group groups[] = {
+        {"out of range",
+         {{"jersey negative", &Ctl::txtJersey, jersey, "-5", 0},
+          {"feet a minus sign alone", &Ctl::txtFeet, feet, "-", 0},
+          {"inches negative", &Ctl::txtInches, inches, "-3", 0},
+          {"weight negative", &Ctl::txtWeight, weight, "-20", 0},
+          {"field goals negative", &Ctl::txtFGpercent, fg, "-44", 0},
+          {"three-pointers with an exponent", &Ctl::txtTPTpercent, tp, "1e9", 1}}},
+        {"at the top of the boxes",
+         {{"jersey 98", &Ctl::txtJersey, jersey, "98", 98},
+          {"feet 9", &Ctl::txtFeet, feet, "9", 9},
+          {"inches 14, kept until the box is left", &Ctl::txtInches, inches, "14", 14},
+          {"weight 999", &Ctl::txtWeight, weight, "999", 999},
+          {"field goals 999", &Ctl::txtFGpercent, fg, "999", 999},
+          {"three-pointers 7", &Ctl::txtTPTpercent, tp, "7", 7}}},
+    };
+    for (const Group& group : groups) {
+        SCOPED_TRACE(group.name);
+        for (const Row& row : group.rows) (playerUi().*row.box)->setText(row.text);
         EXPECT_EQ(save(), "File successfully saved!");
-        const clsPlayer& p = player(8, 6);
-        EXPECT_EQ(row.stored, (std::vector<int>{p.getJersey(), p.getFeet(), p.getInch(), p.getWeight(), p.getFGpercent(), p.get3PTpercent()}));
+        for (const Row& row : group.rows) {
+            SCOPED_TRACE(row.name);
+            EXPECT_EQ(row.stored(player(8, 6)), row.expected);
+        }
     }
 }
 
 TEST_F(PlayerEditor, NameBoxesRefuseCharactersBeyondAscii) {
     openDemo();
-    struct Row { TextBox* box; QString typed, shown; };
-    for (const Row& row : {Row{w->txtFirstname, QString::fromUtf8("M\u00dcLLER"), "MLLER"},
-                           Row{w->txtLastname, QString::fromUtf8("\u00c4t\u00dc x\u00d6"), "t x"},
-                           Row{w->txtCity, QString::fromUtf8("a\u00e9z~ 1"), "az~ 1"},
-                           Row{w->txtAbrev, QString::fromUtf8("\u00e0b"), "b"}}) {
+    struct Row {
+        const char* name;
+        TextBox* box;
+        QString typed;
+        QString shown;
+    };
+    const Row rows[] = {
+        {"first name", playerUi().txtFirstname, QString::fromUtf8("M\u00dcLLER"), "MLLER"},
+        {"last name", playerUi().txtLastname, QString::fromUtf8("\u00c4t\u00dc x\u00d6"), "t x"},
+        {"city", teamUi().txtCity, QString::fromUtf8("a\u00e9z~ 1"), "az~ 1"},
+        {"abbreviation", teamUi().txtAbrev, QString::fromUtf8("\u00e0b"), "b"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         type(row.box, row.typed);
         EXPECT_EQ(row.box->text(), row.shown);
     }
@@ -98,11 +165,11 @@ TEST_F(PlayerEditor, NameBoxesRefuseCharactersBeyondAscii) {
 TEST_F(PlayerEditor, UnknownPositionCodesAreKept) {
     openDemo();
     clickNode(playerNode(3, 2));
-    choose(w->cmbPosition, 4);
-    player(3, 5).setPosition(6);  // no entry in the list
+    choose(playerUi().cmbPosition, 4);
+    session().edit("Position", {3, 5}, [](clsProject& l) { l.getTeamRef(3)->getPlayerRef(5)->setPosition(6); });  // no entry in the list
     clickNode(playerNode(3, 5));
     EXPECT_EQ(player(3, 2).getPosition(), 4);
-    EXPECT_EQ(w->cmbPosition->currentIndex(), -1);
+    EXPECT_EQ(playerUi().cmbPosition->currentIndex(), -1);
     clickNode(playerNode(3, 6));
     EXPECT_EQ(player(3, 5).getPosition(), 6);
 }
@@ -110,21 +177,37 @@ TEST_F(PlayerEditor, UnknownPositionCodesAreKept) {
 TEST_F(PlayerEditor, RatingButtonsStepWithinTheLimitsAndRedrawTheBars) {
     openDemo();
     clickNode(playerNode(5, 4));
-    clsPlayer& p = player(5, 4);
-    const int top[6] = {100, 100, 100, 96, 100, 100}, bottom[6] = {0, 0, 0, 0, 0, 1};
-    for (std::size_t i = 0; i < 6; ++i) {
-        SCOPED_TRACE(i);
-        for (bool up : {true, false}) {
-            for (int n = 0; n < 300; ++n) up ? w->cmdIncAtt_Click(int(i)) : w->cmdDecAtt_Click(int(i));
+    const clsPlayer& p = player(5, 4);
+    struct Row {
+        int rating;
+        int top;     // the display value at the raw maximum
+        int bottom;  // and at the raw minimum
+    };
+    const Row rows[] = {{Rating::RunSpeed, 100, 0}, {Rating::Jumping, 100, 0}, {Rating::Stealing, 100, 0},
+                        {Rating::Blocking, 96, 0},   {Rating::ShootingRange, 100, 0}, {Rating::Stamina, 100, 1}};
+    struct Direction {
+        const char* name;
+        bool up;
+    };
+    for (const Row& row : rows) {
+        const auto i = std::size_t(row.rating);
+        for (const Direction& dir : {Direction{"up to the top", true}, Direction{"down to the bottom", false}}) {
+            SCOPED_TRACE(std::string(kRatings[i].rowName) + ", " + dir.name);
+            QPushButton* toward = dir.up ? playerUi().cmdIncAtt[i] : playerUi().cmdDecAtt[i];
+            QPushButton* back = dir.up ? playerUi().cmdDecAtt[i] : playerUi().cmdIncAtt[i];
+            for (int n = 0; n < 300; ++n) toward->click();
             const clsPlayer atLimit = p;
-            QTest::mouseClick(up ? w->cmdIncAtt[i] : w->cmdDecAtt[i], Qt::LeftButton);
+            const int limit = dir.up ? row.top : row.bottom;
+            QTest::mouseClick(toward, Qt::LeftButton);
             EXPECT_TRUE(p == atLimit);
-            EXPECT_EQ(w->ratingLabels[i]->text(), QString::number(up ? top[i] : bottom[i]));
-            EXPECT_EQ(barWidth(w->ratingBars[i]), up ? top[i] : bottom[i]);
-            QTest::mouseClick(up ? w->cmdDecAtt[i] : w->cmdIncAtt[i], Qt::LeftButton);
+            EXPECT_EQ(playerUi().ratingValues[i]->text(), QString::number(limit));
+            EXPECT_EQ(barLength(playerUi().ratingBars[i]), limit);
+            EXPECT_EQ(barPixels(playerUi().ratingBars[i]), limit * 10);
+            QTest::mouseClick(back, Qt::LeftButton);
             EXPECT_FALSE(p == atLimit);
-            EXPECT_EQ(w->ratingLabels[i]->text(), QString::number(shownRating(p, i)));
-            EXPECT_EQ(barWidth(w->ratingBars[i]), shownRating(p, i));
+            EXPECT_EQ(playerUi().ratingValues[i]->text(), QString::number(kRatings[i].value(p)));
+            EXPECT_EQ(barLength(playerUi().ratingBars[i]), kRatings[i].value(p));
+            EXPECT_EQ(barPixels(playerUi().ratingBars[i]), kRatings[i].value(p) * 10);
         }
     }
 }

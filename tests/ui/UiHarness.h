@@ -17,32 +17,48 @@
 #include "session/modGlobals.h"
 #include "support/TestSupport.h"
 #include "ui/PictureBox.h"
+#include "ui/PlayerEditorPanel.h"
+#include "ui/ProjectTreePanel.h"
+#include "ui/ScheduleEditorPanel.h"
+#include "ui/SpaceStatusLabel.h"
 #include "ui/SwatchLabel.h"
+#include "ui/TeamEditorPanel.h"
 #include "ui/TextBox.h"
 #include "ui/frmMain.h"
 #include "ui/frmPaletteTool.h"
 
 struct FakeMessages : MessageSink {
-    std::vector<std::pair<QString, Icon>> shown;
-    QString lastDetail;  // the detail of the last message, "" when it had none
+    struct Shown {
+        QString text;
+        Icon icon;
+        QString detail;
+    };
+    std::vector<Shown> shown;
     bool yes = false;  // the answer to a Yes/No question
     void message(QWidget*, const QString& text, Icon icon, const QString& detail = QString()) override {
-        shown.push_back({text, icon});
-        lastDetail = detail;
+        shown.push_back({text, icon, detail});
     }
-    bool askYesNo(QWidget*, const QString& text) override { return shown.push_back({text, Icon::Exclamation}), yes; }
+    bool askYesNo(QWidget*, const QString& text) override {
+        shown.push_back({text, Icon::Exclamation, QString()});
+        return yes;
+    }
 };
 
 struct FakeDialogs : FileDialogs {
-    struct Request { bool save; QString filter, folder; };
+    struct Request {
+        bool save;
+        QString filter;
+        QString folder;
+    };
     std::vector<Request> requests;
     std::deque<FileChoice> answers;  // Cancel when none is left
     FileChoice openFile(QWidget*, const QString& f, const QString& d) override { return answer(false, f, d); }
     FileChoice saveFile(QWidget*, const QString& f, const QString& d) override { return answer(true, f, d); }
     FileChoice answer(bool save, const QString& filter, const QString& folder) {
         requests.push_back({save, filter, folder});
-        FileChoice c = answers.empty() ? FileChoice{} : answers.front();
-        if (!answers.empty()) answers.pop_front();
+        if (answers.empty()) return FileChoice{};
+        FileChoice c = answers.front();
+        answers.pop_front();
         return c;
     }
 };
@@ -51,7 +67,8 @@ struct FakeDialogs : FileDialogs {
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline QString qs(const std::string& s) { return QString::fromStdString(s); }
 inline std::string str(const QString& s) { return s.toStdString(); }
-inline clsProject& league() { return modGlobals::project(); }
+inline Session& session() { return modGlobals::session(); }
+inline clsProject& league() { return session().league(); }
 inline clsTeam& team(int t) { return *league().getTeamRef(t); }
 inline clsPlayer& player(int t, int p) { return *team(t).getPlayerRef(p); }
 // Tree nodes by creation index: 1 the root, then each team followed by its twelve players.
@@ -60,38 +77,43 @@ constexpr int playerNode(int t, int p) { return 3 + 13 * t + p; }
 inline QColor nesColor(int index, bool mono = false, int emphasis = 0) {
     return colorFromRgbValue(modGraphics::nesColorToRGB(std::uint8_t(index), mono, std::uint8_t(emphasis)));
 }
-inline QColor background(QLabel* swatch) { return static_cast<SwatchLabel*>(swatch)->background(); }
 inline QImage figureOf(const PictureBox* box) { return box->image().copy(0, 0, 32, 96).convertToFormat(QImage::Format_RGB32); }
 
 // The 32 x 96 figure that the team gives in the edition and variant on the box's blank background.
 inline QImage expectedFigure(const PictureBox* box, ConsoleKind kind, const clsTeam& t, int variant) {
     PixelImage s(box->image().width(), box->image().height(), rgbValueFromColor(box->image().pixelColor(33, 97)));
-    modGraphics::drawPlayerSprite(s, kind, t, variant, modGlobals::romData);
+    modGraphics::drawPlayerSprite(s, kind, t, variant, session().image());
     QImage out(32, 96, QImage::Format_RGB32);
     for (int i = 0; i < 32 * 96; ++i) out.setPixelColor(i % 32, i / 32, colorFromRgbValue(s.get(i % 32, i / 32)));
     return out;
 }
 
 // Runs posted events, including the deferred deletes of closed windows.
-inline void settle() { QCoreApplication::processEvents(), QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+inline void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
+// Everything public: the tables of the tests call the helpers from their rows.
 class UiTest : public ::testing::Test {
-protected:
+public:
     FakeMessages messages;
     FakeDialogs dialogs;
-    std::string dir, rom;
+    std::string dir;
+    std::string rom;
     std::unique_ptr<frmMain> w;
 
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir = testsupport::freshDir(std::string("ui_") + info->test_suite_name() + "_" + info->name());
         modGlobals::setProgramFolder(dir);
-        // Each window starts as a fresh run of the program, with no league left over.
-        league() = clsProject{};
-        modGlobals::romData.clear();
-        modGlobals::romLength = 0;
+        // Each window starts as a fresh run of the program, with nothing open.
+        session() = Session{};
     }
-    void TearDown() override { w.reset(), settle(); }
+    void TearDown() override {
+        w.reset();
+        settle();
+    }
 
     // Creates the window (No to the settings question), shown and active so that clicks move the focus.
     void start() {
@@ -104,7 +126,8 @@ protected:
     }
     std::string file(const std::string& name) const { return dir + "/" + name; }
     std::string place(const std::vector<std::uint8_t>& bytes, const std::string& name) {
-        return testsupport::writeBytes(file(name), bytes), file(name);
+        testsupport::writeBytes(file(name), bytes);
+        return file(name);
     }
     std::string placeFixture(const std::string& rel) {
         return place(testsupport::readBytes(testsupport::fixture(rel)), rel.substr(rel.rfind('/') + 1));
@@ -116,12 +139,21 @@ protected:
         open(rom);
     }
 
-    QString last() const { return messages.shown.empty() ? QString() : messages.shown.back().first; }
+    // The window's parts.
+    const MainMenus& menus() const { return w->menus(); }
+    const TeamEditorPanel::Controls& teamUi() const { return w->teamEditor().controls(); }
+    const PlayerEditorPanel::Controls& playerUi() const { return w->playerEditor().controls(); }
+    const ScheduleEditorPanel::Controls& scheduleUi() const { return w->scheduleEditor().controls(); }
+    QTreeWidgetItem* node(int index) const { return w->tree().node(index); }
+    QString statusText() const { return w->spaceStatus().text(); }
+    const clsPlayer& selectedPlayer() const { return player(w->selection().team, w->selection().player); }
+
+    QString last() const { return messages.shown.empty() ? QString() : messages.shown.back().text; }
     // Opens a file through the open dialogue with the filter line given; the one message shown.
     QString openWith(const std::string& path, int filterLine = 1) {
         messages.shown.clear();
         dialogs.answers.push_back({qs(path), filterLine});
-        w->openRom();
+        menus().menuFileOpen->trigger();
         EXPECT_EQ(messages.shown.size(), 1u);
         return last();
     }
@@ -133,14 +165,15 @@ protected:
         item->trigger();
         return last();
     }
-    QString save() { return menu(w->menuFileSave); }
+    QString save() { return menu(menus().menuFileSave); }
 
     void clickNode(int index) {
-        QTreeWidgetItem* node = w->treeNode(index);
-        ASSERT_NE(node, nullptr);
-        if (node->parent() != nullptr) node->parent()->setExpanded(true);
-        w->tvProject->scrollToItem(node);
-        QTest::mouseClick(w->tvProject->viewport(), Qt::LeftButton, {}, w->tvProject->visualItemRect(node).center());
+        QTreeWidgetItem* n = node(index);
+        ASSERT_NE(n, nullptr);
+        if (n->parent() != nullptr) n->parent()->setExpanded(true);
+        ProjectTreePanel& tree = w->tree();
+        tree.scrollToItem(n);
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(n).center());
     }
     static void clickRow(QListWidget* list, int row) {
         list->scrollToItem(list->item(row));
@@ -158,15 +191,20 @@ protected:
         QTest::mouseClick(box, Qt::LeftButton);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
-        for (QChar c : text)  // characters beyond ASCII come as text without a key code
-            c.unicode() < 128 ? QTest::keyClick(box, char(c.unicode())) : QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
+        for (QChar c : text) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(box, char(c.unicode()));
+            } else {  // characters beyond ASCII come as text without a key code
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
+            }
+        }
     }
     // Clicks a swatch and lets answer(tool) work the palette tool as soon as it is up; the
     // tool is closed afterwards whatever answer did, so that the modal loop ends.
     void withPaletteTool(QLabel* swatch, const std::function<void(frmPaletteTool&)>& answer) {
         bool answered = false;
         QTimer::singleShot(0, [&] {
-            frmPaletteTool* tool = w->paletteTool(false);
+            frmPaletteTool* tool = w->teamEditor().paletteTool(false);
             if (tool == nullptr || !tool->isVisible()) return;
             answered = QTest::qWaitFor([tool] { return tool->isActiveWindow(); });  // so that focus changes reach it
             answer(*tool);

@@ -1,0 +1,39 @@
+#pragma once
+#include <array>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolButton;
+class QWidget;
+
+// The main window's commands as the user reaches them: the File, Project and Analysis
+// menus of the menu bar and the tool strip frameMenubar with its three picture buttons,
+// named as their objectName. The window connects them to its commands.
+struct MainMenus {
+    QWidget* frameMenubar = nullptr;
+    QToolButton* cmdFileLoad = nullptr;
+    QToolButton* cmdFileSave = nullptr;
+    QToolButton* cmdExitApp = nullptr;
+
+    QMenu* menuFile = nullptr;
+    QAction* menuFileOpen = nullptr;
+    QAction* menuFileSave = nullptr;
+    QAction* menuFileExit = nullptr;
+    QMenu* menuProject = nullptr;
+    QAction* menuProjectImport = nullptr;
+    QAction* menuProjectExport = nullptr;
+    QAction* menuProjectImportTeam = nullptr;
+    QAction* menuProjectExportTeam = nullptr;
+    QAction* meunProjectImportPlayer = nullptr;
+    QAction* menuProjectExportPlayer = nullptr;
+    QMenu* menuAnalysis = nullptr;
+    std::array<QAction*, 6> menuAnalysisAtt{};  // one item a rating, in attribute order
+    QAction* menuAnalysisSortByPos = nullptr;   // checked at the start
+
+    // Fills the window's menu bar and makes the tool strip, a child of the window for it
+    // to place.
+    void build(QMainWindow& window);
+    // Save, the Project and Analysis menus and the save button, which need an image.
+    void enableRomCommands(bool enabled);
+};

@@ -1,0 +1,48 @@
+#pragma once
+#include <QGroupBox>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class ListClick;
+class Session;
+struct EditorSelection;
+
+// The schedule editor, frame frameProjectEditor ("League"): every game of the season as
+// its matchup text, and the away and home team of the selected game. A team chosen in
+// either list is stored, for the game selected then, when that list loses the focus. The
+// "All-Star" button asks for the all-star editor.
+class ScheduleEditorPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    // The controls, named as their objectName.
+    struct Controls {
+        QListWidget* lstSchedule = nullptr;
+        QComboBox* cmbAway = nullptr;
+        QComboBox* cmbHome = nullptr;
+        QPushButton* cmdEditAllStar = nullptr;
+    };
+
+    ScheduleEditorPanel(Session& session, EditorSelection& selection, QWidget* parent = nullptr);
+
+    const Controls& controls() const { return ui_; }
+
+    // Fills the two team lists and the game list from the league and selects game 0.
+    void fill();
+    // Enables or disables the three lists and the button.
+    void setEditable(bool enabled);
+
+signals:
+    void allStarRequested();
+
+private:
+    void build();
+    void selectGame(int game);
+    void gameClicked();
+    void teamListLeft();
+
+    Session& session_;
+    EditorSelection& selection_;
+    Controls ui_;
+    ListClick* gameClick_ = nullptr;
+};

@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <functional>
-#include <optional>
+#include <map>
+#include <sstream>
 
 #include "base/FileIO.h"
 #include "support/TestSupport.h"
@@ -16,118 +16,77 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Each row builds its folder, writes "NEW" to its target there and
-// looks at the result: the cause of a failure, which file holds the new bytes, which links stay.
+// Every name below dir with what it is: "link", "dir" or the bytes of an ordinary file.
+std::map<std::string, std::string> listing(const std::string& dir) {
+    std::map<std::string, std::string> names;
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        names[e.path().lexically_relative(dir).string()] =
+            e.is_symlink() ? "link" : e.is_directory() ? "dir" : testsupport::readText(e.path().string());
+    return names;
+}
+
+// Each row builds its folder from words ("roms/" a folder, "a.nes" a file holding OLD, "a.nes>b.nes" a
+// symbolic link, "{dir}" the folder itself), writes "NEW" to its target and looks at the result: the
+// cause of a failure, which file holds the new bytes; every other name stays as it was.
 TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
-    const std::string old = "OLD BYTES";
     struct Row {
         const char* name;
-        std::function<void(const std::string& dir)> build;
-        std::string cause;          // "" for a write that succeeds
-        std::string failedPath;     // the file named in the cause, within {dir}
-        std::string written;        // the file that holds "NEW" afterwards, within {dir}; "" for none: every file stays
-        std::vector<std::string> links;  // names that are still symbolic links afterwards
-        bool creates;                    // whether the write makes a file that was not there
-        std::string target = "game.nes";  // the name written, within {dir}
+        std::string build;
+        std::string cause;       // "" for a write that succeeds
+        std::string failedPath;  // the file named in the cause
+        std::string written;     // the file that holds "NEW" afterwards; "" for none
+        std::string target = "game.nes";
     };
-    auto file = [&](const std::string& p) { testsupport::writeText(p, old); };
-    auto link = [](const std::string& to, const std::string& at) { fs::create_symlink(to, at); };
     const Row rows[] = {
-        {"plain file", [&](const std::string& d) { file(d + "/game.nes"); }, "", "", "game.nes", {}, false},
-        {"link to a file beside it",
-         [&](const std::string& d) {
-             file(d + "/real.nes");
-             link("real.nes", d + "/game.nes");
-         },
-         "", "", "real.nes", {"game.nes"}, false},
-        {"absolute link into another folder",
-         [&](const std::string& d) {
-             fs::create_directory(d + "/roms");
-             file(d + "/roms/real.nes");
-             link(d + "/roms/real.nes", d + "/game.nes");
-         },
-         "", "", "roms/real.nes", {"game.nes"}, false},
-        {"relative link counted from the link's folder",
-         [&](const std::string& d) {
-             fs::create_directory(d + "/roms");
-             fs::create_directory(d + "/links");
-             file(d + "/roms/real.nes");
-             link("../roms/real.nes", d + "/links/game.nes");
-             link("links/game.nes", d + "/game.nes");
-         },
-         "", "", "roms/real.nes", {"game.nes", "links/game.nes"}, false},
-        {"chain of two links",
-         [&](const std::string& d) {
-             file(d + "/real.nes");
-             link("middle.nes", d + "/game.nes");
-             link("real.nes", d + "/middle.nes");
-         },
-         "", "", "real.nes", {"game.nes", "middle.nes"}, false},
-        {"dangling link", [&](const std::string& d) { link("made.nes", d + "/game.nes"); }, "", "", "made.nes", {"game.nes"}, true},
-        {"dangling link into a missing folder", [&](const std::string& d) { link("nowhere/made.nes", d + "/game.nes"); },
-         "No such file or directory", "nowhere/made.nes", "", {"game.nes"}, false},
-        {"links in a loop",
-         [&](const std::string& d) {
-             link("other.nes", d + "/game.nes");
-             link("game.nes", d + "/other.nes");
-         },
-         "Too many levels of symbolic links", "game.nes", "", {"game.nes", "other.nes"}, false},
-        {"missing folder", [&](const std::string&) {}, "No such file or directory", "none/game.nes", "", {}, false, "none/game.nes"},
-        {"a folder under the name", [&](const std::string& d) { fs::create_directory(d + "/game.nes"); }, "Is a directory", "game.nes", "",
-         {}, false},
-        {"link to a folder",
-         [&](const std::string& d) {
-             fs::create_directory(d + "/real");
-             link("real", d + "/game.nes");
-         },
-         "Is a directory", "real", "", {"game.nes"}, false},
-    };
-    auto entries = [](const std::string& dir) {  // every name below dir, temporary files included
-        return static_cast<std::size_t>(std::distance(fs::recursive_directory_iterator(dir), fs::recursive_directory_iterator()));
+        {"plain file", "game.nes", "", "", "game.nes"},
+        {"link to a file beside it", "real.nes game.nes>real.nes", "", "", "real.nes"},
+        {"absolute link into another folder", "roms/ roms/real.nes game.nes>{dir}/roms/real.nes", "", "", "roms/real.nes"},
+        {"relative link counted from the link's folder", "roms/ links/ roms/real.nes links/game.nes>../roms/real.nes game.nes>links/game.nes", "", "", "roms/real.nes"},
+        {"chain of two links", "real.nes game.nes>middle.nes middle.nes>real.nes", "", "", "real.nes"},
+        {"dangling link", "game.nes>made.nes", "", "", "made.nes"},
+        {"dangling link into a missing folder", "game.nes>nowhere/made.nes", "No such file or directory", "nowhere/made.nes", ""},
+        {"links in a loop", "game.nes>other.nes other.nes>game.nes", "Too many levels of symbolic links", "game.nes", ""},
+        {"missing folder", "", "No such file or directory", "none/game.nes", "", "none/game.nes"},
+        {"a folder under the name", "game.nes/", "Is a directory", "game.nes", ""},
+        {"link to a folder", "real/ game.nes>real", "Is a directory", "real", ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::string dir = testsupport::freshDir("fileio-links");
-        row.build(dir);
-        std::vector<std::pair<fs::path, std::string>> before;  // every ordinary file and its bytes
-        for (const auto& e : fs::recursive_directory_iterator(dir))
-            if (!e.is_symlink() && e.is_regular_file()) before.emplace_back(e.path(), testsupport::readText(e.path().string()));
-        const std::size_t namesBefore = entries(dir);
-        const std::string path = dir + "/" + row.target;
+        std::istringstream words(row.build);
+        for (std::string w; words >> w;) {
+            const std::size_t arrow = w.find('>');
+            std::string to = w.substr(arrow + 1);
+            if (to.rfind("{dir}", 0) == 0) to = dir + to.substr(5);
+            if (arrow != std::string::npos) {
+                fs::create_symlink(to, dir + "/" + w.substr(0, arrow));
+            } else if (w.back() == '/') {
+                fs::create_directory(dir + "/" + w);
+            } else {
+                testsupport::writeText(dir + "/" + w, "OLD");
+            }
+        }
+        std::map<std::string, std::string> expected = listing(dir);
+        if (!row.written.empty()) expected[row.written] = "NEW";
         FileIO::WriteError why;
-        EXPECT_EQ(FileIO::writeFileAtomically(path, "NEW", why), row.cause.empty() ? Result::Ok : Result::Failed);
+        EXPECT_EQ(FileIO::writeFileAtomically(dir + "/" + row.target, "NEW", why), row.cause.empty() ? Result::Ok : Result::Failed);
         EXPECT_EQ(why.cause, row.cause);
         EXPECT_EQ(why.path, row.cause.empty() ? "" : dir + "/" + row.failedPath);
-        for (const std::string& name : row.links) EXPECT_TRUE(fs::is_symlink(dir + "/" + name)) << name;
-        for (const auto& [file, bytes] : before)
-            if (file != fs::path(dir + "/" + row.written)) {
-                EXPECT_EQ(testsupport::readText(file.string()), bytes) << file;
-            }
-        if (!row.written.empty()) { EXPECT_EQ(testsupport::readText(dir + "/" + row.written), "NEW"); }
-        EXPECT_EQ(entries(dir), namesBefore + row.creates) << "a temporary file or a stray one is left";
+        EXPECT_EQ(listing(dir), expected) << "links stay, other files keep their bytes, no temporary file is left";
     }
 }
 
 TEST(FileIO, TextFilesReadWithoutAByteOrderMark) {
-    struct Row {
-        const char* name;
-        std::string file, text;
-    };
-    const Row rows[] = {
-        {"a mark before the text", "\xEF\xBB\xBF" "first=AB\r\n", "first=AB\r\n"},
-        {"no mark", "first=AB\r\n", "first=AB\r\n"},
-        {"the mark alone", "\xEF\xBB\xBF", ""},
-        {"two bytes of a mark", "\xEF\xBB" "first", "\xEF\xBB" "first"},
-        {"a mark after the start", "x\xEF\xBB\xBF", "x\xEF\xBB\xBF"},
-        {"two marks: only the first goes", "\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"},
-    };
+    const std::pair<std::string, std::string> rows[] = {  // the file, the text read; each names its row
+        {"\xEF\xBB\xBF" "first=AB\r\n", "first=AB\r\n"}, {"first=AB\r\n", "first=AB\r\n"}, {"\xEF\xBB\xBF", ""},
+        {"\xEF\xBB" "first", "\xEF\xBB" "first"}, {"x\xEF\xBB\xBF", "x\xEF\xBB\xBF"}, {"\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"}};
     const std::string path = testsupport::freshDir("fileio-text") + "/a.tpl";
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        testsupport::writeText(path, row.file);
+    for (const auto& [file, text] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(file));
+        testsupport::writeText(path, file);
         std::string read = "stale";
         ASSERT_EQ(FileIO::readTextFile(path, read), Result::Ok);
-        EXPECT_EQ(read, row.text);
+        EXPECT_EQ(read, text);
     }
     std::string read = "stale";
     EXPECT_EQ(FileIO::readTextFile(path + ".missing", read), Result::Failed);

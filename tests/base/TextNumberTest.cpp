@@ -40,3 +40,16 @@ TEST(TextNumber, FieldReadersRoundThenClampOrRefuse) {
         {"True", true}, {" FALSE ", false}, {"-1", true}, {"0.0", false}, {"2.5", true}, {"yes", nullopt}, {"", nullopt}, {"1x", nullopt}};
     for (const auto& [text, expected] : truths) EXPECT_EQ(TextNumber::truth(text), expected) << '"' << text << '"';
 }
+
+// The offset lines of the settings file: one whole number, blanks around it, decimal or "&H", within 32 bits.
+TEST(TextNumber, StrictWholeTakesOneWholeNumberAndNothingElse) {
+    constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min(), kMax = std::numeric_limits<std::int32_t>::max();
+    const std::pair<const char*, std::optional<std::int64_t>> rows[] = {
+        {"32785", 32785}, {"&H8011", 32785}, {"&h8011  ", 32785}, {"\t32785\t", 32785}, {" -1 ", -1}, {"+7", 7}, {"007", 7},
+        {"2147483647", kMax}, {"-2147483648", kMin}, {"&H7FFFFFFF", kMax},
+        {"", nullopt}, {" \t ", nullopt}, {"abc", nullopt}, {"12abc", nullopt}, {"12 13", nullopt}, {"1.5", nullopt},
+        {"12.0", nullopt}, {"\t32785 ; note", nullopt}, {"1e5", nullopt}, {"-", nullopt}, {"- 5", nullopt}, {"&H", nullopt},
+        {"-&H10", nullopt}, {"&H8011G", nullopt}, {"2147483648", nullopt}, {"-2147483649", nullopt}, {"4294967296", nullopt},
+        {"&H80000000", nullopt}, {"123456789012345678901234567890", nullopt}};
+    for (const auto& [text, expected] : rows) EXPECT_EQ(TextNumber::strictWhole(text, kMin, kMax), expected) << '"' << text << '"';
+}

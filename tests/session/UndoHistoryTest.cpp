@@ -1,5 +1,5 @@
-// The history of a league: each edit and import one step, undone and redone whole, with the
-// labels, targets and events a window shows, and the modified state following it back.
+// Edits and imports through the session: each one step of the history, heard by the observers
+// and undone and redone whole; refused imports and edits that change nothing are no step.
 #include <gtest/gtest.h>
 
 #include "demo/DemoRom.h"
@@ -17,84 +17,83 @@ using Kind = LeagueEvent::Kind;
 class UndoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = testsupport::freshDir("undo");
         testsupport::writeBytes(dir + "/game.nes", DemoRom::makeNes());
         ASSERT_TRUE(session.open(dir + "/game.nes", Console::Nes).ok());
         id = session.observe([this](const LeagueEvent& e) { heard.push_back(e); });
     }
     void TearDown() override { session.forget(id); }
+    void city(const char* text) { session.edit("City", {0, -1}, [text](clsProject& l) { l.getTeamRef(0)->setCity(text); }); }
 
+    std::string dir = testsupport::freshDir("undo");
     Session session;
-    std::string dir;
     std::vector<LeagueEvent> heard;
     int id = 0;
 };
 
-// One step of each kind: what it does, its label and target.
+// One step of each kind: the event it is heard as, and what it does to the league. An edit runs the
+// change; an import reads a file written from the league with the change made.
 struct StepRow {
     const char* name;
-    std::function<void(Session&, const std::string& dir)> take;
-    std::string label;
-    EditTarget target;
+    LeagueEvent event;
+    std::function<void(clsProject&)> change;
 };
 
 const StepRow kSteps[] = {
-    {"edit of a team field", [](Session& s, const std::string&) {
-         s.edit("City", {3, -1}, [](clsProject& l) { l.getTeamRef(3)->setCity("HALIFAX"); });
-     }, "City", {3, -1}},
-    {"rating step", [](Session& s, const std::string&) {
-         s.edit("Rating", {5, 7}, [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(7)->incStam(); });
-     }, "Rating", {5, 7}},
-    {"import of a project", [](Session& s, const std::string& dir) {
-         clsProject other = s.league();
-         other.getTeamRef(0)->setMascot("OTTERS");
-         other.setMatchupBytes(9, 4, 5);
-         ASSERT_EQ(ProjectFile::exportProject(other, dir + "/l.tpr"), Result::Ok);
-         ASSERT_TRUE(s.importProject(dir + "/l.tpr").imported);
-     }, "Import Project", {}},
-    {"import of a team", [](Session& s, const std::string& dir) {
-         clsTeam other = *s.league().getTeamRef(8);
-         other.setAbrev("QQQ");
-         ASSERT_EQ(TeamFile::exportTeam(other, dir + "/t.tte"), Result::Ok);
-         ASSERT_TRUE(s.importTeam(2, dir + "/t.tte").imported);
-     }, "Import Team", {2, -1}},
-    {"import of a player", [](Session& s, const std::string& dir) {
-         clsPlayer other = *s.league().getTeamRef(1)->getPlayerRef(1);
-         other.setLast("ZED");
-         ASSERT_EQ(PlayerFile::exportPlayer(other, dir + "/p.tpl"), Result::Ok);
-         ASSERT_TRUE(s.importPlayer(4, 6, dir + "/p.tpl").imported);
-     }, "Import Player", {4, 6}},
+    {"edit of a team field", {Kind::Changed, "City", {3, -1}}, [](clsProject& l) { l.getTeamRef(3)->setCity("HALIFAX"); }},
+    {"rating step", {Kind::Changed, "Rating", {5, 7}}, [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(7)->incStam(); }},
+    {"import of a project", {Kind::Replaced, "Import Project", {}}, [](clsProject& l) {
+         l.getTeamRef(0)->setMascot("OTTERS");
+         l.setMatchupBytes(9, 4, 5);
+     }},
+    {"import of a team", {Kind::Changed, "Import Team", {2, -1}}, [](clsProject& l) { l.getTeamRef(2)->setAbrev("QQQ"); }},
+    {"import of a player", {Kind::Changed, "Import Player", {4, 6}}, [](clsProject& l) { l.getTeamRef(4)->getPlayerRef(6)->setLast("ZED"); }},
 };
 
-TEST_F(UndoTest, EachKindOfStepIsUndoneAndRedoneWhole) {
+TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
     for (const StepRow& row : kSteps) {
         SCOPED_TRACE(row.name);
         const clsProject before = session.league();
-        row.take(session, dir);
-        const clsProject after = session.league();
-        ASSERT_NE(after, before);
-        EXPECT_EQ(session.history().undoLabel(), row.label);
+        clsProject after = before;
+        row.change(after);
+        const auto [team, player] = row.event.target;
         heard.clear();
+        const std::string file = dir + "/step";  // an import's file; after then holds what reading it over the league gives
+        if (row.event.label == "Import Project") {
+            ASSERT_EQ(ProjectFile::exportProject(after, file), Result::Ok);
+            ASSERT_EQ(ProjectFile::importProject(after = before, file), Result::Ok);
+            ASSERT_TRUE(session.importProject(file).imported);
+        } else if (row.event.label == "Import Team") {
+            ASSERT_EQ(TeamFile::exportTeam(*after.getTeamRef(team), file), Result::Ok);
+            ASSERT_EQ(TeamFile::importTeam(*(after = before).getTeamRef(team), file), Result::Ok);
+            ASSERT_TRUE(session.importTeam(team, file).imported);
+        } else if (row.event.label == "Import Player") {
+            ASSERT_EQ(PlayerFile::exportPlayer(*after.getTeamRef(team)->getPlayerRef(player), file), Result::Ok);
+            ASSERT_EQ(PlayerFile::importPlayer(*(after = before).getTeamRef(team)->getPlayerRef(player), file), Result::Ok);
+            ASSERT_TRUE(session.importPlayer(team, player, file).imported);
+        } else {
+            ASSERT_TRUE(session.edit(row.event.label, row.event.target, row.change));
+        }
+        ASSERT_NE(after, before);
+        EXPECT_EQ(session.league(), after);
+        EXPECT_EQ(heard, std::vector<LeagueEvent>{row.event});
+        EXPECT_EQ(session.history().undoLabel(), row.event.label);
+        const LeagueEvent restored{Kind::Restored, row.event.label, row.event.target};
 
         ASSERT_TRUE(session.undo());
         EXPECT_EQ(session.league(), before);
-        EXPECT_EQ(session.history().redoLabel(), row.label);
-        ASSERT_EQ(heard.size(), 1u);
-        EXPECT_EQ(heard[0], (LeagueEvent{Kind::Restored, row.label, row.target}));
+        EXPECT_EQ(session.history().redoLabel(), row.event.label);
+        EXPECT_EQ(heard, (std::vector<LeagueEvent>{row.event, restored}));
         EXPECT_FALSE(session.modified());
 
         ASSERT_TRUE(session.redo());
         EXPECT_EQ(session.league(), after);
-        EXPECT_EQ(heard.back(), (LeagueEvent{Kind::Restored, row.label, row.target}));
+        EXPECT_EQ(heard.back(), restored);
         EXPECT_TRUE(session.modified());
         ASSERT_TRUE(session.undo());  // back to the opened league for the next row
     }
 }
 
 TEST_F(UndoTest, StepsAreTakenInOrderAndANewStepDropsWhatCouldBeRedone) {
-    auto city = [this](const char* text) {
-        session.edit("City", {0, -1}, [text](clsProject& l) { l.getTeamRef(0)->setCity(text); });
-    };
     const std::string opened = session.league().getTeamRef(0)->getCity();
     city("A");
     city("B");
@@ -111,16 +110,40 @@ TEST_F(UndoTest, StepsAreTakenInOrderAndANewStepDropsWhatCouldBeRedone) {
     EXPECT_EQ(session.league().getTeamRef(0)->getCity(), opened);
 }
 
-TEST_F(UndoTest, WhatChangesNothingIsNoStep) {
-    const std::string city = session.league().getTeamRef(0)->getCity();
-    EXPECT_FALSE(session.edit("City", {0, -1}, [&](clsProject& l) { l.getTeamRef(0)->setCity(city); }));
-    EXPECT_FALSE(session.importProject(dir + "/missing.tpr").imported);
+TEST_F(UndoTest, RefusedImportsAndEditsThatChangeNothingAreNoStep) {
+    const clsProject opened = session.league();
+    EXPECT_FALSE(session.edit("City", {0, -1}, [&](clsProject& l) { l.getTeamRef(0)->setCity(opened.getTeamRef(0)->getCity()); }));
+    testsupport::writeText(dir + "/bad.tpr", "@3\r\nps=300\r\n@END\r\n");
+    testsupport::writeText(dir + "/bad.tte", "city=X\r\n#2\r\njersey=1000\r\n#END\r\n");
+    testsupport::writeText(dir + "/bad.tpl", "first=\xC3\x89MILE\r\n");
+    ASSERT_EQ(TeamFile::exportTeam(*opened.getTeamRef(4), dir + "/good.tte"), Result::Ok);
+    ASSERT_EQ(PlayerFile::exportPlayer(*opened.getTeamRef(4)->getPlayerRef(9), dir + "/good.tpl"), Result::Ok);
+    const std::tuple<const char*, std::function<ImportResult()>, std::string> rows[] = {
+        {"a project file that does not read", [&] { return session.importProject(dir + "/bad.tpr"); }, "line 2: ps: '300' is outside 0..255"},
+        {"a team file that does not read", [&] { return session.importTeam(4, dir + "/bad.tte"); }, "line 3: jersey: '1000' is outside 0..255"},
+        {"a player file that does not read", [&] { return session.importPlayer(4, 9, dir + "/bad.tpl"); },
+         "line 1: first: byte 0xC3 cannot be stored in the game's texts"},
+        {"team 27", [&] { return session.importTeam(27, dir + "/good.tte"); }, "there is no team 27"},
+        {"player 12", [&] { return session.importPlayer(4, 12, dir + "/good.tpl"); }, "there is no player 12 of team 4"},
+    };
+    for (const auto& [name, import, refusal] : rows) {
+        SCOPED_TRACE(name);
+        const ImportResult r = import();
+        EXPECT_FALSE(r.imported);
+        EXPECT_EQ(r.report.text(), refusal);
+    }
+    EXPECT_TRUE(session.league() == opened);
     EXPECT_FALSE(session.history().canUndo());
     EXPECT_TRUE(heard.empty());
 }
 
-TEST_F(UndoTest, OpeningStartsAFreshHistoryAndASaveMovesTheUnmodifiedPoint) {
-    session.edit("Points", {1, -1}, [](clsProject& l) { l.getTeamRef(1)->setPointsScored(7); });
+TEST_F(UndoTest, ModifiedFollowsEditsSaveUndoAndRedoAndOpeningStartsAFreshHistory) {
+    const std::string opened = session.league().getTeamRef(0)->getCity();
+    city("SAVED");
+    EXPECT_TRUE(session.modified());
+    city(opened.c_str());
+    EXPECT_FALSE(session.modified()) << "edited back to the league opened";
+    city("SAVED");
     ASSERT_TRUE(session.save().ok());
     EXPECT_FALSE(session.modified());
     ASSERT_TRUE(session.undo());

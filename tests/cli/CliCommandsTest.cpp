@@ -47,7 +47,6 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
         {{"info", "{dir}/allstars.nes"}, 0, "...\nSaving now: Unknown error!\n" + stars, ""},
         {{"info", "{dir}/missing.nes"}, 1, "", "Error loading file!\n"},
         {{"resave", "{rom}"}, 0, saved, ""},
-        {{"resave", "{dir}/long.nes", "-o", "{dir}/o.nes"}, 1, "", "Abbreviations are too long!\n", {}, {"{dir}/o.nes"}},
         {{"resave", "{dir}/allstars.nes", "-o", "{dir}/o.nes"}, 1, "", "Unknown error!\n" + stars, {}, {"{dir}/o.nes"}},
         {{"demo", "{dir}/made/here"}, 0, "Wrote {dir}/made/here/demo.nes (393232 bytes)\nWrote {dir}/made/here/demo.smc (1048576 bytes)\n", "",
          {{"{dir}/made/here/demo.nes", "{dir}/demo.nes"}, {"{dir}/made/here/demo.smc", "{dir}/demo.smc"}}},

@@ -45,17 +45,16 @@ inline std::string folder(const std::string& name) {
 
 // Whether the text is the pattern, in which "..." stands for any text.
 inline bool matches(const std::string& text, const std::string& pattern) {
-    std::size_t at = 0, from = 0;
-    for (bool first = true;; first = false) {
-        const std::size_t gap = pattern.find("...", from);
-        const std::string part = pattern.substr(from, gap == std::string::npos ? std::string::npos : gap - from);
-        if (gap == std::string::npos)  // the last part ends the text
-            return text.size() >= at + part.size() && text.compare(text.size() - part.size(), part.size(), part) == 0 &&
-                   (!first || text.size() == part.size());
-        const std::size_t found = first ? (text.compare(0, part.size(), part) == 0 ? 0 : std::string::npos) : text.find(part, at);
-        if (found == std::string::npos) return false;
-        at = found + part.size();
-        from = gap + 3;
+    const std::size_t gap = pattern.find("...");
+    if (gap == std::string::npos) return text == pattern;
+    if (text.compare(0, gap, pattern, 0, gap) != 0) return false;
+    for (std::size_t at = gap, from = gap + 3;;) {  // each later part found after the one before; the last one ends the text
+        const std::size_t next = pattern.find("...", from);
+        const std::string part = pattern.substr(from, next == std::string::npos ? std::string::npos : next - from);
+        if (next == std::string::npos) return text.size() >= at + part.size() && text.compare(text.size() - part.size(), part.size(), part) == 0;
+        if ((at = text.find(part, at)) == std::string::npos) return false;
+        at += part.size();
+        from = next + 3;
     }
 }
 

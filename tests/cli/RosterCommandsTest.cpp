@@ -6,6 +6,7 @@
 #include "cli/CliRun.h"
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
+#include "demo/DemoRom.h"
 #include "interchange/PlayerCsv.h"
 #include "model/Trade.h"
 
@@ -34,15 +35,8 @@ TEST(RosterCommands, MessagesExitCodesAndFiles) {
     saved("edited.nes", changed);
     ASSERT_TRUE(Trade::swapPlayers(changed = league, {0, 0}, {26, 11}));
     saved("traded.nes", changed);
-    RomImage balanced = rom;  // game g: team g mod 27 at home against team (g mod 27 + 1 + (g div 27) mod 26) mod 27
-    for (std::size_t g = 0; g < 1107; ++g) {
-        const std::size_t at = static_cast<std::size_t>(offsets[OffsetSet::scheduleTable]) + 2 * g;
-        balanced[at] = static_cast<std::uint8_t>(0x80 | g % 27);
-        balanced[at + 1] = static_cast<std::uint8_t>(0x80 | (g % 27 + 1 + g / 27 % 26) % 27);
-    }
-    testsupport::writeBytes(dir + "/balanced.nes", balanced);
+    ASSERT_EQ(DemoRom::writeDemoRoms(dir), Result::Ok);  // its schedule gives every team 41 games at home and 41 away
     const std::string ok = "File successfully saved!\n", place = "tamsel-cli swap: each place must be TEAM.SLOT with TEAM 0..26 and SLOT 0..11\n";
-    const std::string head = "Team  Abbreviation  Games  Home  Away\n   0  WFYP             ";
     clitest::runRows({
         {{"export-csv", "{rom}", "{dir}/p.csv"}, 0, "Players exported!\n", "", {{"{dir}/p.csv", "{dir}/table.csv"}}},
         {{"export-csv", "{rom}", "{dir}/none/p.csv"}, 1, "", "Error writing file! (No such file or directory: {dir}/none/p.csv)\n"},
@@ -55,9 +49,9 @@ TEST(RosterCommands, MessagesExitCodesAndFiles) {
         {{"swap", "{rom}", "0", "0.1"}, 2, "", place},
         {{"swap", "{rom}", "0.0.0", "0.1"}, 2, "", place},
         {{"swap", "{rom}", ".1", "0.1"}, 2, "", place},
-        {{"check-schedule", "{rom}"}, 1, head + "92    39    55\n...\n  26  RFP              79    33    48\n\ngame 13: ATCPQ plays itself\n"
+        {{"check-schedule", "{rom}"}, 1, "Team  Abbreviation  Games  Home  Away\n   0  WFYP             92    39    55\n...\n  26  RFP              79    33    48\n\ngame 13: ATCPQ plays itself\n"
          "...\nteam 26 (RFP) plays 79 games, most teams play 87\n", ""},
-        {{"check-schedule", "{dir}/balanced.nes"}, 0, head + "82    41    41\n...\n  26  RFP              82    41    41\n\nno problems\n", ""},
+        {{"check-schedule", "{dir}/demo.nes"}, 0, "Team  Abbreviation  Games  Home  Away\n...\n  26  AMB              82    41    41\n\nno problems\n", ""},
         {{"check-schedule", "{dir}/missing.nes"}, 2, "", "Error loading file!\n"},
     }, dir, original);
 }

@@ -3,27 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "session/modGlobals.h"
+#include "support/CountingPrompt.h"
 #include "support/TestSupport.h"
 
 namespace {
-
-// Answers No to the question about a default file; counts both messages.
-struct Prompt : SettingsPrompt {
-    bool askCreateDefault() override {
-        ++questions;
-        return false;
-    }
-    void reportSaveFailed() override { ++saveFailures; }
-    int questions = 0;
-    int saveFailures = 0;
-};
 
 TEST(ModGlobals, SettingsBesideTheProgramReloadAsSaved) {
     const std::string folder = testsupport::freshDir("globals-settings");
     modGlobals::setProgramFolder(folder);
     modGlobals::applyDefaultSettings();
     modGlobals::lastFolder = "/roms/nes";
-    Prompt prompt;
+    testsupport::CountingPrompt prompt(false);
     ASSERT_EQ(modGlobals::saveSettings(prompt), Result::Ok);
     EXPECT_EQ(testsupport::readText(folder + "/tamsel.ini"), Settings::format(SettingsData{"/roms/nes"}));
     modGlobals::nesOffsets = OffsetSet{};

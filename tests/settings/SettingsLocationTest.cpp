@@ -2,14 +2,11 @@
 // configuration folder, so that an installed editor asks about a default file only once.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "settings/Settings.h"
@@ -20,48 +17,32 @@ namespace {
 namespace fs = std::filesystem;
 
 bool takesFiles(const std::string& folder) {
-    const std::string probe = folder + "/probe";
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
+    const bool made = std::ofstream(folder + "/probe").good();
+    std::error_code ignored;
+    fs::remove(folder + "/probe", ignored);
+    return made;
 }
 
-// Sets or clears the immutable attribute of a folder: no entry can then be added to it, by root either.
-void setImmutable(const std::string& folder, bool on) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    int flags = 0;
-    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-    }
-    ::close(fd);
-}
-
-// Makes creating a file in the folder really fail, or undoes that. The write bits are enough for an
-// ordinary user; root ignores them (and the tests run as root in CI), so the folder is then made
-// immutable too.
+// Makes creating a file in the folder really fail, or undoes that. Taking the write bits away is enough
+// for an ordinary user; root ignores them (and the tests run as root in CI), so the folder is then also
+// made immutable, which binds root as well.
 bool makeReadOnly(const std::string& folder, bool on) {
-    if (!on) setImmutable(folder, false);
+    if (!on) std::system(("chattr -i '" + folder + "' 2>/dev/null").c_str());
     ::chmod(folder.c_str(), on ? 0555 : 0755);
-    if (on && takesFiles(folder)) setImmutable(folder, true);
+    if (on && takesFiles(folder)) std::system(("chattr +i '" + folder + "' 2>/dev/null").c_str());
     return takesFiles(folder) != on;
 }
 
 TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileElseInTheConfigurationFolder) {
     const std::string base = std::string(TAMSEL_TEST_TMP) + "/settings-location";
     const std::string writable = base + "/portable", roIni = base + "/ro-ini", ro = base + "/ro", config = base + "/config";
-    for (const std::string& d : {roIni, ro})  // an earlier run killed half way left them read-only
-        if (fs::exists(d)) makeReadOnly(d, false);
+    const auto release = [&] {
+        for (const std::string& d : {roIni, ro}) makeReadOnly(d, false);
+    };
+    release();  // an earlier run killed half way may have left them read-only
     testsupport::freshDir("settings-location");
     for (const std::string& d : {writable, roIni, ro, config}) fs::create_directories(d);
     testsupport::writeText(roIni + "/tamsel.ini", "");
-    const auto release = [&] {
-        makeReadOnly(roIni, false);
-        makeReadOnly(ro, false);
-    };
     if (!makeReadOnly(roIni, true) || !makeReadOnly(ro, true)) {
         release();
         GTEST_SKIP() << "no way to make a folder refuse new files here";

@@ -34,7 +34,6 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
     testsupport::writeBytes(dir + "/allstars.nes", rom);
     testsupport::writeBytes(dir + "/cut.nes", RomImage(game.begin(), game.begin() + 0x40710 + 100));  // into the figure's tiles
     testsupport::writeText(dir + "/bad.tte", "city=X\r\n#2\r\njersey=1000\r\n#END\r\n");
-    testsupport::writeText(dir + "/prose.ini", "C:\\Letters\r\nDear reader,\r\nthis is a letter, not a settings file.\r\n");
     SettingsData outside;
     outside.nesOffsets[OffsetSet::uniformTable] = 0x60010 - 20;
     ASSERT_EQ(Settings::writeFile(dir + "/outside.ini", outside), Result::Ok);
@@ -63,8 +62,7 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
         {{"import-team", "{rom}", "4", "{dir}/bad.tte", "-o", "{dir}/o.nes"}, 1, "", "Error reading file! (line 3: jersey: '1000' is outside 0..255)\n", {}, {"{dir}/o.nes"}},
         {{"import-project", "{rom}", "{fx}/edit.tpr", "-o", "{dir}/none/o.nes"}, 1, "", "Error writing to disk! (No such file or directory: {dir}/none/o.nes)\n"},
         // A settings file named on the command line is used whole or the command fails, as do offsets outside the image.
-        {{"resave", "{rom}", "--settings", "{dir}/prose.ini"}, 1, "",
-         "Error loading {dir}/prose.ini! (the file has 3 lines, 33 needed)\n"},
+        {{"resave", "{rom}", "--settings", "{dir}/missing.ini"}, 1, "", "Error loading {dir}/missing.ini! (the file cannot be read)\n"},
         {{"import-project", "{rom}", "{fx}/edit.tpr", "--settings", "{dir}/outside.ini", "-o", "{dir}/o.nes"}, 1, "",
          "Error reading data! (uniformTable (0x5FFFC, 27 bytes) lies outside the image of 0x60010 bytes)\n", {}, {"{dir}/o.nes"}},
         {{"sprite", "{rom}", "0", "3", "{dir}/a.ppm"}, 0, "Figure of team 0, variant 3 written to {dir}/a.ppm\n", "", {{"{dir}/a.ppm", "{fx}/expected/sprite_3.ppm"}}},

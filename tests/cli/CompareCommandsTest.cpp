@@ -118,6 +118,7 @@ TEST(CompareCommands, DiffAndCheckMessagesExitCodesAndFiles) {
         {{"diff", "{rom}", "{dir}/copy.bin"}, 0, "", ""},  // the second read as the edition of the first
         {{"diff", "{rom}", "{dir}/none.nes"}, 2, "", "{dir}/none.nes: Error loading file!\n"},
         {{"diff", "{dir}/game.smc", "{rom}"}, 2, "", "{rom}: Invalid rom!\n"},
+        {{"diff", "--snes", "{rom}", "{rom}"}, 2, "", "{rom}: Invalid rom!\n"},
         // The reference images against their edited images; the lines are read off expected/league.tpr (the decoded
         // league) and edit.tpr (the league of the edited image).
         {{"diff", "{fx}/game.nes", "{fx}/expected/edited.nes"}, 1, "team 0 city: \"LYLFHTGTHDS\" -> \"IXRAUHGQ\"\n...\neast all-star 11: 4.7 -> 0.3\n", ""},

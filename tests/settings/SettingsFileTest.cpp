@@ -124,7 +124,9 @@ TEST(SettingsSave, AFailedWriteIsReportedOnceTheFoldersToANewFileAreMade) {
     EXPECT_STREQ(Settings::kSaveFailed, "Unable to save tamsel.ini.");
     const std::string dir = freshDir("settings-save");
     testsupport::writeText(dir + "/file", "keep me");
+    fs::permissions(dir + "/file", fs::perms::owner_read);
     const std::tuple<const char*, std::string, bool> rows[] = {
+        {"a read-only file", dir + "/file", false},
         {"a folder to be made below a file", dir + "/file/tamsel/tamsel.ini", false},
         {"folders to be made", dir + "/config/tamsel/tamsel.ini", true},
     };

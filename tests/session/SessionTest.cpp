@@ -202,6 +202,7 @@ TEST_F(SessionTest, SaveKeepsWhatAFileGrewBeyondTheImageAndSaveAsWritesTheImageA
     ASSERT_TRUE(session.saveAs(grown).ok());
     EXPECT_TRUE(readBytes(grown) == session.image());
     EXPECT_EQ(session.path(), grown);
+    EXPECT_EQ(session.settings().lastFolder, dir + "/b");  // the new file's folder, no longer the opened one's
     EXPECT_TRUE(readBytes(dir + "/a/game.smc") == snes);
 
     writeBytes(grown, withTail);  // the file grew after it was opened

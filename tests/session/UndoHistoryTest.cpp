@@ -17,7 +17,8 @@ using Kind = LeagueEvent::Kind;
 class UndoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = testsupport::freshDir("undo");
+        // A folder of each test's own: ctest runs the tests side by side.
+        dir = testsupport::freshDir(std::string("undo_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         testsupport::writeBytes(dir + "/game.nes", DemoRom::makeNes());
         ASSERT_TRUE(session.open(dir + "/game.nes", Console::Nes).ok());
         id = session.observe([this](const LeagueEvent& e) { heard.push_back(e); });

@@ -1,20 +1,34 @@
 #include <QApplication>
-#include <QDirIterator>
-#include <QIcon>
+#include <QCommandLineParser>
+#include <QTimer>
 
 #include "session/modGlobals.h"
 #include "ui/LocalPath.h"
+#include "ui/ToolIcons.h"
 #include "ui/frmMain.h"
 
-// The editor: one main window. tamsel.ini lives beside the program, or in the user's
-// configuration folder when the program's folder takes no files (an installed copy).
+// The editor: one main window, opening the ROM named on the command line, if any, once the
+// window is up. tamsel.ini lives beside the program, or in the user's configuration folder
+// when the program's folder takes no files (an installed copy).
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QIcon icon;
-    for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();) icon.addFile(it.next());
-    QApplication::setWindowIcon(icon);
+    QApplication::setApplicationName(QStringLiteral("tamsel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAMSEL_APP_ID));
+    QApplication::setWindowIcon(ToolIcons::applicationIcon());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Edits the league inside the NES (.nes) and SNES (.smc) images of the basketball game."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("the ROM image to open: .nes or .smc"),
+                                 QStringLiteral("[FILE]"));
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) parser.showHelp(2);
+
     modGlobals::setProgramFolder(LocalPath::toLocal(QCoreApplication::applicationDirPath()));
     frmMain window;
     window.show();
+    if (!files.isEmpty()) QTimer::singleShot(0, &window, [&window, file = files.first()] { window.openFile(file); });
     return app.exec();
 }

@@ -54,4 +54,20 @@ ConsoleKind kindFromFileName(const std::string& fileName) {
     return last == "NES" ? Console::Nes : Console::Snes;
 }
 
+const char* extensionOf(ConsoleKind kind) {
+    if (kind == Console::Nes) return ".nes";
+    if (kind == Console::Snes) return ".smc";
+    return "";
+}
+
+ConsoleKind kindFromExtension(const std::string& fileName) {
+    const std::size_t dot = fileName.find_last_of('.');
+    if (dot == std::string::npos) return Console::None;
+    std::string extension = fileName.substr(dot);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (ConsoleKind kind : {Console::Nes, Console::Snes})
+        if (extension == extensionOf(kind)) return kind;
+    return Console::None;
+}
+
 }  // namespace RomFile

@@ -32,4 +32,10 @@ ResultCode writeRomFile(const std::string& path, const RomImage& image, FileIO::
 // its last three letters are "NES" in any case, else SNES.
 ConsoleKind kindFromFileName(const std::string& fileName);
 
+// The file name extension of each edition's images: ".nes" and ".smc" ("" for any other kind).
+const char* extensionOf(ConsoleKind kind);
+// The edition a file's extension names, in any case: NES for ".nes", SNES for ".smc",
+// None for any other name (a file named on the command line or dropped onto the window).
+ConsoleKind kindFromExtension(const std::string& fileName);
+
 }  // namespace RomFile

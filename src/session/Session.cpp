@@ -92,7 +92,11 @@ SaveResult Session::writeOut(const std::string& path, bool keepTail, const char*
 
 SaveResult Session::save() { return writeOut(path_, true, "Save"); }
 
-SaveResult Session::saveAs(const std::string& path) { return writeOut(path, false, "Save As"); }
+SaveResult Session::saveAs(const std::string& path) {
+    SaveResult result = writeOut(path, false, "Save As");
+    if (result.ok()) settings_.lastFolder = folderOf(path);
+    return result;
+}
 
 ImportResult Session::importProject(const std::string& path) {
     ImportResult result;

@@ -63,8 +63,9 @@ public:
     // a longer file beyond the image kept. Refused (NoValidRom) while not valid. A failed
     // encode or write leaves image and league as they were. Observers hear Saved ("Save").
     SaveResult save();
-    // As save, to another file, which becomes path() once written; the old file is not
-    // touched. The new file holds exactly the image. Observers hear Saved ("Save As").
+    // As save, to another file, which becomes path() once written, its folder the
+    // remembered one; the old file is not touched. The new file holds exactly the image.
+    // Observers hear Saved ("Save As").
     SaveResult saveAs(const std::string& path);
     // The image that save() would now write, into out (unchanged on failure); no file is
     // written and nothing in the session changes.

@@ -28,9 +28,9 @@ void InterchangeCommands::run(bool save, const QString& filter, const Operation&
         save ? dialogs_.saveFile(parent_, filter, folder_) : dialogs_.openFile(parent_, filter, folder_);
     if (choice.fileName.isEmpty()) return;
     if (operation(LocalPath::toLocal(choice.fileName)))
-        messages_.message(parent_, success, MessageSink::Icon::None);
+        messages_.message(parent_, success, iconFor(false));
     else
-        messages_.message(parent_, save ? kWriteError : kReadError, MessageSink::Icon::Exclamation);
+        messages_.message(parent_, save ? kWriteError : kReadError, iconFor(true));
 }
 
 void InterchangeCommands::exportProject() {

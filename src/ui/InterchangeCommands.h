@@ -13,7 +13,7 @@ class Session;
 // The file commands of the Project and Analysis menus: each asks for a file with its
 // filter (the save dialogue for exports and reports, the open dialogue for imports), runs
 // one operation on the session's league and shows the command's one message, the success
-// text without an icon, the failure text with the exclamation icon. A cancelled dialogue
+// text with the information icon, the failure text with the exclamation (warning) icon. A cancelled dialogue
 // shows nothing and changes nothing. The imports change the league through the session,
 // whose observers hear of it.
 class InterchangeCommands {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,6 +27,15 @@ QMenu* addMenu(QMainWindow& window, const QString& name, const QString& caption)
     return menu;
 }
 
+// The keys of an item: the ones named first (the first is the one the menu shows), then
+// whatever else the desktop binds to the standard command.
+void setKeys(QAction* item, QKeySequence::StandardKey standard, std::initializer_list<QKeySequence> named) {
+    QList<QKeySequence> keys(named);
+    for (const QKeySequence& key : QKeySequence::keyBindings(standard))
+        if (!keys.contains(key)) keys << key;
+    item->setShortcuts(keys);
+}
+
 QToolButton* addButton(QWidget* strip, const QString& name, const QPixmap& picture, const QString& tip) {
     auto* b = new QToolButton(strip);
     b->setObjectName(name);
@@ -35,49 +45,88 @@ QToolButton* addButton(QWidget* strip, const QString& name, const QPixmap& pictu
     // The buttons take the focus when clicked, like any button of the window: a text
     // box being edited loses it (and tidies its text) before the command runs.
     b->setFocusPolicy(Qt::StrongFocus);
-    if (!tip.isEmpty()) b->setToolTip(tip);
+    b->setToolTip(tip);
     strip->layout()->addWidget(b);
     return b;
+}
+
+// The analysis items: the rating's name with its mnemonic, the name's first letter, or
+// its second where a name before it starts with the same letter.
+constexpr std::array<int, Rating::Count> kRatingMnemonic = {0, 0, 0, 0, 1, 1};
+
+QString ratingCaption(std::size_t i) {
+    QString name = QString::fromLatin1(kRatings[i].reportName);
+    return name.insert(kRatingMnemonic[i], QLatin1Char('&')) + QStringLiteral("...");
 }
 
 }  // namespace
 
 void MainMenus::build(QMainWindow& window) {
-    menuFile = addMenu(window, QStringLiteral("menuFile"), QStringLiteral("File"));
-    menuFileOpen = addItem(menuFile, QStringLiteral("menuFileOpen"), QStringLiteral("Open"));
-    menuFileSave = addItem(menuFile, QStringLiteral("menuFileSave"), QStringLiteral("Save"));
-    addSeparator(menuFile, QStringLiteral("menuSeparator0"));
-    menuFileExit = addItem(menuFile, QStringLiteral("menuFileExit"), QStringLiteral("Exit"));
+    buildFileMenu(window);
+    buildEditMenu(window);
+    buildProjectMenu(window);
+    buildAnalysisMenu(window);
+    buildToolStrip(window);
+}
 
-    menuProject = addMenu(window, QStringLiteral("menuProject"), QStringLiteral("Project"));
-    menuProjectImport = addItem(menuProject, QStringLiteral("menuProjectImport"), QStringLiteral("Import Project"));
-    menuProjectExport = addItem(menuProject, QStringLiteral("menuProjectExport"), QStringLiteral("Export Project"));
+void MainMenus::buildFileMenu(QMainWindow& window) {
+    menuFile = addMenu(window, QStringLiteral("menuFile"), QStringLiteral("&File"));
+    menuFileOpen = addItem(menuFile, QStringLiteral("menuFileOpen"), QStringLiteral("&Open..."));
+    setKeys(menuFileOpen, QKeySequence::Open, {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    menuFileRecent = menuFile->addMenu(QStringLiteral("Open &Recent"));
+    menuFileRecent->setObjectName(QStringLiteral("menuFileRecent"));
+    menuFileSave = addItem(menuFile, QStringLiteral("menuFileSave"), QStringLiteral("&Save"));
+    setKeys(menuFileSave, QKeySequence::Save, {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    menuFileSaveAs = addItem(menuFile, QStringLiteral("menuFileSaveAs"), QStringLiteral("Save &As..."));
+    setKeys(menuFileSaveAs, QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    addSeparator(menuFile, QStringLiteral("menuSeparator0"));
+    menuFileExit = addItem(menuFile, QStringLiteral("menuFileExit"), QStringLiteral("E&xit"));
+    setKeys(menuFileExit, QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+}
+
+void MainMenus::buildEditMenu(QMainWindow& window) {
+    menuEdit = addMenu(window, QStringLiteral("menuEdit"), QStringLiteral("&Edit"));
+    menuEditUndo = addItem(menuEdit, QStringLiteral("menuEditUndo"), QString());
+    setKeys(menuEditUndo, QKeySequence::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    menuEditRedo = addItem(menuEdit, QStringLiteral("menuEditRedo"), QString());
+    setKeys(menuEditRedo, QKeySequence::Redo,
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    showHistory(QString(), QString());
+}
+
+void MainMenus::buildProjectMenu(QMainWindow& window) {
+    menuProject = addMenu(window, QStringLiteral("menuProject"), QStringLiteral("&Project"));
+    menuProjectImport = addItem(menuProject, QStringLiteral("menuProjectImport"), QStringLiteral("&Import Project..."));
+    menuProjectExport = addItem(menuProject, QStringLiteral("menuProjectExport"), QStringLiteral("&Export Project..."));
     addSeparator(menuProject, QStringLiteral("menuSeparator2"));
-    menuProjectImportTeam = addItem(menuProject, QStringLiteral("menuProjectImportTeam"), QStringLiteral("Import Team"));
-    menuProjectExportTeam = addItem(menuProject, QStringLiteral("menuProjectExportTeam"), QStringLiteral("Export Team"));
+    menuProjectImportTeam = addItem(menuProject, QStringLiteral("menuProjectImportTeam"), QStringLiteral("Import &Team..."));
+    menuProjectExportTeam = addItem(menuProject, QStringLiteral("menuProjectExportTeam"), QStringLiteral("Export Te&am..."));
     addSeparator(menuProject, QStringLiteral("menuSeparator1"));
     meunProjectImportPlayer =
-        addItem(menuProject, QStringLiteral("meunProjectImportPlayer"), QStringLiteral("Import Player"));
+        addItem(menuProject, QStringLiteral("meunProjectImportPlayer"), QStringLiteral("Import &Player..."));
     menuProjectExportPlayer =
-        addItem(menuProject, QStringLiteral("menuProjectExportPlayer"), QStringLiteral("Export Player"));
+        addItem(menuProject, QStringLiteral("menuProjectExportPlayer"), QStringLiteral("Export P&layer..."));
+}
 
-    menuAnalysis = addMenu(window, QStringLiteral("menuAnalysis"), QStringLiteral("Analysis"));
+void MainMenus::buildAnalysisMenu(QMainWindow& window) {
+    menuAnalysis = addMenu(window, QStringLiteral("menuAnalysis"), QStringLiteral("&Analysis"));
     for (std::size_t i = 0; i < menuAnalysisAtt.size(); ++i)
-        menuAnalysisAtt[i] = addItem(menuAnalysis, QStringLiteral("menuAnalysisAtt_%1").arg(i),
-                                     QString::fromLatin1(kRatings[i].reportName));
+        menuAnalysisAtt[i] = addItem(menuAnalysis, QStringLiteral("menuAnalysisAtt_%1").arg(i), ratingCaption(i));
     addSeparator(menuAnalysis, QStringLiteral("menuSeparator3"));
     menuAnalysisSortByPos =
-        addItem(menuAnalysis, QStringLiteral("menuAnalysisSortByPos"), QStringLiteral("Sort by Position"));
+        addItem(menuAnalysis, QStringLiteral("menuAnalysisSortByPos"), QStringLiteral("Sort by &Position"));
     menuAnalysisSortByPos->setCheckable(true);
     menuAnalysisSortByPos->setChecked(true);
+}
 
+void MainMenus::buildToolStrip(QMainWindow& window) {
     frameMenubar = new QWidget(&window);
     frameMenubar->setObjectName(QStringLiteral("frameMenubar"));
     auto* row = new QHBoxLayout(frameMenubar);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);
-    cmdFileLoad = addButton(frameMenubar, QStringLiteral("cmdFileLoad"), ToolIcons::openPicture(), QString());
-    cmdFileSave = addButton(frameMenubar, QStringLiteral("cmdFileSave"), ToolIcons::savePicture(), QString());
+    cmdFileLoad = addButton(frameMenubar, QStringLiteral("cmdFileLoad"), ToolIcons::openPicture(), QStringLiteral("Open ROM"));
+    cmdFileSave = addButton(frameMenubar, QStringLiteral("cmdFileSave"), ToolIcons::savePicture(), QStringLiteral("Save ROM"));
     cmdExitApp =
         addButton(frameMenubar, QStringLiteral("cmdExitApp"), ToolIcons::exitPicture(), QStringLiteral("Exit Program"));
     row->addStretch(1);
@@ -85,9 +134,17 @@ void MainMenus::build(QMainWindow& window) {
 
 void MainMenus::enableRomCommands(bool enabled) {
     menuFileSave->setEnabled(enabled);
+    menuFileSaveAs->setEnabled(enabled);
     menuProject->setEnabled(enabled);
     menuProject->menuAction()->setEnabled(enabled);
     menuAnalysis->setEnabled(enabled);
     menuAnalysis->menuAction()->setEnabled(enabled);
     cmdFileSave->setEnabled(enabled);
+}
+
+void MainMenus::showHistory(const QString& undoLabel, const QString& redoLabel) {
+    menuEditUndo->setText(undoLabel.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undoLabel);
+    menuEditUndo->setEnabled(!undoLabel.isEmpty());
+    menuEditRedo->setText(redoLabel.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redoLabel);
+    menuEditRedo->setEnabled(!redoLabel.isEmpty());
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <array>
 
 class QAction;
@@ -7,9 +8,11 @@ class QMenu;
 class QToolButton;
 class QWidget;
 
-// The main window's commands as the user reaches them: the File, Project and Analysis
-// menus of the menu bar and the tool strip frameMenubar with its three picture buttons,
-// named as their objectName. The window connects them to its commands.
+// The main window's commands as the user reaches them: the File, Edit, Project and
+// Analysis menus of the menu bar and the tool strip frameMenubar with its three picture
+// buttons, named as their objectName. Every menu and item carries a mnemonic, every item
+// that opens a dialogue ends in "...", and the file and history commands have the
+// desktop's standard keys. The window connects them to its commands.
 struct MainMenus {
     QWidget* frameMenubar = nullptr;
     QToolButton* cmdFileLoad = nullptr;
@@ -18,8 +21,13 @@ struct MainMenus {
 
     QMenu* menuFile = nullptr;
     QAction* menuFileOpen = nullptr;
+    QMenu* menuFileRecent = nullptr;  // "Open Recent": the files the window lists there
     QAction* menuFileSave = nullptr;
+    QAction* menuFileSaveAs = nullptr;
     QAction* menuFileExit = nullptr;
+    QMenu* menuEdit = nullptr;
+    QAction* menuEditUndo = nullptr;
+    QAction* menuEditRedo = nullptr;
     QMenu* menuProject = nullptr;
     QAction* menuProjectImport = nullptr;
     QAction* menuProjectExport = nullptr;
@@ -34,6 +42,16 @@ struct MainMenus {
     // Fills the window's menu bar and makes the tool strip, a child of the window for it
     // to place.
     void build(QMainWindow& window);
-    // Save, the Project and Analysis menus and the save button, which need an image.
+    // Save, Save As, the Project and Analysis menus and the save button, which need an image.
     void enableRomCommands(bool enabled);
+    // Undo and Redo name the step they would take ("Undo City"); an empty label greys
+    // the item out.
+    void showHistory(const QString& undoLabel, const QString& redoLabel);
+
+private:
+    void buildFileMenu(QMainWindow& window);
+    void buildEditMenu(QMainWindow& window);
+    void buildProjectMenu(QMainWindow& window);
+    void buildAnalysisMenu(QMainWindow& window);
+    void buildToolStrip(QMainWindow& window);
 };

@@ -172,7 +172,7 @@ void PlayerEditorPanel::connectControls() {
     for (TextBox* box : {ui_.txtJersey, ui_.txtFirstname, ui_.txtLastname, ui_.txtFeet, ui_.txtInches, ui_.txtWeight,
                          ui_.txtFGpercent, ui_.txtTPTpercent, ui_.txtFTpercent}) {
         // Typing replaces the whole text of a box that has just taken the focus.
-        connect(box, &TextBox::gotFocus, box, [box] { box->selectAll(); });
+        box->selectAllOnFocus();
         connect(box, &TextBox::lostFocus, this, [this, box] { boxLeft(box); });
     }
     for (int i = 0; i < Rating::Count; ++i) {

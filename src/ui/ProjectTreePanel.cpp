@@ -40,6 +40,11 @@ QString ProjectTreePanel::playerText(int team, int player) const {
     return UiText::padded(p->getJersey(), 2) + QLatin1Char('-') + fromRom(p->getFullname());
 }
 
+QString ProjectTreePanel::teamText(int team) const {
+    const clsTeam* t = session_.league().getTeamRef(team);
+    return t != nullptr ? fromRom(t->getCity()) + QLatin1Char(' ') + fromRom(t->getMascot()) : QString();
+}
+
 void ProjectTreePanel::build() {
     clear();
     nodes_.clear();
@@ -51,9 +56,7 @@ void ProjectTreePanel::build() {
 
     int k = 0;
     for (int t = 0; t < clsProject::kTeams; ++t) {
-        const clsTeam* team = session_.league().getTeamRef(t);
-        auto* teamNode =
-            new QTreeWidgetItem(root, QStringList(fromRom(team->getCity()) + QLatin1Char(' ') + fromRom(team->getMascot())));
+        auto* teamNode = new QTreeWidgetItem(root, QStringList(teamText(t)));
         teamNode->setData(0, kKeyRole, QStringLiteral("Team%1").arg(t));
         nodes_.push_back(teamNode);
         for (int p = 0; p < clsTeam::kRoster; ++p) {
@@ -89,6 +92,29 @@ void ProjectTreePanel::relabelTeam(int team) {
 void ProjectTreePanel::relabelPlayer(int team, int player) {
     if (team < 0 || team >= clsProject::kTeams || player < 0 || player >= clsTeam::kRoster) return;
     setNodeText(playerNodeIndex(team, player), playerText(team, player));
+}
+
+void ProjectTreePanel::relabelAll() {
+    for (int t = 0; t < clsProject::kTeams; ++t) {
+        setNodeText(teamNodeIndex(t), teamText(t));
+        for (int p = 0; p < clsTeam::kRoster; ++p) setNodeText(playerNodeIndex(t, p), playerText(t, p));
+    }
+}
+
+void ProjectTreePanel::showNode(QTreeWidgetItem* n) {
+    if (n == nullptr) return;
+    for (QTreeWidgetItem* up = n->parent(); up != nullptr; up = up->parent()) up->setExpanded(true);
+    setCurrentItem(n);
+    scrollToItem(n);
+}
+
+void ProjectTreePanel::showTeam(int team) {
+    if (team >= 0 && team < clsProject::kTeams) showNode(node(teamNodeIndex(team)));
+}
+
+void ProjectTreePanel::showPlayer(int team, int player) {
+    if (team >= 0 && team < clsProject::kTeams && player >= 0 && player < clsTeam::kRoster)
+        showNode(node(playerNodeIndex(team, player)));
 }
 
 void ProjectTreePanel::nodeChosen(QTreeWidgetItem* item) {

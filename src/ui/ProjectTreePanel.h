@@ -23,6 +23,12 @@ public:
     // the mascot, a player node the jersey in two digits and the full name.
     void relabelTeam(int team);
     void relabelPlayer(int team, int player);
+    // Every node's text as a build gives it, keeping which nodes are open and current.
+    void relabelAll();
+    // Opens the way to a team's node or a player's node and makes it the current node,
+    // without choosing it (the window has chosen it already).
+    void showTeam(int team);
+    void showPlayer(int team, int player);
 
 signals:
     void teamChosen(int team);
@@ -34,6 +40,8 @@ protected:
 private:
     void nodeChosen(QTreeWidgetItem* node);
     QString playerText(int team, int player) const;
+    QString teamText(int team) const;
+    void showNode(QTreeWidgetItem* node);
     void setNodeText(int index, const QString& text);
 
     const Session& session_;

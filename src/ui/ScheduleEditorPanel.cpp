@@ -59,12 +59,12 @@ void ScheduleEditorPanel::build() {
     gameClick_ = new ListClick(ui_.lstSchedule, [this] { gameClicked(); });
     // A team chosen in either list is stored when that list loses the focus, so choosing
     // a team and then clicking another game stores it in the game selected before.
-    new FocusLossFilter(ui_.cmbHome, [this] { teamListLeft(); });
-    new FocusLossFilter(ui_.cmbAway, [this] { teamListLeft(); });
+    new FocusLossFilter(ui_.cmbHome, [this] { store(); });
+    new FocusLossFilter(ui_.cmbAway, [this] { store(); });
     connect(ui_.cmdEditAllStar, &QPushButton::clicked, this, &ScheduleEditorPanel::allStarRequested);
 }
 
-void ScheduleEditorPanel::fill() {
+void ScheduleEditorPanel::fill(int game) {
     const clsProject& league = session_.league();
     QStringList teams;
     for (int t = 0; t < clsProject::kTeams; ++t) teams << UiText::fromRom(league.getTeamRef(t)->getAbrev());
@@ -84,7 +84,7 @@ void ScheduleEditorPanel::fill() {
         ui_.lstSchedule->clear();
         ui_.lstSchedule->addItems(games);
     }
-    selectGame(0);
+    selectGame(game >= 0 && game < ui_.lstSchedule->count() ? game : 0);
 }
 
 void ScheduleEditorPanel::selectGame(int game) { gameClick_->select(game); }
@@ -105,7 +105,7 @@ void ScheduleEditorPanel::gameClicked() {
     selection_.game = g;
 }
 
-void ScheduleEditorPanel::teamListLeft() {
+void ScheduleEditorPanel::store() {
     const int game = selection_.game;
     if (game < 0 || game >= ui_.lstSchedule->count()) return;
     // A list showing no entry (a team number beyond the league) keeps the game's team.

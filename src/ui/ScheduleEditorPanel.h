@@ -27,8 +27,12 @@ public:
 
     const Controls& controls() const { return ui_; }
 
-    // Fills the two team lists and the game list from the league and selects game 0.
-    void fill();
+    // Fills the two team lists and the game list from the league and selects the game
+    // (game 0 when there is no such game).
+    void fill(int game = 0);
+    // Stores the teams the two lists show into the selected game, as when either list
+    // loses the focus; nothing when they show the game as it is.
+    void store();
     // Enables or disables the three lists and the button.
     void setEditable(bool enabled);
 
@@ -39,7 +43,6 @@ private:
     void build();
     void selectGame(int game);
     void gameClicked();
-    void teamListLeft();
 
     Session& session_;
     EditorSelection& selection_;

@@ -11,6 +11,7 @@ void SessionSignals::tell(const LeagueEvent& event) {
     switch (event.kind) {
         case LeagueEvent::Kind::Replaced: emit leagueReplaced(label); break;
         case LeagueEvent::Kind::Changed: emit leagueChanged(label, event.target.team, event.target.player); break;
+        case LeagueEvent::Kind::Restored: emit leagueRestored(label, event.target.team, event.target.player); break;
         case LeagueEvent::Kind::Saved: emit saved(label); break;
     }
 }

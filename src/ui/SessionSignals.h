@@ -22,6 +22,9 @@ signals:
     // A change of the league, named as the user reads it ("City", "Import Team"), with
     // the team and player it touched (-1: none, or all of them).
     void leagueChanged(const QString& label, int team, int player);
+    // Undo or redo took the league over one step: its label and the team and player it
+    // touched (-1: none, or all of them).
+    void leagueRestored(const QString& label, int team, int player);
     // The league was written to the file ("Save", "Save As").
     void saved(const QString& label);
 

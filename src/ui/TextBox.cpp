@@ -10,14 +10,30 @@ void TextBox::acceptPrintableAsciiOnly() {
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[\\x20-\\x7E]*")), this));
 }
 
+void TextBox::selectAllOnFocus() { selectsOnFocus_ = true; }
+
 void TextBox::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
     if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) return;
+    if (selectsOnFocus_) {
+        selectAll();
+        // The press that brought the focus goes on to place the cursor, dropping the
+        // selection; its release selects again.
+        focusedByClick_ = e->reason() == Qt::MouseFocusReason;
+    }
     emit gotFocus();
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* e) {
+    QLineEdit::mouseReleaseEvent(e);
+    if (!focusedByClick_) return;
+    focusedByClick_ = false;
+    if (!hasSelectedText()) selectAll();
 }
 
 void TextBox::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
+    focusedByClick_ = false;
     if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) return;
     emit lostFocus();
 }

@@ -14,6 +14,11 @@ public:
     // Takes printable ASCII only: the game's texts hold nothing else, and any other
     // character could not be written back.
     void acceptPrintableAsciiOnly();
+    // Selects the whole text whenever the box takes the focus, by the keyboard or by a
+    // click, so that typing replaces it. A click that gives the box the focus selects
+    // everything (unless it drags a selection of its own); a click into the box that
+    // already has the focus places the cursor as usual.
+    void selectAllOnFocus();
 
 signals:
     void gotFocus();
@@ -22,4 +27,9 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    bool selectsOnFocus_ = false;
+    bool focusedByClick_ = false;  // the focus came with a mouse press not yet released
 };

@@ -1,10 +1,21 @@
 #include "ui/ToolIcons.h"
 
+#include <QDirIterator>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
+// The resources are linked into the library: naming their initialiser keeps them there.
+static void initResources() { Q_INIT_RESOURCE(tamsel); }
+
 namespace ToolIcons {
+
+QIcon applicationIcon() {
+    initResources();
+    QIcon icon;
+    for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();) icon.addFile(it.next());
+    return icon;
+}
 
 namespace {
 

@@ -4,9 +4,21 @@
 #include <QMessageBox>
 #include <QStringList>
 
+namespace {
+
+QMessageBox::Icon boxIcon(MessageSink::Icon icon) {
+    switch (icon) {
+        case MessageSink::Icon::Information: return QMessageBox::Information;
+        case MessageSink::Icon::Exclamation: return QMessageBox::Warning;
+        case MessageSink::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
 void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, const QString& detail) {
-    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, kAppTitle, text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(boxIcon(icon), kAppTitle, text, QMessageBox::Ok, parent);
     if (!detail.isEmpty()) box.setInformativeText(detail);
     box.exec();
 }
@@ -14,6 +26,18 @@ void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, con
 bool QtMessageSink::askYesNo(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
+}
+
+MessageSink::SaveAnswer QtMessageSink::askSaveChanges(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, kAppTitle, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save: return SaveAnswer::Save;
+        case QMessageBox::Discard: return SaveAnswer::Discard;
+        default: return SaveAnswer::Cancel;
+    }
 }
 
 QStringList qtFilterList(const QString& filter) {

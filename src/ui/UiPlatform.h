@@ -11,7 +11,10 @@ inline const QString kAppTitle = QStringLiteral("Tamsel v0.21.0");
 
 class MessageSink {
 public:
-    enum class Icon { None, Exclamation };
+    // Information for a success, Exclamation (the warning icon) for a failure.
+    enum class Icon { None, Information, Exclamation };
+    // The answers to the question about unsaved edits.
+    enum class SaveAnswer { Save, Discard, Cancel };
     virtual ~MessageSink() = default;
     // One message box with an OK button only and the title "Tamsel v0.21.0". A detail (the
     // cause of a failed write, the region that does not fit the image) goes below the
@@ -19,7 +22,15 @@ public:
     virtual void message(QWidget* parent, const QString& text, Icon icon, const QString& detail = QString()) = 0;
     // A Yes/No question with the exclamation icon; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    // "Save changes to game.nes?" with Save, Discard and Cancel and the question icon;
+    // Escape and the close box answer Cancel.
+    virtual SaveAnswer askSaveChanges(QWidget* parent, const QString& text) = 0;
 };
+
+// The icon of an outcome's message: the warning icon for a failure, else information.
+inline MessageSink::Icon iconFor(bool failure) {
+    return failure ? MessageSink::Icon::Exclamation : MessageSink::Icon::Information;
+}
 
 // The chosen file (empty after cancel) and the 1-based index of the chosen filter line.
 struct FileChoice {
@@ -39,6 +50,7 @@ class QtMessageSink : public MessageSink {
 public:
     void message(QWidget* parent, const QString& text, Icon icon, const QString& detail = QString()) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
+    SaveAnswer askSaveChanges(QWidget* parent, const QString& text) override;
 };
 
 class QtFileDialogs : public FileDialogs {

@@ -29,6 +29,9 @@ public:
     // Keeps the slots and the choice below them, and shows the league's present names of
     // their players and teams: after any other change of the league.
     void refreshNames();
+    // Writes the slots into the league now, as closing does (one step when they differ
+    // from the league's): before undo, redo or a question about unsaved edits.
+    void store();
     // True once the window was closed (its slots written back); it is deleted soon after.
     bool isUnloaded() const { return unloaded_; }
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QStatusBar>
@@ -10,13 +9,14 @@
 #include <QVBoxLayout>
 
 #include "base/FileIO.h"
-#include "base/RomImage.h"
 #include "session/modGlobals.h"
 #include "ui/EditLabels.h"
+#include "ui/FileCommands.h"
 #include "ui/InterchangeCommands.h"
 #include "ui/LocalPath.h"
 #include "ui/PlayerEditorPanel.h"
 #include "ui/ProjectTreePanel.h"
+#include "ui/RomDropFilter.h"
 #include "ui/ScheduleEditorPanel.h"
 #include "ui/SessionSignals.h"
 #include "ui/SettingsPromptUi.h"
@@ -25,21 +25,6 @@
 #include "ui/UiText.h"
 #include "ui/frmAllStar.h"
 #include "ui/frmPaletteTool.h"
-
-namespace {
-
-const QString kRomFilter = QStringLiteral("All Supported Types|*.nes;*.smc|NES Rom (*.nes)|*.nes|SNES Rom (*.smc)|*.smc|");
-
-// What a failed save leaves to mend, below the message: the write's cause or the offset
-// region that does not fit the image, then one line for each all-star slot naming no player.
-QString saveDetail(const SaveResult& result) {
-    QStringList lines;
-    if (!result.detail.empty()) lines << QString::fromStdString(result.detail);
-    for (const std::string& slot : result.damagedSlots) lines << UiText::fromRom(slot);
-    return lines.join(QLatin1Char('\n'));
-}
-
-}  // namespace
 
 frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), session_(modGlobals::session()) {
@@ -58,11 +43,17 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     menus_.build(*this);
     buildLayout();
     interchange_ = std::make_unique<InterchangeCommands>(session_, *messages_, *dialogs_, this);
+    files_ = new FileCommands(
+        session_, *messages_, *dialogs_, menus_, this, [this] { storeEditors(true); }, [this] { storeAll(); });
     connectCommands();
+    new RomDropFilter(this, [this](const QString& path) { files_->openNamed(path); });
 
     sessionSignals_ = std::make_unique<SessionSignals>(session_);
     connect(sessionSignals_.get(), &SessionSignals::leagueReplaced, this, &frmMain::leagueReplaced);
     connect(sessionSignals_.get(), &SessionSignals::leagueChanged, this, &frmMain::leagueChanged);
+    connect(sessionSignals_.get(), &SessionSignals::leagueRestored, this,
+            [this](const QString& label, int team, int player) { refresh(Scope::Restored, label, {team, player}); });
+    connect(sessionSignals_.get(), &SessionSignals::saved, this, &frmMain::showFileState);
     Form_Load();
 }
 
@@ -108,12 +99,20 @@ void frmMain::buildLayout() {
 }
 
 void frmMain::connectCommands() {
-    connect(menus_.menuFileOpen, &QAction::triggered, this, [this] { openRom(); });
-    connect(menus_.menuFileSave, &QAction::triggered, this, [this] { saveRom(); });
+    connect(menus_.menuFileOpen, &QAction::triggered, files_, &FileCommands::open);
+    connect(menus_.menuFileSave, &QAction::triggered, files_, &FileCommands::save);
+    connect(menus_.menuFileSaveAs, &QAction::triggered, files_, &FileCommands::saveAs);
     connect(menus_.menuFileExit, &QAction::triggered, this, [this] { menuFileExit_Click(); });
-    connect(menus_.cmdFileLoad, &QToolButton::clicked, this, [this] { openRom(); });
-    connect(menus_.cmdFileSave, &QToolButton::clicked, this, [this] { saveRom(); });
+    connect(menus_.cmdFileLoad, &QToolButton::clicked, files_, &FileCommands::open);
+    connect(menus_.cmdFileSave, &QToolButton::clicked, files_, &FileCommands::save);
     connect(menus_.cmdExitApp, &QToolButton::clicked, this, [this] { menuFileExit_Click(); });
+    connect(files_, &FileCommands::fileNamed, this, [this](const QString& fileName) {
+        captionFile_ = fileName;
+        showFileState();
+    });
+    connect(files_, &FileCommands::openFailed, this, [this] { refresh(Scope::Status, QString(), {}); });
+    connect(menus_.menuEditUndo, &QAction::triggered, this, &frmMain::undo);
+    connect(menus_.menuEditRedo, &QAction::triggered, this, &frmMain::redo);
 
     // The exports and reports store the editors first, so that values still being edited
     // are written out; the imports replace what the editors show.
@@ -161,6 +160,7 @@ void frmMain::Form_Load() {
     if (!FileIO::fileExists(folder + std::string(1, FileIO::separator()))) folder = modGlobals::programFolder();
     dialogFolder_ = LocalPath::fromLocal(folder);
     interchange_->setDialogFolder(dialogFolder_);
+    files_->setDialogFolder(dialogFolder_);
 
     selection_.nesFigureVariant = 0;
     selection_.snesFigureVariant = 0;
@@ -169,6 +169,7 @@ void frmMain::Form_Load() {
     player_->setEditable(false);
     schedule_->setEditable(false);
     status_->showFor(session_);
+    showFileState();
 }
 
 void frmMain::Form_Unload() {
@@ -183,7 +184,12 @@ void frmMain::closeSecondaryWindows() {
     if (frmAllStar* allStar = allStarWindow(false)) allStar->close();
 }
 
+// Edits not saved are asked about first; Cancel keeps the window open.
 void frmMain::closeEvent(QCloseEvent* e) {
+    if (!files_->settleUnsavedEdits()) {
+        e->ignore();
+        return;
+    }
     Form_Unload();
     e->accept();
 }
@@ -194,46 +200,48 @@ void frmMain::menuFileExit_Click() {
 }
 
 // ---------------------------------------------------------------------------------------
-// ROM commands
+// File and history commands
 
-void frmMain::openRom() {
-    const FileChoice choice = dialogs_->openFile(this, kRomFilter, dialogFolder_);
-    if (choice.fileName.isEmpty()) return;
+void frmMain::openFile(const QString& path) { files_->openNamed(path); }
 
-    ConsoleKind kind = Console::Snes;
-    if (choice.filterIndex == 2)
-        kind = Console::Nes;
-    else if (choice.filterIndex == 3)
-        kind = Console::Snes;
-    else
-        kind = RomFile::kindFromFileName(UiText::toRom(choice.fileName));
-
-    // A league read from the file refreshes the window while the session opens it.
-    const LoadResult result = session_.open(LocalPath::toLocal(choice.fileName), kind);
-    if (result.outcome == LoadOutcome::Loaded || result.outcome == LoadOutcome::DataUnreadable) {
-        // The file was read: its name goes into the caption even when its league does not decode.
-        setWindowTitle(kAppTitle + QStringLiteral(" [") + QFileInfo(choice.fileName).fileName() + QStringLiteral("]"));
-    }
-    if (!result.ok()) refresh(Scope::Status, QString(), {});
-    messages_->message(this, QString::fromLatin1(message(result.outcome)), MessageSink::Icon::None,
-                       QString::fromStdString(result.detail));
+// Before undo and redo, what the controls still hold goes into the league as steps of
+// its own, so that a typed value is neither lost nor mixed into the league restored.
+void frmMain::undo() {
+    storeAll();
+    session_.undo();
 }
 
-// The texts still shown in the editors are stored first, so that an edit whose box still
-// has the focus is saved too.
-void frmMain::saveRom() {
-    storeEditors(true);
-    const SaveResult result = session_.save();
-    messages_->message(this, QString::fromLatin1(message(result.outcome)), MessageSink::Icon::None, saveDetail(result));
+void frmMain::redo() {
+    storeAll();
+    session_.redo();
+}
+
+void frmMain::showFileState() {
+    const UndoHistory& history = session_.history();
+    menus_.showHistory(QString::fromStdString(history.undoLabel()), QString::fromStdString(history.redoLabel()));
+    // Only a league opened from a file can be saved: the marker stands after the file's
+    // name, and a failed open shows none.
+    if (captionFile_.isEmpty()) return;
+    setWindowTitle(kAppTitle + QStringLiteral(" [") + captionFile_ + QStringLiteral("][*]"));
+    setWindowModified(session_.valid() && session_.modified());
 }
 
 // ---------------------------------------------------------------------------------------
 // Selection
 
-// The player editor, then (withTeam) the team editor, into the selected records.
+// The player editor, then (withTeam) the team editor, into the selected records; nothing
+// while the editors still show their start texts.
 void frmMain::storeEditors(bool withTeam) {
+    if (!leagueShown_) return;
     player_->store();
     if (withTeam) team_->store();
+}
+
+// The editors, the schedule's team lists and the slots of an open all-star window.
+void frmMain::storeAll() {
+    storeEditors(true);
+    schedule_->store();
+    if (frmAllStar* allStar = allStarWindow(false)) allStar->store();
 }
 
 // A team node: the editors are stored into the old selection, then show the team's first
@@ -245,6 +253,23 @@ void frmMain::chooseTeam(int team) {
     selection_.nesFigureVariant = 0;
     selection_.snesFigureVariant = 0;
     refreshEditors(false);
+}
+
+// After undo or redo, the team or player the step changed is selected, as a click on its
+// node selects it; a step of the whole league keeps the selection.
+void frmMain::selectStep(EditTarget target) {
+    if (target.team < 0 || target.team >= clsProject::kTeams) return;
+    if (target.player >= 0) {
+        selection_.team = target.team;
+        selection_.player = target.player;
+        tree_->showPlayer(target.team, target.player);
+    } else if (target.team != selection_.team) {
+        selection_.team = target.team;
+        selection_.player = 0;
+        selection_.nesFigureVariant = 0;
+        selection_.snesFigureVariant = 0;
+        tree_->showTeam(target.team);
+    }
 }
 
 void frmMain::choosePlayer(int team, int player) {
@@ -326,7 +351,16 @@ void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
             refreshEditors(true);
             tree_->build();
             break;
+        case Scope::Restored:
+            // Anything may have changed back: every text and list is shown anew, at the
+            // step's team or player and at the game shown before.
+            selectStep(target);
+            refreshEditors(false);
+            schedule_->fill(selection_.game);
+            tree_->relabelAll();
+            break;
         case Scope::OpenedLeague:
+            leagueShown_ = true;
             selection_.team = 0;
             selection_.player = 0;
             refreshEditors(true);
@@ -338,12 +372,13 @@ void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
     }
     if (frmAllStar* allStar = allStarWindow(false)) {
         // A window left open on a replaced league would write its old rosters over the new
-        // ones when it closes: it reads them anew. After any other change it shows the
-        // present names of the players and teams it holds.
-        if (scope == Scope::League || scope == Scope::OpenedLeague)
+        // ones when it closes: it reads them anew, as after undo and redo. After any other
+        // change it shows the present names of the players and teams it holds.
+        if (scope == Scope::League || scope == Scope::OpenedLeague || scope == Scope::Restored)
             allStar->reloadFromLeague();
         else if (scope != Scope::Status)
             allStar->refreshNames();
     }
     status_->showFor(session_);
+    showFileState();
 }

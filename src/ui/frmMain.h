@@ -8,6 +8,7 @@
 #include "ui/MainMenus.h"
 #include "ui/UiPlatform.h"
 
+class FileCommands;
 class InterchangeCommands;
 class PlayerEditorPanel;
 class ProjectTreePanel;
@@ -19,9 +20,11 @@ class frmAllStar;
 
 // The editor's main window. It builds the shell (menus, tool strip, the places of the
 // project tree and the League, Team Editor and Player Editor frames, the status bar),
-// holds the selection the panels show, runs the File, Project and Analysis commands
+// holds the selection the panels show, runs the File, Edit, Project and Analysis commands
 // through the program's session and keeps what it shows in step with the league: every
-// open, import and change of the league runs one refresh.
+// open, import, change, undo and redo of the league runs one refresh. The caption names
+// the file and ends in "*" while the league holds edits not saved; closing the window
+// asks about them first. A ROM file dropped onto the window opens.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -40,6 +43,9 @@ public:
     // The all-star editor, made on first use; null once closed until it is made again.
     frmAllStar* allStarWindow(bool create = true);
 
+    // Opens a ROM named on the command line: the edition from its extension.
+    void openFile(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -52,6 +58,7 @@ private:
         Team,          // the selected team was imported
         League,        // a project import replaced the league
         OpenedLeague,  // an open replaced the league
+        Restored,      // undo or redo took the league over a step
     };
 
     void buildLayout();
@@ -61,9 +68,11 @@ private:
     void menuFileExit_Click();
     void closeSecondaryWindows();
 
-    void openRom();
-    void saveRom();
     void storeEditors(bool withTeam);
+    void storeAll();
+    void undo();
+    void redo();
+    void selectStep(EditTarget target);
     void chooseTeam(int team);
     void choosePlayer(int team, int player);
     void refreshEditors(bool withSchedule);
@@ -73,6 +82,8 @@ private:
     void refresh(Scope scope, const QString& label, EditTarget target);
     void leagueReplaced(const QString& label);
     void leagueChanged(const QString& label, int team, int player);
+    // The caption with its modified marker, and the Undo and Redo items.
+    void showFileState();
 
     Session& session_;
     std::unique_ptr<QtMessageSink> ownMessages_;
@@ -80,6 +91,8 @@ private:
     MessageSink* messages_ = nullptr;
     FileDialogs* dialogs_ = nullptr;
     QString dialogFolder_;
+    QString captionFile_;  // the file the caption names; empty before the first file was read
+    bool leagueShown_ = false;  // the editors show a league (after the first successful open)
     EditorSelection selection_;
 
     MainMenus menus_;
@@ -90,6 +103,7 @@ private:
     SpaceStatusLabel* status_ = nullptr;
     QPointer<frmAllStar> allStar_;
     std::unique_ptr<InterchangeCommands> interchange_;
+    FileCommands* files_ = nullptr;
     // Declared last: it stops observing the session before anything it calls on goes.
     std::unique_ptr<SessionSignals> sessionSignals_;
 };

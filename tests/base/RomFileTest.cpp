@@ -68,6 +68,21 @@ TEST(RomFile, AllSupportedTypesTakesNesFromTheLastThreeLettersInAnyCase) {
     for (const std::string name : {"x.smc", "x.nes.bak", "x.nes ", "es", ""}) EXPECT_EQ(RomFile::kindFromFileName(name), Console::Snes) << name;
 }
 
+TEST(RomFile, AFileNamedOrDroppedTakesItsEditionFromItsExtensionOnly) {
+    struct Row {
+        const char* fileName;
+        ConsoleKind kind;
+    };
+    const Row rows[] = {{"game.nes", Console::Nes},      {"/roms/GAME.SMC", Console::Snes}, {"a.b/game.Nes", Console::Nes},
+                        {"romnes", Console::None},       {"x.bin", Console::None},         {"x.nes.bak", Console::None},
+                        {"x.nes ", Console::None},       {".smc", Console::Snes},          {"/roms.nes/game", Console::None},
+                        {"", Console::None}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string("\"") + row.fileName + "\"");
+        EXPECT_EQ(RomFile::kindFromExtension(row.fileName), row.kind);
+    }
+}
+
 TEST(RomFile, WriteReplacesTheFileInOneStepKeepingTailAndModeOrLeavesItUntouched) {
     const Bytes old = image(0x6010, "NES\x1A");
     Bytes edited = old;

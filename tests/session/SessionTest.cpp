@@ -175,6 +175,7 @@ TEST_F(SessionTest, SaveKeepsWhatAFileGrewBeyondTheImageSaveAsWritesTheImageAlon
     EXPECT_EQ(heard, (Events{{Kind::Saved, "Save As", {}}}));
     EXPECT_TRUE(readBytes(grown) == session.image());
     EXPECT_EQ(session.path(), grown);
+    EXPECT_EQ(session.settings().lastFolder, dir + "/b");  // the new file's folder, no longer the opened one's
     EXPECT_TRUE(readBytes(rom) == snes);
 
     writeBytes(grown, withTail);  // the file grew after it was opened

@@ -24,7 +24,8 @@ protected:
     void TearDown() override { session.forget(id); }
     void city(const char* text) { session.edit("City", {0, -1}, [text](clsProject& l) { l.getTeamRef(0)->setCity(text); }); }
 
-    std::string dir = testsupport::freshDir("undo");
+    // A folder of each test's own: ctest runs the tests side by side.
+    std::string dir = testsupport::freshDir(std::string("undo_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     Session session;
     std::vector<LeagueEvent> heard;
     int id = 0;

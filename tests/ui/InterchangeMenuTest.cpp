@@ -65,7 +65,7 @@ TEST_F(InterchangeMenu, EveryFileCommandAsksWithItsFilterCancelChangesNothingAnd
         rows.push_back({kRatings[i].reportName, menus().menuAnalysisAtt[i], true, "Text File (*.txt)| *.txt"});
     for (const Row& row : rows) {
         SCOPED_TRACE(str(row.name));
-        EXPECT_EQ(row.item->text(), row.name);
+        EXPECT_EQ(row.item->text().remove(QLatin1Char('&')), row.name + "...");  // mnemonic and dots aside
         dialogs.requests.clear();
         EXPECT_EQ(menu(row.item), "");
         ASSERT_EQ(dialogs.requests.size(), 1u);

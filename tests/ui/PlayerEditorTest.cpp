@@ -211,3 +211,25 @@ TEST_F(PlayerEditor, RatingButtonsStepWithinTheLimitsAndRedrawTheBars) {
         }
     }
 }
+
+// A click that gives a box the focus selects its whole text, as the Tab key does, so the
+// digit typed replaces the full jersey box; a second click places the cursor.
+TEST_F(PlayerEditor, AClickIntoABoxSelectsItsTextLikeTheTabKey) {
+    openDemo();
+    session().edit("Jersey", {2, 5}, [](clsProject& l) { l.getTeamRef(2)->getPlayerRef(5)->setJersey(82); });
+    clickNode(playerNode(2, 5));
+    ASSERT_EQ(playerUi().txtJersey->text(), "82");
+    QTest::mouseClick(playerUi().txtFirstname, Qt::LeftButton);
+    QTest::mouseClick(playerUi().txtJersey, Qt::LeftButton);
+    EXPECT_EQ(playerUi().txtJersey->selectedText(), "82");
+    QTest::keyClick(playerUi().txtJersey, Qt::Key_7);
+    EXPECT_EQ(playerUi().txtJersey->text(), "7");
+    QTest::mouseClick(playerUi().txtFirstname, Qt::LeftButton);
+    EXPECT_EQ(player(2, 5).getJersey(), 7);
+    EXPECT_EQ(playerUi().txtJersey->text(), "07");
+
+    QTest::mouseClick(playerUi().txtWeight, Qt::LeftButton);
+    EXPECT_EQ(playerUi().txtWeight->selectedText(), playerUi().txtWeight->text());
+    QTest::mouseClick(playerUi().txtWeight, Qt::LeftButton, {}, QPoint(2, playerUi().txtWeight->height() / 2));
+    EXPECT_FALSE(playerUi().txtWeight->hasSelectedText());
+}

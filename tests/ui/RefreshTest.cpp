@@ -15,7 +15,7 @@
 #include "ui/frmAllStar.h"
 
 inline void PrintTo(const LeagueEvent& e, std::ostream* os) {
-    const char* kinds[] = {"Replaced", "Changed", "Saved"};
+    const char* kinds[] = {"Replaced", "Changed", "Restored", "Saved"};
     *os << kinds[int(e.kind)] << " \"" << e.label << "\" team " << e.target.team << " player " << e.target.player;
 }
 

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 #include <deque>
 #include <functional>
 
@@ -35,12 +36,18 @@ struct FakeMessages : MessageSink {
     };
     std::vector<Shown> shown;
     bool yes = false;  // the answer to a Yes/No question
+    std::vector<QString> questions;        // the questions about unsaved edits
+    SaveAnswer saveAnswer = SaveAnswer::Discard;  // and the answer to each
     void message(QWidget*, const QString& text, Icon icon, const QString& detail = QString()) override {
         shown.push_back({text, icon, detail});
     }
     bool askYesNo(QWidget*, const QString& text) override {
         shown.push_back({text, Icon::Exclamation, QString()});
         return yes;
+    }
+    SaveAnswer askSaveChanges(QWidget*, const QString& text) override {
+        questions.push_back(text);
+        return saveAnswer;
     }
 };
 
@@ -107,6 +114,8 @@ public:
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir = testsupport::freshDir(std::string("ui_") + info->test_suite_name() + "_" + info->name());
         modGlobals::setProgramFolder(dir);
+        // The recent list (and any other per-user file) lives in the test's own folder.
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir + "/config"));
         // Each window starts as a fresh run of the program, with nothing open.
         session() = Session{};
     }
@@ -146,6 +155,8 @@ public:
     const ScheduleEditorPanel::Controls& scheduleUi() const { return w->scheduleEditor().controls(); }
     QTreeWidgetItem* node(int index) const { return w->tree().node(index); }
     QString statusText() const { return w->spaceStatus().text(); }
+    // The caption as the desktop shows it: the modified marker "[*]" as "*" or left out.
+    QString caption() const { return w->windowHandle() != nullptr ? w->windowHandle()->title() : w->windowTitle(); }
     const clsPlayer& selectedPlayer() const { return player(w->selection().team, w->selection().player); }
 
     QString last() const { return messages.shown.empty() ? QString() : messages.shown.back().text; }

@@ -1,0 +1,39 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+#include "base/ResultCode.h"
+
+// The ROM images opened last, newest first, at most kLimit, each with the edition it was
+// opened as. The list lives in a small settings file of the user's own (recent.ini in the
+// program's configuration folder, apart from tamsel.ini, whose format stays as it is) and
+// is read and written on every use, so that two windows share it.
+class RecentFiles {
+public:
+    static constexpr int kLimit = 8;
+
+    struct Entry {
+        QString path;  // absolute
+        ConsoleKind kind = Console::None;
+        bool operator==(const Entry&) const = default;
+    };
+
+    // The list kept in file (made with its folder when first written); an empty name keeps
+    // no list.
+    explicit RecentFiles(QString file);
+    // <configuration folder>/tamsel/recent.ini: $XDG_CONFIG_HOME/tamsel, or ~/.config/tamsel;
+    // empty without a home folder.
+    static QString defaultFile();
+
+    // The entries, newest first; entries that the file holds damaged are left out.
+    QList<Entry> entries() const;
+    // Puts the file at the top, moving it there when it is listed already; the oldest
+    // entry beyond kLimit goes.
+    void add(const QString& path, ConsoleKind kind);
+    void remove(const QString& path);
+
+private:
+    void write(const QList<Entry>& entries) const;
+
+    QString file_;
+};

@@ -1,0 +1,215 @@
+// Undo and redo in the window: every kind of step taken back and forth with the league
+// exactly as before and after it, the editors, tree and all-star window shown anew at the
+// step's team or player, values still typed stored as steps of their own first, and the
+// caption's modified marker following the league back to the state last saved.
+#include <QPushButton>
+
+#include "UiHarness.h"
+#include "interchange/PlayerFile.h"
+#include "interchange/ProjectFile.h"
+#include "interchange/TeamFile.h"
+#include "model/Rating.h"
+#include "ui/frmAllStar.h"
+
+namespace {
+
+// What the editors and the tree should show of the selection in the league as it is.
+void expectShown(frmMain& w) {
+    const EditorSelection& at = w.selection();
+    const clsPlayer& p = player(at.team, at.player);
+    EXPECT_EQ(str(w.playerEditor().controls().txtLastname->text()), p.getLast());
+    EXPECT_EQ(str(w.playerEditor().controls().txtWeight->text()), std::to_string(p.getWeight()));
+    EXPECT_EQ(str(w.teamEditor().controls().txtCity->text()), team(at.team).getCity());
+    EXPECT_EQ(str(w.tree().node(teamNode(at.team))->text(0)), team(at.team).getCity() + " " + team(at.team).getMascot());
+    const clsProject::Pair game = league().getMatchupBytes(at.game);
+    EXPECT_EQ(w.scheduleEditor().controls().cmbHome->currentIndex(), game[0]);
+    EXPECT_EQ(str(w.scheduleEditor().controls().lstSchedule->item(at.game)->text()), league().getMatchupStr(at.game));
+}
+
+}  // namespace
+
+class UndoRedo : public UiTest {
+public:
+    void undo() { menus().menuEditUndo->trigger(); }
+    void redo() { menus().menuEditRedo->trigger(); }
+    // Writes what the import reads: the league with team 1's city and player 1.2's last
+    // name changed, as a project, team 1 or player 1.2.
+    std::string importFile(int kind) {
+        clsProject other = league();
+        other.getTeamRef(1)->setCity("IMPORTED");
+        other.getTeamRef(1)->getPlayerRef(2)->setLast("FROMFILE");
+        const std::string path = file("import");
+        const ResultCode written = kind == 0   ? ProjectFile::exportProject(other, path)
+                                   : kind == 1 ? TeamFile::exportTeam(*other.getTeamRef(1), path)
+                                               : PlayerFile::exportPlayer(*other.getTeamRef(1)->getPlayerRef(2), path);
+        EXPECT_EQ(written, Result::Ok);
+        return path;
+    }
+};
+
+// Each step is made at player 1.2 (game 10 shown in the schedule); the selection then moves
+// to player 6.4, and undo comes back to the step's team or player.
+TEST_F(UndoRedo, EveryKindOfStepIsUndoneAndRedoneWhole) {
+    struct Row {
+        const char* name;
+        std::function<void(UndoRedo&)> act;
+        QString label;
+        int team;  // the selection after undo, and the tree's current node
+        int player;
+        int node;
+        int game;  // the game shown: an import of a project or a team fills the schedule anew
+    };
+    const Row rows[] = {
+        {"a field stored as its box is left",
+         [](UndoRedo& t) {
+             t.type(t.teamUi().txtCity, "gotham");
+             QTest::mouseClick(t.teamUi().txtMascot, Qt::LeftButton);
+         },
+         "City", 1, 0, teamNode(1), 10},
+        {"a rating step",
+         [](UndoRedo& t) {
+             const bool up = kRatings[Rating::Stealing].value(player(1, 2)) < 50;
+             QTest::mouseClick((up ? t.playerUi().cmdIncAtt : t.playerUi().cmdDecAtt)[Rating::Stealing], Qt::LeftButton);
+         },
+         "Rating", 1, 2, playerNode(1, 2), 10},
+        {"a schedule change",
+         [](UndoRedo& t) {
+             t.choose(t.scheduleUi().cmbHome, (league().getMatchupBytes(10)[0] + 1) % 27);
+             t.clickNode(playerNode(1, 3));  // the list loses the focus
+         },
+         "Schedule", 6, 4, playerNode(6, 4), 10},
+        {"a colour from the palette tool",
+         [](UndoRedo& t) {
+             const int pick = team(1).getUniformColor_NES_0() == 0x2A ? 0x16 : 0x2A;
+             t.withPaletteTool(t.teamUi().lblnespal[0], [pick](frmPaletteTool& tool) {
+                 QTest::mouseClick(tool.lblnespal[std::size_t(pick)], Qt::LeftButton);
+                 QTest::mouseClick(tool.cmdOK, Qt::LeftButton);
+             });
+         },
+         "Colour", 1, 0, teamNode(1), 10},
+        {"an all-star window closed with a changed slot",
+         [](UndoRedo& t) {
+             QTest::mouseClick(t.scheduleUi().cmdEditAllStar, Qt::LeftButton);
+             frmAllStar* a = t.w->allStarWindow(false);
+             ASSERT_NE(a, nullptr);
+             t.choose(a->cmbTeam, (league().getWestAllStar(0)[0] + 1) % 27);
+             QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
+             a->close();
+         },
+         "All-Stars", 6, 4, playerNode(6, 4), 10},
+        {"a project import", [](UndoRedo& t) { t.menu(t.menus().menuProjectImport, t.importFile(0)); }, "Import Project", 6, 4, playerNode(6, 4), 0},
+        {"a team import", [](UndoRedo& t) { t.menu(t.menus().menuProjectImportTeam, t.importFile(1)); }, "Import Team", 1, 0, teamNode(1), 0},
+        {"a player import", [](UndoRedo& t) { t.menu(t.menus().meunProjectImportPlayer, t.importFile(2)); }, "Import Player", 1, 2, playerNode(1, 2), 10},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        openDemo();
+        clickRow(scheduleUi().lstSchedule, 10);
+        clickNode(playerNode(1, 2));
+        const clsProject before = league();
+        ASSERT_NO_FATAL_FAILURE(row.act(*this));
+        const clsProject after = league();
+        ASSERT_FALSE(after == before);
+        EXPECT_EQ(menus().menuEditUndo->text(), "&Undo " + row.label);
+        EXPECT_TRUE(menus().menuEditUndo->isEnabled());
+        EXPECT_FALSE(menus().menuEditRedo->isEnabled());
+        clickNode(playerNode(6, 4));
+
+        undo();
+        EXPECT_TRUE(league() == before);
+        EXPECT_EQ(w->selection().team, row.team);
+        EXPECT_EQ(w->selection().player, row.player);
+        EXPECT_EQ(w->tree().currentItem(), node(row.node));
+        EXPECT_EQ(w->selection().game, row.game);
+        expectShown(*w);
+        EXPECT_EQ(menus().menuEditRedo->text(), "&Redo " + row.label);
+        EXPECT_FALSE(menus().menuEditUndo->isEnabled());
+
+        redo();
+        EXPECT_TRUE(league() == after);
+        expectShown(*w);
+        EXPECT_EQ(menus().menuEditUndo->text(), "&Undo " + row.label);
+        EXPECT_EQ(menus().menuEditRedo->text(), "&Redo");
+        EXPECT_FALSE(menus().menuEditRedo->isEnabled());
+    }
+}
+
+// The weight typed is still in its box when Undo is chosen from the menu: it becomes a
+// step of its own, which the undo then takes back, and redo brings it again.
+TEST_F(UndoRedo, AValueStillTypedIsStoredAsAStepBeforeTheUndo) {
+    openDemo();
+    clickNode(playerNode(3, 1));
+    type(teamUi().txtMascot, "owls");
+    QTest::mouseClick(teamUi().txtCity, Qt::LeftButton);
+    const clsProject withMascot = league();
+    const std::int16_t weight = player(3, 1).getWeight();
+    type(playerUi().txtWeight, "151");
+    undo();
+    EXPECT_TRUE(league() == withMascot);
+    EXPECT_EQ(playerUi().txtWeight->text(), QString::number(weight));
+    EXPECT_EQ(menus().menuEditUndo->text(), "&Undo Mascot");
+    EXPECT_EQ(menus().menuEditRedo->text(), "&Redo Weight");
+    redo();
+    EXPECT_EQ(player(3, 1).getWeight(), 151);
+    EXPECT_EQ(playerUi().txtWeight->text(), "151");
+}
+
+TEST_F(UndoRedo, AnOpenAllStarWindowReloadsItsSlotsAndItsPendingChangeIsAStep) {
+    openDemo();
+    clickNode(playerNode(2, 0));
+    type(playerUi().txtLastname, "renamed");
+    QTest::mouseClick(playerUi().txtFirstname, Qt::LeftButton);
+    const clsProject renamed = league();
+    QTest::mouseClick(scheduleUi().cmdEditAllStar, Qt::LeftButton);
+    frmAllStar* a = w->allStarWindow(false);
+    ASSERT_NE(a, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(a));
+    choose(a->cmbTeam, (league().getWestAllStar(0)[0] + 1) % 27);
+    QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);  // slot 0 changed, not yet written
+    const QString changed = a->lstWEST->item(0)->text();
+    undo();
+    EXPECT_TRUE(league() == renamed);
+    EXPECT_EQ(a->lstWEST->item(0)->text(), qs(player(league().getWestAllStar(0)[0], league().getWestAllStar(0)[1]).getFullname()));
+    EXPECT_EQ(menus().menuEditRedo->text(), "&Redo All-Stars");
+    redo();
+    EXPECT_EQ(a->lstWEST->item(0)->text(), changed);
+    const std::size_t steps = session().history().undoCount();
+    a->close();
+    EXPECT_EQ(session().history().undoCount(), steps);  // closing wrote nothing new
+}
+
+TEST_F(UndoRedo, TheMarkerFollowsTheLeagueBackToTheStateLastSaved) {
+    openDemo();
+    EXPECT_EQ(caption(), "Tamsel v0.21.0 [game.nes]");
+    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_EQ(menus().menuEditUndo->text(), "&Undo");
+    EXPECT_FALSE(menus().menuEditUndo->isEnabled());
+    struct Row {
+        const char* name;
+        std::function<void(UndoRedo&)> act;
+        bool modified;
+    };
+    const Row rows[] = {
+        {"an edit",
+         [](UndoRedo& t) {
+             t.type(t.teamUi().txtCity, "gotham");
+             QTest::mouseClick(t.teamUi().txtMascot, Qt::LeftButton);
+         },
+         true},
+        {"undone with the key", [](UndoRedo& t) { QTest::keyClick(&t.w->tree(), Qt::Key_Z, Qt::ControlModifier); }, false},
+        {"redone with the other key", [](UndoRedo& t) { QTest::keyClick(&t.w->tree(), Qt::Key_Y, Qt::ControlModifier); }, true},
+        {"saved", [](UndoRedo& t) { EXPECT_EQ(t.save(), "File successfully saved!"); }, false},
+        {"undone after the save", [](UndoRedo& t) { t.undo(); }, true},
+        {"redone to what was saved", [](UndoRedo& t) { t.redo(); }, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        w->tree().setFocus();
+        row.act(*this);
+        EXPECT_EQ(w->isWindowModified(), row.modified);
+        EXPECT_EQ(caption(), row.modified ? "Tamsel v0.21.0 [game.nes]*" : "Tamsel v0.21.0 [game.nes]");
+    }
+    open(rom);  // a fresh history
+    EXPECT_FALSE(menus().menuEditUndo->isEnabled());
+    EXPECT_FALSE(menus().menuEditRedo->isEnabled());
+}

@@ -40,6 +40,29 @@ QToolButton* addButton(QWidget* strip, const QString& name, const QPixmap& pictu
     return b;
 }
 
+// Export Patch stands last among the commands that write the image, before the separator
+// above Exit; the CSV table and the trade end the Project menu, the schedule check the
+// Analysis menu.
+void addLeagueTools(MainMenus& m) {
+    QAction* beforeExit = m.menuFile->findChild<QAction*>(QStringLiteral("menuSeparator0"));
+    m.menuFileExportPatch = new QAction(QStringLiteral("Export &Patch..."), m.menuFile);
+    m.menuFileExportPatch->setObjectName(QStringLiteral("menuFileExportPatch"));
+    m.menuFile->insertAction(beforeExit, m.menuFileExportPatch);
+
+    addSeparator(m.menuProject, QStringLiteral("menuSeparatorCsv"));
+    m.menuProjectImportCsv =
+        addItem(m.menuProject, QStringLiteral("menuProjectImportCsv"), QStringLiteral("Import Players from &CSV..."));
+    m.menuProjectExportCsv =
+        addItem(m.menuProject, QStringLiteral("menuProjectExportCsv"), QStringLiteral("Export Players as CS&V..."));
+    addSeparator(m.menuProject, QStringLiteral("menuSeparatorTrade"));
+    m.menuProjectSwapPlayers =
+        addItem(m.menuProject, QStringLiteral("menuProjectSwapPlayers"), QStringLiteral("&Swap Players..."));
+
+    addSeparator(m.menuAnalysis, QStringLiteral("menuSeparatorCheck"));
+    m.menuAnalysisCheckSchedule =
+        addItem(m.menuAnalysis, QStringLiteral("menuAnalysisCheckSchedule"), QStringLiteral("&Check Schedule..."));
+}
+
 }  // namespace
 
 void MainMenus::build(QMainWindow& window) {
@@ -70,6 +93,7 @@ void MainMenus::build(QMainWindow& window) {
         addItem(menuAnalysis, QStringLiteral("menuAnalysisSortByPos"), QStringLiteral("Sort by Position"));
     menuAnalysisSortByPos->setCheckable(true);
     menuAnalysisSortByPos->setChecked(true);
+    addLeagueTools(*this);
 
     frameMenubar = new QWidget(&window);
     frameMenubar->setObjectName(QStringLiteral("frameMenubar"));
@@ -90,4 +114,5 @@ void MainMenus::enableRomCommands(bool enabled) {
     menuAnalysis->setEnabled(enabled);
     menuAnalysis->menuAction()->setEnabled(enabled);
     cmdFileSave->setEnabled(enabled);
+    menuFileExportPatch->setEnabled(enabled);
 }

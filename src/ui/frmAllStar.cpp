@@ -104,7 +104,9 @@ void frmAllStar::Form_Load() {
     westClick_->select(0);
 }
 
-void frmAllStar::Form_Unload() {
+void frmAllStar::Form_Unload() { storeSlots(); }
+
+void frmAllStar::storeSlots() {
     session_.edit(EditLabels::kAllStars, {}, [this](clsProject& league) {
         for (int i = 0; i < kSlots; ++i) {
             auto idx = static_cast<std::size_t>(i);

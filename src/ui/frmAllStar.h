@@ -29,6 +29,9 @@ public:
     // Keeps the slots and the choice below them, and shows the league's present names of
     // their players and teams: after any other change of the league.
     void refreshNames();
+    // Writes the slots into the league, as closing the window does: before a trade moves
+    // the players they name.
+    void storeSlots();
     // True once the window was closed (its slots written back); it is deleted soon after.
     bool isUnloaded() const { return unloaded_; }
 

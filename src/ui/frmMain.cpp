@@ -15,8 +15,12 @@
 #include "ui/EditLabels.h"
 #include "ui/InterchangeCommands.h"
 #include "ui/LocalPath.h"
+#include "ui/PatchExport.h"
 #include "ui/PlayerEditorPanel.h"
 #include "ui/ProjectTreePanel.h"
+#include "ui/RosterCommands.h"
+#include "ui/SaveDetail.h"
+#include "ui/ScheduleCheckWindow.h"
 #include "ui/ScheduleEditorPanel.h"
 #include "ui/SessionSignals.h"
 #include "ui/SettingsPromptUi.h"
@@ -29,15 +33,6 @@
 namespace {
 
 const QString kRomFilter = QStringLiteral("All Supported Types|*.nes;*.smc|NES Rom (*.nes)|*.nes|SNES Rom (*.smc)|*.smc|");
-
-// What a failed save leaves to mend, below the message: the write's cause or the offset
-// region that does not fit the image, then one line for each all-star slot naming no player.
-QString saveDetail(const SaveResult& result) {
-    QStringList lines;
-    if (!result.detail.empty()) lines << QString::fromStdString(result.detail);
-    for (const std::string& slot : result.damagedSlots) lines << UiText::fromRom(slot);
-    return lines.join(QLatin1Char('\n'));
-}
 
 }  // namespace
 
@@ -145,6 +140,32 @@ void frmMain::connectCommands() {
     connect(tree_, &ProjectTreePanel::teamChosen, this, &frmMain::chooseTeam);
     connect(tree_, &ProjectTreePanel::playerChosen, this, &frmMain::choosePlayer);
     connect(schedule_, &ScheduleEditorPanel::allStarRequested, this, &frmMain::showAllStarWindow);
+    addLeagueTools();
+}
+
+// The patch of the edits, the players as a CSV table, trades and the schedule check. The
+// patch and the CSV export store the editors first, as Save and the other exports do; a
+// trade first stores what would otherwise stay behind at the old place.
+void frmMain::addLeagueTools() {
+    patchExport_ = std::make_unique<PatchExport>(session_, *messages_, *dialogs_, dialogFolder_, this);
+    roster_ = std::make_unique<RosterCommands>(session_, selection_, [this] {
+        storeEditors(true);
+        if (frmAllStar* allStar = allStarWindow(false)) allStar->storeSlots();
+    }, this);
+    connect(menus_.menuFileExportPatch, &QAction::triggered, this, [this] {
+        storeEditors(true);
+        patchExport_->run();
+    });
+    connect(menus_.menuProjectExportCsv, &QAction::triggered, this, [this] {
+        storeEditors(true);
+        interchange_->exportPlayersCsv();
+    });
+    connect(menus_.menuProjectImportCsv, &QAction::triggered, this, [this] { interchange_->importPlayersCsv(); });
+    connect(menus_.menuProjectSwapPlayers, &QAction::triggered, this, [this] { roster_->chooseAndSwap(); });
+    connect(tree_, &ProjectTreePanel::playerDropped, this, [this](int team, int player, int ontoTeam, int ontoPlayer) {
+        roster_->swap({team, player}, {ontoTeam, ontoPlayer});
+    });
+    connect(menus_.menuAnalysisCheckSchedule, &QAction::triggered, this, &frmMain::showScheduleCheck);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -181,6 +202,7 @@ void frmMain::Form_Unload() {
 void frmMain::closeSecondaryWindows() {
     if (frmPaletteTool* tool = team_->paletteTool(false)) tool->close();
     if (frmAllStar* allStar = allStarWindow(false)) allStar->close();
+    if (scheduleCheck_ != nullptr) scheduleCheck_->close();
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {
@@ -283,6 +305,14 @@ void frmMain::showAllStarWindow() {
     w->activateWindow();
 }
 
+void frmMain::showScheduleCheck() {
+    if (scheduleCheck_ == nullptr) scheduleCheck_ = new ScheduleCheckWindow(session_, this);
+    scheduleCheck_->refresh();
+    scheduleCheck_->show();
+    scheduleCheck_->raise();
+    scheduleCheck_->activateWindow();
+}
+
 // ---------------------------------------------------------------------------------------
 // The refresh
 
@@ -294,6 +324,8 @@ void frmMain::leagueChanged(const QString& label, int team, int player) {
     Scope scope = Scope::Edit;
     if (label == QLatin1String(EditLabels::kImportTeam)) scope = Scope::Team;
     if (label == QLatin1String(EditLabels::kImportPlayer)) scope = Scope::Player;
+    if (label == QLatin1String(EditLabels::kImportPlayersCsv) || label == QLatin1String(EditLabels::kSwapPlayers))
+        scope = Scope::Players;
     refresh(scope, label, {team, player});
 }
 
@@ -322,6 +354,14 @@ void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
             tree_->relabelTeam(target.team);
             for (int p = 0; p < clsTeam::kRoster; ++p) tree_->relabelPlayer(target.team, p);
             break;
+        case Scope::Players:
+            player_->fill();
+            team_->fill();
+            for (int t = 0; t < clsProject::kTeams; ++t)
+                for (int p = 0; p < clsTeam::kRoster; ++p) tree_->relabelPlayer(t, p);
+            // A trade may have moved the selection with its player.
+            if (label == QLatin1String(EditLabels::kSwapPlayers)) tree_->showPlayer(selection_.team, selection_.player);
+            break;
         case Scope::League:
             refreshEditors(true);
             tree_->build();
@@ -338,12 +378,14 @@ void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
     }
     if (frmAllStar* allStar = allStarWindow(false)) {
         // A window left open on a replaced league would write its old rosters over the new
-        // ones when it closes: it reads them anew. After any other change it shows the
-        // present names of the players and teams it holds.
-        if (scope == Scope::League || scope == Scope::OpenedLeague)
+        // ones when it closes: it reads them anew, as after a trade, whose slots followed
+        // its players. After any other change it shows the present names of the players
+        // and teams it holds.
+        if (scope == Scope::League || scope == Scope::OpenedLeague || label == QLatin1String(EditLabels::kSwapPlayers))
             allStar->reloadFromLeague();
         else if (scope != Scope::Status)
             allStar->refreshNames();
     }
+    if (scheduleCheck_ != nullptr && scheduleCheck_->isVisible()) scheduleCheck_->refresh();
     status_->showFor(session_);
 }

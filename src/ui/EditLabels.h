@@ -28,4 +28,8 @@ inline constexpr const char* kImportProject = "Import Project";
 inline constexpr const char* kImportTeam = "Import Team";
 inline constexpr const char* kImportPlayer = "Import Player";
 
+// The window's acts on the roster: every player from a CSV table, a trade of two players.
+inline constexpr const char* kImportPlayersCsv = "Import Players from CSV";
+inline constexpr const char* kSwapPlayers = "Swap Players";
+
 }  // namespace EditLabels

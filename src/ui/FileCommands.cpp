@@ -9,6 +9,7 @@
 #include "session/Session.h"
 #include "ui/LocalPath.h"
 #include "ui/MainMenus.h"
+#include "ui/SaveDetail.h"
 #include "ui/UiPlatform.h"
 #include "ui/UiText.h"
 
@@ -30,15 +31,6 @@ QString openFilter() {
 }
 
 const QString kFileGone = QStringLiteral("The file no longer exists!");
-
-// What a failed save leaves to mend, below the message: the write's cause or the offset
-// region that does not fit the image, then one line for each all-star slot naming no player.
-QString saveDetail(const SaveResult& result) {
-    QStringList lines;
-    if (!result.detail.empty()) lines << QString::fromStdString(result.detail);
-    for (const std::string& slot : result.damagedSlots) lines << UiText::fromRom(slot);
-    return lines.join(QLatin1Char('\n'));
-}
 
 QString absolute(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 

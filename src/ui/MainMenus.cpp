@@ -59,6 +59,29 @@ QString ratingCaption(std::size_t i) {
     return name.insert(kRatingMnemonic[i], QLatin1Char('&')) + QStringLiteral("...");
 }
 
+// Export Patch stands last among the commands that write the image, before the separator
+// above Exit; the CSV table and the trade end the Project menu, the schedule check the
+// Analysis menu.
+void addLeagueTools(MainMenus& m) {
+    QAction* beforeExit = m.menuFile->findChild<QAction*>(QStringLiteral("menuSeparator0"));
+    m.menuFileExportPatch = new QAction(QStringLiteral("Export &Patch..."), m.menuFile);
+    m.menuFileExportPatch->setObjectName(QStringLiteral("menuFileExportPatch"));
+    m.menuFile->insertAction(beforeExit, m.menuFileExportPatch);
+
+    addSeparator(m.menuProject, QStringLiteral("menuSeparatorCsv"));
+    m.menuProjectImportCsv =
+        addItem(m.menuProject, QStringLiteral("menuProjectImportCsv"), QStringLiteral("Import Players from &CSV..."));
+    m.menuProjectExportCsv =
+        addItem(m.menuProject, QStringLiteral("menuProjectExportCsv"), QStringLiteral("Export Players as CS&V..."));
+    addSeparator(m.menuProject, QStringLiteral("menuSeparatorTrade"));
+    m.menuProjectSwapPlayers =
+        addItem(m.menuProject, QStringLiteral("menuProjectSwapPlayers"), QStringLiteral("&Swap Players..."));
+
+    addSeparator(m.menuAnalysis, QStringLiteral("menuSeparatorCheck"));
+    m.menuAnalysisCheckSchedule =
+        addItem(m.menuAnalysis, QStringLiteral("menuAnalysisCheckSchedule"), QStringLiteral("&Check Schedule..."));
+}
+
 }  // namespace
 
 void MainMenus::build(QMainWindow& window) {
@@ -66,6 +89,7 @@ void MainMenus::build(QMainWindow& window) {
     buildEditMenu(window);
     buildProjectMenu(window);
     buildAnalysisMenu(window);
+    addLeagueTools(*this);
     buildToolStrip(window);
 }
 
@@ -140,6 +164,7 @@ void MainMenus::enableRomCommands(bool enabled) {
     menuAnalysis->setEnabled(enabled);
     menuAnalysis->menuAction()->setEnabled(enabled);
     cmdFileSave->setEnabled(enabled);
+    menuFileExportPatch->setEnabled(enabled);
 }
 
 void MainMenus::showHistory(const QString& undoLabel, const QString& redoLabel) {

@@ -39,10 +39,19 @@ struct MainMenus {
     std::array<QAction*, 6> menuAnalysisAtt{};  // one item a rating, in attribute order
     QAction* menuAnalysisSortByPos = nullptr;   // checked at the start
 
+    // The league's tools: a patch of the edits, the players as a table, trades and the
+    // schedule check.
+    QAction* menuFileExportPatch = nullptr;
+    QAction* menuProjectImportCsv = nullptr;
+    QAction* menuProjectExportCsv = nullptr;
+    QAction* menuProjectSwapPlayers = nullptr;
+    QAction* menuAnalysisCheckSchedule = nullptr;
+
     // Fills the window's menu bar and makes the tool strip, a child of the window for it
     // to place.
     void build(QMainWindow& window);
-    // Save, Save As, the Project and Analysis menus and the save button, which need an image.
+    // Save, Save As, Export Patch, the Project and Analysis menus and the save button,
+    // which need an image.
     void enableRomCommands(bool enabled);
     // Undo and Redo name the step they would take ("Undo City"); an empty label greys
     // the item out.

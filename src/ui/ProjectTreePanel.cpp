@@ -1,6 +1,9 @@
 #include "ui/ProjectTreePanel.h"
 
+#include <QDrag>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <algorithm>
 
 #include "base/TextNumber.h"
@@ -21,6 +24,19 @@ int keyNumber(const QString& text) {
     return static_cast<int>(TextNumber::roundHalfEven(TextNumber::value(UiText::toRom(text))));
 }
 
+// The roster place of a player key ("Player25": team 2, slot 1); none for any other key.
+std::optional<Trade::Place> placeOfKey(const QString& key) {
+    if (!key.contains(QLatin1String("Player"))) return std::nullopt;
+    const int k = std::clamp(keyNumber(key.mid(6)), 0, clsProject::kTeams * clsTeam::kRoster - 1);
+    return Trade::Place{k / clsTeam::kRoster, k % clsTeam::kRoster};
+}
+
+// Only player nodes are dragged and dropped onto.
+void setDraggable(QTreeWidgetItem* node, bool draggable) {
+    const Qt::ItemFlags dragDrop = Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    node->setFlags(draggable ? node->flags() | dragDrop : node->flags() & ~dragDrop);
+}
+
 }  // namespace
 
 ProjectTreePanel::ProjectTreePanel(const Session& session, QWidget* parent) : QTreeWidget(parent), session_(session) {
@@ -30,14 +46,21 @@ ProjectTreePanel::ProjectTreePanel(const Session& session, QWidget* parent) : QT
     setMinimumWidth(230);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformRowHeights(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDropIndicatorShown(false);  // a trade drops onto a node, never between two
+    setAutoExpandDelay(600);       // a team held under the cursor opens to show its players
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) { nodeChosen(item); });
+}
+
+QString ProjectTreePanel::playerText(const clsPlayer& player) {
+    return UiText::padded(player.getJersey(), 2) + QLatin1Char('-') + fromRom(player.getFullname());
 }
 
 QString ProjectTreePanel::playerText(int team, int player) const {
     const clsTeam* t = session_.league().getTeamRef(team);
     const clsPlayer* p = t != nullptr ? t->getPlayerRef(player) : nullptr;
-    if (p == nullptr) return {};
-    return UiText::padded(p->getJersey(), 2) + QLatin1Char('-') + fromRom(p->getFullname());
+    return p != nullptr ? playerText(*p) : QString();
 }
 
 QString ProjectTreePanel::teamText(int team) const {
@@ -52,16 +75,19 @@ void ProjectTreePanel::build() {
 
     auto* root = new QTreeWidgetItem(this, QStringList(QStringLiteral("NBA")));
     root->setData(0, kKeyRole, QStringLiteral("Project"));
+    setDraggable(root, false);
     nodes_.push_back(root);
 
     int k = 0;
     for (int t = 0; t < clsProject::kTeams; ++t) {
         auto* teamNode = new QTreeWidgetItem(root, QStringList(teamText(t)));
         teamNode->setData(0, kKeyRole, QStringLiteral("Team%1").arg(t));
+        setDraggable(teamNode, false);
         nodes_.push_back(teamNode);
         for (int p = 0; p < clsTeam::kRoster; ++p) {
             auto* playerNode = new QTreeWidgetItem(teamNode, QStringList(playerText(t, p)));
             playerNode->setData(0, kKeyRole, QStringLiteral("Player%1").arg(k));
+            setDraggable(playerNode, true);
             nodes_.push_back(playerNode);
             ++k;
         }
@@ -79,6 +105,16 @@ void ProjectTreePanel::showFirstPlayer() {
     if (QTreeWidgetItem* player = node(playerNodeIndex(0, 0))) setCurrentItem(player);
 }
 
+void ProjectTreePanel::showPlayer(int team, int player) {
+    if (!Trade::isRosterPlace({team, player})) return;
+    QTreeWidgetItem* n = node(playerNodeIndex(team, player));
+    if (n == nullptr) return;
+    n->parent()->setExpanded(true);
+    setCurrentItem(n);
+    scrollToItem(n);
+    shownSinceDrag_ = true;
+}
+
 void ProjectTreePanel::setNodeText(int index, const QString& text) {
     if (QTreeWidgetItem* n = node(index)) n->setText(0, text);
 }
@@ -90,7 +126,7 @@ void ProjectTreePanel::relabelTeam(int team) {
 }
 
 void ProjectTreePanel::relabelPlayer(int team, int player) {
-    if (team < 0 || team >= clsProject::kTeams || player < 0 || player >= clsTeam::kRoster) return;
+    if (!Trade::isRosterPlace({team, player})) return;
     setNodeText(playerNodeIndex(team, player), playerText(team, player));
 }
 
@@ -117,14 +153,17 @@ void ProjectTreePanel::showPlayer(int team, int player) {
         showNode(node(playerNodeIndex(team, player)));
 }
 
+std::optional<Trade::Place> ProjectTreePanel::placeOf(const QTreeWidgetItem* node) {
+    return node != nullptr ? placeOfKey(node->data(0, kKeyRole).toString()) : std::nullopt;
+}
+
 void ProjectTreePanel::nodeChosen(QTreeWidgetItem* item) {
     if (item == nullptr) return;
     const QString key = item->data(0, kKeyRole).toString();
     if (key.contains(QLatin1String("Team"))) {
         emit teamChosen(std::clamp(keyNumber(key.mid(4)), 0, clsProject::kTeams - 1));
-    } else if (key.contains(QLatin1String("Player"))) {
-        const int k = std::clamp(keyNumber(key.mid(6)), 0, clsProject::kTeams * clsTeam::kRoster - 1);
-        emit playerChosen(k / clsTeam::kRoster, k % clsTeam::kRoster);
+    } else if (const std::optional<Trade::Place> place = placeOfKey(key)) {
+        emit playerChosen(place->team, place->slot);
     }
 }
 
@@ -134,4 +173,80 @@ void ProjectTreePanel::keyPressEvent(QKeyEvent* e) {
     QTreeWidget::keyPressEvent(e);
     QTreeWidgetItem* after = currentItem();
     if (after != nullptr && after != before) nodeChosen(after);
+}
+
+// ---------------------------------------------------------------------------------------
+// Trades by drag and drop
+
+void ProjectTreePanel::mousePressEvent(QMouseEvent* e) {
+    beforePress_ = QPersistentModelIndex(currentIndex());
+    QTreeWidget::mousePressEvent(e);
+}
+
+QStringList ProjectTreePanel::mimeTypes() const { return {QString::fromLatin1(kPlayerMimeType)}; }
+
+QMimeData* ProjectTreePanel::mimeData(const QList<QTreeWidgetItem*>& items) const {
+    if (items.size() != 1 || !placeOf(items.front())) return nullptr;
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(kPlayerMimeType), items.front()->data(0, kKeyRole).toString().toLatin1());
+    return data;
+}
+
+// The press that starts a drag makes the dragged node current without choosing it; unless
+// a trade then placed the selection, the node the editors show becomes current again. Nothing
+// is removed whatever the drop did: the trade itself renames the nodes.
+void ProjectTreePanel::startDrag(Qt::DropActions) {
+    QMimeData* data = mimeData({currentItem()});
+    if (data == nullptr) return;
+    shownSinceDrag_ = false;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->exec(Qt::MoveAction, Qt::MoveAction);
+    if (!shownSinceDrag_ && beforePress_.isValid()) setCurrentIndex(beforePress_);
+}
+
+bool ProjectTreePanel::tradeAt(const QDropEvent* e, Trade::Place& from, Trade::Place& onto) const {
+    const QMimeData* data = e->mimeData();
+    if (data == nullptr || !data->hasFormat(QString::fromLatin1(kPlayerMimeType))) return false;
+    const std::optional<Trade::Place> dragged =
+        placeOfKey(QString::fromLatin1(data->data(QString::fromLatin1(kPlayerMimeType))));
+    const std::optional<Trade::Place> target = placeOf(itemAt(e->position().toPoint()));
+    if (!dragged || !target || *dragged == *target) return false;
+    from = *dragged;
+    onto = *target;
+    return true;
+}
+
+void ProjectTreePanel::dragEnterEvent(QDragEnterEvent* e) {
+    QTreeWidget::dragEnterEvent(e);  // the drag state, for scrolling at the edges
+    const QMimeData* data = e->mimeData();
+    e->setAccepted(data != nullptr && data->hasFormat(QString::fromLatin1(kPlayerMimeType)));
+}
+
+// Accepted over another player node only, so that the cursor tells where a drop trades.
+void ProjectTreePanel::dragMoveEvent(QDragMoveEvent* e) {
+    QTreeWidget::dragMoveEvent(e);  // scrolling at the edges, opening a team held under the cursor
+    Trade::Place from;
+    Trade::Place onto;
+    if (tradeAt(e, from, onto)) {
+        e->setDropAction(Qt::MoveAction);
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void ProjectTreePanel::dropEvent(QDropEvent* e) {
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+    Trade::Place from;
+    Trade::Place onto;
+    if (!tradeAt(e, from, onto)) {
+        e->ignore();
+        return;
+    }
+    e->setDropAction(Qt::MoveAction);
+    e->accept();
+    emit playerDropped(from.team, from.slot, onto.team, onto.slot);
 }

@@ -1,15 +1,25 @@
 #pragma once
+#include <QPersistentModelIndex>
 #include <QTreeWidget>
+#include <optional>
 #include <vector>
 
+#include "model/Trade.h"
+
 class Session;
+class clsPlayer;
 
 // The project tree tvProject: the root "NBA", the 27 teams under it and the 12 players
 // under each team, with node texts from the session's league. A click on a team or player
 // node, or a node reached with the keyboard, is reported as a choice; the root is none.
+// A player node dragged onto another player node is reported as a trade of the two; a drop
+// anywhere else does nothing.
 class ProjectTreePanel : public QTreeWidget {
     Q_OBJECT
 public:
+    // What a dragged player node carries: its key ("Player25").
+    static constexpr const char* kPlayerMimeType = "application/x-tamsel-player";
+
     explicit ProjectTreePanel(const Session& session, QWidget* parent = nullptr);
 
     // Rebuilds every node from the league: keys Project, Team0..Team26, Player0..Player323.
@@ -18,6 +28,9 @@ public:
     QTreeWidgetItem* node(int index) const;
     // Expands the first team and makes its first player the current node.
     void showFirstPlayer();
+    // Expands the player's team and makes the player's node the current one, without
+    // reporting a choice: after a trade moved the selection.
+    void showPlayer(int team, int player);
 
     // The league's present texts of one node: a team node names the city in upper case and
     // the mascot, a player node the jersey in two digits and the full name.
@@ -29,13 +42,24 @@ public:
     // without choosing it (the window has chosen it already).
     void showTeam(int team);
     void showPlayer(int team, int player);
+    // A player as its node names it: "07-JOHN DOE".
+    static QString playerText(const clsPlayer& player);
 
 signals:
     void teamChosen(int team);
     void playerChosen(int team, int player);
+    // The player node of one place was dropped onto the player node of another.
+    void playerDropped(int team, int player, int ontoTeam, int ontoPlayer);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void nodeChosen(QTreeWidgetItem* node);
@@ -43,7 +67,14 @@ private:
     QString teamText(int team) const;
     void showNode(QTreeWidgetItem* node);
     void setNodeText(int index, const QString& text);
+    // The roster place of a player node; none for the root, a team node or no node.
+    static std::optional<Trade::Place> placeOf(const QTreeWidgetItem* node);
+    // The places a drag carries and the node under the cursor names, when the drop would
+    // trade two players.
+    bool tradeAt(const QDropEvent* e, Trade::Place& from, Trade::Place& onto) const;
 
     const Session& session_;
     std::vector<QTreeWidgetItem*> nodes_;  // by creation index - 1
+    QPersistentModelIndex beforePress_;    // the current node before the last mouse press
+    bool shownSinceDrag_ = false;          // showPlayer ran while a drag was under way
 };

@@ -30,7 +30,8 @@ public:
     // their players and teams: after any other change of the league.
     void refreshNames();
     // Writes the slots into the league now, as closing does (one step when they differ
-    // from the league's): before undo, redo or a question about unsaved edits.
+    // from the league's): before undo, redo, a question about unsaved edits or a trade
+    // that moves the players they name.
     void store();
     // True once the window was closed (its slots written back); it is deleted soon after.
     bool isUnloaded() const { return unloaded_; }

@@ -14,9 +14,12 @@
 #include "ui/FileCommands.h"
 #include "ui/InterchangeCommands.h"
 #include "ui/LocalPath.h"
+#include "ui/PatchExport.h"
 #include "ui/PlayerEditorPanel.h"
 #include "ui/ProjectTreePanel.h"
 #include "ui/RomDropFilter.h"
+#include "ui/RosterCommands.h"
+#include "ui/ScheduleCheckWindow.h"
 #include "ui/ScheduleEditorPanel.h"
 #include "ui/SessionSignals.h"
 #include "ui/SettingsPromptUi.h"
@@ -144,6 +147,32 @@ void frmMain::connectCommands() {
     connect(tree_, &ProjectTreePanel::teamChosen, this, &frmMain::chooseTeam);
     connect(tree_, &ProjectTreePanel::playerChosen, this, &frmMain::choosePlayer);
     connect(schedule_, &ScheduleEditorPanel::allStarRequested, this, &frmMain::showAllStarWindow);
+    addLeagueTools();
+}
+
+// The patch of the edits, the players as a CSV table, trades and the schedule check. The
+// patch and the CSV export store the editors first, as Save and the other exports do; a
+// trade first stores what would otherwise stay behind at the old place.
+void frmMain::addLeagueTools() {
+    patchExport_ = std::make_unique<PatchExport>(session_, *messages_, *dialogs_, dialogFolder_, this);
+    roster_ = std::make_unique<RosterCommands>(session_, selection_, [this] {
+        storeEditors(true);
+        if (frmAllStar* allStar = allStarWindow(false)) allStar->store();
+    }, this);
+    connect(menus_.menuFileExportPatch, &QAction::triggered, this, [this] {
+        storeEditors(true);
+        patchExport_->run();
+    });
+    connect(menus_.menuProjectExportCsv, &QAction::triggered, this, [this] {
+        storeEditors(true);
+        interchange_->exportPlayersCsv();
+    });
+    connect(menus_.menuProjectImportCsv, &QAction::triggered, this, [this] { interchange_->importPlayersCsv(); });
+    connect(menus_.menuProjectSwapPlayers, &QAction::triggered, this, [this] { roster_->chooseAndSwap(); });
+    connect(tree_, &ProjectTreePanel::playerDropped, this, [this](int team, int player, int ontoTeam, int ontoPlayer) {
+        roster_->swap({team, player}, {ontoTeam, ontoPlayer});
+    });
+    connect(menus_.menuAnalysisCheckSchedule, &QAction::triggered, this, &frmMain::showScheduleCheck);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -182,6 +211,7 @@ void frmMain::Form_Unload() {
 void frmMain::closeSecondaryWindows() {
     if (frmPaletteTool* tool = team_->paletteTool(false)) tool->close();
     if (frmAllStar* allStar = allStarWindow(false)) allStar->close();
+    if (scheduleCheck_ != nullptr) scheduleCheck_->close();
 }
 
 // Edits not saved are asked about first; Cancel keeps the window open.
@@ -308,6 +338,14 @@ void frmMain::showAllStarWindow() {
     w->activateWindow();
 }
 
+void frmMain::showScheduleCheck() {
+    if (scheduleCheck_ == nullptr) scheduleCheck_ = new ScheduleCheckWindow(session_, this);
+    scheduleCheck_->refresh();
+    scheduleCheck_->show();
+    scheduleCheck_->raise();
+    scheduleCheck_->activateWindow();
+}
+
 // ---------------------------------------------------------------------------------------
 // The refresh
 
@@ -319,6 +357,8 @@ void frmMain::leagueChanged(const QString& label, int team, int player) {
     Scope scope = Scope::Edit;
     if (label == QLatin1String(EditLabels::kImportTeam)) scope = Scope::Team;
     if (label == QLatin1String(EditLabels::kImportPlayer)) scope = Scope::Player;
+    if (label == QLatin1String(EditLabels::kImportPlayersCsv) || label == QLatin1String(EditLabels::kSwapPlayers))
+        scope = Scope::Players;
     refresh(scope, label, {team, player});
 }
 
@@ -347,6 +387,14 @@ void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
             tree_->relabelTeam(target.team);
             for (int p = 0; p < clsTeam::kRoster; ++p) tree_->relabelPlayer(target.team, p);
             break;
+        case Scope::Players:
+            player_->fill();
+            team_->fill();
+            for (int t = 0; t < clsProject::kTeams; ++t)
+                for (int p = 0; p < clsTeam::kRoster; ++p) tree_->relabelPlayer(t, p);
+            // A trade may have moved the selection with its player.
+            if (label == QLatin1String(EditLabels::kSwapPlayers)) tree_->showPlayer(selection_.team, selection_.player);
+            break;
         case Scope::League:
             refreshEditors(true);
             tree_->build();
@@ -372,13 +420,16 @@ void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
     }
     if (frmAllStar* allStar = allStarWindow(false)) {
         // A window left open on a replaced league would write its old rosters over the new
-        // ones when it closes: it reads them anew, as after undo and redo. After any other
-        // change it shows the present names of the players and teams it holds.
-        if (scope == Scope::League || scope == Scope::OpenedLeague || scope == Scope::Restored)
+        // ones when it closes: it reads them anew, as after undo, redo or a trade, whose
+        // slots followed its players. After any other change it shows the present names of
+        // the players and teams it holds.
+        if (scope == Scope::League || scope == Scope::OpenedLeague || scope == Scope::Restored ||
+            label == QLatin1String(EditLabels::kSwapPlayers))
             allStar->reloadFromLeague();
         else if (scope != Scope::Status)
             allStar->refreshNames();
     }
+    if (scheduleCheck_ != nullptr && scheduleCheck_->isVisible()) scheduleCheck_->refresh();
     status_->showFor(session_);
     showFileState();
 }

@@ -10,8 +10,11 @@
 
 class FileCommands;
 class InterchangeCommands;
+class PatchExport;
 class PlayerEditorPanel;
 class ProjectTreePanel;
+class RosterCommands;
+class ScheduleCheckWindow;
 class ScheduleEditorPanel;
 class SessionSignals;
 class SpaceStatusLabel;
@@ -56,6 +59,7 @@ private:
         Edit,          // a store of an editor: tree texts, the schedule after an abbreviation
         Player,        // the selected player was imported
         Team,          // the selected team was imported
+        Players,       // players of any team changed: a CSV import, a trade
         League,        // a project import replaced the league
         OpenedLeague,  // an open replaced the league
         Restored,      // undo or redo took the league over a step
@@ -77,8 +81,11 @@ private:
     void choosePlayer(int team, int player);
     void refreshEditors(bool withSchedule);
     void showAllStarWindow();
+    void addLeagueTools();
+    void showScheduleCheck();
 
-    // The one refresh: tree, editors, status bar and an open all-star window.
+    // The one refresh: tree, editors, status bar and the open all-star and schedule check
+    // windows.
     void refresh(Scope scope, const QString& label, EditTarget target);
     void leagueReplaced(const QString& label);
     void leagueChanged(const QString& label, int team, int player);
@@ -104,6 +111,9 @@ private:
     QPointer<frmAllStar> allStar_;
     std::unique_ptr<InterchangeCommands> interchange_;
     FileCommands* files_ = nullptr;
+    std::unique_ptr<PatchExport> patchExport_;
+    std::unique_ptr<RosterCommands> roster_;
+    QPointer<ScheduleCheckWindow> scheduleCheck_;
     // Declared last: it stops observing the session before anything it calls on goes.
     std::unique_ptr<SessionSignals> sessionSignals_;
 };

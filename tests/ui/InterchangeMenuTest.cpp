@@ -1,6 +1,7 @@
 // The Project and Analysis menus: dialogues and messages, stores before the exports,
 // refreshes after the imports, failed imports that change nothing, and the reports.
 #include <QDir>
+#include <algorithm>
 #include <optional>
 
 #include "UiHarness.h"
@@ -9,6 +10,7 @@
 #include "interchange/ProjectFile.h"
 #include "interchange/TeamFile.h"
 #include "model/Rating.h"
+#include "ui/frmAllStar.h"
 
 using InterchangeMenu = UiTest;
 
@@ -60,6 +62,8 @@ TEST_F(InterchangeMenu, EveryFileCommandAsksWithItsFilterCancelChangesNothingAnd
         {"Import Team", menus().menuProjectImportTeam, false, "Tamsel Team File (*.tte)| *.tte"},
         {"Export Player", menus().menuProjectExportPlayer, true, "Tamsel Player File (*.tpl)| *.tpl"},
         {"Import Player", menus().meunProjectImportPlayer, false, "Tamsel Player File (*.tpl)| *.tpl"},
+        {"Import Players from &CSV...", menus().menuProjectImportCsv, false, "CSV Table (*.csv)|*.csv|"},
+        {"Export Players as CS&V...", menus().menuProjectExportCsv, true, "CSV Table (*.csv)|*.csv|"},
     };
     for (std::size_t i = 0; i < kRatings.size(); ++i)
         rows.push_back({kRatings[i].reportName, menus().menuAnalysisAtt[i], true, "Text File (*.txt)| *.txt"});
@@ -77,8 +81,9 @@ TEST_F(InterchangeMenu, EveryFileCommandAsksWithItsFilterCancelChangesNothingAnd
         if (!row.save) continue;
         EXPECT_EQ(menu(row.item, file("no-such-folder/out")), "Error writing file!");
         EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::Exclamation);
+        EXPECT_EQ(messages.shown[0].detail, qs("No such file or directory: " + file("no-such-folder/out")));
     }
-    EXPECT_TRUE(QDir(qs(dir)).entryList({"*.tpr", "*.tte", "*.tpl", "*.txt"}).isEmpty());
+    EXPECT_TRUE(QDir(qs(dir)).entryList({"*.tpr", "*.tte", "*.tpl", "*.txt", "*.csv"}).isEmpty());
 }
 
 // A last name typed and still in its box is exported; the record is then changed and the
@@ -140,6 +145,7 @@ TEST_F(InterchangeMenu, ProjectExportOfTheReferenceImageMatchesTheReferenceFile)
     EXPECT_EQ(testsupport::readBytes(file("out.tpr")), testsupport::readBytes(testsupport::fixture("nes-1/expected/league.tpr")));
 }
 
+// The message box names the line at fault and why below its message.
 TEST_F(InterchangeMenu, FailedImportsChangeNothingAndTheNextTreeClickWritesNothingStale) {
     struct Row {
         const char* name;
@@ -147,29 +153,34 @@ TEST_F(InterchangeMenu, FailedImportsChangeNothingAndTheNextTreeClickWritesNothi
         Item importItem;
         std::string key;
         std::string bad;
+        std::string reason;  // after "line N: " for a spoiled line
     };
     const Row rows[] = {
-        {"project with a rating that is no number", &MainMenus::menuProjectExport, &MainMenus::menuProjectImport, "stam=", "abc"},
-        {"team with points beyond a byte", &MainMenus::menuProjectExportTeam, &MainMenus::menuProjectImportTeam, "pg=", "300"},
-        {"player with a negative rating", &MainMenus::menuProjectExportPlayer, &MainMenus::meunProjectImportPlayer, "stam=", "-1"},
-        {"team from a missing file", std::nullopt, &MainMenus::menuProjectImportTeam, "missing", ""},
+        {"project with a rating that is no number", &MainMenus::menuProjectExport, &MainMenus::menuProjectImport, "stam=", "abc", "stam: 'abc' is not a number"},
+        {"team with points beyond a byte", &MainMenus::menuProjectExportTeam, &MainMenus::menuProjectImportTeam, "pg=", "300", "pg: '300' is outside 0..255"},
+        {"player with a negative rating", &MainMenus::menuProjectExportPlayer, &MainMenus::meunProjectImportPlayer, "stam=", "-1", "stam: '-1' is outside 0..255"},
+        {"team from a missing file", std::nullopt, &MainMenus::menuProjectImportTeam, "missing", "", "the file cannot be read"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         openDemo();
         const std::string path = file(row.key + row.bad);
+        std::string detail = row.reason;
         if (row.exportItem) {
             clickNode(playerNode(9, 1));
             menu(menus().**row.exportItem, path);
             std::string text = testsupport::readText(path);
             const std::size_t at = text.rfind("\r\n" + row.key) + 2;
             testsupport::writeText(path, text.replace(at, text.find("\r\n", at) - at, row.key + row.bad));
+            const auto line = std::count(text.begin(), text.begin() + std::ptrdiff_t(at), '\n') + 1;
+            detail = "line " + std::to_string(line) + ": " + row.reason;
         }
         clickNode(playerNode(4, 6));
         const clsProject before = settled(*w);
         const QStringList nodes = nodeTexts(*w);
         EXPECT_EQ(menu(menus().*row.importItem, path), "Error reading file!");
         EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::Exclamation);
+        EXPECT_EQ(str(messages.shown[0].detail), detail);
         EXPECT_TRUE(league() == before);
         clickNode(teamNode(20));  // stores the editors into the selection
         EXPECT_TRUE(league() == before);
@@ -196,4 +207,78 @@ TEST_F(InterchangeMenu, ReportsMatchTheCoreAndSortByPositionToggles) {
         menus().menuAnalysisSortByPos->trigger();
         EXPECT_EQ(menus().menuAnalysisSortByPos->isChecked(), !order.byPosition);
     }
+}
+
+// The players as a CSV table: the export stores the editors first; the import brings the
+// table's players back as one step of the history and shows them in the tree, the editors
+// and an open all-star window; a broken table is refused with its line and changes nothing.
+TEST_F(InterchangeMenu, PlayersGoOutAsACsvTableAndComeBackWhole) {
+    openDemo();
+    const clsProject::Pair star = league().getWestAllStar(0);
+    w->allStarWindow()->show();
+    clickNode(playerNode(star[0], star[1]));
+    type(playerUi().txtLastname, "SMITH");  // still in its box
+    const std::string path = file("players.csv");
+    EXPECT_EQ(menu(menus().menuProjectExportCsv, path), "Players exported!");
+    EXPECT_EQ(player(star[0], star[1]).getLast(), "SMITH");
+    const clsProject exported = league();
+    const std::string table = testsupport::readText(path);
+    EXPECT_NE(table.find(",SMITH,"), std::string::npos);
+
+    type(playerUi().txtLastname, "JONES");
+    clickNode(playerNode(5, 5));  // stores the name
+    const QString weight = playerUi().txtWeight->text();
+    session().edit("Weight", {}, [](clsProject& l) {
+        for (int t = 0; t < clsProject::kTeams; ++t)
+            for (int p = 0; p < clsTeam::kRoster; ++p) l.getTeamRef(t)->getPlayerRef(p)->setWeight(300);
+    });
+    type(playerUi().txtWeight, "222");  // still in its box: the import shows the table's weight
+    const std::size_t steps = session().history().undoCount();
+    EXPECT_EQ(menu(menus().menuProjectImportCsv, path), "Players imported!");
+    EXPECT_TRUE(league() == exported);
+    EXPECT_EQ(session().history().undoCount(), steps + 1);
+    EXPECT_EQ(session().history().undoLabel(), "Import Players from CSV");
+    EXPECT_TRUE(node(playerNode(star[0], star[1]))->text(0).endsWith(" SMITH"));
+    EXPECT_EQ(playerUi().txtWeight->text(), weight);
+    EXPECT_TRUE(w->allStarWindow(false)->lstWEST->item(0)->text().endsWith(" SMITH"));
+
+    // A table with a good row, then a row whose weight is no number.
+    const std::vector<std::string> lines = [&] {
+        std::vector<std::string> out;
+        for (std::size_t at = 0; at < table.size();) {
+            const std::size_t end = table.find("\r\n", at);
+            out.push_back(table.substr(at, end - at));
+            at = end + 2;
+        }
+        return out;
+    }();
+    auto fields = [](const std::string& line) {
+        std::vector<std::string> out(1);
+        for (char c : line) {
+            if (c == ',')
+                out.emplace_back();
+            else
+                out.back().push_back(c);
+        }
+        return out;
+    };
+    auto joined = [](const std::vector<std::string>& f) {
+        std::string out = f[0];
+        for (std::size_t i = 1; i < f.size(); ++i) out += "," + f[i];
+        return out;
+    };
+    const std::vector<std::string> header = fields(lines[0]);
+    const auto column = [&](const char* name) { return std::size_t(std::find(header.begin(), header.end(), name) - header.begin()); };
+    std::vector<std::string> good = fields(lines[1]);
+    good[column("last")] = "CHANGED";
+    std::vector<std::string> bad = fields(lines[2]);
+    bad[column("weight")] = "abc";
+    const std::string broken = file("broken.csv");
+    testsupport::writeText(broken, lines[0] + "\r\n" + joined(good) + "\r\n" + joined(bad) + "\r\n");
+    const clsProject before = league();
+    EXPECT_EQ(menu(menus().menuProjectImportCsv, broken), "Error reading file!");
+    EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::Exclamation);
+    EXPECT_EQ(messages.shown[0].detail, "line 3: column weight: 'abc' is not a number");
+    EXPECT_TRUE(league() == before);
+    EXPECT_EQ(session().history().undoCount(), steps + 1);
 }

@@ -1,0 +1,58 @@
+#include "ui/PatchExport.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "base/FileIO.h"
+#include "patch/PatchFormat.h"
+#include "session/Session.h"
+#include "ui/LocalPath.h"
+#include "ui/SaveDetail.h"
+#include "ui/UiPlatform.h"
+
+namespace {
+
+const QString kPatchFilter = QStringLiteral("BPS Patch (*.bps)|*.bps|IPS Patch (*.ips)|*.ips|");
+
+}  // namespace
+
+PatchExport::PatchExport(const Session& session, MessageSink& messages, FileDialogs& dialogs, const QString& folder,
+                         QWidget* parent)
+    : session_(session), messages_(messages), dialogs_(dialogs), folder_(folder), parent_(parent) {}
+
+void PatchExport::run() {
+    RomImage modified;
+    const SaveResult encoded = session_.encodeCopy(modified);
+    if (!encoded.ok()) {
+        messages_.message(parent_, QString::fromLatin1(message(encoded.outcome)), MessageSink::Icon::Exclamation,
+                          saveDetail(encoded));
+        return;
+    }
+
+    const FileChoice choice = dialogs_.saveFile(parent_, kPatchFilter, folder_);
+    if (choice.fileName.isEmpty()) return;
+    const bool ips = choice.filterIndex == 2;
+    const patch::PatchFormat format = ips ? patch::PatchFormat::Ips : patch::PatchFormat::Bps;
+    const QString extension = ips ? QStringLiteral(".ips") : QStringLiteral(".bps");
+    QString fileName = choice.fileName;
+    if (!fileName.endsWith(extension, Qt::CaseInsensitive)) fileName += extension;
+
+    std::vector<std::uint8_t> bytes;
+    const patch::PatchResult made = patch::makePatch(format, session_.baseline(), modified, bytes);
+    if (made != patch::PatchResult::Ok) {
+        // The patch module's sentences end in "!" here, as every message of the editor does.
+        const std::string_view sentence = patch::message(made);
+        messages_.message(parent_, QString::fromUtf8(sentence.data(), static_cast<qsizetype>(sentence.size())) + u'!',
+                          MessageSink::Icon::Exclamation);
+        return;
+    }
+    FileIO::WriteError why;
+    const std::string path = LocalPath::toLocal(fileName);
+    if (FileIO::writeFileAtomically(path, bytes.data(), bytes.size(), false, why) != Result::Ok) {
+        messages_.message(parent_, QStringLiteral("Error writing file!"), MessageSink::Icon::Exclamation,
+                          LocalPath::fromLocal(why.text()));
+        return;
+    }
+    messages_.message(parent_, QStringLiteral("Patch exported!"), MessageSink::Icon::None);
+}

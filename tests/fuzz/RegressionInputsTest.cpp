@@ -1,17 +1,12 @@
-// Runs every input kept for the fuzzing harnesses through its harness, one test row per
-// file: the seed corpora (fuzz/corpus/<harness>/) and every input that once found a fault
-// (fuzz/regressions/<harness>/). A failed harness check fails the row.
+// Runs every input kept for the fuzzing harnesses through its harness, one test row per file: the seed corpora
+// (fuzz/corpus/<harness>/) and every input that once found a fault (fuzz/regressions/<harness>/). A failed
+// harness check fails the row.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstddef>
-#include <cstdint>
 #include <filesystem>
-#include <ostream>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "FuzzCheck.h"
 #include "support/TestSupport.h"
@@ -25,13 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 using Harness = int (*)(const std::uint8_t*, std::size_t);
 
-struct Harnessed {
-    const char* name;
-    Harness run;
-};
-
-#define TAMSEL_HARNESS(name) {#name, name},
-constexpr Harnessed kHarnesses[] = {
+#define TAMSEL_HARNESS(name) std::pair<const char*, Harness>{#name, name},
+const std::pair<const char*, Harness> kHarnesses[] = {
 #include "FuzzHarnesses.inc"
 };
 #undef TAMSEL_HARNESS
@@ -44,23 +34,21 @@ struct StoredInput {
 
 void PrintTo(const StoredInput& input, std::ostream* os) { *os << input.path; }
 
-std::string rowName(const std::string& harness, const std::string& folder, const std::string& file) {
-    std::string name = harness + "_" + folder + "_" + file;
-    std::replace_if(name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
-    return name;
-}
-
 std::vector<StoredInput> storedInputs() {
     std::vector<StoredInput> out;
-    for (const Harnessed& h : kHarnesses)
-        for (const char* folder : {"corpus", "regressions"}) {
-            const fs::path dir = fs::path(TAMSEL_FUZZ_INPUTS) / folder / h.name;
+    for (const auto& [harness, run] : kHarnesses)
+        for (const std::string folder : {"corpus", "regressions"}) {
+            const fs::path dir = fs::path(TAMSEL_FUZZ_INPUTS) / folder / harness;
             if (!fs::is_directory(dir)) continue;
             std::vector<fs::path> files;
             for (const auto& entry : fs::directory_iterator(dir))
                 if (entry.is_regular_file()) files.push_back(entry.path());
             std::sort(files.begin(), files.end());
-            for (const fs::path& f : files) out.push_back({rowName(h.name, folder, f.filename().string()), h.run, f.string()});
+            for (const fs::path& f : files) {
+                std::string name = harness + ("_" + folder + "_") + f.filename().string();
+                std::replace_if(name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
+                out.push_back({name, run, f.string()});
+            }
         }
     return out;
 }
@@ -71,9 +59,7 @@ struct CheckFailed : std::runtime_error {
 
 class StoredInputTest : public ::testing::TestWithParam<StoredInput> {
 protected:
-    void SetUp() override {
-        FuzzCheck::setFailureHandler([](const std::string& what) { throw CheckFailed(what); });
-    }
+    void SetUp() override { FuzzCheck::setFailureHandler([](const std::string& what) { throw CheckFailed(what); }); }
     void TearDown() override { FuzzCheck::setFailureHandler(nullptr); }
 };
 

@@ -1,42 +1,61 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "graphics/modGraphics.h"
+#include "support/TestSupport.h"
 
 namespace {
 
 using SnesColor::rgb;
 
-// Grey 0x00 and white 0x20 under every emphasis row meet all 21 factors; products ending in
-// .5 go to the even neighbour, and 150 * 0.81 = 121.50000000000001 goes up.
-TEST(NesColorToRGB, MasterPaletteEmphasisMonochromeAndRounding) {
+// The rows of a reference colour table: the first column hexadecimal, the others decimal.
+std::vector<std::vector<int>> table(const std::string& name) {
+    std::vector<std::vector<int>> rows;
+    std::istringstream text(testsupport::readText(testsupport::fixture("colours/" + name)));
+    for (std::string line; std::getline(text, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream in(line);
+        std::vector<int> row(1);
+        in >> std::hex >> row[0] >> std::dec;
+        for (int v; in >> v;) row.push_back(v);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// Every NES index (00..3F) under every emphasis and under monochrome, and 1,024 SNES words stored as two bytes
+// (bit 15 set in some), shown as the reference tables say.
+TEST(ColourModels, EveryNesIndexAndSnesWordShowsAsTheReferenceTables) {
+    REQUIRE_FIXTURES();
+    const auto nes = table("nes-colours.txt"), snes = table("snes-colours.txt");
+    ASSERT_EQ(nes.size(), 1024u);
+    for (const auto& r : nes)
+        EXPECT_EQ(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(r[0]), r[2], static_cast<std::uint8_t>(r[1])), rgb(r[3], r[4], r[5]))
+            << "index " << r[0] << ", emphasis " << r[1] << ", monochrome " << r[2];
+    ASSERT_EQ(snes.size(), 1024u);
+    clsTeam team;
+    for (const auto& r : snes) {
+        team.setUniformColor_2Bytes(72, static_cast<std::uint8_t>(r[0]), static_cast<std::uint8_t>(r[0] >> 8));
+        EXPECT_EQ(team.getUniformColor_RGB(72), rgb(r[1], r[2], r[3])) << "word " << std::hex << r[0];
+    }
+}
+
+// What the reference table leaves out: indexes above 0x3F are black (monochrome first turns them into a grey), and
+// emphasis keeps its low three bits.
+TEST(NesColorToRGB, IndexesAboveThePaletteAndEmphasisAbove7) {
     struct Row {
         const char* name;
         int index, mono, emphasis, r, g, b;
     };
     const Row rows[] = {
-        {"0x0D black", 0x0D, 0, 0, 0, 0, 0},          {"0x0E", 0x0E, 0, 0, 5, 5, 5},
-        {"0x0F", 0x0F, 0, 0, 5, 5, 5},                {"0x20 white", 0x20, 0, 0, 255, 255, 255},
-        {"0x30 white", 0x30, 0, 0, 255, 255, 255},    {"0x11", 0x11, 0, 0, 0, 119, 255},
-        {"0x27", 0x27, 0, 0, 255, 156, 18},           {"0x17", 0x17, 0, 0, 214, 50, 0},
-        {"grey, emphasis 1", 0x00, 0, 1, 128, 102, 104}, {"grey, emphasis 2", 0x00, 0, 2, 100, 120, 84},
-        {"grey, emphasis 3", 0x00, 0, 3, 101, 99, 81},   {"grey, emphasis 4", 0x00, 0, 4, 105, 106, 143},
-        {"grey, emphasis 5", 0x00, 0, 5, 104, 91, 111},  {"grey, emphasis 6", 0x00, 0, 6, 87, 101, 101},
-        {"grey, emphasis 7", 0x00, 0, 7, 90, 90, 90},    {"white, emphasis 1", 0x20, 0, 1, 255, 204, 207},
-        {"white, emphasis 2", 0x20, 0, 2, 199, 240, 168}, {"white, emphasis 3", 0x20, 0, 3, 201, 196, 161},
-        {"white, emphasis 4", 0x20, 0, 4, 209, 212, 255}, {"white, emphasis 5", 0x20, 0, 5, 207, 181, 222},
-        {"white, emphasis 6", 0x20, 0, 6, 173, 201, 201}, {"white, emphasis 7", 0x20, 0, 7, 178, 178, 178},
-        {"0x21, emphasis 4", 0x21, 0, 4, 12, 178, 255},   {"0x16, emphasis 4", 0x16, 0, 4, 209, 28, 0},
-        {"0x03, emphasis 1", 0x03, 0, 1, 68, 0, 122},     {"0x03, emphasis 3", 0x03, 0, 3, 54, 0, 94},
-        {"0x03, emphasis 5", 0x03, 0, 5, 55, 0, 130},     {"0x0E, emphasis 7", 0x0E, 0, 7, 4, 4, 4},
-        {"emphasis 12 is 4", 0x21, 0, 12, 12, 178, 255},  {"emphasis 15 is 7", 0x00, 0, 15, 90, 90, 90},
-        {"monochrome ignores emphasis", 0x16, 1, 4, 199, 199, 199}, {"monochrome 0x0D", 0x0D, 1, 0, 128, 128, 128},
-        {"0x40 is black", 0x40, 0, 0, 0, 0, 0},            {"0xFF is black", 0xFF, 0, 4, 0, 0, 0},
-        {"0x40 monochrome", 0x40, 1, 0, 128, 128, 128},   {"0xD6 monochrome", 0xD6, 1, 4, 199, 199, 199},
+        {"0x40 is black", 0x40, 0, 0, 0, 0, 0},          {"0xFF is black", 0xFF, 0, 4, 0, 0, 0},
+        {"0x40 monochrome", 0x40, 1, 0, 128, 128, 128},  {"0xD6 monochrome", 0xD6, 1, 4, 199, 199, 199},
+        {"emphasis 12 is 4", 0x21, 0, 12, 12, 178, 255}, {"emphasis 15 is 7", 0x00, 0, 15, 90, 90, 90},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        EXPECT_EQ(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(r.index), r.mono, static_cast<std::uint8_t>(r.emphasis)),
-                  rgb(r.r, r.g, r.b));
+        EXPECT_EQ(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(r.index), r.mono, static_cast<std::uint8_t>(r.emphasis)), rgb(r.r, r.g, r.b));
     }
 }
 

@@ -4,8 +4,7 @@
 
 #include "codec/RomReader.h"
 #include "graphics/modGraphics.h"
-#include "base/OffsetSet.h"
-#include "support/TestSupport.h"
+#include "support/ReferenceImages.h"
 
 namespace {
 
@@ -18,11 +17,8 @@ const struct {
     bool (*decode)(const RomImage&, std::int32_t, int, std::vector<std::uint8_t>&);
     std::string tile, picture;
 } kFormats[] = {
-    {"NES", modGraphics::decodeNesTiles, "\x01\x02\x04\x08\x10\x20\x40\x80\x0F\x0F\x0F\x0F\xF0\xF0\xF0\xF0",
-     "3222000023220000223200002223000000003222000023220000223200002223"},
-    {"SNES", modGraphics::decodeSnesTiles,
-     std::string("\x80\xFF\x40\x01\x20\x02\x10\x04\x08\x08\x04\x10\x02\x20\x01\x40\xF0\x00\xF0\xFF\x0F\x00\x0F\x0F\x00\xF0\x00\x00\xAA\x55\x55\xAA", 32),
-     "76662222CDCC888A001044640001CECC88883000000201004868485886848485"},
+    {"NES", modGraphics::decodeNesTiles, "\x01\x02\x04\x08\x10\x20\x40\x80\x0F\x0F\x0F\x0F\xF0\xF0\xF0\xF0", "3222000023220000223200002223000000003222000023220000223200002223"},
+    {"SNES", modGraphics::decodeSnesTiles, std::string("\x80\xFF\x40\x01\x20\x02\x10\x04\x08\x08\x04\x10\x02\x20\x01\x40\xF0\x00\xF0\xFF\x0F\x00\x0F\x0F\x00\xF0\x00\x00\xAA\x55\x55\xAA", 32), "76662222CDCC888A001044640001CECC88883000000201004868485886848485"},
 };
 
 // Tiles decode in order until the image ends. An array below 64 * count + 1 entries is
@@ -70,72 +66,44 @@ TEST(TileDecoders, HandMadeTilesInOrderUntilTheImageEnds) {
     }
 }
 
-// Only tile k set (NES: value k % 3 + 1, variant k % 4; SNES: value 15, palette k % 8): on the
-// 34 x 98 surface it stands doubled in its place, the rest in value 0's colour, the border untouched.
-TEST(DrawPlayerSprite, EachTileInItsPlaceInTheVariantsColours) {
-    struct Pos { int x, y; };
-    const Pos nesAt[] = {{8, 0}, {8, 8}, {0, 0}, {0, 8}, {8, 16}, {8, 24}, {0, 16}, {0, 24}, {8, 32}, {8, 40}, {0, 32}, {0, 40}};
-    const Pos snesAt[] = {{0, 0}, {8, 0}, {0, 16}, {8, 16}, {0, 8}, {8, 8}, {0, 24}, {8, 24}, {0, 32}, {8, 32}, {0, 40}, {8, 40}};
-    clsTeam team;
-    team.setUniformColor_NES(0x16, 0x2A);
-    for (int i = 0; i < 128; ++i) team.setUniformColor_1Word(i, i + 1);  // no entry is black
-    auto expectOneTile = [&](ConsoleKind kind, const RomImage& rom, int variant, Pos at, std::uint32_t in, std::uint32_t out) {
-        PixelImage surface(34, 98, rgb(1, 2, 3));
-        ASSERT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, variant, rom), 0);
-        PixelImage expected(34, 98, rgb(1, 2, 3));
-        for (int y = 0; y < 96; ++y)
-            for (int x = 0; x < 32; ++x) {
-                const bool inTile = x / 2 >= at.x && x / 2 < at.x + 8 && y / 2 >= at.y && y / 2 < at.y + 8;
-                expected.set(x, y, inTile ? in : out);
-            }
-        EXPECT_TRUE(surface == expected) << "kind " << kind << " variant " << variant << " tile at " << at.x << "," << at.y;
-    };
-    for (int k = 0; k < 12; ++k) {
-        const int v = k % 3 + 1, nv = k % 4, sv = k % 8;
-        RomImage nes(0x40710 + 192, 0), snes(0x88600 + 64, 0);
-        std::fill_n(nes.begin() + 0x40710 + 16 * k, 8, v & 1 ? 0xFF : 0);
-        std::fill_n(nes.begin() + 0x40718 + 16 * k, 8, v & 2 ? 0xFF : 0);
-        std::fill_n(snes.begin() + (k < 4 ? 0x88180 + 32 * k : k < 10 ? 0x88380 + 32 * (k - 4) : 0x88600 + 32 * (k - 10)), 32, 0xFF);
-        const std::uint32_t nesColours[] = {rgb(0, 119, 255), rgb(5, 5, 5), nv & 1 ? rgb(214, 50, 0) : rgb(255, 156, 18),
-                                            nv & 2 ? rgb(43, 240, 53) : rgb(255, 34, 0)};
-        expectOneTile(Console::Nes, nes, nv, nesAt[k], nesColours[v], nesColours[0]);
-        expectOneTile(Console::Snes, snes, sv, snesAt[k], SnesColor::toRgb(16 * sv + 16), 0);
-        PixelImage cut(34, 98);  // one byte short of the last tile: result 2
-        EXPECT_EQ(modGraphics::drawPlayerSprite(cut, Console::Nes, team, 0, RomImage(nes.begin(), nes.end() - 1)), 2);
-        EXPECT_EQ(modGraphics::drawPlayerSprite(cut, Console::Snes, team, 0, RomImage(snes.begin(), snes.end() - 1)), 2);
-    }
-}
-
-// A variant the edition does not have draws nothing and says so; the last one of each draws.
-TEST(DrawPlayerSprite, VariantsOutsideTheEditionDrawNothing) {
+// A variant the edition does not have draws nothing and says so; the last one of each draws, within 32 x 96.
+// Tile data one byte short of the last tile gives 2. (Where each tile goes, in which colours, is the reference
+// figures' test.)
+TEST(DrawPlayerSprite, VariantsOutsideTheEditionDrawNothingAndCutTilesGive2) {
     const RomImage rom(0x88600 + 64, 0x5A);  // tiles of both editions, all of one pattern
     clsTeam team;
+    const PixelImage blank(34, 98, rgb(1, 2, 3));
     const std::tuple<const char*, ConsoleKind, int, int> rows[] = {
-        {"NES 3", Console::Nes, 3, 0},          {"NES 4", Console::Nes, 4, modGraphics::kBadVariant},
-        {"NES -1", Console::Nes, -1, modGraphics::kBadVariant}, {"NES INT_MAX", Console::Nes, INT_MAX, modGraphics::kBadVariant},
-        {"SNES 7", Console::Snes, 7, 0},        {"SNES 8", Console::Snes, 8, modGraphics::kBadVariant},
-        {"SNES -1", Console::Snes, -1, modGraphics::kBadVariant}, {"SNES INT_MAX", Console::Snes, INT_MAX, modGraphics::kBadVariant},
-        {"SNES INT_MIN", Console::Snes, INT_MIN, modGraphics::kBadVariant}};
+        {"NES 3", Console::Nes, 3, 0}, {"NES 4", Console::Nes, 4, modGraphics::kBadVariant}, {"NES -1", Console::Nes, -1, modGraphics::kBadVariant},
+        {"SNES 7", Console::Snes, 7, 0}, {"SNES 8", Console::Snes, 8, modGraphics::kBadVariant}, {"SNES -1", Console::Snes, -1, modGraphics::kBadVariant},
+        {"SNES INT_MAX", Console::Snes, INT_MAX, modGraphics::kBadVariant}, {"NES INT_MIN", Console::Nes, INT_MIN, modGraphics::kBadVariant}};
     for (const auto& [name, kind, variant, result] : rows) {
-        PixelImage surface(34, 98, rgb(1, 2, 3));
-        EXPECT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, variant, rom), result) << name;
-        EXPECT_EQ(surface == PixelImage(34, 98, rgb(1, 2, 3)), result != 0) << name;
+        SCOPED_TRACE(name);
+        PixelImage surface = blank;
+        EXPECT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, variant, rom), result);
+        EXPECT_EQ(surface == blank, result != 0);
+        for (int y = 0; y < 96; ++y)
+            for (int x = 0; x < 32; ++x) surface.set(x, y, rgb(1, 2, 3));
+        EXPECT_TRUE(surface == blank) << "drawn outside 32 x 96";
+    }
+    for (const auto& [kind, end] : {std::pair{Console::Nes, 0x40710 + 192}, {Console::Snes, 0x88600 + 64}}) {
+        PixelImage surface(34, 98);
+        EXPECT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, 0, RomImage(rom.begin(), rom.begin() + end)), 0) << kind;
+        EXPECT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, 0, RomImage(rom.begin(), rom.begin() + end - 1)), 2) << kind;
     }
 }
 
 // Team 0 of each reference image in every variant: the 32 x 96 picture equals the reference.
 TEST(DrawPlayerSprite, ReferenceFigures) {
     REQUIRE_FIXTURES();
-    for (const std::string folder : {"nes-1/", "snes-1/", "snes-overflow-2/"}) {
-        const ConsoleKind kind = folder[0] == 'n' ? Console::Nes : Console::Snes;
-        const RomImage rom = testsupport::readBytes(testsupport::fixture(folder + (kind == Console::Nes ? "game.nes" : "game.smc")));
+    for (const testsupport::Reference& f : testsupport::kReferences) {
+        const RomImage rom = f.image();
         clsProject league;
-        const OffsetSet offsets = kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults();
-        ASSERT_EQ(loadProjectFromRom(league, rom, offsets, kind), Result::Ok) << folder;
-        for (int v = 0; v < (kind == Console::Nes ? 4 : 8); ++v) {
+        ASSERT_EQ(loadProjectFromRom(league, rom, testsupport::defaultOffsets(f.kind), f.kind), Result::Ok) << f.folder;
+        for (int v = 0; v < (f.kind == Console::Nes ? 4 : 8); ++v) {
             PixelImage surface(34, 98);
-            ASSERT_EQ(modGraphics::drawPlayerSprite(surface, kind, *league.getTeamRef(0), v, rom), 0);
-            const std::string reference = testsupport::fixture(folder + "expected/sprite_" + std::to_string(v) + ".ppm");
+            ASSERT_EQ(modGraphics::drawPlayerSprite(surface, f.kind, *league.getTeamRef(0), v, rom), 0);
+            const std::string reference = f.path("expected/sprite_" + std::to_string(v) + ".ppm");
             EXPECT_TRUE(modGraphics::toPpm(surface, 32, 96) == testsupport::readBytes(reference)) << reference;
         }
     }

@@ -31,7 +31,7 @@ TEST(AttributeReport, CombSortGapsRunFrom323) {
 TEST(AttributeReport, ReportTexts) {
     auto lines = [](int count, const std::string& line) {
         std::string s;
-        for (int i = 0; i < count; ++i) s += line + "\r\n";
+        while (count--) s += line + "\r\n";
         return s;
     };
     const std::string group = "----------------\r\n\r\n\r\n\r\n";
@@ -39,25 +39,21 @@ TEST(AttributeReport, ReportTexts) {
         const char* name;
         std::string text, expected;
     };
+    auto ranked = [](clsProject& p) {
+        player(p, 0, 1).setLast("NINETY");
+        player(p, 0, 1).setStamina(98);
+        player(p, 26, 11).setLast("HUNDRED");
+        player(p, 26, 11).setStamina(99);
+        player(p, 13, 0).setFirst("ABCDEFG");
+        player(p, 13, 0).setLast("HIJKLMNO");
+        player(p, 13, 0).setStamina(2);
+    };
     const Row rows[] = {
         {"stamina of reset players", report(5, false), "Stamina\r\n\r\n" + lines(324, " \t\t\t1")},
         {"jumping of reset players", report(1, false), "Jumping\r\n\r\n" + lines(324, " \t\t\t0")},
-        {"100 before 99 wherever they stand; names of 7, 8 and 16 characters",
-         report(5, false,
-                [](clsProject& p) {
-                    player(p, 0, 1).setLast("NINETY");
-                    player(p, 0, 1).setStamina(98);
-                    player(p, 26, 11).setLast("HUNDRED");
-                    player(p, 26, 11).setStamina(99);
-                    player(p, 13, 0).setFirst("ABCDEFG");
-                    player(p, 13, 0).setLast("HIJKLMNO");
-                    player(p, 13, 0).setStamina(2);
-                }),
-         "Stamina\r\n\r\n HUNDRED\t\t100\r\n NINETY\t\t\t99\r\nABCDEFG HIJKLMNO\t3\r\n" + lines(321, " \t\t\t1")},
-        {"every player a centre: four empty groups, then all 324 under Centers",
-         report(3, true, [](clsProject& p) { for (int k = 0; k < 324; ++k) player(p, k / 12, k % 12).setPosition(4); }),
-         "Blocking\r\n\r\n     Guards\r\n" + group + "     Guards\r\n" + group + "    Forwards\r\n" + group + "    Forwards\r\n" +
-             group + "    Centers\r\n----------------\r\n" + lines(324, " \t\t\t0") + "\r\n\r\n\r\n"},
+        {"100 before 99 wherever they stand; names of 7, 8 and 16 characters", report(5, false, ranked), "Stamina\r\n\r\n HUNDRED\t\t100\r\n NINETY\t\t\t99\r\nABCDEFG HIJKLMNO\t3\r\n" + lines(321, " \t\t\t1")},
+        {"every player a centre: four empty groups, then all 324 under Centers", report(3, true, [](clsProject& p) { for (int k = 0; k < 324; ++k) player(p, k / 12, k % 12).setPosition(4); }),
+         "Blocking\r\n\r\n     Guards\r\n" + group + "     Guards\r\n" + group + "    Forwards\r\n" + group + "    Forwards\r\n" + group + "    Centers\r\n----------------\r\n" + lines(324, " \t\t\t0") + "\r\n\r\n\r\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,3 +1,5 @@
+// Every export and report of each decoded reference league equals the reference file; the league's own export
+// read back and saved leaves the image unchanged; edit.tpr read and saved gives the reference edited image.
 #include <gtest/gtest.h>
 
 #include "codec/RomReader.h"
@@ -6,37 +8,19 @@
 #include "interchange/PlayerFile.h"
 #include "interchange/ProjectFile.h"
 #include "interchange/TeamFile.h"
-#include "base/OffsetSet.h"
-#include "support/TestSupport.h"
+#include "support/ReferenceImages.h"
 
 namespace {
 
-struct Fixture {
-    std::string folder;
-    std::string image;
-    ConsoleKind kind;
-    OffsetSet offsets() const { return kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults(); }
-    std::string path(const std::string& name) const { return testsupport::fixture(folder + "/" + name); }
-};
-const Fixture kFixtures[] = {{"nes-1", "game.nes", Console::Nes}, {"snes-1", "game.smc", Console::Snes},
-                             {"snes-overflow-2", "game.smc", Console::Snes}};
-
-// The image decoded into a fresh league, as right after start-up.
-bool decode(const Fixture& f, RomImage& rom, clsProject& league) {
-    rom = testsupport::readBytes(f.path(f.image));
-    return loadProjectFromRom(league, rom, f.offsets(), f.kind) == Result::Ok;
-}
-
-// Every export and report of each decoded reference league equals the reference file; the
-// league's own export read back and saved leaves the image unchanged; edit.tpr read and saved
-// gives the reference edited image.
 TEST(InterchangeFixtures, DecodedLeaguesGiveTheReferenceOutputs) {
     REQUIRE_FIXTURES();
-    for (const Fixture& f : kFixtures) {
+    for (const testsupport::Reference& f : testsupport::kReferences) {
         SCOPED_TRACE(f.folder);
-        RomImage rom;
-        clsProject league;
-        ASSERT_TRUE(decode(f, rom, league));
+        RomImage rom = f.image();
+        const RomImage original = rom;
+        const OffsetSet o = testsupport::defaultOffsets(f.kind);
+        clsProject league;  // a fresh league, as right after start-up
+        ASSERT_EQ(loadProjectFromRom(league, rom, o, f.kind), Result::Ok);
         const std::string dir = testsupport::freshDir("fixture_" + f.folder) + "/";
         const clsTeam& t0 = *league.getTeamRef(0);
         const clsTeam& t26 = *league.getTeamRef(26);
@@ -54,13 +38,12 @@ TEST(InterchangeFixtures, DecodedLeaguesGiveTheReferenceOutputs) {
             ASSERT_EQ(result, Result::Ok);
             EXPECT_TRUE(testsupport::readText(dir + name) == testsupport::readText(f.path("expected/" + name)));
         }
-        const RomImage original = rom;
         ASSERT_EQ(ProjectFile::importProject(league, dir + "league.tpr"), Result::Ok);
-        ASSERT_EQ(saveProjectToRom(league, rom, f.offsets(), f.kind), Result::Ok);
+        ASSERT_EQ(saveProjectToRom(league, rom, o, f.kind), Result::Ok);
         EXPECT_TRUE(rom == original);
         ASSERT_EQ(ProjectFile::importProject(league, f.path("edit.tpr")), Result::Ok);
-        ASSERT_EQ(saveProjectToRom(league, rom, f.offsets(), f.kind), Result::Ok);
-        EXPECT_TRUE(rom == testsupport::readBytes(f.path("expected/edited." + f.image.substr(5))));
+        ASSERT_EQ(saveProjectToRom(league, rom, o, f.kind), Result::Ok);
+        EXPECT_TRUE(rom == testsupport::readBytes(f.path("expected/edited" + f.ext())));
     }
 }
 

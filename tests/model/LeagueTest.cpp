@@ -1,9 +1,8 @@
-// The team and league records: NES uniform colours as the game stores them (the SNES words are the
-// colour tests' work), the reset of a team, the schedule's matchups and the all-star slots.
+// The team and league records: NES uniform colours as the game stores them (the SNES words are the colour tests'
+// work), the reset of a team, the schedule's matchups and the all-star slots.
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 #include <utility>
 
 #include "model/clsProject.h"
@@ -36,31 +35,24 @@ TEST(TeamUniform, NesColoursAreMaskedToTheirSixBitsAtIndexAnd1) {
     }
 }
 
+// CITY, MASCOT, ABREV, 100 points each way, no uniform read and its bytes zero, players 0..11 reset (names empty,
+// numbers 0, jump 144, data pointer -1, the unknown byte kept), slot 12 kept; slots outside give no record.
 TEST(TeamRecord, InitTeamResetsTheRosterButNotSlot12AndSlotsOutsideGiveNoRecord) {
-    clsTeam t;
+    clsTeam t, want;
     t.setUniformColor_NES(0x21, 0x30);
     t.setUniformColor_1Word(9, 0x1234);
-    for (int i = 0; i <= 12; ++i) {
+    for (int i = 0; i < clsTeam::kSlots; ++i) {
         t.getPlayerRef(i)->setFirst("P");
         t.getPlayerRef(i)->setJump(200);
         t.getPlayerRef(i)->setUnknownByte(9);
+        want.getPlayerRef(i)->setJump(144);
+        want.getPlayerRef(i)->setUnknownByte(9);
+        want.getPlayerRef(i)->setDataPtr(-1);
     }
+    *want.getPlayerRef(12) = *t.getPlayerRef(12);
+    want.setCity("CITY"); want.setMascot("MASCOT"); want.setAbrev("ABREV"); want.setPointsScored(100); want.setPointsGiven(100);
     t.initTeam();
-    EXPECT_EQ(t.getCity(), "CITY");
-    EXPECT_EQ(t.getMascot(), "MASCOT");
-    EXPECT_EQ(t.getAbrev(), "ABREV");
-    EXPECT_EQ(t.getPointsScored(), 100);
-    EXPECT_EQ(t.getPointsGiven(), 100);
-    EXPECT_FALSE(t.uniformNES_vaild);
-    EXPECT_FALSE(t.uniformSNES_vaild);
-    EXPECT_EQ(t.getPaletteRef(1), Bytes(2, 0));
-    EXPECT_EQ(t.getPaletteRef(2), Bytes(256, 0));
-    clsPlayer reset;  // names empty, numbers 0, jump 144, data pointer -1, the unknown byte kept
-    reset.setJump(144);
-    reset.setUnknownByte(9);
-    reset.setDataPtr(-1);
-    for (int i = 0; i < clsTeam::kRoster; ++i) EXPECT_TRUE(*t.getPlayerRef(i) == reset) << "slot " << i;
-    EXPECT_EQ(t.getPlayerRef(12)->getJump(), 200);
+    EXPECT_TRUE(t == want);
     for (int slot : {-1, 13, 32767}) EXPECT_EQ(t.getPlayerRef(slot), nullptr) << slot;
 }
 
@@ -108,13 +100,10 @@ TEST(ProjectRecord, AllStarSlotsAndTeamsOutsideTheLeagueAreIgnoredAndClearProjec
         league->setWestAllStar(i, 26, static_cast<std::uint8_t>(i + 1));
         league->setEastAllStar(i, 1, static_cast<std::uint8_t>(i + 1));
     }
-    EXPECT_EQ(league->getWestAllStar(0), (Pair{26, 1}));
-    EXPECT_EQ(league->getWestAllStar(11), (Pair{26, 12}));
-    EXPECT_EQ(league->getEastAllStar(0), (Pair{1, 1}));
-    EXPECT_EQ(league->getEastAllStar(11), (Pair{1, 12}));
-    for (int i : {-1, 12}) {
-        EXPECT_EQ(league->getWestAllStar(i), (Pair{0, 0})) << i;
-        EXPECT_EQ(league->getEastAllStar(i), (Pair{0, 0})) << i;
+    const std::tuple<int, Pair, Pair> slots[] = {{-1, {0, 0}, {0, 0}}, {0, {26, 1}, {1, 1}}, {11, {26, 12}, {1, 12}}, {12, {0, 0}, {0, 0}}};
+    for (const auto& [i, west, east] : slots) {
+        EXPECT_EQ(league->getWestAllStar(i), west) << i;
+        EXPECT_EQ(league->getEastAllStar(i), east) << i;
     }
     for (int t : {-1, 27, 32767}) {
         EXPECT_EQ(league->getTeamRef(t), nullptr) << t;

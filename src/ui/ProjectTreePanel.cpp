@@ -105,16 +105,6 @@ void ProjectTreePanel::showFirstPlayer() {
     if (QTreeWidgetItem* player = node(playerNodeIndex(0, 0))) setCurrentItem(player);
 }
 
-void ProjectTreePanel::showPlayer(int team, int player) {
-    if (!Trade::isRosterPlace({team, player})) return;
-    QTreeWidgetItem* n = node(playerNodeIndex(team, player));
-    if (n == nullptr) return;
-    n->parent()->setExpanded(true);
-    setCurrentItem(n);
-    scrollToItem(n);
-    shownSinceDrag_ = true;
-}
-
 void ProjectTreePanel::setNodeText(int index, const QString& text) {
     if (QTreeWidgetItem* n = node(index)) n->setText(0, text);
 }
@@ -149,8 +139,9 @@ void ProjectTreePanel::showTeam(int team) {
 }
 
 void ProjectTreePanel::showPlayer(int team, int player) {
-    if (team >= 0 && team < clsProject::kTeams && player >= 0 && player < clsTeam::kRoster)
-        showNode(node(playerNodeIndex(team, player)));
+    if (!Trade::isRosterPlace({team, player})) return;
+    showNode(node(playerNodeIndex(team, player)));
+    shownSinceDrag_ = true;
 }
 
 std::optional<Trade::Place> ProjectTreePanel::placeOf(const QTreeWidgetItem* node) {

@@ -28,9 +28,6 @@ public:
     QTreeWidgetItem* node(int index) const;
     // Expands the first team and makes its first player the current node.
     void showFirstPlayer();
-    // Expands the player's team and makes the player's node the current one, without
-    // reporting a choice: after a trade moved the selection.
-    void showPlayer(int team, int player);
 
     // The league's present texts of one node: a team node names the city in upper case and
     // the mascot, a player node the jersey in two digits and the full name.
@@ -39,7 +36,7 @@ public:
     // Every node's text as a build gives it, keeping which nodes are open and current.
     void relabelAll();
     // Opens the way to a team's node or a player's node and makes it the current node,
-    // without choosing it (the window has chosen it already).
+    // without choosing it (the window has chosen it already, or a trade moved it).
     void showTeam(int team);
     void showPlayer(int team, int player);
     // A player as its node names it: "07-JOHN DOE".

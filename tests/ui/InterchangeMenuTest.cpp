@@ -62,8 +62,8 @@ TEST_F(InterchangeMenu, EveryFileCommandAsksWithItsFilterCancelChangesNothingAnd
         {"Import Team", menus().menuProjectImportTeam, false, "Tamsel Team File (*.tte)| *.tte"},
         {"Export Player", menus().menuProjectExportPlayer, true, "Tamsel Player File (*.tpl)| *.tpl"},
         {"Import Player", menus().meunProjectImportPlayer, false, "Tamsel Player File (*.tpl)| *.tpl"},
-        {"Import Players from &CSV...", menus().menuProjectImportCsv, false, "CSV Table (*.csv)|*.csv|"},
-        {"Export Players as CS&V...", menus().menuProjectExportCsv, true, "CSV Table (*.csv)|*.csv|"},
+        {"Import Players from CSV", menus().menuProjectImportCsv, false, "CSV Table (*.csv)|*.csv|"},
+        {"Export Players as CSV", menus().menuProjectExportCsv, true, "CSV Table (*.csv)|*.csv|"},
     };
     for (std::size_t i = 0; i < kRatings.size(); ++i)
         rows.push_back({kRatings[i].reportName, menus().menuAnalysisAtt[i], true, "Text File (*.txt)| *.txt"});

@@ -67,13 +67,17 @@ TEST_F(UnsavedEdits, ExitTheCloseBoxAndOpenAskFirstAndFollowTheAnswer) {
         if (row.command == Command::Open) {
             EXPECT_EQ(dialogs.requests.size(), row.goesOn ? 1u : 0u);  // Cancel shows no dialogue
             EXPECT_EQ(session().kind(), row.goesOn ? Console::Snes : Console::Nes);
-            if (!row.goesOn) EXPECT_EQ(caption(), "Tamsel v0.21.0 [game.nes]*");
+            if (!row.goesOn) {
+                EXPECT_EQ(caption(), "Tamsel v0.21.0 [game.nes]*");
+            }
         } else {
             EXPECT_EQ(w->isVisible(), !row.goesOn);
             EXPECT_EQ(fs::exists(file("tamsel.ini")), row.goesOn);  // the settings are written at close
         }
         EXPECT_EQ(decoded(rom).getTeamRef(0)->getCity() == "GOTHAM", row.saved);
-        if (!row.saved) EXPECT_EQ(testsupport::readBytes(rom), original);
+        if (!row.saved) {
+            EXPECT_EQ(testsupport::readBytes(rom), original);
+        }
         dialogs.answers.clear();
     }
 }

@@ -12,13 +12,11 @@
 #include "session/modGlobals.h"
 #include "ui/EditLabels.h"
 #include "ui/FileCommands.h"
-#include "ui/InterchangeCommands.h"
+#include "ui/LeagueCommands.h"
 #include "ui/LocalPath.h"
-#include "ui/PatchExport.h"
 #include "ui/PlayerEditorPanel.h"
 #include "ui/ProjectTreePanel.h"
 #include "ui/RomDropFilter.h"
-#include "ui/RosterCommands.h"
 #include "ui/ScheduleCheckWindow.h"
 #include "ui/ScheduleEditorPanel.h"
 #include "ui/SessionSignals.h"
@@ -45,7 +43,10 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
 
     menus_.build(*this);
     buildLayout();
-    interchange_ = std::make_unique<InterchangeCommands>(session_, *messages_, *dialogs_, this);
+    leagueCommands_ = new LeagueCommands(session_, *messages_, *dialogs_, menus_, *tree_, selection_, this,
+                                         {[this](bool withTeam) { storeEditors(withTeam); }, [this] {
+                                              if (frmAllStar* allStar = allStarWindow(false)) allStar->store();
+                                          }});
     files_ = new FileCommands(
         session_, *messages_, *dialogs_, menus_, this, [this] { storeEditors(true); }, [this] { storeAll(); });
     connectCommands();
@@ -117,61 +118,9 @@ void frmMain::connectCommands() {
     connect(menus_.menuEditUndo, &QAction::triggered, this, &frmMain::undo);
     connect(menus_.menuEditRedo, &QAction::triggered, this, &frmMain::redo);
 
-    // The exports and reports store the editors first, so that values still being edited
-    // are written out; the imports replace what the editors show.
-    connect(menus_.menuProjectExport, &QAction::triggered, this, [this] {
-        storeEditors(true);
-        interchange_->exportProject();
-    });
-    connect(menus_.menuProjectImport, &QAction::triggered, this, [this] { interchange_->importProject(); });
-    connect(menus_.menuProjectExportTeam, &QAction::triggered, this, [this] {
-        storeEditors(true);
-        interchange_->exportTeam(selection_.team);
-    });
-    connect(menus_.menuProjectImportTeam, &QAction::triggered, this, [this] { interchange_->importTeam(selection_.team); });
-    connect(menus_.menuProjectExportPlayer, &QAction::triggered, this, [this] {
-        storeEditors(false);
-        interchange_->exportPlayer(selection_.team, selection_.player);
-    });
-    connect(menus_.meunProjectImportPlayer, &QAction::triggered, this,
-            [this] { interchange_->importPlayer(selection_.team, selection_.player); });
-    for (std::size_t i = 0; i < menus_.menuAnalysisAtt.size(); ++i) {
-        connect(menus_.menuAnalysisAtt[i], &QAction::triggered, this, [this, i] {
-            storeEditors(true);
-            interchange_->writeReport(static_cast<int>(i), menus_.menuAnalysisSortByPos->isChecked());
-        });
-    }
-    // "Sort by Position" is a check item: choosing it flips its check mark, which the
-    // reports read when they are written.
-
     connect(tree_, &ProjectTreePanel::teamChosen, this, &frmMain::chooseTeam);
     connect(tree_, &ProjectTreePanel::playerChosen, this, &frmMain::choosePlayer);
     connect(schedule_, &ScheduleEditorPanel::allStarRequested, this, &frmMain::showAllStarWindow);
-    addLeagueTools();
-}
-
-// The patch of the edits, the players as a CSV table, trades and the schedule check. The
-// patch and the CSV export store the editors first, as Save and the other exports do; a
-// trade first stores what would otherwise stay behind at the old place.
-void frmMain::addLeagueTools() {
-    patchExport_ = std::make_unique<PatchExport>(session_, *messages_, *dialogs_, dialogFolder_, this);
-    roster_ = std::make_unique<RosterCommands>(session_, selection_, [this] {
-        storeEditors(true);
-        if (frmAllStar* allStar = allStarWindow(false)) allStar->store();
-    }, this);
-    connect(menus_.menuFileExportPatch, &QAction::triggered, this, [this] {
-        storeEditors(true);
-        patchExport_->run();
-    });
-    connect(menus_.menuProjectExportCsv, &QAction::triggered, this, [this] {
-        storeEditors(true);
-        interchange_->exportPlayersCsv();
-    });
-    connect(menus_.menuProjectImportCsv, &QAction::triggered, this, [this] { interchange_->importPlayersCsv(); });
-    connect(menus_.menuProjectSwapPlayers, &QAction::triggered, this, [this] { roster_->chooseAndSwap(); });
-    connect(tree_, &ProjectTreePanel::playerDropped, this, [this](int team, int player, int ontoTeam, int ontoPlayer) {
-        roster_->swap({team, player}, {ontoTeam, ontoPlayer});
-    });
     connect(menus_.menuAnalysisCheckSchedule, &QAction::triggered, this, &frmMain::showScheduleCheck);
 }
 
@@ -187,9 +136,9 @@ void frmMain::Form_Load() {
     // The folder remembered from the last run, while it still holds files.
     std::string& folder = session_.settings().lastFolder;
     if (!FileIO::fileExists(folder + std::string(1, FileIO::separator()))) folder = modGlobals::programFolder();
-    dialogFolder_ = LocalPath::fromLocal(folder);
-    interchange_->setDialogFolder(dialogFolder_);
-    files_->setDialogFolder(dialogFolder_);
+    const QString dialogFolder = LocalPath::fromLocal(folder);
+    leagueCommands_->setDialogFolder(dialogFolder);
+    files_->setDialogFolder(dialogFolder);
 
     selection_.nesFigureVariant = 0;
     selection_.snesFigureVariant = 0;

@@ -9,11 +9,9 @@
 #include "ui/UiPlatform.h"
 
 class FileCommands;
-class InterchangeCommands;
-class PatchExport;
+class LeagueCommands;
 class PlayerEditorPanel;
 class ProjectTreePanel;
-class RosterCommands;
 class ScheduleCheckWindow;
 class ScheduleEditorPanel;
 class SessionSignals;
@@ -81,7 +79,6 @@ private:
     void choosePlayer(int team, int player);
     void refreshEditors(bool withSchedule);
     void showAllStarWindow();
-    void addLeagueTools();
     void showScheduleCheck();
 
     // The one refresh: tree, editors, status bar and the open all-star and schedule check
@@ -97,7 +94,6 @@ private:
     std::unique_ptr<QtFileDialogs> ownDialogs_;
     MessageSink* messages_ = nullptr;
     FileDialogs* dialogs_ = nullptr;
-    QString dialogFolder_;
     QString captionFile_;  // the file the caption names; empty before the first file was read
     bool leagueShown_ = false;  // the editors show a league (after the first successful open)
     EditorSelection selection_;
@@ -109,10 +105,8 @@ private:
     PlayerEditorPanel* player_ = nullptr;
     SpaceStatusLabel* status_ = nullptr;
     QPointer<frmAllStar> allStar_;
-    std::unique_ptr<InterchangeCommands> interchange_;
+    LeagueCommands* leagueCommands_ = nullptr;
     FileCommands* files_ = nullptr;
-    std::unique_ptr<PatchExport> patchExport_;
-    std::unique_ptr<RosterCommands> roster_;
     QPointer<ScheduleCheckWindow> scheduleCheck_;
     // Declared last: it stops observing the session before anything it calls on goes.
     std::unique_ptr<SessionSignals> sessionSignals_;

@@ -25,7 +25,7 @@ void PatchExport::run() {
     RomImage modified;
     const SaveResult encoded = session_.encodeCopy(modified);
     if (!encoded.ok()) {
-        messages_.message(parent_, QString::fromLatin1(message(encoded.outcome)), MessageSink::Icon::Exclamation,
+        messages_.message(parent_, QString::fromLatin1(message(encoded.outcome)), iconFor(true),
                           saveDetail(encoded));
         return;
     }
@@ -44,15 +44,15 @@ void PatchExport::run() {
         // The patch module's sentences end in "!" here, as every message of the editor does.
         const std::string_view sentence = patch::message(made);
         messages_.message(parent_, QString::fromUtf8(sentence.data(), static_cast<qsizetype>(sentence.size())) + u'!',
-                          MessageSink::Icon::Exclamation);
+                          iconFor(true));
         return;
     }
     FileIO::WriteError why;
     const std::string path = LocalPath::toLocal(fileName);
     if (FileIO::writeFileAtomically(path, bytes.data(), bytes.size(), false, why) != Result::Ok) {
-        messages_.message(parent_, QStringLiteral("Error writing file!"), MessageSink::Icon::Exclamation,
+        messages_.message(parent_, QStringLiteral("Error writing file!"), iconFor(true),
                           LocalPath::fromLocal(why.text()));
         return;
     }
-    messages_.message(parent_, QStringLiteral("Patch exported!"), MessageSink::Icon::None);
+    messages_.message(parent_, QStringLiteral("Patch exported!"), iconFor(false));
 }

@@ -47,7 +47,7 @@ TEST_F(PatchExportMenu, PatchTurnsTheOpenedImageIntoWhatSaveWrites) {
         dialogs.answers.push_back({qs(file(row.typed)), row.filterLine});
         menus().menuFileExportPatch->trigger();
         EXPECT_EQ(last(), "Patch exported!");
-        EXPECT_EQ(messages.shown.back().icon, MessageSink::Icon::None);
+        EXPECT_EQ(messages.shown.back().icon, MessageSink::Icon::Information);
         ASSERT_EQ(dialogs.requests.size(), 1u);
         EXPECT_TRUE(dialogs.requests[0].save);
         EXPECT_EQ(dialogs.requests[0].filter, kFilter);

@@ -10,12 +10,7 @@ namespace {
 using patch::PatchFormat;
 using patch::PatchResult;
 
-struct FormatRow {
-    const char* name;
-    std::string bytes;
-    std::string fileName;
-    PatchFormat format;
-};
+struct FormatRow { const char* name; std::string bytes; std::string fileName; PatchFormat format; };
 
 const FormatRow kFormatRows[] = {
     {"Ips", "PATCHEOF", "league.ips", PatchFormat::Ips},

@@ -71,10 +71,12 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
         {{"import-player", "{rom}", "0", "-1", "{dir}/p.tpl"}, 2, "", "tamsel-cli import-player: unknown option -1\n"},
         {{"report", "{rom}", "speed", "{dir}/r.txt"}, 2, "",
          "tamsel-cli report: ATTR must be 0..5 or run-speed, jumping, stealing, blocking, shooting-range, stamina\n", {}, {"{dir}/r.txt"}},
+        {{"report", "{rom}", "6", "{dir}/r.txt"}, 2, "", "tamsel-cli report: ATTR must be 0..5 or...", {}, {"{dir}/r.txt"}},
         {{"sprite", "{rom}", "0", "4", "{dir}/a.ppm"}, 2, "", "tamsel-cli sprite: VARIANT must be 0..3 for the NES edition\n", {}, {"{dir}/a.ppm"}},
         {{"sprite", "{dir}/g.smc", "0", "8", "{dir}/a.ppm"}, 2, "", "tamsel-cli sprite: VARIANT must be 0..7 for the SNES edition\n"},
         {{"sprite", "{rom}", "27", "0", "{dir}/a.ppm"}, 2, "", "tamsel-cli sprite: TEAM must be 0..26\n"},
         {{"sprite", "{rom}", "0", "0", "{dir}/a.bmp"}, 2, "", "tamsel-cli sprite: OUT must end in .png or .ppm\n", {}, {"{dir}/a.bmp"}},
+        {{"sprite", "{rom}", "0", "0", ".png"}, 2, "", "tamsel-cli sprite: OUT must end in .png or .ppm\n"},
     }, dir, fx + "/game.nes");
 }
 

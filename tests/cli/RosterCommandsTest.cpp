@@ -47,6 +47,7 @@ TEST(RosterCommands, MessagesExitCodesAndFiles) {
         {{"swap", "{rom}", "27.0", "0.0"}, 2, "", place},
         {{"swap", "{rom}", "0.0", "0.12"}, 2, "", place},
         {{"swap", "{rom}", "0.0.0", "0.1"}, 2, "", place},
+        {{"swap", "{rom}", ".1", "0.1"}, 2, "", place},
         {{"check-schedule", "{rom}"}, 1, "Team  Abbreviation  Games  Home  Away\n   0  WFYP             92    39    55\n...\n  26  RFP              79    33    48\n\ngame 13: ATCPQ plays itself\n"
          "...\nteam 26 (RFP) plays 79 games, most teams play 87\n", ""},
         {{"check-schedule", "{dir}/demo.nes"}, 0, "Team  Abbreviation  Games  Home  Away\n...\n  26  AMB              82    41    41\n\nno problems\n", ""},

@@ -118,7 +118,6 @@ TEST(IpsWriter, RefusesImagesOver16MiB) {
     EXPECT_EQ(patch::makeIps(limit, over, p), PatchResult::TooLargeForIps);
     EXPECT_EQ(patch::makeIps(over, limit, p), PatchResult::TooLargeForIps);
     EXPECT_EQ(p, Bytes{0x55});
-    EXPECT_EQ(patch::message(PatchResult::TooLargeForIps), "Images over 16 MiB cannot be IPS-patched");
     EXPECT_EQ(patch::makeIps(limit, limit, p), PatchResult::Ok);
 }
 

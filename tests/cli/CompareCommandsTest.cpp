@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 using E = OffsetSet;
 
 // The demo image's league and bytes, changed by a row; a changed league is saved into the bytes.
-struct Change {  // the demo image's league and bytes
+struct Change {
     clsProject league;
     RomImage image;
     OffsetSet offsets;

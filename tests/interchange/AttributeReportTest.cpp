@@ -20,6 +20,15 @@ std::string report(int attribute, bool byposition, const std::function<void(clsP
     return text;
 }
 
+// The gaps decide the order of equal values, which the reference reports do not reach.
+TEST(AttributeReport, CombSortGapsRunFrom323) {
+    std::vector<int> gaps;
+    for (int gap = 323; gaps.size() < 21;) gaps.push_back(gap = AttributeReport::nextGap(gap));
+    EXPECT_EQ(gaps, (std::vector<int>{248, 191, 147, 113, 87, 67, 52, 40, 31, 24, 18, 14, 11, 8, 6, 5, 4, 3, 2, 1, 1}));
+    EXPECT_EQ(AttributeReport::nextGap(13), 11);  // 10 and 9 are raised to 11
+    EXPECT_EQ(AttributeReport::nextGap(12), 11);
+}
+
 TEST(AttributeReport, ReportTexts) {
     auto lines = [](int count, const std::string& line) {
         std::string s;

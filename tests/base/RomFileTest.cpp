@@ -25,12 +25,7 @@ TEST(RomFile, ReadChecksTheEditionAndKeepsTheBytesReadInMemory) {
     const Bytes snes = image(0x8000, title, 0x7FC0);
     Bytes copier(512, 0);
     copier.insert(copier.end(), snes.begin(), snes.end());
-    struct Row {
-        const char* name;
-        std::optional<Bytes> file;  // none: no such file
-        ConsoleKind kind;
-        ResultCode result;
-    };
+    struct Row { const char* name; std::optional<Bytes> file; ConsoleKind kind; ResultCode result; };  // file none: no such file
     const Row rows[] = {
         {"NES and any fourth byte", image(64, "NES\xFF"), Console::Nes, 0},
         {"just NES", Bytes{'N', 'E', 'S'}, Console::Nes, 0},
@@ -69,10 +64,7 @@ TEST(RomFile, AllSupportedTypesTakesNesFromTheLastThreeLettersInAnyCase) {
 }
 
 TEST(RomFile, AFileNamedOrDroppedTakesItsEditionFromItsExtensionOnly) {
-    struct Row {
-        const char* fileName;
-        ConsoleKind kind;
-    };
+    struct Row { const char* fileName; ConsoleKind kind; };
     const Row rows[] = {{"game.nes", Console::Nes},      {"/roms/GAME.SMC", Console::Snes}, {"a.b/game.Nes", Console::Nes},
                         {"romnes", Console::None},       {"x.bin", Console::None},         {"x.nes.bak", Console::None},
                         {"x.nes ", Console::None},       {".smc", Console::Snes},          {"/roms.nes/game", Console::None},

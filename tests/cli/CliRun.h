@@ -15,10 +15,7 @@
 // the folder of the NES reference image.
 namespace clitest {
 
-struct CliResult {
-    int status;
-    std::string out, err;
-};
+struct CliResult { int status; std::string out, err; };
 
 inline std::string expand(std::string text, const std::string& dir) {
     const std::pair<std::string, std::string> names[] = {{"{rom}", dir + "/game.nes"}, {"{dir}", dir}, {"{fx}", testsupport::fixture("nes-1")}};

@@ -46,7 +46,6 @@ TEST(RosterCommands, MessagesExitCodesAndFiles) {
         {{"swap", "{rom}", "26.11", "0.0", "-o", "{dir}/o.nes"}, 0, ok, "", {{"{dir}/o.nes", "{dir}/traded.nes"}}},
         {{"swap", "{rom}", "27.0", "0.0"}, 2, "", place},
         {{"swap", "{rom}", "0.0", "0.12"}, 2, "", place},
-        {{"swap", "{rom}", "0", "0.1"}, 2, "", place},
         {{"swap", "{rom}", "0.0.0", "0.1"}, 2, "", place},
         {{"swap", "{rom}", ".1", "0.1"}, 2, "", place},
         {{"check-schedule", "{rom}"}, 1, "Team  Abbreviation  Games  Home  Away\n   0  WFYP             92    39    55\n...\n  26  RFP              79    33    48\n\ngame 13: ATCPQ plays itself\n"

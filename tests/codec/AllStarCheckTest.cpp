@@ -17,11 +17,7 @@ const auto W = Conference::West, E = Conference::East;
 
 // The roster bytes of one slot as the image holds them (doubled indexes, team byte first; west pairs at +0,
 // east pairs at +24).
-struct Patch {
-    Conference conference;
-    int slot;
-    std::uint8_t teamByte, playerByte;
-};
+struct Patch { Conference conference; int slot; std::uint8_t teamByte, playerByte; };
 
 std::vector<std::string> texts(const clsProject& pr) {
     std::vector<std::string> out;
@@ -30,11 +26,7 @@ std::vector<std::string> texts(const clsProject& pr) {
 }
 
 TEST(AllStarCheck, EveryImageTheReaderAcceptsSavesTwiceAlikeOrIsLeftUntouched) {
-    struct Row {
-        std::string name;
-        std::vector<Patch> patches;
-        std::vector<std::string> problems;  // empty: the save goes through
-    };
+    struct Row { std::string name; std::vector<Patch> patches; std::vector<std::string> problems; };  // problems empty: the save goes through
     const Row rows[] = {
         {"team 26 player 11, the last of both", {{W, 11, 52, 22}, {E, 11, 52, 22}}, {}},
         {"team 27", {{W, 3, 54, 4}}, {"west all-star 3 names team 27"}},

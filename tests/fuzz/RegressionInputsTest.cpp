@@ -26,11 +26,7 @@ const std::pair<const char*, Harness> kHarnesses[] = {
 };
 #undef TAMSEL_HARNESS
 
-struct StoredInput {
-    std::string name;  // row name: harness, folder and file
-    Harness run;
-    std::string path;
-};
+struct StoredInput { std::string name; Harness run; std::string path; };  // name: row name: harness, folder and file
 
 void PrintTo(const StoredInput& input, std::ostream* os) { *os << input.path; }
 
@@ -40,9 +36,7 @@ std::vector<StoredInput> storedInputs() {
         for (const std::string folder : {"corpus", "regressions"}) {
             const fs::path dir = fs::path(TAMSEL_FUZZ_INPUTS) / folder / harness;
             if (!fs::is_directory(dir)) continue;
-            std::vector<fs::path> files;
-            for (const auto& entry : fs::directory_iterator(dir))
-                if (entry.is_regular_file()) files.push_back(entry.path());
+            std::vector<fs::path> files(fs::directory_iterator(dir), {});
             std::sort(files.begin(), files.end());
             for (const fs::path& f : files) {
                 std::string name = harness + ("_" + folder + "_") + f.filename().string();

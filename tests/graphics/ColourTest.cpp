@@ -44,10 +44,7 @@ TEST(ColourModels, EveryNesIndexAndSnesWordShowsAsTheReferenceTables) {
 // What the reference table leaves out: indexes above 0x3F are black (monochrome first turns them into a grey), and
 // emphasis keeps its low three bits.
 TEST(NesColorToRGB, IndexesAboveThePaletteAndEmphasisAbove7) {
-    struct Row {
-        const char* name;
-        int index, mono, emphasis, r, g, b;
-    };
+    struct Row { const char* name; int index, mono, emphasis, r, g, b; };
     const Row rows[] = {
         {"0x40 is black", 0x40, 0, 0, 0, 0, 0},          {"0xFF is black", 0xFF, 0, 4, 0, 0, 0},
         {"0x40 monochrome", 0x40, 1, 0, 128, 128, 128},  {"0xD6 monochrome", 0xD6, 1, 4, 199, 199, 199},
@@ -62,12 +59,7 @@ TEST(NesColorToRGB, IndexesAboveThePaletteAndEmphasisAbove7) {
 // Stored low byte first; bit 15 of a stored word is no part of the colour; entries wrap at 128 (-1 is
 // entry 127); storing a colour marks the SNES uniform as read.
 TEST(SnesColour, StoredBytesWordsChannelsDisplayAndText) {
-    struct Row {
-        const char* name;
-        std::uint8_t low, high;
-        int word, r, g, b;
-        const char* text;
-    };
+    struct Row { const char* name; std::uint8_t low, high; int word, r, g, b; const char* text; };
     const Row rows[] = {
         {"white", 0xFF, 0x7F, 0x7FFF, 31, 31, 31, "7FFF"},   {"red", 0x1F, 0x00, 0x001F, 31, 0, 0, "1F"},
         {"green", 0xE0, 0x03, 0x03E0, 0, 31, 0, "3E0"},      {"blue", 0x00, 0x7C, 0x7C00, 0, 0, 31, "7C00"},

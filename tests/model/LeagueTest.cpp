@@ -13,12 +13,7 @@ using Pair = clsProject::Pair;
 using Bytes = std::vector<std::uint8_t>;
 
 TEST(TeamUniform, NesColoursAreMaskedToTheirSixBitsAtIndexAnd1) {
-    struct Row {
-        const char* name;
-        int index;
-        std::uint8_t colour;
-        Bytes stored;  // the two bytes after 0xAA, 0xBB
-    };
+    struct Row { const char* name; int index; std::uint8_t colour; Bytes stored; };  // stored: the two bytes after 0xAA, 0xBB
     const Row rows[] = {{"index 3 is colour 1, 0xFF keeps 0x3F", 3, 0xFF, {0xAA, 0x3F}},
                         {"index 2 is colour 0, 0x40 keeps 0", 2, 0x40, {0x00, 0xBB}},
                         {"index -1 is colour 1", -1, 0xC5, {0xAA, 0x05}}};
@@ -57,13 +52,7 @@ TEST(TeamRecord, InitTeamResetsTheRosterButNotSlot12AndSlotsOutsideGiveNoRecord)
 }
 
 TEST(ProjectSchedule, MatchupsReadTheLowFiveBitsAndStoreBit7) {
-    struct Row {
-        const char* name;
-        int game;
-        std::uint8_t home, visitor;  // the bytes before
-        const char* text;
-        Pair teams;  // home, visitor as read
-    };
+    struct Row { const char* name; int game; std::uint8_t home, visitor; const char* text; Pair teams; };  // home, visitor: the bytes before; teams: home, visitor as read
     const Row rows[] = {{"the first game", 0, 0x83, 0x8A, "T10 at T3", {3, 10}},
                         {"the last game", 1106, 0x9A, 0x80, "T0 at T26", {26, 0}},
                         {"bits 5 and 6 ignored", 17, 0xE3, 0x2A, "T10 at T3", {3, 10}},

@@ -26,12 +26,7 @@ clsPlayer make(const std::string& fields) {
 }
 
 TEST(PlayerDataRecord, EncodesWithQuartersRoundedHalfToEvenAndReadsBack) {
-    struct Row {
-        const char* name;
-        const char* player;
-        const char* record;
-        const char* readBack;
-    };
+    struct Row { const char* name; const char* player; const char* record; const char* readBack; };
     const Row rows[] = {
         {"every field", "AB|CDE|32|6|9|220|0|48|84|20", "41 42 20 43 44 45 80 32 69 37 0C 15 05", "AB|CDE|32|6|9|220|0|48|84|20"},
         {"an empty first name, 218 lb stored as 54", "|LEE|7|5|11|218|4|0|100|1021", "20 4C 45 45 84 07 5B 36 00 19 FF", "|LEE|7|5|11|216|4|0|100|1020"},

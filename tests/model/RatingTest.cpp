@@ -10,10 +10,7 @@
 
 namespace {
 
-struct Raw {
-    int before;
-    int after;  // the display value for a scale, the raw byte after a step
-};
+struct Raw { int before; int after; };  // after: the display value for a scale, the raw byte after a step
 
 struct Row {
     const char* name;

@@ -16,12 +16,7 @@ using Bytes = std::vector<std::uint8_t>;
 const std::string kHead = "50 41 54 43 48 ";  // PATCH
 const std::string kEof = " 45 4F 46";         // EOF
 
-struct ApplyRow {
-    const char* name;
-    std::string patch;
-    PatchResult result;
-    std::string target;  // the result when applied to 00 01 .. 07
-};
+struct ApplyRow { const char* name; std::string patch; PatchResult result; std::string target; };  // target: the result when applied to 00 01 .. 07
 
 const ApplyRow kApplyRows[] = {
     {"EmptyPatch", kHead + kEof, PatchResult::Ok, "00 01 02 03 04 05 06 07"},
@@ -123,7 +118,6 @@ TEST(IpsWriter, RefusesImagesOver16MiB) {
     EXPECT_EQ(patch::makeIps(limit, over, p), PatchResult::TooLargeForIps);
     EXPECT_EQ(patch::makeIps(over, limit, p), PatchResult::TooLargeForIps);
     EXPECT_EQ(p, Bytes{0x55});
-    EXPECT_EQ(patch::message(PatchResult::TooLargeForIps), "Images over 16 MiB cannot be IPS-patched");
     EXPECT_EQ(patch::makeIps(limit, limit, p), PatchResult::Ok);
 }
 

@@ -25,7 +25,7 @@ TEST(ModGlobals, SettingsBesideTheProgramReloadAsSaved) {
     modGlobals::setProgramFolder("");
 }
 
-// A read with `marked` active and the NES defaults in the settings.
+// A read of an image of the other edition leaves the offset set that was active; an NES image selects the NES set.
 TEST(ModGlobals, TheNamesAreTheProgramSessionsStorage) {
     const std::string path = testsupport::freshDir("globals-names") + "/game.nes";
     Session& session = modGlobals::session();
@@ -34,8 +34,7 @@ TEST(ModGlobals, TheNamesAreTheProgramSessionsStorage) {
     marked[0] = 1;
     const std::tuple<const char*, RomImage, ConsoleKind, ResultCode, OffsetSet> rows[] = {
         {"an image of the other edition", RomImage(0x8000, 'N'), Console::Snes, 2, marked},
-        {"an NES header", {'N', 'E', 'S', 0x1A, 0}, Console::Nes, 0, OffsetSet::nesDefaults()},
-    };
+        {"an NES header", {'N', 'E', 'S', 0x1A, 0}, Console::Nes, 0, OffsetSet::nesDefaults()}};
     for (const auto& [name, bytes, kind, result, active] : rows) {
         SCOPED_TRACE(name);
         session.settings().nesOffsets = marked;
@@ -46,8 +45,8 @@ TEST(ModGlobals, TheNamesAreTheProgramSessionsStorage) {
         EXPECT_TRUE(modGlobals::romData == bytes);
         EXPECT_TRUE(session.image() == bytes);
         EXPECT_EQ(modGlobals::romLength, static_cast<std::int32_t>(bytes.size()));
-        EXPECT_EQ(modGlobals::activeOffsets, active);
         EXPECT_EQ(modGlobals::checkConsole(kind), result == 0);
+        EXPECT_EQ(modGlobals::activeOffsets, active);
     }
     modGlobals::lastFolder = "/somewhere";
     EXPECT_EQ(session.settings().lastFolder, "/somewhere");

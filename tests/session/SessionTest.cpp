@@ -6,10 +6,9 @@
 #include <optional>
 
 #include "base/FileIO.h"
-#include "codec/RomReader.h"
 #include "demo/DemoRom.h"
 #include "session/Session.h"
-#include "support/TestSupport.h"
+#include "support/ReferenceImages.h"
 
 // Events print as kind, label and target when a comparison fails.
 void PrintTo(const LeagueEvent& e, std::ostream* os) {
@@ -19,17 +18,11 @@ void PrintTo(const LeagueEvent& e, std::ostream* os) {
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::decoded;
 using testsupport::readBytes;
 using testsupport::writeBytes;
 using Kind = LeagueEvent::Kind;
 using Events = std::vector<LeagueEvent>;
-
-// The league that decoding an image gives on top of the league in memory.
-clsProject decode(clsProject onTopOf, const RomImage& image, ConsoleKind kind) {
-    const OffsetSet offsets = kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults();
-    EXPECT_EQ(loadProjectFromRom(onTopOf, image, offsets, kind), Result::Ok);
-    return onTopOf;
-}
 
 // The outcomes in the order of their numbers.
 TEST(OutcomeTable, EachOutcomeHasItsSentence) {
@@ -42,9 +35,9 @@ TEST(OutcomeTable, EachOutcomeHasItsSentence) {
 
 TEST(OffsetSelection, OnlyTheNesAndSnesKindsSelectASet) {
     SettingsData settings;
+    OffsetSet before{};
     settings.nesOffsets[0] = 1;
     settings.snesOffsets[0] = 2;
-    OffsetSet before{};
     before[0] = 3;
     const std::tuple<const char*, ConsoleKind, OffsetSet> rows[] = {
         {"NES", Console::Nes, settings.nesOffsets}, {"SNES", Console::Snes, settings.snesOffsets}, {"none", Console::None, before}, {"3", 3, before}};
@@ -82,12 +75,8 @@ protected:
 TEST_F(SessionTest, OpenLeavesEachOutcomeItsOwnState) {
     RomImage notNes = nes;
     notNes[0] = 'X';
-    struct Row {
-        const char* name;
-        std::optional<RomImage> bytes;  // none: no such file
-        LoadOutcome outcome;
-        std::string detail;
-        bool editionChecked;  // then the NES offsets and folder b count, else the SNES ones and folder a
+    struct Row {  // bytes none: no such file; editionChecked: then the NES offsets and folder b count, else the SNES ones and folder a
+        const char* name; std::optional<RomImage> bytes; LoadOutcome outcome; std::string detail; bool editionChecked;
     };
     const Row rows[] = {
         {"an NES image", nes, LoadOutcome::Loaded, "", true},
@@ -114,7 +103,7 @@ TEST_F(SessionTest, OpenLeavesEachOutcomeItsOwnState) {
         EXPECT_TRUE(session.image() == row.bytes.value_or(snes)) << "the image is replaced once the file is read";
         EXPECT_EQ(session.activeOffsets(), row.editionChecked ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults());
         EXPECT_EQ(session.settings().lastFolder, dir + (row.editionChecked ? "/b" : "/a"));
-        EXPECT_TRUE(session.league() == (r.ok() ? decode(snesLeague, nes, Console::Nes) : snesLeague));
+        EXPECT_TRUE(session.league() == (r.ok() ? decoded(nes, Console::Nes, snesLeague) : snesLeague));
         EXPECT_EQ(heard, (r.ok() ? Events{{Kind::Replaced, "Open", {}}} : Events{}));
         EXPECT_FALSE(session.modified());
         if (r.ok()) { EXPECT_TRUE(session.baseline() == nes); }
@@ -122,17 +111,12 @@ TEST_F(SessionTest, OpenLeavesEachOutcomeItsOwnState) {
 }
 
 TEST_F(SessionTest, SaveLeavesFileImageAndLeagueAsTheyWereUnlessItSaved) {
-    struct Row {
-        const char* name;
-        std::function<void(Session&)> before;  // after the open, before the save
-        SaveOutcome outcome;
-        std::string detail;
-        std::vector<std::string> damagedSlots = {};
+    struct Row {  // before: after the open, before the save
+        const char* name; std::function<void(Session&)> before; SaveOutcome outcome; std::string detail; std::vector<std::string> damagedSlots = {};
     };
     const Row rows[] = {
         {"an edited league", [](Session& s) { s.league().getTeamRef(3)->setCity("NEWTOWN"); }, SaveOutcome::Saved, ""},
         {"after a failed open", [&](Session& s) { s.open(dir + "/b/missing.smc", Console::Snes); }, SaveOutcome::NoValidRom, ""},
-        {"city names over their table", [](Session& s) { s.league().getTeamRef(0)->setCity(std::string(250, 'C')); }, SaveOutcome::CitiesTooLong, ""},
         {"an all-star naming no player", [](Session& s) { s.league().setEastAllStar(0, 4, 12); }, SaveOutcome::EncodeFailed, "",
          {"east all-star 0 names player 12 of team 4"}},
         {"a full disk", [](Session&) { FileIO::setFailAfterBytesForTesting(0x1000); }, SaveOutcome::WriteFailed, "No space left on device: " + rom},
@@ -152,7 +136,7 @@ TEST_F(SessionTest, SaveLeavesFileImageAndLeagueAsTheyWereUnlessItSaved) {
         if (r.ok()) {
             EXPECT_TRUE(readBytes(rom) == session.image());
             EXPECT_TRUE(session.baseline() == session.image());
-            EXPECT_TRUE(decode(session.league(), session.image(), Console::Snes) == session.league());
+            EXPECT_TRUE(decoded(session.image(), Console::Snes, session.league()) == session.league());
             EXPECT_FALSE(session.modified());
             EXPECT_EQ(heard, (Events{{Kind::Saved, "Save", {}}}));
         } else {

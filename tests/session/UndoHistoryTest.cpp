@@ -114,16 +114,15 @@ TEST_F(UndoTest, StepsAreTakenInOrderAndANewStepDropsWhatCouldBeRedone) {
 TEST_F(UndoTest, RefusedImportsAndEditsThatChangeNothingAreNoStep) {
     const clsProject opened = session.league();
     EXPECT_FALSE(session.edit("City", {0, -1}, [&](clsProject& l) { l.getTeamRef(0)->setCity(opened.getTeamRef(0)->getCity()); }));
-    testsupport::writeText(dir + "/bad.tpr", "@3\r\nps=300\r\n@END\r\n");
+    testsupport::writeText(dir + "/bad.tpr", "@3\r\nps=300\r\n@END\r\n");  // how each file refuses is the readers' test
     testsupport::writeText(dir + "/bad.tte", "city=X\r\n#2\r\njersey=1000\r\n#END\r\n");
-    testsupport::writeText(dir + "/bad.tpl", "first=\xC3\x89MILE\r\n");
+    testsupport::writeText(dir + "/bad.tpl", "jump=x\r\n");
     ASSERT_EQ(TeamFile::exportTeam(*opened.getTeamRef(4), dir + "/good.tte"), Result::Ok);
     ASSERT_EQ(PlayerFile::exportPlayer(*opened.getTeamRef(4)->getPlayerRef(9), dir + "/good.tpl"), Result::Ok);
     const std::tuple<const char*, std::function<ImportResult()>, std::string> rows[] = {
         {"a project file that does not read", [&] { return session.importProject(dir + "/bad.tpr"); }, "line 2: ps: '300' is outside 0..255"},
         {"a team file that does not read", [&] { return session.importTeam(4, dir + "/bad.tte"); }, "line 3: jersey: '1000' is outside 0..255"},
-        {"a player file that does not read", [&] { return session.importPlayer(4, 9, dir + "/bad.tpl"); },
-         "line 1: first: byte 0xC3 cannot be stored in the game's texts"},
+        {"a player file that does not read", [&] { return session.importPlayer(4, 9, dir + "/bad.tpl"); }, "line 1: jump: 'x' is not a number"},
         {"team 27", [&] { return session.importTeam(27, dir + "/good.tte"); }, "there is no team 27"},
         {"player 12", [&] { return session.importPlayer(4, 12, dir + "/good.tpl"); }, "there is no player 12 of team 4"},
     };

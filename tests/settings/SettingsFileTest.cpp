@@ -39,12 +39,7 @@ static SettingsData defaults(const std::string& folder) {
 // file, naming the line, and changes nothing. The line stands as NES entry 0 (line 2) and SNES entry 15
 // (the last line).
 TEST(SettingsFile, OffsetLinesHoldOneWhole32BitNumberAndAreWrittenWithTheirSignPosition) {
-    struct Row {
-        const char* name;
-        std::string line;
-        std::optional<std::int32_t> value;  // none: the file is refused
-        std::string written = "";
-    };
+    struct Row { const char* name; std::string line; std::optional<std::int32_t> value; std::string written = ""; };  // value none: the file is refused
     const Row rows[] = {
         {"hexadecimal", "&H8011", 32785, " 32785"},
         {"blanks around -1", " -1 ", -1, "-1"},
@@ -85,11 +80,7 @@ TEST(SettingsLoad, AFileThatDoesNotReadAsksOnceAndGoesOnWithTheDefaultsWrittenOn
     std::vector<std::string> withNul = lines;
     withNul[0] = std::string("/ro\0ms", 6);
     const std::string crlf = join(lines);
-    struct Row {
-        const char* name;
-        std::optional<std::string> text;  // none: no file
-        bool reads;
-    };
+    struct Row { const char* name; std::optional<std::string> text; bool reads; };  // text none: no file
     const Row rows[] = {
         {"CR LF", crlf, true},
         {"LF only", join(lines, "\n"), true},

@@ -29,9 +29,8 @@ std::vector<std::uint8_t> readBytes(const std::string& path) {
 }
 
 std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<std::uint8_t> bytes = readBytes(path);
+    return {bytes.begin(), bytes.end()};
 }
 
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& data) {
@@ -39,10 +38,7 @@ void writeBytes(const std::string& path, const std::vector<std::uint8_t>& data) 
     out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
 }
 
-void writeText(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
+void writeText(const std::string& path, const std::string& text) { writeBytes(path, {text.begin(), text.end()}); }
 
 std::vector<std::uint8_t> hexBytes(const std::string& hex) {
     std::vector<std::uint8_t> out;

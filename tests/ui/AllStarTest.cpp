@@ -34,7 +34,7 @@ void changeWest1(frmAllStar* a) {
 
 using AllStarEditor = UiTest;
 
-TEST_F(AllStarEditor, EditedSlotIsWrittenOnCloseAndSaved) {
+TEST_F(AllStarEditor, AnEditedSlotIsWrittenWhenTheWindowCloses) {
     openDemo();
     frmAllStar* a = showAllStar();
     ASSERT_NE(a, nullptr);
@@ -54,10 +54,6 @@ TEST_F(AllStarEditor, EditedSlotIsWrittenOnCloseAndSaved) {
     EXPECT_EQ(rosters(), expected);  // the league changes when the window closes
     a->close();
     expected[17] = slot;
-    EXPECT_EQ(rosters(), expected);
-    EXPECT_EQ(save(), "File successfully saved!");
-    league() = clsProject{};
-    open(rom);
     EXPECT_EQ(rosters(), expected);
 }
 

@@ -7,11 +7,7 @@
 
 #include "UiHarness.h"
 #include "interchange/AttributeReport.h"
-#include "interchange/PlayerFile.h"
-#include "interchange/ProjectFile.h"
-#include "interchange/TeamFile.h"
 #include "model/Rating.h"
-#include "ui/frmAllStar.h"
 
 using InterchangeMenu = UiTest;
 
@@ -142,16 +138,16 @@ TEST_F(InterchangeMenu, ExportChangeAndImportBringsTheRecordBack) {
 TEST_F(InterchangeMenu, FailedImportsChangeNothingAndTheNextTreeClickWritesNothingStale) {
     struct Row {
         const char* name;
-        std::optional<Item> exportItem;  // the file is another record's export with its last such line spoiled; none without
+        std::optional<Record> record;  // the file is player 9.1's record with its last such line spoiled; none without
         Item importItem;
         std::string key;
         std::string bad;
         std::string reason;  // after "line N: " for a spoiled line
     };
     const Row rows[] = {
-        {"project with a rating that is no number", &MainMenus::menuProjectExport, &MainMenus::menuProjectImport, "stam=", "abc", "stam: 'abc' is not a number"},
-        {"team with points beyond a byte", &MainMenus::menuProjectExportTeam, &MainMenus::menuProjectImportTeam, "pg=", "300", "pg: '300' is outside 0..255"},
-        {"player with a negative rating", &MainMenus::menuProjectExportPlayer, &MainMenus::meunProjectImportPlayer, "stam=", "-1", "stam: '-1' is outside 0..255"},
+        {"project with a rating that is no number", Record::Project, &MainMenus::menuProjectImport, "stam=", "abc", "stam: 'abc' is not a number"},
+        {"team with points beyond a byte", Record::Team, &MainMenus::menuProjectImportTeam, "pg=", "300", "pg: '300' is outside 0..255"},
+        {"player with a negative rating", Record::Player, &MainMenus::meunProjectImportPlayer, "stam=", "-1", "stam: '-1' is outside 0..255"},
         {"team from a missing file", std::nullopt, &MainMenus::menuProjectImportTeam, "missing", "", "the file cannot be read"},
     };
     for (const Row& row : rows) {
@@ -159,10 +155,8 @@ TEST_F(InterchangeMenu, FailedImportsChangeNothingAndTheNextTreeClickWritesNothi
         openDemo();
         const std::string path = file(row.key + row.bad);
         std::string detail = row.reason;
-        if (row.exportItem) {
-            clickNode(playerNode(9, 1));
-            menu(menus().**row.exportItem, path);
-            std::string text = testsupport::readText(path);
+        if (row.record) {
+            std::string text = testsupport::readText(exportRecord(*row.record, league(), 9, 1, path));
             const std::size_t at = text.rfind("\r\n" + row.key) + 2;
             testsupport::writeText(path, text.replace(at, text.find("\r\n", at) - at, row.key + row.bad));
             const auto line = std::count(text.begin(), text.begin() + std::ptrdiff_t(at), '\n') + 1;

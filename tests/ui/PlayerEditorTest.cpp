@@ -12,12 +12,13 @@ namespace {
 using Box = TextBox* PlayerEditorPanel::Controls::*;
 using Ctl = PlayerEditorPanel::Controls;
 
-// How far the bar colour runs from the left edge along the middle line of a rating box.
-int barLength(const PictureBox* box) {
+// How many pixels of the rating box hold the bar colour: ten rows as long as the rating.
+int barPixels(const PictureBox* box) {
     const QImage& img = box->image();
-    int length = 0;
-    while (length < img.width() && img.pixelColor(length, 4) == QColor(0, 0, 128)) ++length;
-    return length;
+    int count = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) count += img.pixelColor(x, y) == QColor(0, 0, 128) ? 1 : 0;
+    return count;
 }
 
 }  // namespace
@@ -149,7 +150,7 @@ TEST_F(PlayerEditor, RatingButtonsStepTheirRatingAndRedrawTheBar) {
             QTest::mouseClick((up ? playerUi().cmdIncAtt : playerUi().cmdDecAtt)[i], Qt::LeftButton);
             EXPECT_TRUE(p == expected);
             EXPECT_EQ(playerUi().ratingValues[i]->text(), QString::number(kRatings[i].value(p)));
-            EXPECT_EQ(barLength(playerUi().ratingBars[i]), kRatings[i].value(p));
+            EXPECT_EQ(barPixels(playerUi().ratingBars[i]), kRatings[i].value(p) * 10);
         }
     }
 }

@@ -215,10 +215,7 @@ TEST_F(InterchangeMenu, PlayersGoOutAsACsvTableAndComeBackWhole) {
     type(playerUi().txtLastname, "JONES");
     clickNode(playerNode(5, 5));  // stores the name
     const QString weight = playerUi().txtWeight->text();
-    session().edit("Weight", {}, [](clsProject& l) {
-        for (int t = 0; t < clsProject::kTeams; ++t)
-            for (int p = 0; p < clsTeam::kRoster; ++p) l.getTeamRef(t)->getPlayerRef(p)->setWeight(300);
-    });
+    session().edit("Weight", {5, 5}, [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(5)->setWeight(300); });
     type(playerUi().txtWeight, "222");  // still in its box: the import shows the table's weight
     const std::size_t taken = steps();
     EXPECT_EQ(menu(menus().menuProjectImportCsv, path), "Players imported!");

@@ -2,14 +2,8 @@
 // rosters back when the window closes, reloading when another league is opened or imported,
 // following the names edited or imported meanwhile, and slots naming no player (a damaged
 // roster table): flagged, shown empty, mended.
-#include <QLabel>
-#include <QPushButton>
 
 #include "UiHarness.h"
-#include "interchange/PlayerFile.h"
-#include "interchange/ProjectFile.h"
-#include "interchange/TeamFile.h"
-#include "ui/frmAllStar.h"
 
 namespace {
 
@@ -21,9 +15,7 @@ std::vector<clsProject::Pair> rosters() {
 }
 
 // The full name of the slot's player; empty for a slot naming no player.
-QString fullName(clsProject::Pair slot) {
-    return slot[0] < 27 && slot[1] < 12 ? qs(player(slot[0], slot[1]).getFullname()) : QString();
-}
+QString fullName(clsProject::Pair slot) { return slot[0] < 27 && slot[1] < 12 ? qs(player(slot[0], slot[1]).getFullname()) : QString(); }
 
 // The window's two lists name the players of the league's rosters.
 void expectLists(frmAllStar* a) {
@@ -31,60 +23,21 @@ void expectLists(frmAllStar* a) {
     for (int i = 0; i < 24; ++i) EXPECT_EQ((i < 12 ? a->lstWEST : a->lstEAST)->item(i % 12)->text(), fullName(r[std::size_t(i)]));
 }
 
+// Replaces west slot 1 in the window without closing it.
+void changeWest1(frmAllStar* a) {
+    UiTest::clickRow(a->lstWEST, 1);
+    UiTest::choose(a->cmbTeam, (rosters()[1][0] + 3) % 27);
+    QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
+}
+
 }  // namespace
 
-class AllStarEditor : public UiTest {
-public:
-    // The slot's team with the abbreviation NEW and the slot's player with the last name
-    // RENAMED, as an interchange file.
-    std::string changedFile(clsProject::Pair slot, bool wholeTeam) {
-        clsTeam changed = team(slot[0]);
-        changed.setAbrev("NEW");
-        changed.getPlayerRef(slot[1])->setLast("RENAMED");
-        const std::string path = file("changed");
-        const ResultCode written = wholeTeam ? TeamFile::exportTeam(changed, path)
-                                             : PlayerFile::exportPlayer(*changed.getPlayerRef(slot[1]), path);
-        EXPECT_EQ(written, Result::Ok);
-        return path;
-    }
-    void importTeam(clsProject::Pair slot) {
-        const std::string path = changedFile(slot, true);
-        clickNode(teamNode(slot[0]));
-        EXPECT_EQ(menu(menus().menuProjectImportTeam, path), "Team imported!");
-    }
-    void importPlayer(clsProject::Pair slot) {
-        const std::string path = changedFile(slot, false);
-        clickNode(playerNode(slot[0], slot[1]));
-        EXPECT_EQ(menu(menus().meunProjectImportPlayer, path), "Player imported!");
-    }
-    // Types into the main window's editors, which take the focus back from the all-star window.
-    void typeLastName(clsProject::Pair slot) {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-        clickNode(playerNode(slot[0], slot[1]));
-        type(playerUi().txtLastname, "renamed");
-        QTest::mouseClick(playerUi().txtFirstname, Qt::LeftButton);
-    }
-    void typeAbbreviation(clsProject::Pair slot) {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-        clickNode(teamNode(slot[0]));
-        type(teamUi().txtAbrev, "new");
-        QTest::mouseClick(teamUi().txtCity, Qt::LeftButton);
-    }
-    // Clicks "All-Star" and waits for the window.
-    void showWindow(frmAllStar*& a) {
-        QTest::mouseClick(scheduleUi().cmdEditAllStar, Qt::LeftButton);
-        a = w->allStarWindow(false);
-        ASSERT_NE(a, nullptr);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(a));
-    }
-};
+using AllStarEditor = UiTest;
 
-TEST_F(AllStarEditor, EditedSlotIsWrittenOnCloseAndSaved) {
+TEST_F(AllStarEditor, AnEditedSlotIsWrittenWhenTheWindowCloses) {
     openDemo();
-    frmAllStar* a = nullptr;
-    ASSERT_NO_FATAL_FAILURE(showWindow(a));
+    frmAllStar* a = showAllStar();
+    ASSERT_NE(a, nullptr);
     expectLists(a);
     auto expected = rosters();
     const clsProject::Pair east5 = expected[17];
@@ -102,27 +55,44 @@ TEST_F(AllStarEditor, EditedSlotIsWrittenOnCloseAndSaved) {
     a->close();
     expected[17] = slot;
     EXPECT_EQ(rosters(), expected);
-    EXPECT_EQ(save(), "File successfully saved!");
-    league() = clsProject{};
-    open(rom);
-    EXPECT_EQ(rosters(), expected);
 }
 
-TEST_F(AllStarEditor, AnOpenWindowReloadsWhenAnotherLeagueIsOpened) {
-    openDemo();
-    frmAllStar* a = nullptr;
-    ASSERT_NO_FATAL_FAILURE(showWindow(a));
-    clickRow(a->lstWEST, 1);
-    choose(a->cmbTeam, (rosters()[1][0] + 3) % 27);
-    QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
-
-    open(place(DemoRom::makeSnes(), "game.smc"));
-    const auto loaded = rosters();
-    expectLists(a);
-    a->close();
-    EXPECT_EQ(rosters(), loaded);
-    settle();
-    EXPECT_EQ(w->allStarWindow(false), nullptr);
+// Open and Import Project replace the league: an open window reloads its slots (an edit made
+// in it is dropped with the old league), and closing it leaves the new rosters in the league,
+// a slot naming no player (player 255, as a project file may hold) included.
+TEST_F(AllStarEditor, AnOpenWindowReloadsWhenAnotherLeagueIsOpenedOrImported) {
+    struct Row {
+        const char* name;
+        bool import;
+    };
+    for (const Row& row : {Row{"another image opened", false}, Row{"a project imported", true}}) {
+        SCOPED_TRACE(row.name);
+        openDemo();
+        frmAllStar* a = showAllStar();
+        ASSERT_NE(a, nullptr);
+        changeWest1(a);
+        if (row.import) {
+            clsProject other = league();
+            for (int i = 0; i < 12; ++i) {
+                other.setWestAllStar(i, std::uint8_t((2 * i + 1) % 27), std::uint8_t((i + 5) % 12));
+                other.setEastAllStar(i, std::uint8_t((3 * i + 2) % 27), std::uint8_t((i + 7) % 12));
+            }
+            other.setEastAllStar(7, 0, 255);
+            EXPECT_EQ(menu(menus().menuProjectImport, exportRecord(Record::Project, other, 0, 0, file("other.tpr"))), "Team imported!");
+            ASSERT_EQ(rosters()[19], (clsProject::Pair{0, 255}));
+            EXPECT_EQ(a->lstEAST->item(7)->text(), "");
+            EXPECT_TRUE(statusText().contains("All-star slots need mending: east 7")) << str(statusText());
+        } else {
+            open(place(DemoRom::makeSnes(), "game.smc"));
+        }
+        const auto loaded = rosters();
+        expectLists(a);
+        EXPECT_EQ(a->lstWEST->currentRow(), 0);
+        a->close();
+        EXPECT_EQ(rosters(), loaded);
+        settle();
+        EXPECT_EQ(w->allStarWindow(false), nullptr);
+    }
 }
 
 // West 3 names team 92 (roster byte 184), east 0 player 12 of team 4 (byte 25): the status bar
@@ -142,8 +112,8 @@ TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
     EXPECT_EQ(messages.shown.back().detail, "west all-star 3 names team 92\neast all-star 0 names player 12 of team 4");
     EXPECT_TRUE(testsupport::readBytes(rom) == image);
 
-    frmAllStar* a = nullptr;
-    ASSERT_NO_FATAL_FAILURE(showWindow(a));
+    frmAllStar* a = showAllStar();
+    ASSERT_NE(a, nullptr);
     struct Row {
         const char* name;
         QListWidget* frmAllStar::*list;
@@ -175,71 +145,62 @@ TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
     a->close();
     EXPECT_FALSE(statusText().contains("need mending")) << str(statusText());
     EXPECT_EQ(w->spaceStatus().styleSheet(), "");
-
     EXPECT_EQ(save(), "File successfully saved!");
     const auto saved = testsupport::readBytes(rom);
     // West 3 and east 0 with their indexes doubled.
     EXPECT_EQ(testsupport::hexBytes("12 0A"), std::vector<std::uint8_t>(saved.begin() + std::ptrdiff_t(roster + 6), saved.begin() + std::ptrdiff_t(roster + 8)));
     EXPECT_EQ(testsupport::hexBytes("14 0C"), std::vector<std::uint8_t>(saved.begin() + std::ptrdiff_t(roster + 24), saved.begin() + std::ptrdiff_t(roster + 26)));
-    EXPECT_EQ(save(), "File successfully saved!");
-    EXPECT_TRUE(testsupport::readBytes(rom) == saved);
-}
-
-// Import Project replaces the league: an open window reloads its slots (an edit made in it is
-// dropped with the old league), and closing it leaves the imported rosters in the league, a slot
-// naming no player (player 255, as a project file may hold) included.
-TEST_F(AllStarEditor, ImportProjectReloadsAnOpenWindow) {
-    openDemo();
-    frmAllStar* a = nullptr;
-    ASSERT_NO_FATAL_FAILURE(showWindow(a));
-    clickRow(a->lstWEST, 1);
-    choose(a->cmbTeam, (rosters()[1][0] + 3) % 27);
-    QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
-
-    clsProject other = league();
-    for (int i = 0; i < 12; ++i) {
-        other.setWestAllStar(i, std::uint8_t((2 * i + 1) % 27), std::uint8_t((i + 5) % 12));
-        other.setEastAllStar(i, std::uint8_t((3 * i + 2) % 27), std::uint8_t((i + 7) % 12));
-    }
-    other.setEastAllStar(7, 0, 255);
-    ASSERT_NE(other, league());
-    ASSERT_EQ(ProjectFile::exportProject(other, file("other.tpr")), Result::Ok);
-    EXPECT_EQ(menu(menus().menuProjectImport, file("other.tpr")), "Team imported!");
-    const auto imported = rosters();
-    ASSERT_EQ(imported[19], (clsProject::Pair{0, 255}));
-    expectLists(a);
-    EXPECT_EQ(a->lstEAST->item(7)->text(), "");
-    EXPECT_EQ(a->lstWEST->currentRow(), 0);
-    EXPECT_TRUE(statusText().contains("All-star slots need mending: east 7")) << str(statusText());
-    a->close();
-    EXPECT_EQ(rosters(), imported);
 }
 
 // Imports and the editors' stores keep the slots and the choice below them, and the window
 // shows the players' and teams' new names.
 TEST_F(AllStarEditor, ImportsAndEditsShowTheirNewNames) {
+    using Change = std::function<void(UiTest&, int t, int p)>;
+    // The slot's team with the abbreviation NEW and its player with the last name RENAMED, imported.
+    const auto import = [](Record kind, QAction* MainMenus::*item, int node) {
+        return [=](UiTest& u, int t, int p) {
+            clsProject changed = league();
+            changed.getTeamRef(t)->setAbrev("NEW");
+            changed.getTeamRef(t)->getPlayerRef(p)->setLast("RENAMED");
+            u.clickNode(node == 0 ? teamNode(t) : playerNode(t, p));
+            u.menu(u.menus().*item, exportRecord(kind, changed, t, p, u.file("changed")));
+        };
+    };
+    // Typed into the main window's editors, which take the focus back from the all-star window.
+    const auto typed = [](bool teamBox) {
+        return [=](UiTest& u, int t, int p) {
+            u.w->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(u.w.get()));
+            u.clickNode(teamBox ? teamNode(t) : playerNode(t, p));
+            if (teamBox) {
+                u.typeAndLeave(u.teamUi().txtAbrev, "new", u.teamUi().txtCity);
+            } else {
+                u.typeAndLeave(u.playerUi().txtLastname, "renamed", u.playerUi().txtFirstname);
+            }
+        };
+    };
     struct Row {
         const char* name;
-        void (AllStarEditor::*change)(clsProject::Pair slot);
-        bool renamesPlayer;       // the slot's player is now called ... RENAMED
+        Change change;
+        bool renamesPlayer;        // the slot's player is now called ... RENAMED
         bool renamesAbbreviation;  // the slot's team is now called NEW
     };
     const Row rows[] = {
-        {"Import Team", &AllStarEditor::importTeam, true, true},
-        {"Import Player", &AllStarEditor::importPlayer, true, false},
-        {"last name typed", &AllStarEditor::typeLastName, true, false},
-        {"abbreviation typed", &AllStarEditor::typeAbbreviation, false, true},
+        {"Import Team", import(Record::Team, &MainMenus::menuProjectImportTeam, 0), true, true},
+        {"Import Player", import(Record::Player, &MainMenus::meunProjectImportPlayer, 1), true, false},
+        {"last name typed", typed(false), true, false},
+        {"abbreviation typed", typed(true), false, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         openDemo();
-        frmAllStar* a = nullptr;
-        ASSERT_NO_FATAL_FAILURE(showWindow(a));
+        frmAllStar* a = showAllStar();
+        ASSERT_NE(a, nullptr);
         const auto before = rosters();
         const clsProject::Pair west0 = before[0];  // the window opens on it
         const QString nameBefore = fullName(west0);
         const QString abbreviationBefore = qs(team(west0[0]).getAbrev());
-        ASSERT_NO_FATAL_FAILURE((this->*row.change)(west0));
+        ASSERT_NO_FATAL_FAILURE(row.change(*this, west0[0], west0[1]));
         const QString name = row.renamesPlayer ? qs(player(west0[0], west0[1]).getFirst()) + " RENAMED" : nameBefore;
         EXPECT_EQ(a->lstWEST->item(0)->text(), name);
         expectLists(a);

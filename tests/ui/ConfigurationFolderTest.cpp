@@ -11,33 +11,33 @@
 
 namespace {
 
+void setOrUnset(const char* name, const std::optional<std::string>& value) {
+    if (value) {
+        ::setenv(name, value->c_str(), 1);
+    } else {
+        ::unsetenv(name);
+    }
+}
+
+std::optional<std::string> env(const char* name) {
+    const char* v = std::getenv(name);
+    return v != nullptr ? std::optional<std::string>(v) : std::nullopt;
+}
+
 TEST(UserConfigurationFolder, IsTheOneQtNamesForGenericConfiguration) {
-    const char* names[] = {"XDG_CONFIG_HOME", "HOME"};
-    std::optional<std::string> saved[2];
-    for (int i = 0; i < 2; ++i)
-        if (const char* v = std::getenv(names[i])) saved[i] = v;
+    const std::optional<std::string> xdg = env("XDG_CONFIG_HOME"), home = env("HOME");
     const struct {
         const char* name;
-        const char* xdg;  // null: unset
-    } rows[] = {{"XDG_CONFIG_HOME set", "/tmp/tamsel-xdg-config"}, {"XDG_CONFIG_HOME empty", ""}, {"XDG_CONFIG_HOME unset", nullptr}};
+        std::optional<std::string> xdg;
+    } rows[] = {{"XDG_CONFIG_HOME set", "/tmp/tamsel-xdg-config"}, {"XDG_CONFIG_HOME empty", ""}, {"XDG_CONFIG_HOME unset", std::nullopt}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ::setenv("HOME", "/tmp/tamsel-home", 1);
-        if (row.xdg != nullptr) {
-            ::setenv("XDG_CONFIG_HOME", row.xdg, 1);
-        } else {
-            ::unsetenv("XDG_CONFIG_HOME");
-        }
-        EXPECT_EQ(Settings::userConfigFolder(),
-                  QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
+        setOrUnset("XDG_CONFIG_HOME", row.xdg);
+        EXPECT_EQ(Settings::userConfigFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
     }
-    for (int i = 0; i < 2; ++i) {
-        if (saved[i]) {
-            ::setenv(names[i], saved[i]->c_str(), 1);
-        } else {
-            ::unsetenv(names[i]);
-        }
-    }
+    setOrUnset("XDG_CONFIG_HOME", xdg);
+    setOrUnset("HOME", home);
 }
 
 }  // namespace

@@ -2,13 +2,11 @@
 // mnemonic and keys, "..." where a dialogue follows, the tool buttons' tips; the program's
 // icon on every window; and the icon of each kind of message.
 #include <QMenuBar>
-#include <QPushButton>
 #include <QToolButton>
 #include <optional>
 
 #include "UiHarness.h"
 #include "ui/ToolIcons.h"
-#include "ui/frmAllStar.h"
 
 using MenusAndKeys = UiTest;
 
@@ -61,10 +59,11 @@ TEST_F(MenusAndKeys, EveryMenuItemHasItsCaptionMnemonicAndKeys) {
         EXPECT_EQ(item->text(), row.caption);
         const QList<QKeySequence> keys = item->shortcuts();
         EXPECT_EQ(keys.mid(0, row.keys.size()), row.keys);
-        if (row.standard)
+        if (row.standard) {
             for (const QKeySequence& binding : QKeySequence::keyBindings(*row.standard)) EXPECT_TRUE(keys.contains(binding));
-        else
+        } else {
             EXPECT_TRUE(keys.isEmpty());
+        }
     }
 
     // The menus in their order, and within each menu (the bar counting as one) every

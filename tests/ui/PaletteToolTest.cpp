@@ -1,11 +1,90 @@
-// The palette tool run from a swatch: the NES grid previewed in monochrome and with
-// emphasis, and the SNES word typed by hand.
+// The palette tool run from a team's swatches: a NES colour picked from the grid or a SNES
+// word set with the sliders goes into the team, its swatch and its figure; the grid previewed
+// in monochrome and with emphasis; the states kept after OK; a closed tool changes nothing.
 #include <QCheckBox>
-#include <QPushButton>
+#include <QSlider>
+#include <optional>
 
 #include "UiHarness.h"
 
 using PaletteTool = UiTest;
+
+TEST_F(PaletteTool, NesColourPickedAndConfirmedGoesIntoTheTeamSwatchAndFigure) {
+    openDemo();
+    clickNode(teamNode(3));
+    std::array<int, 2> colours = {team(3).getUniformColor_NES_0(), team(3).getUniformColor_NES_1()};
+    for (std::size_t i : {0u, 1u}) {
+        SCOPED_TRACE("swatch " + std::to_string(i));
+        const int original = colours[i];
+        colours[i] = otherColour(original);
+        std::optional<int> offered;
+        withPaletteTool(teamUi().lblnespal[i], [&](frmPaletteTool& tool) { offered = tool.getEntry_NES(); });
+        EXPECT_EQ(offered, original);  // the tool starts from the swatch's colour
+        pickColour(teamUi().lblnespal[i], colours[i]);
+        EXPECT_EQ(team(3).getUniformColor_NES_0(), colours[0]);
+        EXPECT_EQ(team(3).getUniformColor_NES_1(), colours[1]);
+        EXPECT_EQ(teamUi().lblnespal[i]->background(), nesColor(colours[i]));
+        EXPECT_EQ(teamUi().lblnespal[i]->text(), QString::asprintf("%02X", colours[i]));
+        EXPECT_EQ(figureOf(teamUi().picPlayerRenderNES), expectedFigure(teamUi().picPlayerRenderNES, Console::Nes, team(3), 0));
+        EXPECT_TRUE(w->isEnabled());
+    }
+}
+
+TEST_F(PaletteTool, SnesWordSetWithTheSlidersGoesIntoTheTeam) {
+    openDemo(Console::Snes);
+    const int entry = 3;  // in palette 0, which the figure of variant 0 wears
+    const int next = team(0).getUniformColor_1Word(entry + 1);
+    withPaletteTool(teamUi().lblsnespal[entry], [&](frmPaletteTool& tool) {
+        EXPECT_EQ(tool.hscrRed->value(), team(0).getRed(entry));  // the tool starts from the entry's channels
+        EXPECT_EQ(tool.hscrGreen->value(), team(0).getGreen(entry));
+        EXPECT_EQ(tool.hscrBlue->value(), team(0).getBlue(entry));
+        QTest::keyClick(tool.hscrRed, Qt::Key_End);
+        QTest::keyClick(tool.hscrGreen, Qt::Key_Home);
+        QTest::keyClick(tool.hscrBlue, Qt::Key_Home);
+        for (int i = 0; i < 9; ++i) QTest::keyClick(tool.hscrBlue, Qt::Key_Right);
+        EXPECT_EQ(tool.txtValue->text(), "241F");
+        QTest::mouseClick(tool.cmdOK, Qt::LeftButton);
+    });
+    EXPECT_EQ(team(0).getUniformData(2 * entry), 0x1F);
+    EXPECT_EQ(team(0).getUniformData(2 * entry + 1), 0x24);
+    EXPECT_EQ(team(0).getUniformColor_1Word(entry + 1), next);
+    EXPECT_EQ(teamUi().lblsnespal[entry]->background(), QColor(248, 0, 72));
+    EXPECT_EQ(figureOf(teamUi().picPlayerRenderSNES), expectedFigure(teamUi().picPlayerRenderSNES, Console::Snes, team(0), 0));
+}
+
+TEST_F(PaletteTool, TheToolKeepsItsStatesAfterOkAndAClosedToolChangesNothing) {
+    openDemo();
+    withPaletteTool(teamUi().lblnespal[0], [&](frmPaletteTool& tool) {
+        QTest::mouseClick(tool.chkMonochrome, Qt::LeftButton);
+        QTest::mouseClick(tool.chkIntBlue, Qt::LeftButton);
+        QTest::mouseClick(tool.lblnespal[0x12], Qt::LeftButton);
+        QTest::mouseClick(tool.cmdOK, Qt::LeftButton);
+    });
+    EXPECT_EQ(team(0).getUniformColor_NES_0(), 0x12);  // the plain index, whatever the preview showed
+    const clsTeam before = team(0);
+    const QImage figure = figureOf(teamUi().picPlayerRenderNES);
+    // The close button unloads the tool: its next use starts afresh.
+    struct Row {
+        const char* name;
+        bool kept;
+        QColor cell16;
+    };
+    for (const Row& row : {Row{"after OK", true, QColor(199, 199, 199)}, Row{"after the close button", false, QColor(255, 34, 0)}}) {
+        SCOPED_TRACE(row.name);
+        withPaletteTool(teamUi().lblnespal[0], [&](frmPaletteTool& tool) {
+            EXPECT_EQ(tool.chkMonochrome->isChecked(), row.kept);
+            EXPECT_EQ(tool.chkIntBlue->isChecked(), row.kept);
+            EXPECT_FALSE(tool.chkIntRed->isChecked());
+            EXPECT_EQ(tool.lblnespal[0x16]->background(), row.cell16);
+            QTest::mouseClick(tool.lblnespal[0x16], Qt::LeftButton);
+            tool.close();
+        });
+        EXPECT_TRUE(team(0) == before);
+        EXPECT_EQ(teamUi().lblnespal[0]->background(), nesColor(0x12));
+        EXPECT_EQ(figureOf(teamUi().picPlayerRenderNES), figure);
+        EXPECT_EQ(w->teamEditor().paletteTool(false), nullptr);
+    }
+}
 
 TEST_F(PaletteTool, MonochromeAndEmphasisRecolourTheGridButNotTheSelection) {
     openDemo();
@@ -25,7 +104,6 @@ TEST_F(PaletteTool, MonochromeAndEmphasisRecolourTheGridButNotTheSelection) {
         for (const Row& row : rows) {
             SCOPED_TRACE(row.name);
             QTest::mouseClick(tool.lblnespal[std::size_t(row.index)], Qt::LeftButton);
-            EXPECT_EQ(tool.lblSelection->background(), nesColor(row.index));
             QTest::mouseClick(tool.*row.box, Qt::LeftButton);
             EXPECT_EQ(tool.lblnespal[std::size_t(row.index)]->background(), row.shown);
             for (int i = 0; i < 64; ++i) ASSERT_EQ(tool.lblnespal[std::size_t(i)]->background(), nesColor(i, row.mono, row.emphasis)) << i;

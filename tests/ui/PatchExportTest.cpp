@@ -77,7 +77,12 @@ TEST_F(PatchExportMenu, FailuresSayWhyAndWriteNothing) {
         std::string cause;  // the detail is the cause and the file; no detail without
     };
     const Row rows[] = {
-        {"a league that does not fit", Console::Nes, [](UiTest&) { session().edit("Last Name", {}, overfillPlayerArea); },
+        {"a league that does not fit, flagged in the status bar", Console::Nes,
+         [](UiTest& t) {
+             EXPECT_FALSE(t.statusText().contains("too long"));
+             session().edit("Last Name", {}, overfillPlayerArea);
+             EXPECT_TRUE(t.statusText().contains("too long")) << str(t.statusText());
+         },
          "", 1, "Player names are too long!", ""},
         {"a folder that does not exist", Console::Nes, [](UiTest&) {}, "missing/edits.bps", 1, "Error writing file!",
          "No such file or directory"},

@@ -89,14 +89,10 @@ TEST_F(Trades, ADropOrTheDialogueSwapsTwoPlayersWithTheirAllStarSlotAsOneStep) {
         w->allStarWindow()->show();
         clickNode(playerNode(at, slot));
         type(playerUi().txtLastname, "TRADED");  // still in its box: it goes with the player
-        const clsPlayer a = [&] {
-            clsPlayer typed = player(at, slot);
-            typed.setLast("TRADED");
-            return typed;
-        }();
+        clsPlayer a = player(at, slot);
+        a.setLast("TRADED");
         const clsPlayer b = player(toTeam, toSlot);
-        const std::size_t steps = session().history().undoCount();
-
+        const std::size_t taken = steps();
         if (row.byDialogue) {
             withSwapDialog([&](SwapDialog& d) {
                 EXPECT_FALSE(d.cmdOK->isEnabled());  // it starts on the player himself
@@ -114,7 +110,7 @@ TEST_F(Trades, ADropOrTheDialogueSwapsTwoPlayersWithTheirAllStarSlotAsOneStep) {
         EXPECT_TRUE(player(toTeam, toSlot) == a);
         EXPECT_TRUE(player(at, slot) == b);
         EXPECT_EQ(league().getWestAllStar(0), (clsProject::Pair{std::uint8_t(toTeam), std::uint8_t(toSlot)}));
-        EXPECT_EQ(session().history().undoCount(), steps + 2);  // the typed name, then the trade
+        EXPECT_EQ(steps(), taken + 2);  // the typed name, then the trade
         EXPECT_EQ(session().history().undoLabel(), "Swap Players");
 
         // The selection followed its player; the tree, the editors and the all-star window show the trade.
@@ -137,14 +133,11 @@ TEST_F(Trades, ADropOrTheDialogueSwapsTwoPlayersWithTheirAllStarSlotAsOneStep) {
 TEST_F(Trades, ASelectionThatIsNotTradedStays) {
     openDemo();
     clickNode(playerNode(7, 4));
-    const std::string shown = fullName(7, 4);
     const std::string first = fullName(1, 1);
     ASSERT_TRUE(drag(node(playerNode(1, 1)), node(playerNode(2, 2))).dropped);
     EXPECT_EQ(fullName(2, 2), first);
     EXPECT_EQ(w->selection().team, 7);
     EXPECT_EQ(w->selection().player, 4);
-    EXPECT_EQ(str(playerUi().txtLastname->text()), player(7, 4).getLast());
-    EXPECT_EQ(fullName(7, 4), shown);
     EXPECT_EQ(w->tree().currentItem(), node(playerNode(7, 4)));
 }
 
@@ -152,25 +145,19 @@ TEST_F(Trades, DropsAnywhereButOnAnotherPlayerAndACancelledDialogueDoNothing) {
     openDemo();
     clickNode(playerNode(4, 6));
     const clsProject before = league();
-    const std::size_t steps = session().history().undoCount();
+    const std::size_t taken = steps();
     struct Row {
         const char* name;
-        int from;
-        int onto;  // 0: the empty space below the nodes
+        QTreeWidgetItem* onto;  // null: the empty space below the nodes
     };
-    const Row rows[] = {
-        {"onto a team node", playerNode(4, 6), teamNode(9)},
-        {"onto the root", playerNode(4, 6), 1},
-        {"onto itself", playerNode(4, 6), playerNode(4, 6)},
-        {"onto no node", playerNode(4, 6), 0},
-    };
+    const Row rows[] = {{"onto a team node", node(teamNode(9))}, {"onto the root", node(1)}, {"onto itself", node(playerNode(4, 6))}, {"onto no node", nullptr}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const DropSeen seen = drag(node(row.from), row.onto == 0 ? nullptr : node(row.onto));
+        const DropSeen seen = drag(node(playerNode(4, 6)), row.onto);
         EXPECT_FALSE(seen.overTarget);
         EXPECT_FALSE(seen.dropped);
         EXPECT_TRUE(league() == before);
-        EXPECT_EQ(session().history().undoCount(), steps);
+        EXPECT_EQ(steps(), taken);
     }
     // Only player nodes are dragged: a team node carries nothing.
     for (int n : {1, teamNode(4)}) {
@@ -182,7 +169,7 @@ TEST_F(Trades, DropsAnywhereButOnAnotherPlayerAndACancelledDialogueDoNothing) {
         QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
     });
     EXPECT_TRUE(league() == before);
-    EXPECT_EQ(session().history().undoCount(), steps);
+    EXPECT_EQ(steps(), taken);
     EXPECT_EQ(w->selection().team, 4);
 }
 

@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -15,6 +17,9 @@
 
 #include "demo/DemoRom.h"
 #include "graphics/modGraphics.h"
+#include "interchange/PlayerFile.h"
+#include "interchange/ProjectFile.h"
+#include "interchange/TeamFile.h"
 #include "session/modGlobals.h"
 #include "support/TestSupport.h"
 #include "ui/PictureBox.h"
@@ -25,6 +30,7 @@
 #include "ui/SwatchLabel.h"
 #include "ui/TeamEditorPanel.h"
 #include "ui/TextBox.h"
+#include "ui/frmAllStar.h"
 #include "ui/frmMain.h"
 #include "ui/frmPaletteTool.h"
 
@@ -75,6 +81,7 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 inline QString qs(const std::string& s) { return QString::fromStdString(s); }
 inline std::string str(const QString& s) { return s.toStdString(); }
 inline Session& session() { return modGlobals::session(); }
+inline std::size_t steps() { return modGlobals::session().history().undoCount(); }
 inline clsProject& league() { return session().league(); }
 inline clsTeam& team(int t) { return *league().getTeamRef(t); }
 inline clsPlayer& player(int t, int p) { return *team(t).getPlayerRef(p); }
@@ -209,6 +216,47 @@ public:
                 QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
             }
         }
+    }
+    // Replaces a box's text by typing and clicks the next control, which takes the focus.
+    static void typeAndLeave(TextBox* box, const QString& text, QWidget* next) {
+        type(box, text);
+        QTest::mouseClick(next, Qt::LeftButton);
+    }
+    // Writes the league's record of the kind as its interchange file: the project, team t or player t.p.
+    enum class Record { Project, Team, Player };
+    static std::string exportRecord(Record kind, const clsProject& from, int t, int p, const std::string& path) {
+        const ResultCode written = kind == Record::Project ? ProjectFile::exportProject(from, path)
+                                   : kind == Record::Team  ? TeamFile::exportTeam(*from.getTeamRef(t), path)
+                                                           : PlayerFile::exportPlayer(*from.getTeamRef(t)->getPlayerRef(p), path);
+        EXPECT_EQ(written, Result::Ok);
+        return path;
+    }
+    // Clicks "All-Star" and waits for the window.
+    frmAllStar* showAllStar() {
+        QTest::mouseClick(scheduleUi().cmdEditAllStar, Qt::LeftButton);
+        frmAllStar* a = w->allStarWindow(false);
+        EXPECT_NE(a, nullptr);
+        if (a != nullptr) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(a));
+        }
+        return a;
+    }
+    // Replaces west slot 0 through the all-star window's team list and closes the window, which writes it.
+    void changeWestStar() {
+        frmAllStar* a = showAllStar();
+        ASSERT_NE(a, nullptr);
+        choose(a->cmbTeam, (league().getWestAllStar(0)[0] + 1) % 27);
+        QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
+        a->close();
+    }
+    // A NES colour unlike the given one.
+    static int otherColour(int colour) { return colour == 0x2A ? 0x16 : 0x2A; }
+    // Picks the NES colour in the palette tool run from the swatch and confirms it.
+    void pickColour(QLabel* swatch, int colour) {
+        withPaletteTool(swatch, [colour](frmPaletteTool& tool) {
+            QTest::mouseClick(tool.lblnespal[std::size_t(colour)], Qt::LeftButton);
+            QTest::mouseClick(tool.cmdOK, Qt::LeftButton);
+        });
     }
     // Clicks a swatch and lets answer(tool) work the palette tool as soon as it is up; the
     // tool is closed afterwards whatever answer did, so that the modal loop ends.

@@ -94,6 +94,7 @@ TEST_F(UnsavedEdits, AFailedSaveFromTheQuestionKeepsTheWindowOpen) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Error writing to disk!");
     EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::Exclamation);
+    EXPECT_EQ(messages.shown[0].detail, qs("Permission denied: " + rom));
     EXPECT_TRUE(w->isWindowModified());
 }
 

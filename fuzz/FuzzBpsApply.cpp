@@ -27,17 +27,20 @@ std::uint32_t getLittle32(const std::vector<std::uint8_t>& bytes, size_t at) {
     return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
+// Wide enough for any number a patch can spell before the reader gives up on it.
+__extension__ typedef unsigned __int128 Wide;
+
 // The n-th number after "BPS1" (0 source size, 1 target size), decoded here on its own.
-unsigned __int128 headerNumber(const std::vector<std::uint8_t>& p, int n) {
+Wide headerNumber(const std::vector<std::uint8_t>& p, int n) {
     size_t at = 4;
-    unsigned __int128 value = 0;
+    Wide value = 0;
     for (int k = 0; k <= n; ++k) {
         value = 0;
         for (unsigned shift = 0;; shift += 7) {
             const std::uint8_t x = p.at(at++);
-            value += static_cast<unsigned __int128>(x & 0x7F) << shift;
+            value += static_cast<Wide>(x & 0x7F) << shift;
             if (x & 0x80) break;
-            value += static_cast<unsigned __int128>(1) << (shift + 7);
+            value += static_cast<Wide>(1) << (shift + 7);
         }
     }
     return value;

@@ -32,8 +32,6 @@ QString openFilter() {
 
 const QString kFileGone = QStringLiteral("The file no longer exists!");
 
-QString absolute(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
-
 }  // namespace
 
 FileCommands::FileCommands(Session& session, MessageSink& messages, FileDialogs& dialogs, MainMenus& menus,
@@ -77,7 +75,7 @@ void FileCommands::openNamed(const QString& path) {
         return;
     }
     if (!settleUnsavedEdits()) return;
-    openPath(absolute(path), kind);
+    openPath(LocalPath::absolute(path), kind);
 }
 
 void FileCommands::openRecent(const RecentFiles::Entry& entry) {
@@ -139,7 +137,7 @@ void FileCommands::saveAs() {
     }
     const FileChoice choice = dialogs_.saveFile(window_, editionFilter(session_.kind()), folder_);
     if (choice.fileName.isEmpty()) return;
-    QString path = absolute(choice.fileName);
+    QString path = LocalPath::absolute(choice.fileName);
     if (QFileInfo(path).suffix().isEmpty()) path += QString::fromLatin1(RomFile::extensionOf(session_.kind()));
 
     const SaveResult result = session_.saveAs(LocalPath::toLocal(path));

@@ -8,5 +8,7 @@ namespace LocalPath {
 
 std::string toLocal(const QString& path);
 QString fromLocal(const std::string& path);
+// The absolute path without "." or ".." steps, as the recent list and the caption keep it.
+QString absolute(const QString& path);
 
 }  // namespace LocalPath

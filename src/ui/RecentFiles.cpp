@@ -1,7 +1,5 @@
 #include "ui/RecentFiles.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSettings>
 
 #include "settings/Settings.h"
@@ -13,7 +11,6 @@ const QString kGroup = QStringLiteral("RecentFiles");
 const QString kPath = QStringLiteral("path");
 const QString kEdition = QStringLiteral("edition");
 
-QString normalised(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
 }  // namespace
 
@@ -44,7 +41,7 @@ QList<RecentFiles::Entry> RecentFiles::entries() const {
 }
 
 void RecentFiles::add(const QString& path, ConsoleKind kind) {
-    const QString file = normalised(path);
+    const QString file = LocalPath::absolute(path);
     QList<Entry> list = entries();
     list.removeIf([&file](const Entry& e) { return e.path == file; });
     list.prepend({file, kind});
@@ -53,7 +50,7 @@ void RecentFiles::add(const QString& path, ConsoleKind kind) {
 }
 
 void RecentFiles::remove(const QString& path) {
-    const QString file = normalised(path);
+    const QString file = LocalPath::absolute(path);
     QList<Entry> list = entries();
     if (list.removeIf([&file](const Entry& e) { return e.path == file; }) > 0) write(list);
 }

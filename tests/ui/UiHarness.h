@@ -241,14 +241,6 @@ public:
         }
         return a;
     }
-    // Replaces west slot 0 through the all-star window's team list and closes the window, which writes it.
-    void changeWestStar() {
-        frmAllStar* a = showAllStar();
-        ASSERT_NE(a, nullptr);
-        choose(a->cmbTeam, (league().getWestAllStar(0)[0] + 1) % 27);
-        QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
-        a->close();
-    }
     // A NES colour unlike the given one.
     static int otherColour(int colour) { return colour == 0x2A ? 0x16 : 0x2A; }
     // Picks the NES colour in the palette tool run from the swatch and confirms it.

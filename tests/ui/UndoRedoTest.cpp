@@ -66,7 +66,15 @@ TEST_F(UndoRedo, EveryKindOfStepIsUndoneAndRedoneWhole) {
          },
          "Schedule", 6, 4, playerNode(6, 4), 10},
         {"a colour from the palette tool", [](UndoRedo& t) { t.pickColour(t.teamUi().lblnespal[0], otherColour(team(1).getUniformColor_NES_0())); }, "Colour", 1, 0, teamNode(1), 10},
-        {"an all-star window closed with a changed slot", [](UndoRedo& t) { t.changeWestStar(); }, "All-Stars", 6, 4, playerNode(6, 4), 10},
+        {"an all-star window closed with a changed slot",
+         [](UndoRedo& t) {
+             frmAllStar* a = t.showAllStar();
+             ASSERT_NE(a, nullptr);
+             t.choose(a->cmbTeam, (league().getWestAllStar(0)[0] + 1) % 27);
+             QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);
+             a->close();
+         },
+         "All-Stars", 6, 4, playerNode(6, 4), 10},
         {"a project import", [](UndoRedo& t) { t.import(Record::Project, t.menus().menuProjectImport); }, "Import Project", 6, 4, playerNode(6, 4), 0},
         {"a team import", [](UndoRedo& t) { t.import(Record::Team, t.menus().menuProjectImportTeam); }, "Import Team", 1, 0, teamNode(1), 0},
         {"a player import", [](UndoRedo& t) { t.import(Record::Player, t.menus().meunProjectImportPlayer); }, "Import Player", 1, 2, playerNode(1, 2), 10},
@@ -160,8 +168,6 @@ TEST_F(UndoRedo, TheMarkerFollowsTheLeagueBackToTheStateLastSaved) {
         {"undone with the key", [](UndoRedo& t) { QTest::keyClick(&t.w->tree(), Qt::Key_Z, Qt::ControlModifier); }, false},
         {"redone with the other key", [](UndoRedo& t) { QTest::keyClick(&t.w->tree(), Qt::Key_Y, Qt::ControlModifier); }, true},
         {"saved", [](UndoRedo& t) { EXPECT_EQ(t.save(), "File successfully saved!"); }, false},
-        {"undone after the save", [](UndoRedo& t) { t.undo(); }, true},
-        {"redone to what was saved", [](UndoRedo& t) { t.redo(); }, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -152,8 +152,8 @@ TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
     EXPECT_EQ(testsupport::hexBytes("14 0C"), std::vector<std::uint8_t>(saved.begin() + std::ptrdiff_t(roster + 24), saved.begin() + std::ptrdiff_t(roster + 26)));
 }
 
-// Imports keep the slots and the choice below them, and the window shows the players' and
-// teams' new names (a store from the editors is the same kind of change).
+// Imports and the editors' stores keep the slots and the choice below them, and the window
+// shows the players' and teams' new names.
 TEST_F(AllStarEditor, ImportsAndEditsShowTheirNewNames) {
     using Change = std::function<void(UiTest&, int t, int p)>;
     // The slot's team with the abbreviation NEW and its player with the last name RENAMED, imported.
@@ -175,6 +175,14 @@ TEST_F(AllStarEditor, ImportsAndEditsShowTheirNewNames) {
     const Row rows[] = {
         {"Import Team", import(Record::Team, &MainMenus::menuProjectImportTeam, 0), true, true},
         {"Import Player", import(Record::Player, &MainMenus::meunProjectImportPlayer, 1), true, false},
+        {"last name typed into the main window's editor",
+         [](UiTest& u, int t, int p) {
+             u.w->activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(u.w.get()));
+             u.clickNode(playerNode(t, p));
+             u.typeAndLeave(u.playerUi().txtLastname, "renamed", u.playerUi().txtFirstname);
+         },
+         true, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

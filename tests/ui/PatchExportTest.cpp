@@ -2,6 +2,7 @@
 // writes, in the format of the chosen filter line, and touches neither the ROM file nor the
 // session; a league that does not fit gives Save's message, and failures say why.
 #include <QDir>
+#include <QMenu>
 
 #include "UiHarness.h"
 #include "patch/PatchFormat.h"
@@ -117,6 +118,12 @@ TEST_F(PatchExportMenu, TheItemNeedsAnImageAndCancelWritesNothing) {
     start();
     EXPECT_EQ(menus().menuFileExportPatch->text(), "Export &Patch...");
     EXPECT_FALSE(menus().menuFileExportPatch->isEnabled());
+    // Last of the commands that write the image, just above the separator before Exit.
+    const QList<QAction*> items = menus().menuFile->actions();
+    const qsizetype at = items.indexOf(menus().menuFileExportPatch);
+    EXPECT_GT(at, items.indexOf(menus().menuFileSave));
+    ASSERT_LT(at + 1, items.size());
+    EXPECT_EQ(items[at + 1]->objectName(), "menuSeparator0");
     rom = place(DemoRom::makeNes(), "game.nes");
     open(rom);
     EXPECT_TRUE(menus().menuFileExportPatch->isEnabled());

@@ -6,21 +6,23 @@
 #include <fstream>
 #include <iterator>
 
-#include "demo/DemoRom.h"
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
+#include "demo/DemoRom.h"
 
 namespace {
 
 RomImage imageFor(ConsoleKind kind) {
-    const std::filesystem::path fixture =
-        std::filesystem::path(TAMSEL_FIXTURES_DIR) / (kind == Console::Nes ? "nes-1/game.nes" : "snes-overflow-2/game.smc");
+    const std::filesystem::path fixture = std::filesystem::path(TAMSEL_FIXTURES_DIR) /
+                                          (kind == Console::Nes ? "nes-1/game.nes" : "snes-overflow-2/game.smc");
     std::ifstream in(fixture, std::ios::binary);
     if (in) return RomImage(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return kind == Console::Nes ? DemoRom::makeNes() : DemoRom::makeSnes();
 }
 
-OffsetSet offsetsFor(ConsoleKind kind) { return kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults(); }
+OffsetSet offsetsFor(ConsoleKind kind) {
+    return kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults();
+}
 
 void BM_Decode(benchmark::State& state) {
     const ConsoleKind kind = static_cast<ConsoleKind>(state.range(0));

@@ -12,7 +12,8 @@ namespace {
 clsProject benchLeague() {
     clsProject league;
     league.clearProject();
-    for (int i = 0; i < clsProject::kScheduleBytes; ++i) league.schedule()[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(0x80 | (i * 7 % 27));
+    for (int i = 0; i < clsProject::kScheduleBytes; ++i)
+        league.schedule()[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(0x80 | (i * 7 % 27));
     for (int i = 0; i < clsProject::kAllStars; ++i) {
         league.setEastAllStar(i, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i % 12));
         league.setWestAllStar(i, static_cast<std::uint8_t>(26 - i), static_cast<std::uint8_t>(11 - i % 12));

@@ -5,10 +5,10 @@
 // otherwise the demo image.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
 #include <QAction>
 #include <QApplication>
 #include <filesystem>
-#include <malloc.h>
 
 #include "base/FileIO.h"
 #include "demo/DemoRom.h"
@@ -82,7 +82,8 @@ void BM_UndoRedoThroughTheWindow(benchmark::State& state) {
         undo->trigger();
         redo->trigger();
     }
-    if (modGlobals::session().league().getTeamRef(3)->getCity() != "BENCHVILLE") state.SkipWithError("redo went astray");
+    if (modGlobals::session().league().getTeamRef(3)->getCity() != "BENCHVILLE")
+        state.SkipWithError("redo went astray");
     window.hide();
 }
 BENCHMARK(BM_UndoRedoThroughTheWindow)->Unit(benchmark::kMillisecond);
@@ -99,7 +100,8 @@ void BM_HistoryOfAHundredSteps(benchmark::State& state) {
         }
         const std::size_t heapBefore = mallinfo2().uordblks;
         for (int i = 0; i < kSteps; ++i)
-            session.edit("Points", {0, -1}, [i](clsProject& l) { l.getTeamRef(0)->setPointsScored(static_cast<std::uint8_t>(i + 1)); });
+            session.edit("Points", {0, -1},
+                         [i](clsProject& l) { l.getTeamRef(0)->setPointsScored(static_cast<std::uint8_t>(i + 1)); });
         const std::size_t heapAfter = mallinfo2().uordblks;
         state.counters["snapshots"] = static_cast<double>(session.history().undoCount());
         state.counters["league_bytes"] = static_cast<double>(sizeof(clsProject));

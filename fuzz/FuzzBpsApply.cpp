@@ -12,7 +12,6 @@
 #include "FuzzCheck.h"
 #include "patch/Bps.h"
 
-
 namespace {
 
 std::uint32_t crcOf(const std::vector<std::uint8_t>& bytes, size_t size) {
@@ -71,11 +70,14 @@ int FuzzBpsApply(const std::uint8_t* data, std::size_t size) {
     FuzzCheck::require(headerNumber(patchBytes, 0) == source.size(), "a BPS patch applied to a source of another size");
     FuzzCheck::require(headerNumber(patchBytes, 1) == target.size(), "a BPS result differs from its declared size");
     FuzzCheck::require(target.size() <= patch::kBpsMaxImage, "a BPS result over the size limit");
-    FuzzCheck::require(crcOf(target, target.size()) == getLittle32(patchBytes, patchBytes.size() - 8), "a BPS result fails the target CRC");
+    FuzzCheck::require(crcOf(target, target.size()) == getLittle32(patchBytes, patchBytes.size() - 8),
+                       "a BPS result fails the target CRC");
 
     std::vector<std::uint8_t> again, back;
-    FuzzCheck::require(patch::makeBps(source, target, again) == patch::PatchResult::Ok, "the BPS writer refuses an image it can patch");
-    FuzzCheck::require(patch::applyBps(source, again, back) == patch::PatchResult::Ok, "the BPS reader refuses our own patch");
+    FuzzCheck::require(patch::makeBps(source, target, again) == patch::PatchResult::Ok,
+                       "the BPS writer refuses an image it can patch");
+    FuzzCheck::require(patch::applyBps(source, again, back) == patch::PatchResult::Ok,
+                       "the BPS reader refuses our own patch");
     FuzzCheck::require(back == target, "our BPS patch does not give the result back");
     return 0;
 }

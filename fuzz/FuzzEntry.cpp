@@ -5,4 +5,6 @@
 
 int TAMSEL_FUZZ_BODY(const std::uint8_t* data, std::size_t size);
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { return TAMSEL_FUZZ_BODY(data, size); }
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return TAMSEL_FUZZ_BODY(data, size);
+}

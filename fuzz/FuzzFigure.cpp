@@ -53,10 +53,12 @@ void checkDrawing(ConsoleKind kind, const clsTeam& team, int variant, const RomI
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x) {
             const std::uint32_t c = surface.get(x, y);
-            require(std::find(allowed.begin(), allowed.end(), c) != allowed.end(), "a figure pixel has a foreign colour");
+            require(std::find(allowed.begin(), allowed.end(), c) != allowed.end(),
+                    "a figure pixel has a foreign colour");
             require(c == surface.get(x & ~1, y & ~1), "a figure pixel is not part of its 2 x 2 block");
         }
-    require(surface.get(kWidth, 0) == kUntouched && surface.get(0, kHeight) == kUntouched, "the figure drew beyond 32 x 96");
+    require(surface.get(kWidth, 0) == kUntouched && surface.get(0, kHeight) == kUntouched,
+            "the figure drew beyond 32 x 96");
 }
 
 // A decoder at any offset and count over the image: it succeeds exactly when every tile
@@ -66,7 +68,8 @@ void checkDecoder(bool nes, const RomImage& rom, std::int32_t offset, int count,
     const bool ok = nes ? modGraphics::decodeNesTiles(rom, offset, count, pixels)
                         : modGraphics::decodeSnesTiles(rom, offset, count, pixels);
     const std::int64_t tileBytes = nes ? 16 : 32;
-    const bool inside = count <= 0 || (offset >= 0 && offset + tileBytes * count <= static_cast<std::int64_t>(rom.size()));
+    const bool inside =
+        count <= 0 || (offset >= 0 && offset + tileBytes * count <= static_cast<std::int64_t>(rom.size()));
     require(ok == inside, "a decoder's result does not tell whether the tiles lie in the image");
     if (!ok || count <= 0) return;
     require(pixels.size() >= 64 * static_cast<std::size_t>(count), "a decoder's pixel array is too small");
@@ -92,7 +95,8 @@ int FuzzFigure(const std::uint8_t* data, std::size_t size) {
     clsTeam team;
     team.setUniformColor_NES(in.byte(), in.byte());
     const std::string snes = in.take(256);
-    for (std::size_t k = 0; k < snes.size(); ++k) team.setSnesByte(static_cast<int>(k), static_cast<std::uint8_t>(snes[k]));
+    for (std::size_t k = 0; k < snes.size(); ++k)
+        team.setSnesByte(static_cast<int>(k), static_cast<std::uint8_t>(snes[k]));
 
     // The image: the rest of the input from the figure's first tile offset on, ending with
     // the input. One image per edition is kept between runs, so that only its tail is

@@ -8,7 +8,6 @@
 #include "FuzzCheck.h"
 #include "patch/Ips.h"
 
-
 int FuzzIpsApply(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const size_t sourceLength = data[0] < size - 1 ? data[0] : size - 1;
@@ -23,16 +22,20 @@ int FuzzIpsApply(const std::uint8_t* data, std::size_t size) {
         return 0;
     }
     // A record reaches at most offset 0xFFFFFF plus 0xFFFF bytes; a truncation length is 24 bits.
-    FuzzCheck::require(target.size() <= (source.size() > 0xFFFFFF + 0xFFFF ? source.size() : 0xFFFFFF + 0xFFFF), "an IPS result reaches beyond what IPS can address");
+    FuzzCheck::require(target.size() <= (source.size() > 0xFFFFFF + 0xFFFF ? source.size() : 0xFFFFFF + 0xFFFF),
+                       "an IPS result reaches beyond what IPS can address");
 
     std::vector<std::uint8_t> again, back;
     if (target.size() > patch::kIpsMaxImage) {
-        FuzzCheck::require(patch::makeIps(source, target, again) == patch::PatchResult::TooLargeForIps, "the IPS writer takes an image over 16 MiB");
+        FuzzCheck::require(patch::makeIps(source, target, again) == patch::PatchResult::TooLargeForIps,
+                           "the IPS writer takes an image over 16 MiB");
         return 0;
     }
     if (target.size() > 0x100000) return 0;
-    FuzzCheck::require(patch::makeIps(source, target, again) == patch::PatchResult::Ok, "the IPS writer refuses an image it can patch");
-    FuzzCheck::require(patch::applyIps(source, again, back) == patch::PatchResult::Ok, "the IPS reader refuses our own patch");
+    FuzzCheck::require(patch::makeIps(source, target, again) == patch::PatchResult::Ok,
+                       "the IPS writer refuses an image it can patch");
+    FuzzCheck::require(patch::applyIps(source, again, back) == patch::PatchResult::Ok,
+                       "the IPS reader refuses our own patch");
     FuzzCheck::require(back == target, "our IPS patch does not give the result back");
     return 0;
 }

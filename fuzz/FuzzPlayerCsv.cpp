@@ -13,7 +13,8 @@ int FuzzPlayerCsv(const std::uint8_t* data, std::size_t size) {
     const clsProject& before = sampleLeague();
     clsProject league = before;
     LineReport report;
-    if (PlayerCsv::importPlayersText(league, std::string(reinterpret_cast<const char*>(data), size), report) != Result::Ok) {
+    if (PlayerCsv::importPlayersText(league, std::string(reinterpret_cast<const char*>(data), size), report) !=
+        Result::Ok) {
         require(league == before, "a failed CSV import changed the league");
         require(report.line > 0 && !report.reason.empty(), "a failed CSV import names no line");
         return 0;

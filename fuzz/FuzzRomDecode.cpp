@@ -41,8 +41,9 @@ Base compactBase(ConsoleKind kind, const RomImage& full) {
 std::vector<Base>& bases() {
     static std::vector<Base> all = [] {
         std::vector<Base> out;
-        const std::pair<const char*, ConsoleKind> fixtures[] = {
-            {"/nes-1/game.nes", Console::Nes}, {"/snes-1/game.smc", Console::Snes}, {"/snes-overflow-2/game.smc", Console::Snes}};
+        const std::pair<const char*, ConsoleKind> fixtures[] = {{"/nes-1/game.nes", Console::Nes},
+                                                                {"/snes-1/game.smc", Console::Snes},
+                                                                {"/snes-overflow-2/game.smc", Console::Snes}};
         for (const auto& [file, kind] : fixtures) {
             RomImage image;
             if (RomFile::readRomFile(std::string(TAMSEL_FIXTURES_DIR) + file, kind, image) == Result::Ok)

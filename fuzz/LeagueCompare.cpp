@@ -31,7 +31,9 @@ public:
 private:
     static std::string show(const std::string& s) { return '"' + s + '"'; }
     template <typename T>
-    static std::string show(const T& v) { return std::to_string(v); }
+    static std::string show(const T& v) {
+        return std::to_string(v);
+    }
 
     std::string found_;
 };
@@ -66,8 +68,7 @@ void compareTeam(Diff& d, At at, const clsTeam& a, const clsTeam& b, ConsoleKind
         for (int i = 0; i < 2; ++i)
             d.field(at, "NES colour", a.getUniformColor_NES_single(i), b.getUniformColor_NES_single(i), i);
     if (kind == Console::Snes)
-        for (int k = 0; k < 256; ++k)
-            d.field(at, "SNES uniform byte", a.getUniformData(k), b.getUniformData(k), k);
+        for (int k = 0; k < 256; ++k) d.field(at, "SNES uniform byte", a.getUniformData(k), b.getUniformData(k), k);
     for (int p = 0; p < clsTeam::kRoster; ++p) {
         at.player = p;
         comparePlayer(d, at, *a.getPlayerRef(p), *b.getPlayerRef(p), kind);
@@ -78,11 +79,11 @@ void compareTeam(Diff& d, At at, const clsTeam& a, const clsTeam& b, ConsoleKind
 
 std::string firstDifference(const clsProject& a, const clsProject& b, ConsoleKind kind) {
     Diff d;
-    for (int t = 0; t < clsProject::kTeams; ++t)
-        compareTeam(d, At{t, -1}, *a.getTeamRef(t), *b.getTeamRef(t), kind);
+    for (int t = 0; t < clsProject::kTeams; ++t) compareTeam(d, At{t, -1}, *a.getTeamRef(t), *b.getTeamRef(t), kind);
     const At league;
     for (int i = 0; i < clsProject::kScheduleBytes; ++i)
-        d.field(league, "schedule byte", a.schedule()[static_cast<std::size_t>(i)], b.schedule()[static_cast<std::size_t>(i)], i);
+        d.field(league, "schedule byte", a.schedule()[static_cast<std::size_t>(i)],
+                b.schedule()[static_cast<std::size_t>(i)], i);
     for (int i = 0; i < clsProject::kAllStars; ++i) {
         d.field(league, "west all-star team", a.getWestAllStar(i)[0], b.getWestAllStar(i)[0], i);
         d.field(league, "west all-star player", a.getWestAllStar(i)[1], b.getWestAllStar(i)[1], i);

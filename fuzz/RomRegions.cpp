@@ -13,7 +13,8 @@ std::vector<Region> written(ConsoleKind kind) {
     std::vector<Region> r = {
         {OffsetSet::teamPtrTable, kTeamPointers},
         {OffsetSet::playerDataArea, kPlayerArea},
-        {OffsetSet::attributeTable, teams * clsTeam::kRoster * static_cast<std::int64_t>(clsPlayer::ratingRecordSize(kind))},
+        {OffsetSet::attributeTable,
+         teams * clsTeam::kRoster * static_cast<std::int64_t>(clsPlayer::ratingRecordSize(kind))},
         {OffsetSet::cityPtrTable, kCityPointers},
         {OffsetSet::cityTextArea, kCityText},
         {OffsetSet::mascotPtrTable, kMascotPointers},

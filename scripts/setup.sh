@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
   xauth xvfb
   libpng-dev desktop-file-utils appstream dpkg-dev groff-base
 )

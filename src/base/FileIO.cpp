@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string_view>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <system_error>
 
 namespace fs = std::filesystem;

@@ -19,8 +19,7 @@ bool tooShortForCheck(const RomImage& image, ConsoleKind kind) {
 }  // namespace
 
 bool checkConsole(const RomImage& image, ConsoleKind kind) {
-    if (kind == Console::Nes)
-        return image.size() >= 3 && image[0] == 0x4E && image[1] == 0x45 && image[2] == 0x53;
+    if (kind == Console::Nes) return image.size() >= 3 && image[0] == 0x4E && image[1] == 0x45 && image[2] == 0x53;
     if (kind == Console::Snes) {
         std::size_t n = std::strlen(kSnesTitle);
         if (image.size() < kSnesTitleOffset + n) return false;

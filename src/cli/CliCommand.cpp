@@ -6,7 +6,8 @@ namespace cli {
 
 std::vector<Command> allCommands() {
     std::vector<Command> all;
-    for (auto group : {codecCommands, interchangeCommands, rosterCommands, graphicsCommands, patchCommands, compareCommands}) {
+    for (auto group :
+         {codecCommands, interchangeCommands, rosterCommands, graphicsCommands, patchCommands, compareCommands}) {
         auto cmds = group();
         all.insert(all.end(), cmds.begin(), cmds.end());
     }

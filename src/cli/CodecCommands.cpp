@@ -6,9 +6,9 @@
 
 #include "cli/CliCommand.h"
 #include "cli/SpaceTable.h"
-#include "demo/DemoRom.h"
 #include "codec/AllStarCheck.h"
 #include "codec/SpaceReport.h"
+#include "demo/DemoRom.h"
 
 namespace cli {
 namespace {
@@ -18,9 +18,10 @@ int runInfo(const Options& opts, std::ostream& out, std::ostream& err) {
     if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     const clsProject& league = session.league();
     out << "Edition: " << (session.kind() == Console::Nes ? "NES" : "SNES") << "\n";
-    out << "Image length: " << session.image().size() << " bytes (0x" << std::hex << std::uppercase << session.image().size()
-        << std::dec << std::nouppercase << ")\n\n";
-    out << "Team  " << std::left << std::setw(16) << "City" << std::setw(16) << "Mascot" << "Abbreviation\n";
+    out << "Image length: " << session.image().size() << " bytes (0x" << std::hex << std::uppercase
+        << session.image().size() << std::dec << std::nouppercase << ")\n\n";
+    out << "Team  " << std::left << std::setw(16) << "City" << std::setw(16) << "Mascot"
+        << "Abbreviation\n";
     for (int t = 0; t < clsProject::kTeams; ++t) {
         const clsTeam& team = *league.getTeamRef(t);
         out << std::right << std::setw(4) << t << "  " << std::left << std::setw(16) << team.getCity() << std::setw(16)
@@ -29,8 +30,8 @@ int runInfo(const Options& opts, std::ostream& out, std::ostream& err) {
     SpaceReport space = computeSpace(league, session.kind());
     out << "\n";
     printSpaceTable(space, out);
-    out << "\nSaving now: " << (space.expectedResult == 0 ? "everything fits" : message(saveOutcomeOfEncode(space.expectedResult)))
-        << "\n";
+    out << "\nSaving now: "
+        << (space.expectedResult == 0 ? "everything fits" : message(saveOutcomeOfEncode(space.expectedResult))) << "\n";
     for (const AllStarCheck::Problem& p : AllStarCheck::findProblems(league)) out << AllStarCheck::describe(p) << "\n";
     return kExitOk;
 }

@@ -43,7 +43,8 @@ enum class FileKind { None, Player, Team, Project };
 FileKind fileKindOf(const std::string& path) {
     if (path.size() < 5) return FileKind::None;  // a name before the extension
     std::string ext = path.substr(path.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (ext == ".tpl") return FileKind::Player;
     if (ext == ".tte") return FileKind::Team;
     if (ext == ".tpr") return FileKind::Project;
@@ -73,9 +74,12 @@ int runCheck(const Options& opts, std::ostream& out, std::ostream& err) {
     const bool intoRom = !opts.rom.empty();
     int team = 0;
     int slot = 0;
-    if (!intoRom && (!opts.team.empty() || !opts.player.empty())) return checkUsage(err, "--team and --player go with --rom");
-    if (kind == FileKind::Project && !opts.team.empty()) return checkUsage(err, "--team does not apply to a project file");
-    if (kind != FileKind::Player && !opts.player.empty()) return checkUsage(err, "--player applies to a player file only");
+    if (!intoRom && (!opts.team.empty() || !opts.player.empty()))
+        return checkUsage(err, "--team and --player go with --rom");
+    if (kind == FileKind::Project && !opts.team.empty())
+        return checkUsage(err, "--team does not apply to a project file");
+    if (kind != FileKind::Player && !opts.player.empty())
+        return checkUsage(err, "--player applies to a player file only");
     if (!opts.team.empty() && !parseIndex(opts.team, 0, clsProject::kTeams - 1, team))
         return checkUsage(err, "--team must be 0..26");
     if (!opts.player.empty() && !parseIndex(opts.player, 0, clsTeam::kRoster - 1, slot))
@@ -100,7 +104,8 @@ int runCheck(const Options& opts, std::ostream& out, std::ostream& err) {
             imported = rom.importProject(path);
             where = "the league";
             break;
-        case FileKind::None: break;
+        case FileKind::None:
+            break;
     }
     if (!imported.imported) {
         const LineReport& why = imported.report;

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "base/FileIO.h"
 #include "cli/CliCommand.h"
 #include "graphics/Png.h"
 #include "graphics/modGraphics.h"
-#include "base/FileIO.h"
 
 namespace cli {
 namespace {
@@ -24,7 +24,8 @@ enum class PictureFormat { None, Png, Ppm };
 PictureFormat formatOf(const std::string& path) {
     if (path.size() < 5) return PictureFormat::None;  // a name before the extension
     std::string ext = path.substr(path.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (ext == ".png") return PictureFormat::Png;
     if (ext == ".ppm") return PictureFormat::Ppm;
     return PictureFormat::None;
@@ -56,7 +57,9 @@ int runSprite(const Options& opts, std::ostream& out, std::ostream& err) {
     if (!loadRom(opts, romPath, session, err)) return kExitFailure;
     const clsTeam* record = session.league().getTeamRef(team);
     PixelImage surface(kSurfaceWidth, kSurfaceHeight);
-    const int drawn = record == nullptr ? modGraphics::kBadVariant : modGraphics::drawPlayerSprite(surface, session.kind(), *record, variant, session.image());
+    const int drawn = record == nullptr
+                          ? modGraphics::kBadVariant
+                          : modGraphics::drawPlayerSprite(surface, session.kind(), *record, variant, session.image());
     if (drawn != 0) {
         err << message(LoadOutcome::DataUnreadable)
             << withDetail(drawn == 2 ? "the image ends inside the figure's tile data" : "no such figure") << "\n";

@@ -51,7 +51,8 @@ bool parseAttribute(const std::string& text, int& attribute) {
 
 // Prints the outcome of an export or report: the success message or "Error writing file!"
 // with the cause of the failed write, when there was one.
-int reportWrite(ResultCode r, const FileIO::WriteError& why, const char* success, std::ostream& out, std::ostream& err) {
+int reportWrite(ResultCode r, const FileIO::WriteError& why, const char* success, std::ostream& out,
+                std::ostream& err) {
     if (r != Result::Ok) {
         err << kWriteError << withDetail(why.cause.empty() ? std::string() : why.text()) << "\n";
         return kExitFailure;
@@ -62,7 +63,8 @@ int reportWrite(ResultCode r, const FileIO::WriteError& why, const char* success
 
 // After a failed import nothing is saved: the image file stays as it was. The message
 // names the line and the fault: "Error reading file! (line 12: weight: 'abc' is not a number)".
-int saveAfterImport(const ImportResult& r, const Options& opts, Session& session, std::ostream& out, std::ostream& err) {
+int saveAfterImport(const ImportResult& r, const Options& opts, Session& session, std::ostream& out,
+                    std::ostream& err) {
     if (!r.imported) {
         err << kReadError << withDetail(r.report.text()) << "\n";
         return kExitFailure;
@@ -74,7 +76,8 @@ int exportProject(const Options& opts, std::ostream& out, std::ostream& err) {
     Session session;
     if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     FileIO::WriteError why;
-    return reportWrite(ProjectFile::exportProject(session.league(), opts.positional[1], why), why, "Project exported!", out, err);
+    return reportWrite(ProjectFile::exportProject(session.league(), opts.positional[1], why), why, "Project exported!",
+                       out, err);
 }
 
 int importProject(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -89,8 +92,8 @@ int exportTeam(const Options& opts, std::ostream& out, std::ostream& err) {
     Session session;
     if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     FileIO::WriteError why;
-    return reportWrite(TeamFile::exportTeam(*session.league().getTeamRef(team), opts.positional[2], why), why, "Team exported!", out,
-                       err);
+    return reportWrite(TeamFile::exportTeam(*session.league().getTeamRef(team), opts.positional[2], why), why,
+                       "Team exported!", out, err);
 }
 
 int importTeam(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -130,7 +133,8 @@ int report(const Options& opts, std::ostream& out, std::ostream& err) {
     Session session;
     if (!loadRom(opts, opts.positional[0], session, err)) return kExitFailure;
     FileIO::WriteError why;
-    ResultCode r = AttributeReport::writeSortedList(session.league(), opts.positional[2], attribute, opts.byPosition, why);
+    ResultCode r =
+        AttributeReport::writeSortedList(session.league(), opts.positional[2], attribute, opts.byPosition, why);
     return reportWrite(r, why, "Analysis complete!", out, err);
 }
 
@@ -149,8 +153,7 @@ std::vector<Command> interchangeCommands() {
         {"import-player", "ROM TEAM SLOT IN.tpl [-o OUT]",
          "replace player SLOT (0..11) of team TEAM with a player file and save the image", 4, importPlayer},
         {"report", "ROM ATTR OUT.txt [--by-position]",
-         "rank all 324 players by one rating (" + attributeChoices() + ")",
-         3, report},
+         "rank all 324 players by one rating (" + attributeChoices() + ")", 3, report},
     };
 }
 

@@ -32,7 +32,8 @@ int runMakePatch(const Options& opts, std::ostream& out, std::ostream& err) {
         return kExitUsage;
     }
     std::vector<std::uint8_t> original, modified, bytes;
-    if (!readInput(opts.positional[0], original, err) || !readInput(opts.positional[1], modified, err)) return kExitFailure;
+    if (!readInput(opts.positional[0], original, err) || !readInput(opts.positional[1], modified, err))
+        return kExitFailure;
     const patch::PatchResult r = patch::makePatch(format, original, modified, bytes);
     if (r != patch::PatchResult::Ok) return refused(r, err);
     FileIO::WriteError why;

@@ -46,7 +46,8 @@ int importCsv(const Options& opts, std::ostream& out, std::ostream& err) {
     const std::string& file = opts.positional[1];
     LineReport why;
     ResultCode read = Result::Failed;
-    rom.edit("Import Players from CSV", {}, [&](clsProject& league) { read = PlayerCsv::importPlayers(league, file, why); });
+    rom.edit("Import Players from CSV", {},
+             [&](clsProject& league) { read = PlayerCsv::importPlayers(league, file, why); });
     if (read != Result::Ok) {
         const std::string where = why.line > 0 ? file + ":" + std::to_string(why.line) + ": " : std::string();
         err << "Error reading file!" << withDetail(where + why.reason) << "\n";
@@ -75,8 +76,9 @@ int checkSchedule(const Options& opts, std::ostream& out, std::ostream& err) {
     out << "Team  Abbreviation  Games  Home  Away\n";
     for (int t = 0; t < clsProject::kTeams; ++t) {
         const ScheduleCheck::TeamGames& g = report.teams[static_cast<std::size_t>(t)];
-        out << std::right << std::setw(4) << t << "  " << std::left << std::setw(12) << rom.league().getTeamRef(t)->getAbrev()
-            << std::right << std::setw(7) << g.games << std::setw(6) << g.home << std::setw(6) << g.away << "\n";
+        out << std::right << std::setw(4) << t << "  " << std::left << std::setw(12)
+            << rom.league().getTeamRef(t)->getAbrev() << std::right << std::setw(7) << g.games << std::setw(6) << g.home
+            << std::setw(6) << g.away << "\n";
     }
     out << "\n";
     if (report.problems.empty()) out << "no problems\n";
@@ -88,8 +90,8 @@ int checkSchedule(const Options& opts, std::ostream& out, std::ostream& err) {
 
 std::vector<Command> rosterCommands() {
     return {
-        {"export-csv", "ROM OUT.csv", "write all 324 players as one CSV table (team, slot and the player file's keys)", 2,
-         exportCsv},
+        {"export-csv", "ROM OUT.csv", "write all 324 players as one CSV table (team, slot and the player file's keys)",
+         2, exportCsv},
         {"import-csv", "ROM IN.csv [-o OUT]",
          "replace the players that a CSV table has rows for and save the image; a faulty table changes nothing", 2,
          importCsv},

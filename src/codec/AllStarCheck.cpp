@@ -26,7 +26,8 @@ std::vector<Problem> findProblems(const clsProject& project) {
 const char* conferenceName(Conference conference) { return conference == Conference::West ? "west" : "east"; }
 
 std::string describe(const Problem& problem) {
-    std::string text = std::string(conferenceName(problem.conference)) + " all-star " + std::to_string(problem.slot) + " names ";
+    std::string text =
+        std::string(conferenceName(problem.conference)) + " all-star " + std::to_string(problem.slot) + " names ";
     if (problem.fault == Fault::NoSuchTeam) return text + "team " + std::to_string(problem.team);
     return text + "player " + std::to_string(problem.player) + " of team " + std::to_string(problem.team);
 }

@@ -10,7 +10,7 @@ namespace OffsetCheck {
 
 namespace {
 
-constexpr std::int64_t kNesUniformRun = 27;     // one NES uniform byte per team
+constexpr std::int64_t kNesUniformRun = 27;      // one NES uniform byte per team
 constexpr std::int64_t kNesSecondUniforms = 29;  // where the second NES table starts
 constexpr std::int64_t kSnesUniformBytes = 256;  // 128 colour words per team
 
@@ -30,8 +30,8 @@ std::vector<Region> regions(const OffsetSet& o, ConsoleKind kind) {
     if (kind != Console::Nes && kind != Console::Snes) return {};
     const bool snes = kind == Console::Snes;
     auto at = [&](int entry, std::int64_t size) { return Region{entry, o[entry], size}; };
-    const std::int64_t ratings =
-        std::int64_t{clsProject::kTeams} * clsTeam::kRoster * static_cast<std::int64_t>(clsPlayer::ratingRecordSize(kind));
+    const std::int64_t ratings = std::int64_t{clsProject::kTeams} * clsTeam::kRoster *
+                                 static_cast<std::int64_t>(clsPlayer::ratingRecordSize(kind));
     std::vector<Region> r = {
         at(E::teamPtrTable, kTeamPointers),
         at(E::playerDataArea, kPlayerArea),
@@ -86,8 +86,10 @@ Outcome check(const OffsetSet& offsets, ConsoleKind kind, std::int64_t imageSize
 
 std::string Outcome::describe() const {
     switch (problem) {
-        case Problem::None: return "";
-        case Problem::NoSuchEdition: return "no such edition";
+        case Problem::None:
+            return "";
+        case Problem::NoSuchEdition:
+            return "no such edition";
         case Problem::Outside:
             return std::string(OffsetSet::entryName(region.entry)) + " (" + hex(region.offset) + ", " +
                    std::to_string(region.size) + " bytes) lies outside the image of " + hex(imageSize) + " bytes";

@@ -5,7 +5,8 @@
 
 #include "codec/OffsetCheck.h"
 
-std::int64_t countBytesDifferingOutside(const RomImage& a, const RomImage& b, const OffsetSet& offsets, ConsoleKind kind) {
+std::int64_t countBytesDifferingOutside(const RomImage& a, const RomImage& b, const OffsetSet& offsets,
+                                        ConsoleKind kind) {
     const std::size_t common = std::min(a.size(), b.size());
     std::vector<bool> league(common, false);
     for (const OffsetCheck::Region& r : OffsetCheck::regions(offsets, kind)) {

@@ -9,4 +9,5 @@
 // which they differ that lie in none of the regions the reader reads and the writer
 // rewrites (OffsetCheck::regions for the offsets), plus the difference of their lengths.
 // Bytes beyond the shorter image count once each, as the length difference.
-std::int64_t countBytesDifferingOutside(const RomImage& a, const RomImage& b, const OffsetSet& offsets, ConsoleKind kind);
+std::int64_t countBytesDifferingOutside(const RomImage& a, const RomImage& b, const OffsetSet& offsets,
+                                        ConsoleKind kind);

@@ -63,7 +63,9 @@ std::vector<std::string> tableEntries(const clsProject& project, Names which) {
 }
 
 NameTable layoutNames(const clsProject& project, Names which, std::int64_t textOffset, ConsoleKind kind) {
-    int pointerBytes = which == Names::Abbreviations ? kAbrevPointers : which == Names::Cities ? kCityPointers : kMascotPointers;
+    int pointerBytes = which == Names::Abbreviations ? kAbrevPointers
+                       : which == Names::Cities      ? kCityPointers
+                                                     : kMascotPointers;
     int textBytes = which == Names::Abbreviations ? kAbrevText : which == Names::Cities ? kCityText : kMascotText;
     NameTable table;
     table.pointers.assign(static_cast<std::size_t>(pointerBytes), 0);
@@ -149,7 +151,8 @@ PlayerBlocks layoutPlayers(const clsProject& project, std::int64_t o1, std::int6
                 std::int64_t at = d - b;
                 if (at + len - 1 > kOverflowArea - 1) fail(kFull);
                 if (out.result == Result::Ok)
-                    for (std::size_t k = 0; k < rec.size(); ++k) out.overflow[static_cast<std::size_t>(at) + k] = rec[k];
+                    for (std::size_t k = 0; k < rec.size(); ++k)
+                        out.overflow[static_cast<std::size_t>(at) + k] = rec[k];
                 d += len;
                 overflowEnd = std::max(overflowEnd, at + len);
             }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "model/clsProject.h"
 #include "base/ResultCode.h"
+#include "model/clsProject.h"
 
 // The regions that a save rebuilds from zero-filled buffers of fixed size: the three name
 // tables and the player blocks. Each is laid out here, away from the image, so that the

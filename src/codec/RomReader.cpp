@@ -93,7 +93,8 @@ private:
     bool readText(int pointerTable, int t, bool abbreviation, std::string& out) const {
         std::uint16_t w = 0;
         if (!img_.word(std::int64_t{o_[pointerTable]} + 2 * t, w)) return false;
-        std::int64_t at = abbreviation ? RomPointer::abrevTextOffset(w, kind_) : RomPointer::cityMascotTextOffset(w, kind_);
+        std::int64_t at =
+            abbreviation ? RomPointer::abrevTextOffset(w, kind_) : RomPointer::cityMascotTextOffset(w, kind_);
         return img_.text(at, out);
     }
 

@@ -1,8 +1,8 @@
 #pragma once
-#include "model/clsProject.h"
 #include "base/OffsetSet.h"
 #include "base/ResultCode.h"
 #include "base/RomImage.h"
+#include "model/clsProject.h"
 
 // Decodes the league of an image into project: 27 teams with names, points, uniforms
 // and players, then the all-star rosters and the schedule. Reading never leaves the

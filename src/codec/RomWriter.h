@@ -1,8 +1,8 @@
 #pragma once
-#include "model/clsProject.h"
 #include "base/OffsetSet.h"
 #include "base/ResultCode.h"
 #include "base/RomImage.h"
+#include "model/clsProject.h"
 
 // Encodes the league into the image: rebuilds the abbreviation, city and mascot tables
 // and the player area, rewrites ratings, points, all-stars, schedule and uniforms.

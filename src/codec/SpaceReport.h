@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "model/clsProject.h"
 #include "base/ResultCode.h"
+#include "model/clsProject.h"
 
 // How full the regions that a save rebuilds would be for the league as it stands,
 // computed with exactly the writer's arithmetic: every region has used <= available

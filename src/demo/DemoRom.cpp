@@ -4,12 +4,12 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/FileIO.h"
+#include "base/OffsetSet.h"
 #include "codec/RomWriter.h"
 #include "graphics/FigureLayout.h"
 #include "model/Rating.h"
 #include "model/clsProject.h"
-#include "base/FileIO.h"
-#include "base/OffsetSet.h"
 
 namespace DemoRom {
 
@@ -32,21 +32,22 @@ private:
 
 // The invented league: places, creatures and names made up for the demo.
 constexpr std::array<const char*, 27> kCities = {
-    "ALDERON", "BRAMWICK", "CINDRA", "DUSKMOOR", "EMBERLY", "FENHOLT", "GALEPORT", "HEXLEY", "IRONMERE",
-    "JUNCTA", "KESTRA", "LUMENA", "MARROW", "NEWHALT", "ORVALE", "PELLOWAY", "QUARRO", "RIVENBY",
-    "SALTHOLM", "TAMBRY", "UMBERTON", "VESPERA", "WILDMERE", "XANTHE", "YARLOW", "ZEPHYRA", "AMBRIS"};
-constexpr std::array<const char*, 27> kMascots = {
-    "KITES", "NEWTS", "QUILLS", "MOTHS", "GEARS", "FERNS", "SLATES", "COGS", "WRENS",
-    "HARES", "YETIS", "ORBS", "DUNES", "FLINTS", "GUSTS", "MINKS", "PIKES", "LARKS",
-    "PLUMS", "ROOKS", "MULES", "TOADS", "EMBERS", "VOLES", "GNATS", "OTTERS", "ANVILS"};
+    "ALDERON",  "BRAMWICK", "CINDRA",   "DUSKMOOR", "EMBERLY",  "FENHOLT", "GALEPORT", "HEXLEY",  "IRONMERE",
+    "JUNCTA",   "KESTRA",   "LUMENA",   "MARROW",   "NEWHALT",  "ORVALE",  "PELLOWAY", "QUARRO",  "RIVENBY",
+    "SALTHOLM", "TAMBRY",   "UMBERTON", "VESPERA",  "WILDMERE", "XANTHE",  "YARLOW",   "ZEPHYRA", "AMBRIS"};
+constexpr std::array<const char*, 27> kMascots = {"KITES", "NEWTS",  "QUILLS", "MOTHS", "GEARS",  "FERNS", "SLATES",
+                                                  "COGS",  "WRENS",  "HARES",  "YETIS", "ORBS",   "DUNES", "FLINTS",
+                                                  "GUSTS", "MINKS",  "PIKES",  "LARKS", "PLUMS",  "ROOKS", "MULES",
+                                                  "TOADS", "EMBERS", "VOLES",  "GNATS", "OTTERS", "ANVILS"};
 constexpr std::array<const char*, 40> kFirstNames = {
-    "AREN", "BODE", "CALE", "DARO", "EMRY", "FENN", "GARO", "HALE", "IVO", "JORI", "KAEL", "LIOR", "MAREK", "NILO",
-    "ORIN", "PELL", "QUIN", "RASK", "SOREN", "TAVO", "ULRIC", "VANCE", "WYLE", "XAN", "YORI", "ZEB", "ALDO", "BRAM",
-    "CORIN", "DESH", "ELLIS", "FARO", "GIDE", "HOLT", "ISAK", "JEM", "KORB", "LUND", "MILO", "NESS"};
+    "AREN",  "BODE",  "CALE",  "DARO", "EMRY", "FENN", "GARO", "HALE", "IVO",   "JORI",
+    "KAEL",  "LIOR",  "MAREK", "NILO", "ORIN", "PELL", "QUIN", "RASK", "SOREN", "TAVO",
+    "ULRIC", "VANCE", "WYLE",  "XAN",  "YORI", "ZEB",  "ALDO", "BRAM", "CORIN", "DESH",
+    "ELLIS", "FARO",  "GIDE",  "HOLT", "ISAK", "JEM",  "KORB", "LUND", "MILO",  "NESS"};
 constexpr std::array<const char*, 16> kLastStems = {"BRAN", "COL", "DAR", "FEN", "GAL", "HAR", "KEL", "LOR",
-                                                    "MAR", "NOR", "PEL", "RAD", "SAL", "TOR", "VAL", "WEN"};
-constexpr std::array<const char*, 14> kLastEnds = {"BY", "DEN", "FORD", "GAN", "KIN", "LEY", "MON",
-                                                   "NER", "RICK", "SON", "TON", "VIK", "WELL", "ZER"};
+                                                    "MAR",  "NOR", "PEL", "RAD", "SAL", "TOR", "VAL", "WEN"};
+constexpr std::array<const char*, 14> kLastEnds = {"BY",  "DEN",  "FORD", "GAN", "KIN", "LEY",  "MON",
+                                                   "NER", "RICK", "SON",  "TON", "VIK", "WELL", "ZER"};
 
 // Positions of the twelve roster slots: guards, forwards, centers.
 constexpr std::array<std::uint8_t, 12> kSlotPositions = {0, 1, 0, 1, 2, 3, 2, 3, 4, 4, 2, 0};
@@ -67,8 +68,18 @@ Rgb5 lighten(Rgb5 c) { return {(c.r + 31) / 2, (c.g + 31) / 2, (c.b + 31) / 2}; 
 
 // SNES team colours: a primary and a secondary, 5 bits a channel.
 Rgb5 teamColor(int t, int which) {
-    static constexpr std::array<Rgb5, 12> hues = {{{26, 4, 4}, {4, 8, 24}, {4, 20, 8}, {28, 24, 4}, {16, 4, 22}, {28, 14, 2},
-                                                   {4, 22, 24}, {12, 12, 12}, {22, 2, 12}, {10, 16, 4}, {2, 4, 12}, {30, 30, 30}}};
+    static constexpr std::array<Rgb5, 12> hues = {{{26, 4, 4},
+                                                   {4, 8, 24},
+                                                   {4, 20, 8},
+                                                   {28, 24, 4},
+                                                   {16, 4, 22},
+                                                   {28, 14, 2},
+                                                   {4, 22, 24},
+                                                   {12, 12, 12},
+                                                   {22, 2, 12},
+                                                   {10, 16, 4},
+                                                   {2, 4, 12},
+                                                   {30, 30, 30}}};
     return hues[static_cast<std::size_t>((t * 5 + which * 7 + which) % 12)];
 }
 
@@ -89,38 +100,58 @@ constexpr std::array<const char*, 48> kFigure = {
 
 int snesValue(char c) {
     switch (c) {
-        case 'o': return 1;
-        case 's': return 2;
-        case 'S': return 3;
-        case 'h': return 4;
-        case 'J': return 5;
-        case 'j': return 6;
-        case 'n': return 7;
-        case 'P': return 8;
-        case 'p': return 9;
-        case 'w': return 10;
-        case 'k': return 11;
-        case 'K': return 12;
-        case 'e': return 13;
-        case 'm': return 14;
-        case 'f': return 15;
-        default: return 0;
+        case 'o':
+            return 1;
+        case 's':
+            return 2;
+        case 'S':
+            return 3;
+        case 'h':
+            return 4;
+        case 'J':
+            return 5;
+        case 'j':
+            return 6;
+        case 'n':
+            return 7;
+        case 'P':
+            return 8;
+        case 'p':
+            return 9;
+        case 'w':
+            return 10;
+        case 'k':
+            return 11;
+        case 'K':
+            return 12;
+        case 'e':
+            return 13;
+        case 'm':
+            return 14;
+        case 'f':
+            return 15;
+        default:
+            return 0;
     }
 }
 
 // The NES figure has four colours: background, black, skin and the team colour.
 int nesValue(char c) {
     switch (snesValue(c)) {
-        case 0: return 0;
+        case 0:
+            return 0;
         case 2:
-        case 3: return 2;
+        case 3:
+            return 2;
         case 5:
         case 6:
         case 8:
         case 9:
         case 10:
-        case 15: return 3;
-        default: return 1;
+        case 15:
+            return 3;
+        default:
+            return 1;
     }
 }
 
@@ -138,7 +169,8 @@ void placeFigure(RomImage& rom, ConsoleKind kind) {
                     const char pixel = kFigure[static_cast<std::size_t>(c.y + r)][c.x + x];
                     const int v = kind == Console::Nes ? nesValue(pixel) : snesValue(pixel);
                     const int bit = kind == Console::Nes ? x : 7 - x;
-                    for (int k = 0; k < 4; ++k) planes[k] = static_cast<std::uint8_t>(planes[k] | ((v >> k) & 1) << bit);
+                    for (int k = 0; k < 4; ++k)
+                        planes[k] = static_cast<std::uint8_t>(planes[k] | ((v >> k) & 1) << bit);
                 }
                 const std::size_t row = static_cast<std::size_t>(r);
                 if (kind == Console::Nes) {
@@ -167,22 +199,22 @@ void setSnesPalettes(clsTeam& team, int t) {
         Rgb5 jersey = away ? Rgb5{29, 29, 29} : primary;
         Rgb5 trim = away ? primary : secondary;
         const std::array<int, 16> entries = {
-            0,                            // transparent
-            word({2, 2, 3}),              // outline
-            word(skin),                   // skin
-            word(shade(skin, 3, 4)),      // skin shade
+            0,                        // transparent
+            word({2, 2, 3}),          // outline
+            word(skin),               // skin
+            word(shade(skin, 3, 4)),  // skin shade
             word(hair[static_cast<std::size_t>(p & 3)]),
             word(jersey),
             word(trim),
             word(away ? primary : lighten(secondary)),  // number
-            word(jersey),                 // shorts
-            word(trim),                   // shorts trim
-            word({30, 30, 30}),           // socks
-            word({4, 4, 6}),              // shoes
-            word({26, 26, 26}),           // soles
-            word({3, 3, 8}),              // eyes
-            word({20, 8, 8}),             // mouth
-            word(lighten(jersey)),        // highlight
+            word(jersey),                               // shorts
+            word(trim),                                 // shorts trim
+            word({30, 30, 30}),                         // socks
+            word({4, 4, 6}),                            // shoes
+            word({26, 26, 26}),                         // soles
+            word({3, 3, 8}),                            // eyes
+            word({20, 8, 8}),                           // mouth
+            word(lighten(jersey)),                      // highlight
         };
         for (int k = 0; k < 16; ++k) team.setUniformColor_1Word(16 * p + k, entries[static_cast<std::size_t>(k)]);
     }
@@ -250,7 +282,8 @@ clsProject makeLeague() {
         int gap = 1 + round % 26;
         for (int i = 0; i < clsProject::kTeams; ++i) {
             int home = (i + 7 * round) % 27;
-            project.setMatchupBytes(game++, static_cast<std::uint8_t>(home), static_cast<std::uint8_t>((home + gap) % 27));
+            project.setMatchupBytes(game++, static_cast<std::uint8_t>(home),
+                                    static_cast<std::uint8_t>((home + gap) % 27));
         }
     }
     // All-stars: the best-rated player of teams 0..11 (west) and 14..25 (east), by the sum
@@ -261,7 +294,8 @@ clsProject makeLeague() {
         for (int p = 0; p < clsTeam::kRoster; ++p) {
             const clsPlayer& pl = *project.getTeamRef(t)->getPlayerRef(p);
             int score = 0;
-            for (int r = Rating::RunSpeed; r < Rating::Stamina; ++r) score += kRatings[static_cast<std::size_t>(r)].value(pl);
+            for (int r = Rating::RunSpeed; r < Rating::Stamina; ++r)
+                score += kRatings[static_cast<std::size_t>(r)].value(pl);
             if (score > bestScore) {
                 bestScore = score;
                 bestSlot = p;
@@ -326,8 +360,10 @@ ResultCode writeDemoRoms(const std::string& dir) {
     RomImage nes = makeNes(), snes = makeSnes();
     if (nes.empty() || snes.empty()) return Result::Failed;
     std::filesystem::path base(dir);
-    if (FileIO::writeFileAtomically((base / "demo.nes").string(), nes.data(), nes.size()) != Result::Ok) return Result::Failed;
-    if (FileIO::writeFileAtomically((base / "demo.smc").string(), snes.data(), snes.size()) != Result::Ok) return Result::Failed;
+    if (FileIO::writeFileAtomically((base / "demo.nes").string(), nes.data(), nes.size()) != Result::Ok)
+        return Result::Failed;
+    if (FileIO::writeFileAtomically((base / "demo.smc").string(), snes.data(), snes.size()) != Result::Ok)
+        return Result::Failed;
     return Result::Ok;
 }
 

@@ -7,8 +7,8 @@
 
 // Where the uniform preview figure lies in each edition's image, at fixed offsets that are
 // not part of the offset set, and where each of its 8 x 8 tiles goes in the 16 x 48
-// figure. The figure drawing and the demo images both place tiles by it. NES: one run of 12 tiles of 2 bits a pixel, 16 bytes a tile. SNES: three runs
-// of 4 bits a pixel, 32 bytes a tile.
+// figure. The figure drawing and the demo images both place tiles by it. NES: one run of 12 tiles of 2 bits a pixel, 16
+// bytes a tile. SNES: three runs of 4 bits a pixel, 32 bytes a tile.
 namespace FigureLayout {
 
 inline constexpr int kWidth = 16;
@@ -29,7 +29,9 @@ struct TileRun {
 };
 
 inline constexpr std::array<TileRun, 1> kNesRuns = {{
-    {0x40710, 12, {{{8, 0}, {8, 8}, {0, 0}, {0, 8}, {8, 16}, {8, 24}, {0, 16}, {0, 24}, {8, 32}, {8, 40}, {0, 32}, {0, 40}}}},
+    {0x40710,
+     12,
+     {{{8, 0}, {8, 8}, {0, 0}, {0, 8}, {8, 16}, {8, 24}, {0, 16}, {0, 24}, {8, 32}, {8, 40}, {0, 32}, {0, 40}}}},
 }};
 
 inline constexpr std::array<TileRun, 3> kSnesRuns = {{

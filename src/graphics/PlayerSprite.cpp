@@ -23,7 +23,8 @@ constexpr std::uint8_t kNesSkinDark = 0x17;
 void drawTile(PixelImage& surface, const std::vector<std::uint8_t>& pixels, int tile, Corner at, const auto& colourOf) {
     for (int r = 0; r < kSide; ++r)
         for (int x = 0; x < kSide; ++x)
-            surface.set(at.x + x, at.y + r, colourOf(pixels[static_cast<std::size_t>(kSide * kSide * tile + kSide * r + x)]));
+            surface.set(at.x + x, at.y + r,
+                        colourOf(pixels[static_cast<std::size_t>(kSide * kSide * tile + kSide * r + x)]));
 }
 
 // Decodes the edition's runs in order and draws each run's tiles; false (the tiles drawn so
@@ -34,7 +35,8 @@ bool drawRuns(PixelImage& surface, ConsoleKind kind, const auto& colourOf, const
         const bool decoded = kind == Console::Nes ? decodeNesTiles(rom, run.offset, run.count, pixels)
                                                   : decodeSnesTiles(rom, run.offset, run.count, pixels);
         if (!decoded) return false;
-        for (int t = 0; t < run.count; ++t) drawTile(surface, pixels, t, run.corners[static_cast<std::size_t>(t)], colourOf);
+        for (int t = 0; t < run.count; ++t)
+            drawTile(surface, pixels, t, run.corners[static_cast<std::size_t>(t)], colourOf);
     }
     return true;
 }
@@ -64,7 +66,8 @@ int drawSnes(PixelImage& surface, const clsTeam& team, int variant, const RomIma
 void doubleFigure(PixelImage& surface) {
     std::array<std::uint32_t, kFigureWidth * kFigureHeight> figure{};
     for (int y = 0; y < kFigureHeight; ++y)
-        for (int x = 0; x < kFigureWidth; ++x) figure[static_cast<std::size_t>(y * kFigureWidth + x)] = surface.get(x, y);
+        for (int x = 0; x < kFigureWidth; ++x)
+            figure[static_cast<std::size_t>(y * kFigureWidth + x)] = surface.get(x, y);
     for (int y = 0; y < 2 * kFigureHeight; ++y)
         for (int x = 0; x < 2 * kFigureWidth; ++x)
             surface.set(x, y, figure[static_cast<std::size_t>((y / 2) * kFigureWidth + x / 2)]);
@@ -77,7 +80,8 @@ int lastVariant(ConsoleKind kind) { return kind == Console::Snes ? 7 : 3; }
 int drawPlayerSprite(PixelImage& surface, ConsoleKind kind, const clsTeam& team, int variant, const RomImage& rom) {
     // A variant the edition does not have draws nothing: its palette would lie outside the
     // team's colours (and variant * 16 could overflow).
-    if ((kind == Console::Nes || kind == Console::Snes) && (variant < 0 || variant > lastVariant(kind))) return kBadVariant;
+    if ((kind == Console::Nes || kind == Console::Snes) && (variant < 0 || variant > lastVariant(kind)))
+        return kBadVariant;
     int result = 0;
     if (kind == Console::Nes) {
         result = drawNes(surface, team, variant, rom);

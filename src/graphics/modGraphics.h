@@ -4,10 +4,10 @@
 #include <string_view>
 #include <vector>
 
-#include "graphics/PixelImage.h"
-#include "model/clsTeam.h"
 #include "base/ResultCode.h"
 #include "base/RomImage.h"
+#include "graphics/PixelImage.h"
+#include "model/clsTeam.h"
 
 // Console colour models and the uniform preview figure.
 namespace modGraphics {
@@ -33,11 +33,10 @@ int lastVariant(ConsoleKind kind);
 // drawPlayerSprite's result for a variant outside 0..lastVariant(kind).
 inline constexpr int kBadVariant = 1;
 
-// Draws the 16 x 48 figure (its tiles placed as FigureLayout says) of the team in the given variant into the top-left corner
-// of surface, then doubles it to 32 x 96 (each pixel a 2 x 2 block). 0 when drawn, 2 when
-// the image ends inside the tile data (the figure is then incomplete), kBadVariant (the
-// surface untouched) for a variant the edition does not have. Other kinds draw nothing
-// but the doubling.
+// Draws the 16 x 48 figure (its tiles placed as FigureLayout says) of the team in the given variant into the top-left
+// corner of surface, then doubles it to 32 x 96 (each pixel a 2 x 2 block). 0 when drawn, 2 when the image ends inside
+// the tile data (the figure is then incomplete), kBadVariant (the surface untouched) for a variant the edition does not
+// have. Other kinds draw nothing but the doubling.
 int drawPlayerSprite(PixelImage& surface, ConsoleKind kind, const clsTeam& team, int variant, const RomImage& rom);
 
 // Text forms of colours: two upper-case hex digits for an NES index ("0F"); an SNES word

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "interchange/TextLines.h"
 #include "base/FileIO.h"
 #include "base/TextNumber.h"
+#include "interchange/TextLines.h"
 #include "model/Rating.h"
 
 namespace AttributeReport {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "base/FileIO.h"
-#include "model/clsProject.h"
 #include "base/ResultCode.h"
+#include "model/clsProject.h"
 
 // Ranking reports of one rating over all 324 roster players.
 namespace AttributeReport {

@@ -47,7 +47,8 @@ bool readHeader(const std::vector<CsvText::Cell>& cells, int line, std::vector<i
         int column = 0;
         while (column < kColumns && columnName(column) != cell.text) ++column;
         if (column == kColumns) return refuse(report, cell.line, "unknown column '" + cell.text + "'");
-        if (seen[static_cast<std::size_t>(column)]) return refuse(report, cell.line, "column " + cell.text + " appears twice");
+        if (seen[static_cast<std::size_t>(column)])
+            return refuse(report, cell.line, "column " + cell.text + " appears twice");
         seen[static_cast<std::size_t>(column)] = true;
         columns.push_back(column);
     }
@@ -62,8 +63,9 @@ bool readHeader(const std::vector<CsvText::Cell>& cells, int line, std::vector<i
 bool readRow(const std::vector<CsvText::Cell>& cells, int line, const std::vector<int>& columns,
              std::array<int, kPlayers>& rowOf, clsProject& work, LineReport& report) {
     if (cells.size() != columns.size())
-        return refuse(report, line,
-                      "the row has " + std::to_string(cells.size()) + " fields, the header " + std::to_string(columns.size()));
+        return refuse(
+            report, line,
+            "the row has " + std::to_string(cells.size()) + " fields, the header " + std::to_string(columns.size()));
     int team = 0;
     int slot = 0;
     clsPlayer scratch;
@@ -78,8 +80,8 @@ bool readRow(const std::vector<CsvText::Cell>& cells, int line, const std::vecto
     int& first = rowOf[static_cast<std::size_t>(team * clsTeam::kRoster + slot)];
     if (first != 0)
         return refuse(report, line,
-                      "team " + std::to_string(team) + " slot " + std::to_string(slot) + " is on line " + std::to_string(first) +
-                          " already");
+                      "team " + std::to_string(team) + " slot " + std::to_string(slot) + " is on line " +
+                          std::to_string(first) + " already");
     first = line;
     clsPlayer& player = *work.getTeamRef(team)->getPlayerRef(slot);
     for (std::size_t i = 0; i < cells.size(); ++i)
@@ -112,7 +114,8 @@ std::string writePlayers(const clsProject& league) {
 }
 
 ResultCode exportPlayers(const clsProject& league, const std::string& filename, FileIO::WriteError& error) {
-    return FileIO::writeFileAtomically(filename, writePlayers(league), error) == Result::Ok ? Result::Ok : Result::Failed;
+    return FileIO::writeFileAtomically(filename, writePlayers(league), error) == Result::Ok ? Result::Ok
+                                                                                            : Result::Failed;
 }
 
 ResultCode importPlayersText(clsProject& league, std::string text, LineReport& report) {

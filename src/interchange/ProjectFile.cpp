@@ -68,7 +68,8 @@ bool readSchedule(clsProject& project, LineReader& lines, Progress& progress, Li
         if (line == kSectionEnd) {
             if (position != schedule.size())
                 return refuse(report, lines.lineNumber(),
-                              "the schedule ends after " + std::to_string(position) + " of " + std::to_string(schedule.size()) + " bytes");
+                              "the schedule ends after " + std::to_string(position) + " of " +
+                                  std::to_string(schedule.size()) + " bytes");
             progress.schedule = true;
             return true;
         }
@@ -76,7 +77,8 @@ bool readSchedule(clsProject& project, LineReader& lines, Progress& progress, Li
         std::size_t pairs = static_cast<std::size_t>(n + 1.0);
         for (std::size_t i = 0; i < pairs; ++i) {
             if (position + i >= schedule.size())
-                return refuse(report, lines.lineNumber(), "the schedule holds more than " + std::to_string(schedule.size()) + " bytes");
+                return refuse(report, lines.lineNumber(),
+                              "the schedule holds more than " + std::to_string(schedule.size()) + " bytes");
             schedule[position + i] = HexPairs::readPair(line, i);
         }
         position += pairs;
@@ -91,7 +93,8 @@ bool allStarDigits(std::string_view key, std::string_view value, int lineNo, Lin
                       std::string(key) + " holds " + std::to_string(value.size()) + " characters, not " +
                           std::to_string(kAllStarDigits) + " hexadecimal digits");
     for (char c : value)
-        if (TextNumber::hexDigit(c) < 0) return refuse(report, lineNo, std::string(key) + " '" + c + "' is not a hexadecimal digit");
+        if (TextNumber::hexDigit(c) < 0)
+            return refuse(report, lineNo, std::string(key) + " '" + c + "' is not a hexadecimal digit");
     return true;
 }
 
@@ -103,7 +106,8 @@ bool readAllStars(clsProject& project, LineReader& lines, Progress& progress, Li
     while (lines.next(line)) {
         if (line == kSectionEnd) {
             if (!east || !west)
-                return refuse(report, lines.lineNumber(), "the all-stars have no line " + std::string(east ? kWest : kEast));
+                return refuse(report, lines.lineNumber(),
+                              "the all-stars have no line " + std::string(east ? kWest : kEast));
             progress.allStars = true;
             return true;
         }
@@ -126,7 +130,8 @@ bool readAllStars(clsProject& project, LineReader& lines, Progress& progress, Li
 
 // A team section "@t" ... "@END"; the index must name a team once a line is applied, and
 // a team's section must hold the whole team.
-bool readTeamSection(clsProject& project, LineReader& lines, std::string_view header, Progress& progress, LineReport& report) {
+bool readTeamSection(clsProject& project, LineReader& lines, std::string_view header, Progress& progress,
+                     LineReport& report) {
     const int headerLine = lines.lineNumber();
     const double index = TextNumber::roundHalfEven(TextNumber::value(header.substr(1)));
     const bool known = index >= 0 && index < clsProject::kTeams;
@@ -155,7 +160,8 @@ bool processProjectLine(clsProject& project, LineReader& lines, std::string_view
                         LineReport& report) {
     if (KeyLines::occurs(line, kSchedule)) return readSchedule(project, lines, progress, report);
     if (KeyLines::occurs(line, kAllStar)) return readAllStars(project, lines, progress, report);
-    if (KeyLines::occurs(line, "@") && line != kSectionEnd) return readTeamSection(project, lines, line, progress, report);
+    if (KeyLines::occurs(line, "@") && line != kSectionEnd)
+        return readTeamSection(project, lines, line, progress, report);
     return true;
 }
 
@@ -186,7 +192,8 @@ std::string projectText(const clsProject& project) {
 }
 
 ResultCode exportProject(const clsProject& project, const std::string& filename, FileIO::WriteError& error) {
-    return FileIO::writeFileAtomically(filename, projectText(project), error) == Result::Ok ? Result::Ok : Result::Failed;
+    return FileIO::writeFileAtomically(filename, projectText(project), error) == Result::Ok ? Result::Ok
+                                                                                            : Result::Failed;
 }
 
 ResultCode exportProject(const clsProject& project, const std::string& filename) {
@@ -201,7 +208,9 @@ ResultCode importProjectText(clsProject& project, std::string text, LineReport& 
         [&progress](clsProject& w, LineReader& lines, const std::string& line, LineReport& r) {
             return processProjectLine(w, lines, line, progress, r);
         },
-        [&progress](clsProject&, LineReader& lines, LineReport& r) { return complete(progress, lines.lineNumber(), r); });
+        [&progress](clsProject&, LineReader& lines, LineReport& r) {
+            return complete(progress, lines.lineNumber(), r);
+        });
 }
 
 ResultCode importProjectText(clsProject& project, std::string text) {
@@ -210,8 +219,9 @@ ResultCode importProjectText(clsProject& project, std::string text) {
 }
 
 ResultCode importProject(clsProject& project, const std::string& filename, LineReport& report) {
-    return importFile(project, filename, report,
-                      [](clsProject& p, std::string text, LineReport& r) { return importProjectText(p, std::move(text), r); });
+    return importFile(project, filename, report, [](clsProject& p, std::string text, LineReport& r) {
+        return importProjectText(p, std::move(text), r);
+    });
 }
 
 ResultCode importProject(clsProject& project, const std::string& filename) {

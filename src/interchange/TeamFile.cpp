@@ -13,12 +13,25 @@ namespace TeamFile {
 
 namespace {
 
-enum Key : int { City, Mascot, Abrev, Ps, Pg, UnifNes, UnifPalNes, UnifSnes, UnifPalSnes0, UnifPalSnes1, UnifPalSnes2, UnifPalSnes3 };
+enum Key : int {
+    City,
+    Mascot,
+    Abrev,
+    Ps,
+    Pg,
+    UnifNes,
+    UnifPalNes,
+    UnifSnes,
+    UnifPalSnes0,
+    UnifPalSnes1,
+    UnifPalSnes2,
+    UnifPalSnes3
+};
 
 // The keys in the order the writer writes them.
-constexpr std::string_view kKeys[kKeyCount] = {"city=",     "mascot=",       "abrev=",        "ps=",
-                                               "pg=",       "unifnes=",      "unifpalnes=",   "unifsnes=",
-                                               "unifpalsnes0=", "unifpalsnes1=", "unifpalsnes2=", "unifpalsnes3="};
+constexpr std::string_view kKeys[kKeyCount] = {
+    "city=",       "mascot=",   "abrev=",        "ps=",           "pg=",           "unifnes=",
+    "unifpalnes=", "unifsnes=", "unifpalsnes0=", "unifpalsnes1=", "unifpalsnes2=", "unifpalsnes3="};
 
 constexpr std::size_t kSnesLineBytes = 64;
 
@@ -39,14 +52,22 @@ std::string hexBytes(const clsTeam& team, int key) {
 // The value text the writer gives a key.
 std::string valueText(const clsTeam& team, int key) {
     switch (key) {
-        case City: return KeyLines::upperCase(team.getCity());
-        case Mascot: return KeyLines::upperCase(team.getMascot());
-        case Abrev: return KeyLines::upperCase(team.getAbrev());
-        case Ps: return std::to_string(team.getPointsScored());
-        case Pg: return std::to_string(team.getPointsGiven());
-        case UnifNes: return truthText(team.uniformNES_vaild);
-        case UnifSnes: return truthText(team.uniformSNES_vaild);
-        default: return hexBytes(team, key);
+        case City:
+            return KeyLines::upperCase(team.getCity());
+        case Mascot:
+            return KeyLines::upperCase(team.getMascot());
+        case Abrev:
+            return KeyLines::upperCase(team.getAbrev());
+        case Ps:
+            return std::to_string(team.getPointsScored());
+        case Pg:
+            return std::to_string(team.getPointsGiven());
+        case UnifNes:
+            return truthText(team.uniformNES_vaild);
+        case UnifSnes:
+            return truthText(team.uniformSNES_vaild);
+        default:
+            return hexBytes(team, key);
     }
 }
 
@@ -116,9 +137,11 @@ bool importPlayerBlock(clsTeam& team, LineReader& lines, std::string_view header
     }
     if (!(slot >= 0 && slot < clsTeam::kRoster)) return true;
     const int s = static_cast<int>(slot);
-    if (!closed) return refuse(report, lines.lineNumber(), "file ends before " + playerName(teamIndex, s) + " is complete");
+    if (!closed)
+        return refuse(report, lines.lineNumber(), "file ends before " + playerName(teamIndex, s) + " is complete");
     const std::string missing = PlayerFile::firstMissing(seen);
-    if (!missing.empty()) return refuse(report, lines.lineNumber(), playerName(teamIndex, s) + " has no key " + missing);
+    if (!missing.empty())
+        return refuse(report, lines.lineNumber(), playerName(teamIndex, s) + " has no key " + missing);
     progress.blocks.set(static_cast<std::size_t>(s));
     return true;
 }
@@ -163,7 +186,8 @@ bool applyLine(clsTeam& team, LineReader& lines, std::string_view instring, int 
     for (int key : {City, Mascot, Abrev}) {
         if (!occurs(instring, kKeys[key])) continue;
         std::string name;
-        if (!KeyLines::readName(kKeys[key], valueOf(instring, kKeys[key]), name, why)) return refuse(report, lineNo, why);
+        if (!KeyLines::readName(kKeys[key], valueOf(instring, kKeys[key]), name, why))
+            return refuse(report, lineNo, why);
         key == City ? team.setCity(name) : key == Mascot ? team.setMascot(name) : team.setAbrev(name);
         return applied(key);
     }
@@ -172,7 +196,9 @@ bool applyLine(clsTeam& team, LineReader& lines, std::string_view instring, int 
         const std::string_view value = valueOf(instring, kKeys[key]);
         auto v = readPoints(value);
         if (!v)
-            return refuse(report, lineNo, std::string(KeyLines::keyName(kKeys[key])) + ": '" + std::string(value) + "' is outside 0..255");
+            return refuse(
+                report, lineNo,
+                std::string(KeyLines::keyName(kKeys[key])) + ": '" + std::string(value) + "' is outside 0..255");
         key == Ps ? team.setPointsScored(*v) : team.setPointsGiven(*v);
         return applied(key);
     }
@@ -182,7 +208,8 @@ bool applyLine(clsTeam& team, LineReader& lines, std::string_view instring, int 
         auto v = TextNumber::truth(value);
         if (!v)
             return refuse(report, lineNo,
-                          std::string(KeyLines::keyName(kKeys[key])) + ": '" + std::string(value) + "' is not True, False or a number");
+                          std::string(KeyLines::keyName(kKeys[key])) + ": '" + std::string(value) +
+                              "' is not True, False or a number");
         (key == UnifNes ? team.uniformNES_vaild : team.uniformSNES_vaild) = *v;
         return applied(key);
     }
@@ -190,14 +217,16 @@ bool applyLine(clsTeam& team, LineReader& lines, std::string_view instring, int 
         int key = importUniformLine(team, instring);
         return key < 0 || applied(key);
     }
-    if (occurs(instring, "#") && instring != "#END") return importPlayerBlock(team, lines, instring, teamIndex, progress, report);
+    if (occurs(instring, "#") && instring != "#END")
+        return importPlayerBlock(team, lines, instring, teamIndex, progress, report);
     return true;
 }
 
 bool complete(const Progress& progress, int teamIndex, int line, LineReport& report) {
     for (int k = 0; k < kKeyCount; ++k)
         if (!progress.keys.test(static_cast<std::size_t>(k)))
-            return refuse(report, line, teamName(teamIndex) + " has no key " + std::string(KeyLines::keyName(kKeys[k])));
+            return refuse(report, line,
+                          teamName(teamIndex) + " has no key " + std::string(KeyLines::keyName(kKeys[k])));
     for (int slot = 0; slot < clsTeam::kRoster; ++slot)
         if (!progress.blocks.test(static_cast<std::size_t>(slot)))
             return refuse(report, line, teamName(teamIndex) + " has no block #" + std::to_string(slot));
@@ -211,7 +240,9 @@ ResultCode importTeamText(clsTeam& team, std::string text, LineReport& report) {
         [&progress](clsTeam& w, LineReader& lines, const std::string& line, LineReport& r) {
             return applyLine(w, lines, line, -1, progress, r);
         },
-        [&progress](clsTeam&, LineReader& lines, LineReport& r) { return complete(progress, -1, lines.lineNumber(), r); });
+        [&progress](clsTeam&, LineReader& lines, LineReport& r) {
+            return complete(progress, -1, lines.lineNumber(), r);
+        });
 }
 
 ResultCode importTeamText(clsTeam& team, std::string text) {
@@ -220,8 +251,9 @@ ResultCode importTeamText(clsTeam& team, std::string text) {
 }
 
 ResultCode importTeam(clsTeam& team, const std::string& filename, LineReport& report) {
-    return importFile(team, filename, report,
-                      [](clsTeam& t, std::string text, LineReport& r) { return importTeamText(t, std::move(text), r); });
+    return importFile(team, filename, report, [](clsTeam& t, std::string text, LineReport& r) {
+        return importTeamText(t, std::move(text), r);
+    });
 }
 
 ResultCode importTeam(clsTeam& team, const std::string& filename) {

@@ -43,7 +43,8 @@ inline bool refuse(LineReport& report, int line, std::string reason) {
 // sections); finish(work, lines, report) checks, once the text has ended, that nothing
 // the writer writes is missing. Both give false with the report filled.
 template <typename T, typename Reset, typename Apply, typename Finish>
-ResultCode importAllOrNothing(T& target, std::string text, LineReport& report, Reset reset, Apply apply, Finish finish) {
+ResultCode importAllOrNothing(T& target, std::string text, LineReport& report, Reset reset, Apply apply,
+                              Finish finish) {
     if (text.empty()) {
         refuse(report, 1, "the file is empty");
         return Result::Failed;

@@ -59,17 +59,22 @@ void compareTeam(Collector& c, int t, const clsTeam& a, const clsTeam& b) {
     c.number(Kind::TeamNumber, t, 0, 0, "pg", a.getPointsGiven(), b.getPointsGiven());
     c.number(Kind::TeamFlag, t, 0, 0, "unifnes", a.uniformNES_vaild, b.uniformNES_vaild);
     for (int i = 0; i < 2; ++i)
-        c.number(Kind::NesUniform, t, 0, i, "uniform nes", a.getUniformColor_NES_single(i), b.getUniformColor_NES_single(i));
+        c.number(Kind::NesUniform, t, 0, i, "uniform nes", a.getUniformColor_NES_single(i),
+                 b.getUniformColor_NES_single(i));
     c.number(Kind::TeamFlag, t, 0, 0, "unifsnes", a.uniformSNES_vaild, b.uniformSNES_vaild);
     // The stored word with all its bits: bit 15 is no colour, but it is a byte of the image.
-    auto word = [](const clsTeam& team, int i) { return team.getUniformData(2 * i) | team.getUniformData(2 * i + 1) << 8; };
+    auto word = [](const clsTeam& team, int i) {
+        return team.getUniformData(2 * i) | team.getUniformData(2 * i + 1) << 8;
+    };
     for (int i = 0; i < 128; ++i) c.number(Kind::SnesUniform, t, 0, i, "uniform snes", word(a, i), word(b, i));
 }
 
 void comparePlayer(Collector& c, int t, int p, const clsPlayer& a, const clsPlayer& b) {
     c.text(Kind::PlayerText, t, p, "first", a.getFirst(), b.getFirst());
     c.text(Kind::PlayerText, t, p, "last", a.getLast(), b.getLast());
-    const auto n = [&](const char* field, auto get) { c.number(Kind::PlayerNumber, t, p, 0, field, (a.*get)(), (b.*get)()); };
+    const auto n = [&](const char* field, auto get) {
+        c.number(Kind::PlayerNumber, t, p, 0, field, (a.*get)(), (b.*get)());
+    };
     n("jersey", &clsPlayer::getJersey);
     n("feet", &clsPlayer::getFeet);
     n("inch", &clsPlayer::getInch);
@@ -112,25 +117,31 @@ std::string Difference::text() const {
     const std::string playerAt = "player " + std::to_string(team) + "." + std::to_string(player) + " ";
     const std::string indexAt = " " + std::to_string(index) + ": ";
     switch (kind) {
-        case Kind::TeamText: return teamAt + field + ": " + quoted(oldText) + " -> " + quoted(newText);
-        case Kind::TeamNumber: return teamAt + field + ": " + std::to_string(oldValue) + " -> " + std::to_string(newValue);
+        case Kind::TeamText:
+            return teamAt + field + ": " + quoted(oldText) + " -> " + quoted(newText);
+        case Kind::TeamNumber:
+            return teamAt + field + ": " + std::to_string(oldValue) + " -> " + std::to_string(newValue);
         case Kind::TeamFlag:
             return teamAt + field + ": " + (oldValue ? "True" : "False") + " -> " + (newValue ? "True" : "False");
-        case Kind::NesUniform: return teamAt + field + indexAt + hex(oldValue, 2) + " -> " + hex(newValue, 2);
-        case Kind::SnesUniform: return teamAt + field + indexAt + hex(oldValue, 4) + " -> " + hex(newValue, 4);
-        case Kind::PlayerText: return playerAt + field + ": " + quoted(oldText) + " -> " + quoted(newText);
-        case Kind::PlayerNumber: return playerAt + field + ": " + std::to_string(oldValue) + " -> " + std::to_string(newValue);
+        case Kind::NesUniform:
+            return teamAt + field + indexAt + hex(oldValue, 2) + " -> " + hex(newValue, 2);
+        case Kind::SnesUniform:
+            return teamAt + field + indexAt + hex(oldValue, 4) + " -> " + hex(newValue, 4);
+        case Kind::PlayerText:
+            return playerAt + field + ": " + quoted(oldText) + " -> " + quoted(newText);
+        case Kind::PlayerNumber:
+            return playerAt + field + ": " + std::to_string(oldValue) + " -> " + std::to_string(newValue);
         case Kind::Game: {
             std::string line = "game" + indexAt + quoted(oldText) + " -> " + quoted(newText);
             if (oldText == newText)
-                line += " (" + hex(oldValue >> 8, 2) + " " + hex(oldValue & 0xFF, 2) + " -> " + hex(newValue >> 8, 2) + " " +
-                        hex(newValue & 0xFF, 2) + ")";
+                line += " (" + hex(oldValue >> 8, 2) + " " + hex(oldValue & 0xFF, 2) + " -> " + hex(newValue >> 8, 2) +
+                        " " + hex(newValue & 0xFF, 2) + ")";
             return line;
         }
         case Kind::WestAllStar:
         case Kind::EastAllStar:
-            return std::string(kind == Kind::WestAllStar ? "west" : "east") + " all-star" + indexAt + pairText(oldValue) +
-                   " -> " + pairText(newValue);
+            return std::string(kind == Kind::WestAllStar ? "west" : "east") + " all-star" + indexAt +
+                   pairText(oldValue) + " -> " + pairText(newValue);
     }
     return {};
 }

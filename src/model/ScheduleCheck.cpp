@@ -32,8 +32,10 @@ Report check(const clsProject& league) {
         }
         const std::string at = "game " + std::to_string(game);
         if (home == away && exists(home))
-            report.problems.push_back({Fault::PlaysItself, game, home, 0, at + ": " + teamLabel(league, home) + " plays itself"});
-        if (!exists(home)) report.problems.push_back({Fault::NoSuchTeam, game, home, 0, at + " names team " + std::to_string(home)});
+            report.problems.push_back(
+                {Fault::PlaysItself, game, home, 0, at + ": " + teamLabel(league, home) + " plays itself"});
+        if (!exists(home))
+            report.problems.push_back({Fault::NoSuchTeam, game, home, 0, at + " names team " + std::to_string(home)});
         if (!exists(away) && away != home)
             report.problems.push_back({Fault::NoSuchTeam, game, away, 0, at + " names team " + std::to_string(away)});
     }
@@ -50,7 +52,8 @@ Report check(const clsProject& league) {
         const int games = report.teams[static_cast<std::size_t>(team)].games;
         if (games == report.usualGames) continue;
         const std::string& abbreviation = league.getTeamRef(team)->getAbrev();
-        const std::string who = "team " + std::to_string(team) + (abbreviation.empty() ? "" : " (" + abbreviation + ")");
+        const std::string who =
+            "team " + std::to_string(team) + (abbreviation.empty() ? "" : " (" + abbreviation + ")");
         report.problems.push_back({Fault::GameCount, 0, team, games,
                                    who + " plays " + std::to_string(games) + (games == 1 ? " game" : " games") +
                                        ", most teams play " + std::to_string(report.usualGames)});

@@ -16,9 +16,7 @@ std::int16_t clsPlayer::getConvJump() const {
     return static_cast<std::int16_t>(roundHalfEven(x / 2.0 + x));
 }
 
-std::int16_t clsPlayer::getConvSteal() const {
-    return static_cast<std::int16_t>(roundHalfEven(steal_ / 2.0));
-}
+std::int16_t clsPlayer::getConvSteal() const { return static_cast<std::int16_t>(roundHalfEven(steal_ / 2.0)); }
 
 std::int16_t clsPlayer::getConvBlock() const { return static_cast<std::int16_t>((blockByte_ & 0x0F) * 8); }
 std::int16_t clsPlayer::getConvShotRange() const { return static_cast<std::int16_t>((shotByte_ & 0x0F) * 10); }

@@ -34,7 +34,8 @@ void clsTeam::setUniformColor_2Bytes(int index, std::uint8_t byte0, std::uint8_t
 }
 
 void clsTeam::setUniformColor_1Word(int index, int word0) {
-    setUniformColor_2Bytes(index, static_cast<std::uint8_t>(word0 & 0xFF), static_cast<std::uint8_t>((word0 & 0xFF00) >> 8));
+    setUniformColor_2Bytes(index, static_cast<std::uint8_t>(word0 & 0xFF),
+                           static_cast<std::uint8_t>((word0 & 0xFF00) >> 8));
 }
 
 std::int16_t clsTeam::getUniformColor_1Word(int index) const {

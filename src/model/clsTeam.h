@@ -49,9 +49,15 @@ public:
     std::array<std::uint8_t, 2> getUniformColor_2Bytes(int index) const;
     std::uint8_t getUniformData(int index) const { return snes_[static_cast<std::size_t>(index & 0xFF)]; }
     SnesColor::Rgb getUniformColor_RGB(int index) const { return SnesColor::toRgb(getUniformColor_1Word(index)); }
-    std::uint8_t getRed(int index) const { return static_cast<std::uint8_t>(SnesColor::red(getUniformColor_1Word(index))); }
-    std::uint8_t getGreen(int index) const { return static_cast<std::uint8_t>(SnesColor::green(getUniformColor_1Word(index))); }
-    std::uint8_t getBlue(int index) const { return static_cast<std::uint8_t>(SnesColor::blue(getUniformColor_1Word(index))); }
+    std::uint8_t getRed(int index) const {
+        return static_cast<std::uint8_t>(SnesColor::red(getUniformColor_1Word(index)));
+    }
+    std::uint8_t getGreen(int index) const {
+        return static_cast<std::uint8_t>(SnesColor::green(getUniformColor_1Word(index)));
+    }
+    std::uint8_t getBlue(int index) const {
+        return static_cast<std::uint8_t>(SnesColor::blue(getUniformColor_1Word(index)));
+    }
 
     // Raw access for the readers: stores bytes without touching the flags.
     void setNesByte(int index, std::uint8_t v) { nes_[static_cast<std::size_t>(index & 1)] = v; }

@@ -9,8 +9,8 @@ namespace {
 
 constexpr std::size_t kEofOffset = 0x454F46;  // "EOF" read as an offset
 constexpr std::size_t kMaxRecord = 0xFFFF;
-constexpr std::size_t kHeaderSize = 5;        // offset and size of a record
-constexpr std::size_t kMinRepeat = 13;        // a run-length record (8 bytes) plus the next record's header
+constexpr std::size_t kHeaderSize = 5;  // offset and size of a record
+constexpr std::size_t kMinRepeat = 13;  // a run-length record (8 bytes) plus the next record's header
 
 void putBig(std::vector<std::uint8_t>& out, std::size_t value, int bytes) {
     for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));

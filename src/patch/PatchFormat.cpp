@@ -34,9 +34,12 @@ PatchFormat formatOfFileName(std::string_view fileName) {
 PatchResult applyPatch(const std::vector<std::uint8_t>& source, const std::vector<std::uint8_t>& patch,
                        std::vector<std::uint8_t>& target) {
     switch (formatOfBytes(patch)) {
-        case PatchFormat::Ips: return applyIps(source, patch, target);
-        case PatchFormat::Bps: return applyBps(source, patch, target);
-        case PatchFormat::Unknown: break;
+        case PatchFormat::Ips:
+            return applyIps(source, patch, target);
+        case PatchFormat::Bps:
+            return applyBps(source, patch, target);
+        case PatchFormat::Unknown:
+            break;
     }
     return PatchResult::NotAPatch;
 }
@@ -44,9 +47,12 @@ PatchResult applyPatch(const std::vector<std::uint8_t>& source, const std::vecto
 PatchResult makePatch(PatchFormat format, const std::vector<std::uint8_t>& original,
                       const std::vector<std::uint8_t>& modified, std::vector<std::uint8_t>& patch) {
     switch (format) {
-        case PatchFormat::Ips: return makeIps(original, modified, patch);
-        case PatchFormat::Bps: return makeBps(original, modified, patch);
-        case PatchFormat::Unknown: break;
+        case PatchFormat::Ips:
+            return makeIps(original, modified, patch);
+        case PatchFormat::Bps:
+            return makeBps(original, modified, patch);
+        case PatchFormat::Unknown:
+            break;
     }
     return PatchResult::NotAPatch;
 }

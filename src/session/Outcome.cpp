@@ -2,25 +2,38 @@
 
 const char* message(LoadOutcome outcome) {
     switch (outcome) {
-        case LoadOutcome::Loaded: return "File successfully loaded!";
-        case LoadOutcome::FileUnreadable: return "Error loading file!";
-        case LoadOutcome::NotThisEdition: return "Invalid rom!";
-        case LoadOutcome::DataUnreadable: return "Error reading data!";
-        case LoadOutcome::UnknownReadError: break;
+        case LoadOutcome::Loaded:
+            return "File successfully loaded!";
+        case LoadOutcome::FileUnreadable:
+            return "Error loading file!";
+        case LoadOutcome::NotThisEdition:
+            return "Invalid rom!";
+        case LoadOutcome::DataUnreadable:
+            return "Error reading data!";
+        case LoadOutcome::UnknownReadError:
+            break;
     }
     return "Unknown Error!";
 }
 
 const char* message(SaveOutcome outcome) {
     switch (outcome) {
-        case SaveOutcome::Saved: return "File successfully saved!";
-        case SaveOutcome::AbbreviationsTooLong: return "Abbreviations are too long!";
-        case SaveOutcome::CitiesTooLong: return "City names are too long!";
-        case SaveOutcome::MascotsTooLong: return "Mascot names are too long!";
-        case SaveOutcome::PlayersTooLong: return "Player names are too long!";
-        case SaveOutcome::WriteFailed: return "Error writing to disk!";
-        case SaveOutcome::NoValidRom: return "Load a valid rom!";
-        case SaveOutcome::EncodeFailed: break;
+        case SaveOutcome::Saved:
+            return "File successfully saved!";
+        case SaveOutcome::AbbreviationsTooLong:
+            return "Abbreviations are too long!";
+        case SaveOutcome::CitiesTooLong:
+            return "City names are too long!";
+        case SaveOutcome::MascotsTooLong:
+            return "Mascot names are too long!";
+        case SaveOutcome::PlayersTooLong:
+            return "Player names are too long!";
+        case SaveOutcome::WriteFailed:
+            return "Error writing to disk!";
+        case SaveOutcome::NoValidRom:
+            return "Load a valid rom!";
+        case SaveOutcome::EncodeFailed:
+            break;
     }
     return "Unknown error!";
 }
@@ -30,10 +43,14 @@ bool isFailure(SaveOutcome outcome) { return outcome != SaveOutcome::Saved; }
 
 LoadOutcome loadOutcomeOfRead(ResultCode readResult) {
     switch (readResult) {
-        case 0: return LoadOutcome::Loaded;
-        case 1: return LoadOutcome::FileUnreadable;
-        case 2: return LoadOutcome::NotThisEdition;
-        default: return LoadOutcome::UnknownReadError;
+        case 0:
+            return LoadOutcome::Loaded;
+        case 1:
+            return LoadOutcome::FileUnreadable;
+        case 2:
+            return LoadOutcome::NotThisEdition;
+        default:
+            return LoadOutcome::UnknownReadError;
     }
 }
 

@@ -172,7 +172,8 @@ void Session::notify(LeagueEvent event) {
     std::vector<int> ids;
     for (const auto& entry : observers_) ids.push_back(entry.first);
     for (int id : ids) {
-        auto it = std::find_if(observers_.begin(), observers_.end(), [id](const auto& entry) { return entry.first == id; });
+        auto it =
+            std::find_if(observers_.begin(), observers_.end(), [id](const auto& entry) { return entry.first == id; });
         if (it == observers_.end()) continue;  // forgotten by an observer told before it
         const Observer observer = it->second;
         observer(event);

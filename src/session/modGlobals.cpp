@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/FileIO.h"
 #include "codec/OffsetCheck.h"
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
-#include "base/FileIO.h"
 
 namespace modGlobals {
 
@@ -45,7 +45,9 @@ void loadSettings(SettingsPrompt& prompt) {
     Settings::loadSettings(settingsPath(), programFolder(), session().settings(), prompt);
 }
 
-ResultCode saveSettings(SettingsPrompt& prompt) { return Settings::saveSettings(settingsPath(), session().settings(), prompt); }
+ResultCode saveSettings(SettingsPrompt& prompt) {
+    return Settings::saveSettings(settingsPath(), session().settings(), prompt);
+}
 
 void applyDefaultSettings() { Settings::applyDefaultSettings(session().settings(), programFolder()); }
 
@@ -68,7 +70,9 @@ ResultCode writeRomFile(const std::string& path, FileIO::WriteError& error) {
 
 bool checkConsole(ConsoleKind kind) { return RomFile::checkConsole(romData, kind); }
 
-ResultCode loadProjectFromRom(ConsoleKind kind) { return ::loadProjectFromRom(project(), romData, activeOffsets, kind); }
+ResultCode loadProjectFromRom(ConsoleKind kind) {
+    return ::loadProjectFromRom(project(), romData, activeOffsets, kind);
+}
 
 ResultCode saveProjectToRom(ConsoleKind kind) { return ::saveProjectToRom(project(), romData, activeOffsets, kind); }
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "base/FileIO.h"
-#include "model/clsProject.h"
 #include "base/OffsetSet.h"
 #include "base/ResultCode.h"
 #include "base/RomImage.h"
+#include "model/clsProject.h"
 #include "session/Session.h"
 #include "settings/Settings.h"
 

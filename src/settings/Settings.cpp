@@ -41,7 +41,8 @@ std::vector<std::string> splitLines(const std::string& text) {
 // the 32-bit range. A line that reads otherwise is not one the program wrote, nor a
 // hand-edited offset; taking it as 0 would aim the tables at the file's header.
 bool readOffset(const std::string& line, std::int32_t& out) {
-    auto v = TextNumber::strictWhole(line, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    auto v = TextNumber::strictWhole(line, std::numeric_limits<std::int32_t>::min(),
+                                     std::numeric_limits<std::int32_t>::max());
     if (!v) return false;
     out = static_cast<std::int32_t>(*v);
     return true;
@@ -93,10 +94,12 @@ ResultCode parse(const std::string& text, SettingsData& out) {
 ResultCode parse(const std::string& text, SettingsData& out, LineReport& report) {
     // A text file holds no NUL byte; a file that does is some binary file under our name,
     // and numbers read from it would only be noise.
-    if (text.find('\0') != std::string::npos) return refuse(report, 0, "the file holds a NUL byte: it is not a text file");
+    if (text.find('\0') != std::string::npos)
+        return refuse(report, 0, "the file holds a NUL byte: it is not a text file");
     std::vector<std::string> lines = splitLines(text);
     if (lines.size() < kLines)
-        return refuse(report, 0, "the file has " + std::to_string(lines.size()) + " lines, " + std::to_string(kLines) + " needed");
+        return refuse(report, 0,
+                      "the file has " + std::to_string(lines.size()) + " lines, " + std::to_string(kLines) + " needed");
     SettingsData d;
     d.lastFolder = lines[0];
     for (int k = 0; k < 2 * OffsetSet::Count; ++k) {

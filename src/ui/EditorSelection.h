@@ -7,9 +7,9 @@
 // and each panel changes only the part that is its own (the schedule panel the game, the
 // team editor the figure variants).
 struct EditorSelection {
-    int team = 0;             // 0..26
-    int player = 0;           // 0..11 within the team
-    int game = 0;             // 0..1106
+    int team = 0;               // 0..26
+    int player = 0;             // 0..11 within the team
+    int game = 0;               // 0..1106
     int nesFigureVariant = 0;   // 0..3
     int snesFigureVariant = 0;  // 0..7
 

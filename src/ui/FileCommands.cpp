@@ -112,7 +112,8 @@ void FileCommands::fillRecentMenu() {
     for (int i = 0; i < entries.size(); ++i) {
         const RecentFiles::Entry entry = entries[i];
         QString shown = QDir::toNativeSeparators(entry.path);
-        QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown.replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        QAction* item = menu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(shown.replace(QLatin1Char('&'), QStringLiteral("&&"))));
         item->setObjectName(QStringLiteral("menuFileRecent_%1").arg(i));
         connect(item, &QAction::triggered, this, [this, entry] { openRecent(entry); });
     }
@@ -169,8 +170,10 @@ bool FileCommands::settleUnsavedEdits() {
             showSaveResult(result);
             return false;
         }
-        case MessageSink::SaveAnswer::Discard: return true;
-        case MessageSink::SaveAnswer::Cancel: break;
+        case MessageSink::SaveAnswer::Discard:
+            return true;
+        case MessageSink::SaveAnswer::Cancel:
+            break;
     }
     return false;
 }

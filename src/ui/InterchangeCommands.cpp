@@ -54,7 +54,8 @@ void InterchangeCommands::run(bool save, const QString& filter, const Operation&
 }
 
 void InterchangeCommands::exportProject() {
-    run(true, kProjectFilter,
+    run(
+        true, kProjectFilter,
         [this](const std::string& f, QString& why) {
             FileIO::WriteError error;
             return written(ProjectFile::exportProject(session_.league(), f, error), error, why);
@@ -64,13 +65,15 @@ void InterchangeCommands::exportProject() {
 
 // The message of a project import names a team, as it always has.
 void InterchangeCommands::importProject() {
-    run(false, kProjectFilter,
+    run(
+        false, kProjectFilter,
         [this](const std::string& f, QString& why) { return imported(session_.importProject(f), why); },
         QStringLiteral("Team imported!"));
 }
 
 void InterchangeCommands::exportTeam(int team) {
-    run(true, kTeamFilter,
+    run(
+        true, kTeamFilter,
         [this, team](const std::string& f, QString& why) {
             const clsTeam* t = session_.league().getTeamRef(team);
             FileIO::WriteError error;
@@ -80,13 +83,15 @@ void InterchangeCommands::exportTeam(int team) {
 }
 
 void InterchangeCommands::importTeam(int team) {
-    run(false, kTeamFilter,
+    run(
+        false, kTeamFilter,
         [this, team](const std::string& f, QString& why) { return imported(session_.importTeam(team, f), why); },
         QStringLiteral("Team imported!"));
 }
 
 void InterchangeCommands::exportPlayer(int team, int player) {
-    run(true, kPlayerFilter,
+    run(
+        true, kPlayerFilter,
         [this, team, player](const std::string& f, QString& why) {
             const clsTeam* t = session_.league().getTeamRef(team);
             const clsPlayer* p = t != nullptr ? t->getPlayerRef(player) : nullptr;
@@ -97,7 +102,8 @@ void InterchangeCommands::exportPlayer(int team, int player) {
 }
 
 void InterchangeCommands::importPlayer(int team, int player) {
-    run(false, kPlayerFilter,
+    run(
+        false, kPlayerFilter,
         [this, team, player](const std::string& f, QString& why) {
             return imported(session_.importPlayer(team, player, f), why);
         },
@@ -105,7 +111,8 @@ void InterchangeCommands::importPlayer(int team, int player) {
 }
 
 void InterchangeCommands::writeReport(int attribute, bool byPosition) {
-    run(true, kReportFilter,
+    run(
+        true, kReportFilter,
         [this, attribute, byPosition](const std::string& f, QString& why) {
             FileIO::WriteError error;
             return written(AttributeReport::writeSortedList(session_.league(), f, attribute, byPosition, error), error,
@@ -115,7 +122,8 @@ void InterchangeCommands::writeReport(int attribute, bool byPosition) {
 }
 
 void InterchangeCommands::exportPlayersCsv() {
-    run(true, kCsvFilter,
+    run(
+        true, kCsvFilter,
         [this](const std::string& f, QString& why) {
             FileIO::WriteError error;
             return written(PlayerCsv::exportPlayers(session_.league(), f, error), error, why);
@@ -125,7 +133,8 @@ void InterchangeCommands::exportPlayersCsv() {
 
 // All or nothing: a refused table leaves the league as it was, and no step is recorded.
 void InterchangeCommands::importPlayersCsv() {
-    run(false, kCsvFilter,
+    run(
+        false, kCsvFilter,
         [this](const std::string& f, QString& why) {
             LineReport report;
             ResultCode read = Result::Failed;

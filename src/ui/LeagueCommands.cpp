@@ -13,10 +13,13 @@ LeagueCommands::LeagueCommands(Session& session, MessageSink& messages, FileDial
       stores_(std::move(stores)),
       interchange_(session, messages, dialogs, window),
       patch_(session, messages, dialogs, folder_, window),
-      roster_(session, selection, [this] {
-          stores_.editors(true);
-          stores_.allStars();
-      }, window) {
+      roster_(
+          session, selection,
+          [this] {
+              stores_.editors(true);
+              stores_.allStars();
+          },
+          window) {
     connectProjectMenu(menus);
     connectReports(menus);
 
@@ -44,7 +47,8 @@ void LeagueCommands::connectProjectMenu(const MainMenus& menus) {
         stores_.editors(true);
         interchange_.exportTeam(selection_.team);
     });
-    connect(menus.menuProjectImportTeam, &QAction::triggered, this, [this] { interchange_.importTeam(selection_.team); });
+    connect(menus.menuProjectImportTeam, &QAction::triggered, this,
+            [this] { interchange_.importTeam(selection_.team); });
     connect(menus.menuProjectExportPlayer, &QAction::triggered, this, [this] {
         stores_.editors(false);
         interchange_.exportPlayer(selection_.team, selection_.player);
@@ -63,9 +67,10 @@ void LeagueCommands::connectProjectMenu(const MainMenus& menus) {
 // read when they are written.
 void LeagueCommands::connectReports(const MainMenus& menus) {
     for (std::size_t i = 0; i < menus.menuAnalysisAtt.size(); ++i) {
-        connect(menus.menuAnalysisAtt[i], &QAction::triggered, this, [this, i, sortByPos = menus.menuAnalysisSortByPos] {
-            stores_.editors(true);
-            interchange_.writeReport(static_cast<int>(i), sortByPos->isChecked());
-        });
+        connect(menus.menuAnalysisAtt[i], &QAction::triggered, this,
+                [this, i, sortByPos = menus.menuAnalysisSortByPos] {
+                    stores_.editors(true);
+                    interchange_.writeReport(static_cast<int>(i), sortByPos->isChecked());
+                });
     }
 }

@@ -123,8 +123,10 @@ void MainMenus::buildProjectMenu(QMainWindow& window) {
     menuProjectImport = addItem(menuProject, QStringLiteral("menuProjectImport"), QStringLiteral("&Import Project..."));
     menuProjectExport = addItem(menuProject, QStringLiteral("menuProjectExport"), QStringLiteral("&Export Project..."));
     addSeparator(menuProject, QStringLiteral("menuSeparator2"));
-    menuProjectImportTeam = addItem(menuProject, QStringLiteral("menuProjectImportTeam"), QStringLiteral("Import &Team..."));
-    menuProjectExportTeam = addItem(menuProject, QStringLiteral("menuProjectExportTeam"), QStringLiteral("Export Te&am..."));
+    menuProjectImportTeam =
+        addItem(menuProject, QStringLiteral("menuProjectImportTeam"), QStringLiteral("Import &Team..."));
+    menuProjectExportTeam =
+        addItem(menuProject, QStringLiteral("menuProjectExportTeam"), QStringLiteral("Export Te&am..."));
     addSeparator(menuProject, QStringLiteral("menuSeparator1"));
     meunProjectImportPlayer =
         addItem(menuProject, QStringLiteral("meunProjectImportPlayer"), QStringLiteral("Import &Player..."));
@@ -149,8 +151,10 @@ void MainMenus::buildToolStrip(QMainWindow& window) {
     auto* row = new QHBoxLayout(frameMenubar);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);
-    cmdFileLoad = addButton(frameMenubar, QStringLiteral("cmdFileLoad"), ToolIcons::openPicture(), QStringLiteral("Open ROM"));
-    cmdFileSave = addButton(frameMenubar, QStringLiteral("cmdFileSave"), ToolIcons::savePicture(), QStringLiteral("Save ROM"));
+    cmdFileLoad =
+        addButton(frameMenubar, QStringLiteral("cmdFileLoad"), ToolIcons::openPicture(), QStringLiteral("Open ROM"));
+    cmdFileSave =
+        addButton(frameMenubar, QStringLiteral("cmdFileSave"), ToolIcons::savePicture(), QStringLiteral("Save ROM"));
     cmdExitApp =
         addButton(frameMenubar, QStringLiteral("cmdExitApp"), ToolIcons::exitPicture(), QStringLiteral("Exit Program"));
     row->addStretch(1);

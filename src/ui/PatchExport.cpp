@@ -25,8 +25,7 @@ void PatchExport::run() {
     RomImage modified;
     const SaveResult encoded = session_.encodeCopy(modified);
     if (!encoded.ok()) {
-        messages_.message(parent_, QString::fromLatin1(message(encoded.outcome)), iconFor(true),
-                          saveDetail(encoded));
+        messages_.message(parent_, QString::fromLatin1(message(encoded.outcome)), iconFor(true), saveDetail(encoded));
         return;
     }
 

@@ -284,7 +284,8 @@ void PlayerEditorPanel::drawRatings() {
         }
         bar->update();
     }
-    for (std::size_t i = 0; i < kRatings.size(); ++i) ui_.ratingValues[i]->setText(QString::number(kRatings[i].value(*p)));
+    for (std::size_t i = 0; i < kRatings.size(); ++i)
+        ui_.ratingValues[i]->setText(QString::number(kRatings[i].value(*p)));
 }
 
 void PlayerEditorPanel::step(int row, bool up) {

@@ -11,7 +11,6 @@ const QString kGroup = QStringLiteral("RecentFiles");
 const QString kPath = QStringLiteral("path");
 const QString kEdition = QStringLiteral("edition");
 
-
 }  // namespace
 
 RecentFiles::RecentFiles(QString file) : file_(std::move(file)) {}
@@ -19,8 +18,8 @@ RecentFiles::RecentFiles(QString file) : file_(std::move(file)) {}
 QString RecentFiles::defaultFile() {
     const std::string folder = Settings::userConfigFolder();
     if (folder.empty()) return {};  // no home folder: no list
-    return LocalPath::fromLocal(folder) + QLatin1Char('/') +
-           QString::fromLatin1(Settings::kConfigSubfolder) + QStringLiteral("/recent.ini");
+    return LocalPath::fromLocal(folder) + QLatin1Char('/') + QString::fromLatin1(Settings::kConfigSubfolder) +
+           QStringLiteral("/recent.ini");
 }
 
 QList<RecentFiles::Entry> RecentFiles::entries() const {

@@ -41,7 +41,8 @@ bool RomDropFilter::eventFilter(QObject* watched, QEvent* e) {
             QTimer::singleShot(0, this, [this, path] { open_(path); });
             return true;
         }
-        default: break;
+        default:
+            break;
     }
     return QObject::eventFilter(watched, e);
 }

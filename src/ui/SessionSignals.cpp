@@ -9,9 +9,17 @@ SessionSignals::~SessionSignals() { session_.forget(id_); }
 void SessionSignals::tell(const LeagueEvent& event) {
     const QString label = QString::fromStdString(event.label);
     switch (event.kind) {
-        case LeagueEvent::Kind::Replaced: emit leagueReplaced(label); break;
-        case LeagueEvent::Kind::Changed: emit leagueChanged(label, event.target.team, event.target.player); break;
-        case LeagueEvent::Kind::Restored: emit leagueRestored(label, event.target.team, event.target.player); break;
-        case LeagueEvent::Kind::Saved: emit saved(label); break;
+        case LeagueEvent::Kind::Replaced:
+            emit leagueReplaced(label);
+            break;
+        case LeagueEvent::Kind::Changed:
+            emit leagueChanged(label, event.target.team, event.target.player);
+            break;
+        case LeagueEvent::Kind::Restored:
+            emit leagueRestored(label, event.target.team, event.target.player);
+            break;
+        case LeagueEvent::Kind::Saved:
+            emit saved(label);
+            break;
     }
 }

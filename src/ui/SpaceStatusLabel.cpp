@@ -25,7 +25,8 @@ void SpaceStatusLabel::showFor(const Session& session) {
     }
     QString text = parts.join(QStringLiteral("   "));
     if (!over.isEmpty()) text += QStringLiteral("   - too long to save: ") + over.join(QStringLiteral(", "));
-    QString tip = QStringLiteral("Bytes used and available in the name tables and the player area that a save rebuilds");
+    QString tip =
+        QStringLiteral("Bytes used and available in the name tables and the player area that a save rebuilds");
 
     // All-star slots naming no player (a damaged roster table) stop every save as well.
     QStringList toMend;

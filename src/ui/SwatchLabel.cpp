@@ -33,7 +33,8 @@ void SwatchLabel::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 QColor colorFromRgbValue(std::uint32_t rgb) {
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>((rgb >> 16) & 0xFF));
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>((rgb >> 16) & 0xFF));
 }
 
 std::uint32_t rgbValueFromColor(const QColor& c) {

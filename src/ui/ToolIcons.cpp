@@ -35,8 +35,8 @@ QPixmap openPicture() {
     // Back of the folder with its tab.
     p.setPen(outline);
     p.setBrush(QColor(230, 180, 50));
-    p.drawPolygon(QPolygonF({QPointF(1, 3), QPointF(6, 3), QPointF(7, 4), QPointF(13, 4), QPointF(13, 13),
-                             QPointF(1, 13)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(1, 3), QPointF(6, 3), QPointF(7, 4), QPointF(13, 4), QPointF(13, 13), QPointF(1, 13)}));
     // Sheet of paper sticking out.
     p.setPen(QColor(150, 150, 150));
     p.setBrush(Qt::white);

@@ -10,8 +10,8 @@ namespace ToolIcons {
 // program's resources; main() gives it to every window.
 QIcon applicationIcon();
 
-QPixmap openPicture();   // an opened yellow folder
-QPixmap savePicture();   // a blue floppy disk
-QPixmap exitPicture();   // a door with an arrow leaving it
+QPixmap openPicture();  // an opened yellow folder
+QPixmap savePicture();  // a blue floppy disk
+QPixmap exitPicture();  // a door with an arrow leaving it
 
 }  // namespace ToolIcons

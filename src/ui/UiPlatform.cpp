@@ -8,9 +8,12 @@ namespace {
 
 QMessageBox::Icon boxIcon(MessageSink::Icon icon) {
     switch (icon) {
-        case MessageSink::Icon::Information: return QMessageBox::Information;
-        case MessageSink::Icon::Exclamation: return QMessageBox::Warning;
-        case MessageSink::Icon::None: break;
+        case MessageSink::Icon::Information:
+            return QMessageBox::Information;
+        case MessageSink::Icon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageSink::Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -29,14 +32,17 @@ bool QtMessageSink::askYesNo(QWidget* parent, const QString& text) {
 }
 
 MessageSink::SaveAnswer QtMessageSink::askSaveChanges(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question, kAppTitle, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                    parent);
+    QMessageBox box(QMessageBox::Question, kAppTitle, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
-        case QMessageBox::Save: return SaveAnswer::Save;
-        case QMessageBox::Discard: return SaveAnswer::Discard;
-        default: return SaveAnswer::Cancel;
+        case QMessageBox::Save:
+            return SaveAnswer::Save;
+        case QMessageBox::Discard:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
     }
 }
 

@@ -10,6 +10,8 @@ inline std::string toRom(const QString& s) { return s.toLatin1().toStdString(); 
 
 // The last n characters of n zeros followed by the number: padded(7, 2) is "07",
 // padded(452, 3) is "452".
-inline QString padded(long long value, int n) { return (QString(n, QLatin1Char('0')) + QString::number(value)).right(n); }
+inline QString padded(long long value, int n) {
+    return (QString(n, QLatin1Char('0')) + QString::number(value)).right(n);
+}
 
 }  // namespace UiText

@@ -44,7 +44,8 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     menus_.build(*this);
     buildLayout();
     leagueCommands_ = new LeagueCommands(session_, *messages_, *dialogs_, menus_, *tree_, selection_, this,
-                                         {[this](bool withTeam) { storeEditors(withTeam); }, [this] {
+                                         {[this](bool withTeam) { storeEditors(withTeam); },
+                                          [this] {
                                               if (frmAllStar* allStar = allStarWindow(false)) allStar->store();
                                           }});
     files_ = new FileCommands(
@@ -56,7 +57,9 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     connect(sessionSignals_.get(), &SessionSignals::leagueReplaced, this, &frmMain::leagueReplaced);
     connect(sessionSignals_.get(), &SessionSignals::leagueChanged, this, &frmMain::leagueChanged);
     connect(sessionSignals_.get(), &SessionSignals::leagueRestored, this,
-            [this](const QString& label, int team, int player) { refresh(Scope::Restored, label, {team, player}); });
+            [this](const QString& label, int team, int player) {
+                refresh(Scope::Restored, label, {team, player});
+            });
     connect(sessionSignals_.get(), &SessionSignals::saved, this, &frmMain::showFileState);
     Form_Load();
 }
@@ -316,7 +319,8 @@ void frmMain::leagueChanged(const QString& label, int team, int player) {
 // another box stays there; an import or a new league shows everything anew.
 void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
     switch (scope) {
-        case Scope::Status: break;
+        case Scope::Status:
+            break;
         case Scope::Edit:
             if (label == QLatin1String(EditLabels::kCity) || label == QLatin1String(EditLabels::kMascot))
                 tree_->relabelTeam(target.team);

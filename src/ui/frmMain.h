@@ -94,7 +94,7 @@ private:
     std::unique_ptr<QtFileDialogs> ownDialogs_;
     MessageSink* messages_ = nullptr;
     FileDialogs* dialogs_ = nullptr;
-    QString captionFile_;  // the file the caption names; empty before the first file was read
+    QString captionFile_;       // the file the caption names; empty before the first file was read
     bool leagueShown_ = false;  // the editors show a league (after the first successful open)
     EditorSelection selection_;
 

@@ -66,8 +66,8 @@ void frmPaletteTool::buildControls() {
     lblLabels[0]->setFont(SwatchStyle::courierFont(11));
     lblLabels[0]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    chkMonochrome = makeCheck(QStringLiteral("chkMonochrome"), QStringLiteral("Monochrome"), QString(), 32, 105,
-                              contNesPalEd);
+    chkMonochrome =
+        makeCheck(QStringLiteral("chkMonochrome"), QStringLiteral("Monochrome"), QString(), 32, 105, contNesPalEd);
     chkIntBlue = makeCheck(QStringLiteral("chkIntBlue"), QString(),
                            QStringLiteral("Intensify blues (and darken other colors)"), 184, 17, contNesPalEd);
     chkIntGreen = makeCheck(QStringLiteral("chkIntGreen"), QString(),
@@ -141,9 +141,7 @@ QString frmPaletteTool::getString() const {
     return UiText::fromRom(modGraphics::snesWordText(word));
 }
 
-std::int16_t frmPaletteTool::getEntry_SNES() const {
-    return modGraphics::readHexWord(UiText::toRom(getString()));
-}
+std::int16_t frmPaletteTool::getEntry_SNES() const { return modGraphics::readHexWord(UiText::toRom(getString())); }
 
 std::uint8_t frmPaletteTool::getEmphasis() const {
     return static_cast<std::uint8_t>((chkIntRed->isChecked() ? 1 : 0) + (chkIntGreen->isChecked() ? 2 : 0) +

@@ -20,8 +20,10 @@ namespace {
 std::map<std::string, std::string> listing(const std::string& dir) {
     std::map<std::string, std::string> names;
     for (const auto& e : fs::recursive_directory_iterator(dir))
-        names[e.path().lexically_relative(dir).string()] =
-            e.is_symlink() ? "link" : e.is_directory() ? "dir" : testsupport::readText(e.path().string());
+        names[e.path().lexically_relative(dir).string()] = e.is_symlink() ? "link"
+                                                           : e.is_directory()
+                                                               ? "dir"
+                                                               : testsupport::readText(e.path().string());
     return names;
 }
 
@@ -40,12 +42,16 @@ TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
     const Row rows[] = {
         {"plain file", "game.nes", "", "", "game.nes"},
         {"link to a file beside it", "real.nes game.nes>real.nes", "", "", "real.nes"},
-        {"absolute link into another folder", "roms/ roms/real.nes game.nes>{dir}/roms/real.nes", "", "", "roms/real.nes"},
-        {"relative link counted from the link's folder", "roms/ links/ roms/real.nes links/game.nes>../roms/real.nes game.nes>links/game.nes", "", "", "roms/real.nes"},
+        {"absolute link into another folder", "roms/ roms/real.nes game.nes>{dir}/roms/real.nes", "", "",
+         "roms/real.nes"},
+        {"relative link counted from the link's folder",
+         "roms/ links/ roms/real.nes links/game.nes>../roms/real.nes game.nes>links/game.nes", "", "", "roms/real.nes"},
         {"chain of two links", "real.nes game.nes>middle.nes middle.nes>real.nes", "", "", "real.nes"},
         {"dangling link", "game.nes>made.nes", "", "", "made.nes"},
-        {"dangling link into a missing folder", "game.nes>nowhere/made.nes", "No such file or directory", "nowhere/made.nes", ""},
-        {"links in a loop", "game.nes>other.nes other.nes>game.nes", "Too many levels of symbolic links", "game.nes", ""},
+        {"dangling link into a missing folder", "game.nes>nowhere/made.nes", "No such file or directory",
+         "nowhere/made.nes", ""},
+        {"links in a loop", "game.nes>other.nes other.nes>game.nes", "Too many levels of symbolic links", "game.nes",
+         ""},
         {"missing folder", "", "No such file or directory", "none/game.nes", "", "none/game.nes"},
         {"a folder under the name", "game.nes/", "Is a directory", "game.nes", ""},
         {"link to a folder", "real/ game.nes>real", "Is a directory", "real", ""},
@@ -69,7 +75,8 @@ TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
         std::map<std::string, std::string> expected = listing(dir);
         if (!row.written.empty()) expected[row.written] = "NEW";
         FileIO::WriteError why;
-        EXPECT_EQ(FileIO::writeFileAtomically(dir + "/" + row.target, "NEW", why), row.cause.empty() ? Result::Ok : Result::Failed);
+        EXPECT_EQ(FileIO::writeFileAtomically(dir + "/" + row.target, "NEW", why),
+                  row.cause.empty() ? Result::Ok : Result::Failed);
         EXPECT_EQ(why.cause, row.cause);
         EXPECT_EQ(why.path, row.cause.empty() ? "" : dir + "/" + row.failedPath);
         EXPECT_EQ(listing(dir), expected) << "links stay, other files keep their bytes, no temporary file is left";
@@ -77,9 +84,18 @@ TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
 }
 
 TEST(FileIO, TextFilesReadWithoutAByteOrderMark) {
-    const std::pair<std::string, std::string> rows[] = {  // the file, the text read; each names its row
-        {"\xEF\xBB\xBF" "first=AB\r\n", "first=AB\r\n"}, {"first=AB\r\n", "first=AB\r\n"}, {"\xEF\xBB\xBF", ""},
-        {"\xEF\xBB" "first", "\xEF\xBB" "first"}, {"x\xEF\xBB\xBF", "x\xEF\xBB\xBF"}, {"\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"}};
+    const std::pair<std::string, std::string> rows[] = {// the file, the text read; each names its row
+                                                        {"\xEF\xBB\xBF"
+                                                         "first=AB\r\n",
+                                                         "first=AB\r\n"},
+                                                        {"first=AB\r\n", "first=AB\r\n"},
+                                                        {"\xEF\xBB\xBF", ""},
+                                                        {"\xEF\xBB"
+                                                         "first",
+                                                         "\xEF\xBB"
+                                                         "first"},
+                                                        {"x\xEF\xBB\xBF", "x\xEF\xBB\xBF"},
+                                                        {"\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"}};
     const std::string path = testsupport::freshDir("fileio-text") + "/a.tpl";
     for (const auto& [file, text] : rows) {
         SCOPED_TRACE(::testing::PrintToString(file));
@@ -95,7 +111,8 @@ TEST(FileIO, TextFilesReadWithoutAByteOrderMark) {
 
 TEST(FileIORead, AWholeFileOfAnySizeComesBackByteForByte) {
     const std::string dir = testsupport::freshDir("fileio-read");
-    for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{16384}, std::size_t{16385}, std::size_t{0x100003}}) {
+    for (const std::size_t size :
+         {std::size_t{0}, std::size_t{1}, std::size_t{16384}, std::size_t{16385}, std::size_t{0x100003}}) {
         SCOPED_TRACE(size);
         std::vector<std::uint8_t> bytes(size);
         for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 131 + i / 251);

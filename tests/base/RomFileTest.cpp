@@ -25,7 +25,12 @@ TEST(RomFile, ReadChecksTheEditionAndKeepsTheBytesReadInMemory) {
     const Bytes snes = image(0x8000, title, 0x7FC0);
     Bytes copier(512, 0);
     copier.insert(copier.end(), snes.begin(), snes.end());
-    struct Row { const char* name; std::optional<Bytes> file; ConsoleKind kind; ResultCode result; };  // file none: no such file
+    struct Row {
+        const char* name;
+        std::optional<Bytes> file;
+        ConsoleKind kind;
+        ResultCode result;
+    };  // file none: no such file
     const Row rows[] = {
         {"NES and any fourth byte", image(64, "NES\xFF"), Console::Nes, 0},
         {"just NES", Bytes{'N', 'E', 'S'}, Console::Nes, 0},
@@ -59,16 +64,22 @@ TEST(RomFile, ReadChecksTheEditionAndKeepsTheBytesReadInMemory) {
 }
 
 TEST(RomFile, AllSupportedTypesTakesNesFromTheLastThreeLettersInAnyCase) {
-    for (const std::string name : {"GAME.Nes", "/roms/a.nEs", "NES", "romnes"}) EXPECT_EQ(RomFile::kindFromFileName(name), Console::Nes) << name;
-    for (const std::string name : {"x.smc", "x.nes.bak", "x.nes ", "es", ""}) EXPECT_EQ(RomFile::kindFromFileName(name), Console::Snes) << name;
+    for (const std::string name : {"GAME.Nes", "/roms/a.nEs", "NES", "romnes"})
+        EXPECT_EQ(RomFile::kindFromFileName(name), Console::Nes) << name;
+    for (const std::string name : {"x.smc", "x.nes.bak", "x.nes ", "es", ""})
+        EXPECT_EQ(RomFile::kindFromFileName(name), Console::Snes) << name;
 }
 
 TEST(RomFile, AFileNamedOrDroppedTakesItsEditionFromItsExtensionOnly) {
-    struct Row { const char* fileName; ConsoleKind kind; };
-    const Row rows[] = {{"game.nes", Console::Nes},      {"/roms/GAME.SMC", Console::Snes}, {"a.b/game.Nes", Console::Nes},
-                        {"romnes", Console::None},       {"x.bin", Console::None},         {"x.nes.bak", Console::None},
-                        {"x.nes ", Console::None},       {".smc", Console::Snes},          {"/roms.nes/game", Console::None},
-                        {"", Console::None}};
+    struct Row {
+        const char* fileName;
+        ConsoleKind kind;
+    };
+    const Row rows[] = {{"game.nes", Console::Nes},        {"/roms/GAME.SMC", Console::Snes},
+                        {"a.b/game.Nes", Console::Nes},    {"romnes", Console::None},
+                        {"x.bin", Console::None},          {"x.nes.bak", Console::None},
+                        {"x.nes ", Console::None},         {".smc", Console::Snes},
+                        {"/roms.nes/game", Console::None}, {"", Console::None}};
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string("\"") + row.fileName + "\"");
         EXPECT_EQ(RomFile::kindFromExtension(row.fileName), row.kind);

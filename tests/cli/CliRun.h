@@ -15,10 +15,14 @@
 // the folder of the NES reference image.
 namespace clitest {
 
-struct CliResult { int status; std::string out, err; };
+struct CliResult {
+    int status;
+    std::string out, err;
+};
 
 inline std::string expand(std::string text, const std::string& dir) {
-    const std::pair<std::string, std::string> names[] = {{"{rom}", dir + "/game.nes"}, {"{dir}", dir}, {"{fx}", testsupport::fixture("nes-1")}};
+    const std::pair<std::string, std::string> names[] = {
+        {"{rom}", dir + "/game.nes"}, {"{dir}", dir}, {"{fx}", testsupport::fixture("nes-1")}};
     for (const auto& [key, value] : names)
         for (std::size_t at; (at = text.find(key)) != std::string::npos;) text.replace(at, key.size(), value);
     return text;
@@ -45,10 +49,12 @@ inline bool matches(const std::string& text, const std::string& pattern) {
     const std::size_t gap = pattern.find("...");
     if (gap == std::string::npos) return text == pattern;
     if (text.compare(0, gap, pattern, 0, gap) != 0) return false;
-    for (std::size_t at = gap, from = gap + 3;;) {  // each later part found after the one before; the last one ends the text
+    for (std::size_t at = gap, from = gap + 3;
+         ;) {  // each later part found after the one before; the last one ends the text
         const std::size_t next = pattern.find("...", from);
         const std::string part = pattern.substr(from, next == std::string::npos ? std::string::npos : next - from);
-        if (next == std::string::npos) return text.size() >= at + part.size() && text.compare(text.size() - part.size(), part.size(), part) == 0;
+        if (next == std::string::npos)
+            return text.size() >= at + part.size() && text.compare(text.size() - part.size(), part.size(), part) == 0;
         if ((at = text.find(part, at)) == std::string::npos) return false;
         at += part.size();
         from = next + 3;

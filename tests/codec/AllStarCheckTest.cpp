@@ -17,7 +17,11 @@ const auto W = Conference::West, E = Conference::East;
 
 // The roster bytes of one slot as the image holds them (doubled indexes, team byte first; west pairs at +0,
 // east pairs at +24).
-struct Patch { Conference conference; int slot; std::uint8_t teamByte, playerByte; };
+struct Patch {
+    Conference conference;
+    int slot;
+    std::uint8_t teamByte, playerByte;
+};
 
 std::vector<std::string> texts(const clsProject& pr) {
     std::vector<std::string> out;
@@ -26,26 +30,34 @@ std::vector<std::string> texts(const clsProject& pr) {
 }
 
 TEST(AllStarCheck, EveryImageTheReaderAcceptsSavesTwiceAlikeOrIsLeftUntouched) {
-    struct Row { std::string name; std::vector<Patch> patches; std::vector<std::string> problems; };  // problems empty: the save goes through
+    struct Row {
+        std::string name;
+        std::vector<Patch> patches;
+        std::vector<std::string> problems;
+    };  // problems empty: the save goes through
     const Row rows[] = {
         {"team 26 player 11, the last of both", {{W, 11, 52, 22}, {E, 11, 52, 22}}, {}},
         {"team 27", {{W, 3, 54, 4}}, {"west all-star 3 names team 27"}},
         {"team 128 and player 128 from bytes of 255", {{E, 6, 255, 255}}, {"east all-star 6 names team 128"}},
         {"player 12 from a roster byte of 25", {{E, 0, 8, 25}}, {"east all-star 0 names player 12 of team 4"}},
-        {"both conferences, listed west first", {{E, 0, 8, 25}, {W, 3, 184, 6}, {W, 9, 2, 24}},
-         {"west all-star 3 names team 92", "west all-star 9 names player 12 of team 1", "east all-star 0 names player 12 of team 4"}},
+        {"both conferences, listed west first",
+         {{E, 0, 8, 25}, {W, 3, 184, 6}, {W, 9, 2, 24}},
+         {"west all-star 3 names team 92", "west all-star 9 names player 12 of team 1",
+          "east all-star 0 names player 12 of team 4"}},
     };
-    std::vector<std::tuple<std::string, ConsoleKind, RomImage>> images = {{"demo NES", Console::Nes, DemoRom::makeNes()},
-                                                                          {"demo SNES", Console::Snes, DemoRom::makeSnes()}};
+    std::vector<std::tuple<std::string, ConsoleKind, RomImage>> images = {
+        {"demo NES", Console::Nes, DemoRom::makeNes()}, {"demo SNES", Console::Snes, DemoRom::makeSnes()}};
     for (int k = 0; k < 2 && testsupport::haveFixtures(); ++k)
-        images.emplace_back(testsupport::kReferences[k].folder, testsupport::kReferences[k].kind, testsupport::kReferences[k].image());
+        images.emplace_back(testsupport::kReferences[k].folder, testsupport::kReferences[k].kind,
+                            testsupport::kReferences[k].image());
     for (const auto& [image, kind, bytes] : images)
         for (const Row& row : rows) {
             SCOPED_TRACE(image + ", " + row.name);
             const OffsetSet o = testsupport::defaultOffsets(kind);
             RomImage rom = bytes;
             for (const Patch& p : row.patches) {
-                const std::size_t at = static_cast<std::size_t>(o[OffsetSet::allStarRosterTable] + (p.conference == E ? 24 : 0) + 2 * p.slot);
+                const std::size_t at = static_cast<std::size_t>(o[OffsetSet::allStarRosterTable] +
+                                                                (p.conference == E ? 24 : 0) + 2 * p.slot);
                 rom[at] = p.teamByte;
                 rom[at + 1] = p.playerByte;
             }

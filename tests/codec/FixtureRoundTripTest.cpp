@@ -28,7 +28,9 @@ std::vector<std::string> jsonValues(const std::string& json) {
 // The same values from a decoded league, in the reference decoding's order.
 std::vector<std::string> leagueValues(const clsProject& pr, bool nes) {
     std::vector<std::string> v = {nes ? "nes" : "snes"};
-    auto add = [&](std::initializer_list<int> xs) { for (int x : xs) v.push_back(std::to_string(x)); };
+    auto add = [&](std::initializer_list<int> xs) {
+        for (int x : xs) v.push_back(std::to_string(x));
+    };
     for (int t = 0; t < 27; ++t) {
         const clsTeam& tm = *pr.getTeamRef(t);
         v.insert(v.end(), {tm.getCity(), tm.getMascot(), tm.getAbrev()});
@@ -38,8 +40,9 @@ std::vector<std::string> leagueValues(const clsProject& pr, bool nes) {
         for (int p = 0; p < 12; ++p) {
             const clsPlayer& pl = *tm.getPlayerRef(p);
             v.insert(v.end(), {pl.getFirst(), pl.getLast(), pl.getFullname()});
-            add({pl.getJersey(), pl.getFeet(), pl.getInch(), pl.getWeight(), pl.getPosition(), pl.getFGpercent(), pl.getFTpercent(),
-                 pl.get3PTpercent(), pl.getRunSpeed(), pl.getJump(), pl.getSteal(), pl.getBlockByte(), pl.getShotRangeByte(), pl.getStamina()});
+            add({pl.getJersey(), pl.getFeet(), pl.getInch(), pl.getWeight(), pl.getPosition(), pl.getFGpercent(),
+                 pl.getFTpercent(), pl.get3PTpercent(), pl.getRunSpeed(), pl.getJump(), pl.getSteal(),
+                 pl.getBlockByte(), pl.getShotRangeByte(), pl.getStamina()});
             for (const Rating& rating : kRatings) add({rating.value(pl)});
             if (!nes) add({pl.getUnknownByte()});
         }
@@ -55,11 +58,14 @@ std::vector<std::string> leagueValues(const clsProject& pr, bool nes) {
 
 TEST(FixtureRoundTrip, DecodesAsTheReferenceDecodingAndEncodesBackTwice) {
     std::vector<testsupport::Reference> images = {{"demo NES", Console::Nes}, {"demo SNES", Console::Snes}};
-    if (testsupport::haveFixtures()) images.insert(images.end(), std::begin(testsupport::kReferences), std::end(testsupport::kReferences));
+    if (testsupport::haveFixtures())
+        images.insert(images.end(), std::begin(testsupport::kReferences), std::end(testsupport::kReferences));
     for (const testsupport::Reference& image : images) {
         SCOPED_TRACE(image.folder);
         const bool demo = image.folder.starts_with("demo");
-        const RomImage original = !demo ? image.image() : image.kind == Console::Nes ? DemoRom::makeNes() : DemoRom::makeSnes();
+        const RomImage original = !demo                        ? image.image()
+                                  : image.kind == Console::Nes ? DemoRom::makeNes()
+                                                               : DemoRom::makeSnes();
         const OffsetSet o = testsupport::defaultOffsets(image.kind);
         clsProject pr;
         ASSERT_EQ(loadProjectFromRom(pr, original, o, image.kind), Result::Ok);
@@ -67,13 +73,15 @@ TEST(FixtureRoundTrip, DecodesAsTheReferenceDecodingAndEncodesBackTwice) {
             const auto want = jsonValues(testsupport::readText(image.path("expected/decoded.json")));
             const auto got = leagueValues(pr, image.kind == Console::Nes);
             ASSERT_EQ(got.size(), want.size());
-            for (std::size_t k = 0; k < want.size(); ++k) ASSERT_EQ(got[k], want[k]) << "value " << k << ", after " << want[k - (k > 0)];
+            for (std::size_t k = 0; k < want.size(); ++k)
+                ASSERT_EQ(got[k], want[k]) << "value " << k << ", after " << want[k - (k > 0)];
         }
         RomImage rom = original;
         for (int pass = 0; pass < 2; ++pass) {  // a second save without edits changes nothing either
             ASSERT_EQ(saveProjectToRom(pr, rom, o, image.kind), Result::Ok);
             EXPECT_TRUE(rom == original) << "first difference at 0x" << std::hex
-                                         << (std::mismatch(rom.begin(), rom.end(), original.begin()).first - rom.begin());
+                                         << (std::mismatch(rom.begin(), rom.end(), original.begin()).first -
+                                             rom.begin());
         }
     }
 }

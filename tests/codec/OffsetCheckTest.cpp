@@ -22,7 +22,8 @@ using Problem = OffsetCheck::Outcome::Problem;
 // all-star pointers, 24 all-star teams, 24 roster pairs.
 std::int64_t regionEnd(ConsoleKind kind, int entry) {
     const bool snes = kind == Console::Snes;
-    const std::int64_t ends[] = {54, 6915, 768, snes ? 2268 : 1944, 58, 259, 58, 218, 68, 171, 2214, 54, snes ? 6912 : 56, 48, 24, 48};
+    const std::int64_t ends[] = {54,  6915, 768, snes ? 2268 : 1944, 58, 259, 58, 218, 68,
+                                 171, 2214, 54,  snes ? 6912 : 56,   48, 24,  48};
     return ends[entry];
 }
 
@@ -42,32 +43,45 @@ std::vector<Case> cases() {
             if (kind == Console::Nes && entry == E::playerOverflowArea) continue;
             const std::string name = (kind == Console::Nes ? "NES " : "SNES ") + std::string(E::entryName(entry));
             const std::int64_t end = regionEnd(kind, entry);
-            auto at = [=](std::int64_t fromEnd) { return [=](OffsetSet& o, std::int64_t size) { o[entry] = static_cast<std::int32_t>(size - fromEnd); }; };
+            auto at = [=](std::int64_t fromEnd) {
+                return [=](OffsetSet& o, std::int64_t size) { o[entry] = static_cast<std::int32_t>(size - fromEnd); };
+            };
             rows.push_back({name + " one byte past the end", kind, at(end - 1), Problem::Outside, entry});
             rows.push_back({name + " ending at the last byte", kind, at(end), Problem::None});
-            rows.push_back({name + " at -1", kind, [=](OffsetSet& o, std::int64_t) { o[entry] = -1; }, Problem::Outside, entry});
+            rows.push_back(
+                {name + " at -1", kind, [=](OffsetSet& o, std::int64_t) { o[entry] = -1; }, Problem::Outside, entry});
         }
     const ConsoleKind N = Console::Nes, S = Console::Snes;
     auto move = [](int entry, int onto, std::int64_t by) {
         return [=](OffsetSet& o, std::int64_t) { o[entry] = static_cast<std::int32_t>(o[onto] + by); };
     };
     const Case more[] = {
-        {"points on the schedule's last byte", N, move(E::pointsTable, E::scheduleTable, 2213), Problem::Overlap, E::scheduleTable, E::pointsTable},
+        {"points on the schedule's last byte", N, move(E::pointsTable, E::scheduleTable, 2213), Problem::Overlap,
+         E::scheduleTable, E::pointsTable},
         {"points right after the schedule", N, move(E::pointsTable, E::scheduleTable, 2214), Problem::None},
-        {"points on the last byte of the second NES uniform table", N, move(E::pointsTable, E::uniformTable, 55), Problem::Overlap, E::pointsTable, E::uniformTable},
-        {"points right after the second NES uniform table", N, move(E::pointsTable, E::uniformTable, 56), Problem::None},
-        {"all-star teams ending where the SNES uniforms begin", S, move(E::teamOfAllStarTable, E::uniformTable, -24), Problem::None},
-        {"NES overflow entry on the team pointers: unused", N, move(E::playerOverflowArea, E::teamPtrTable, 0), Problem::None},
-        {"SNES overflow on the last byte of the player area", S, move(E::playerOverflowArea, E::playerDataArea, 6914), Problem::Overlap, E::playerDataArea, E::playerOverflowArea},
-        {"ratings over the abbreviation pointers", N, move(E::attributeTable, E::abrevPtrTable, -1000), Problem::Overlap, E::attributeTable, E::abrevPtrTable},
-        {"two text areas at one offset", S, move(E::mascotTextArea, E::cityTextArea, 0), Problem::Overlap, E::cityTextArea, E::mascotTextArea},
-        {"every region in reverse order far from the defaults", N, [](OffsetSet& o, std::int64_t) {
+        {"points on the last byte of the second NES uniform table", N, move(E::pointsTable, E::uniformTable, 55),
+         Problem::Overlap, E::pointsTable, E::uniformTable},
+        {"points right after the second NES uniform table", N, move(E::pointsTable, E::uniformTable, 56),
+         Problem::None},
+        {"all-star teams ending where the SNES uniforms begin", S, move(E::teamOfAllStarTable, E::uniformTable, -24),
+         Problem::None},
+        {"NES overflow entry on the team pointers: unused", N, move(E::playerOverflowArea, E::teamPtrTable, 0),
+         Problem::None},
+        {"SNES overflow on the last byte of the player area", S, move(E::playerOverflowArea, E::playerDataArea, 6914),
+         Problem::Overlap, E::playerDataArea, E::playerOverflowArea},
+        {"ratings over the abbreviation pointers", N, move(E::attributeTable, E::abrevPtrTable, -1000),
+         Problem::Overlap, E::attributeTable, E::abrevPtrTable},
+        {"two text areas at one offset", S, move(E::mascotTextArea, E::cityTextArea, 0), Problem::Overlap,
+         E::cityTextArea, E::mascotTextArea},
+        {"every region in reverse order far from the defaults", N,
+         [](OffsetSet& o, std::int64_t) {
              std::int32_t at = 0x30000;
              for (int entry = E::Count - 1; entry >= 0; --entry) {
                  o[entry] = at;
                  at += static_cast<std::int32_t>(regionEnd(Console::Nes, entry)) + 3;
              }
-         }, Problem::None},
+         },
+         Problem::None},
     };
     rows.insert(rows.end(), std::begin(more), std::end(more));
     return rows;
@@ -108,9 +122,11 @@ TEST(OffsetCheck, RegionsOutsideTheImageOrOnEachOtherRefuseOpenAndSave) {
 TEST(OffsetCheck, TheOutcomeNamesTheRegionAndWhereItLies) {
     OffsetSet o = E::nesDefaults();
     o[E::scheduleTable] = 0x5FA00;
-    EXPECT_EQ(OffsetCheck::check(o, Console::Nes, 0x60010).describe(), "scheduleTable (0x5FA00, 2214 bytes) lies outside the image of 0x60010 bytes");
+    EXPECT_EQ(OffsetCheck::check(o, Console::Nes, 0x60010).describe(),
+              "scheduleTable (0x5FA00, 2214 bytes) lies outside the image of 0x60010 bytes");
     o[E::scheduleTable] = -16;
-    EXPECT_EQ(OffsetCheck::check(o, Console::Nes, 0x60010).describe(), "scheduleTable (-0x10, 2214 bytes) lies outside the image of 0x60010 bytes");
+    EXPECT_EQ(OffsetCheck::check(o, Console::Nes, 0x60010).describe(),
+              "scheduleTable (-0x10, 2214 bytes) lies outside the image of 0x60010 bytes");
     EXPECT_EQ(OffsetCheck::check(E::nesDefaults(), 3, 0x60010).problem, Problem::NoSuchEdition);
 }
 

@@ -24,11 +24,16 @@ struct HandImage {
     std::int64_t scratch;  // free bytes that player pointers reach
 
     explicit HandImage(ConsoleKind k)
-        : kind(k), o(snes() ? E::snesDefaults() : E::nesDefaults()), rom(snes() ? 0x50000 : 0x20000), scratch(snes() ? 0x45000 : 0xB000) {
+        : kind(k),
+          o(snes() ? E::snesDefaults() : E::nesDefaults()),
+          rom(snes() ? 0x50000 : 0x20000),
+          scratch(snes() ? 0x45000 : 0xB000) {
         for (std::size_t i = 0; i < rom.size(); ++i) rom[i] = u8(static_cast<int>(i * 7 + 3));
         for (int p = 0; p < 12; ++p)
-            put(list(27) + 16 * p, {'F', ' ', 'L', u8('A' + p), u8(0x80 | p % 5), u8(p / 10 * 16 + p % 10), 0x6A, 53, 11, 20, 8});
-        for (auto [table, text] : {std::pair{E::cityPtrTable, "CITY"}, {E::mascotPtrTable, "MAS"}, {E::abrevPtrTable, "AB"}})
+            put(list(27) + 16 * p,
+                {'F', ' ', 'L', u8('A' + p), u8(0x80 | p % 5), u8(p / 10 * 16 + p % 10), 0x6A, 53, 11, 20, 8});
+        for (auto [table, text] :
+             {std::pair{E::cityPtrTable, "CITY"}, {E::mascotPtrTable, "MAS"}, {E::abrevPtrTable, "AB"}})
             putText(o[table + 1], text);  // each text area entry follows its pointer table's
         for (int t = 0; t < 27; ++t) {
             putWord(o[E::teamPtrTable] + 2 * t, ptr(list(t)));
@@ -59,12 +64,21 @@ struct HandImage {
     }
 };
 
-ResultCode load(clsProject& pr, const HandImage& h, ConsoleKind kind) { return loadProjectFromRom(pr, h.rom, h.o, kind); }
+ResultCode load(clsProject& pr, const HandImage& h, ConsoleKind kind) {
+    return loadProjectFromRom(pr, h.rom, h.o, kind);
+}
 
 // One pointer lands on different texts through the NES city and abbreviation views; SNES text
 // pointers ignore bits 14 and 15. Texts end at 0xFF or after 256 characters.
 TEST(RomReader, TextPointersUseEachTablesBase) {
-    struct Row { const char* name; ConsoleKind kind; int table; int pointer; int target; int length; };  // target: where the text of Qs is
+    struct Row {
+        const char* name;
+        ConsoleKind kind;
+        int table;
+        int pointer;
+        int target;
+        int length;
+    };  // target: where the text of Qs is
     const Row rows[] = {
         {"NES city", Console::Nes, E::cityPtrTable, 0x9BA8, 0x9BB8, 4},
         {"NES abbreviation, the same pointer", Console::Nes, E::abrevPtrTable, 0x9BA8, 0xDBB8, 4},
@@ -106,7 +120,12 @@ void endWithText(HandImage& h, std::size_t letters) {
 
 TEST(RomReader, DamagedImagesGiveNonZeroAndEdgesStillDecode) {
     using Damage = std::function<void(HandImage&)>;
-    struct Row { std::string name; ConsoleKind kind; Damage apply; ResultCode result; };
+    struct Row {
+        std::string name;
+        ConsoleKind kind;
+        Damage apply;
+        ResultCode result;
+    };
     std::vector<Row> rows = {
         {"empty image", Console::Snes, [](HandImage& h) { h.rom.clear(); }, 1},
         {"team list off the end", Console::Snes,
@@ -121,27 +140,46 @@ TEST(RomReader, DamagedImagesGiveNonZeroAndEdgesStillDecode) {
              h.rom.resize(0x47FFF);
          },
          1},
-        {"name running to the end", Console::Snes, [](HandImage& h) { h.rom.resize(h.placeRecord(2, 2, Bytes(40, 'N')) + 40); }, 1},
-        {"record cut in its figures", Console::Nes, [](HandImage& h) { h.rom.resize(h.placeRecord(2, 2, {'N', 0x80, 0x12, 0x60}) + 4); }, 1},
+        {"name running to the end", Console::Snes,
+         [](HandImage& h) { h.rom.resize(h.placeRecord(2, 2, Bytes(40, 'N')) + 40); }, 1},
+        {"record cut in its figures", Console::Nes,
+         [](HandImage& h) {
+             h.rom.resize(h.placeRecord(2, 2, {'N', 0x80, 0x12, 0x60}) + 4);
+         },
+         1},
         {"abbreviation running off the end", Console::Nes, [](HandImage& h) { endWithText(h, 16); }, 1},
         {"abbreviation ending at the last byte", Console::Nes, [](HandImage& h) { endWithText(h, 15); }, 0},
         {"kind 3: pointers taken as offsets, no uniforms", 3, [](HandImage&) {}, 2},
     };
     // Images cut at a table's entry + n (the last byte of its table, or one past it).
-    struct Cut { ConsoleKind kind; int entry; std::int64_t keep; ResultCode result; };
-    const Cut cuts[] = {{Console::Nes, E::teamPtrTable, 53, 1},   {Console::Snes, E::playerDataArea, 30, 1},
+    struct Cut {
+        ConsoleKind kind;
+        int entry;
+        std::int64_t keep;
+        ResultCode result;
+    };
+    const Cut cuts[] = {{Console::Nes, E::teamPtrTable, 53, 1},     {Console::Snes, E::playerDataArea, 30, 1},
                         {Console::Nes, E::attributeTable, 1943, 1}, {Console::Nes, E::scheduleTable, 2213, 1},
-                        {Console::Nes, E::pointsTable, 53, 1},    {Console::Snes, E::uniformTable, 6911, 1},
-                        {Console::Snes, E::uniformTable, 6912, 0}, {Console::Nes, E::uniformTable, 55, 1},
+                        {Console::Nes, E::pointsTable, 53, 1},      {Console::Snes, E::uniformTable, 6911, 1},
+                        {Console::Snes, E::uniformTable, 6912, 0},  {Console::Nes, E::uniformTable, 55, 1},
                         {Console::Nes, E::uniformTable, 56, 0}};
     for (const Cut& c : cuts)
         rows.push_back({"cut at " + std::string(E::entryName(c.entry)) + " + " + std::to_string(c.keep), c.kind,
-                        [c](HandImage& h) { h.rom.resize(static_cast<std::size_t>(h.o[c.entry] + c.keep)); }, c.result});
+                        [c](HandImage& h) { h.rom.resize(static_cast<std::size_t>(h.o[c.entry] + c.keep)); },
+                        c.result});
     // Tables moved to an offset (the SNES image ends at 0x50000).
-    struct Move { ConsoleKind kind; int entry; std::int32_t offset; ResultCode result; };
-    const Move moves[] = {{Console::Nes, E::attributeTable, 0x7FFFFFF0, 1}, {Console::Nes, E::allStarRosterTable, -5, 1},
-                          {Console::Snes, E::uniformTable, -1, 1},          {Console::Snes, E::allStarRosterTable, 0x4FFD1, 1},
-                          {Console::Snes, E::allStarRosterTable, 0x4FFD0, 0}, {Console::Nes, E::pointsTable, INT32_MIN, 1}};
+    struct Move {
+        ConsoleKind kind;
+        int entry;
+        std::int32_t offset;
+        ResultCode result;
+    };
+    const Move moves[] = {{Console::Nes, E::attributeTable, 0x7FFFFFF0, 1},
+                          {Console::Nes, E::allStarRosterTable, -5, 1},
+                          {Console::Snes, E::uniformTable, -1, 1},
+                          {Console::Snes, E::allStarRosterTable, 0x4FFD1, 1},
+                          {Console::Snes, E::allStarRosterTable, 0x4FFD0, 0},
+                          {Console::Nes, E::pointsTable, INT32_MIN, 1}};
     for (const Move& m : moves)
         rows.push_back({std::string(E::entryName(m.entry)) + " at " + std::to_string(m.offset), m.kind,
                         [m](HandImage& h) { h.o[m.entry] = m.offset; }, m.result});

@@ -23,7 +23,8 @@ void shape(clsPlayer& p, int length, int seed) {
 // The teams' texts of one table (named by its pointer table entry) with terminators take total bytes.
 void setTextBytes(clsProject& pr, int table, int total) {
     for (int t = 0; t < 27; ++t) {
-        const std::string s(static_cast<std::size_t>(total / 27 + (t < total % 27) - 1), static_cast<char>('A' + t % 26));
+        const std::string s(static_cast<std::size_t>(total / 27 + (t < total % 27) - 1),
+                            static_cast<char>('A' + t % 26));
         clsTeam& team = *pr.getTeamRef(t);
         if (table == E::abrevPtrTable) team.setAbrev(s);
         if (table == E::cityPtrTable) team.setCity(s);
@@ -49,10 +50,15 @@ struct Saved {
 // filler bytes as `as`; the rom keeps no spare capacity, so that the sanitizer sees a stray write.
 Saved saveAs(ConsoleKind kind, ConsoleKind as, const Edit& edit) {
     const bool snes = kind == Console::Snes;
-    Saved s{.pr = {}, .o = snes ? E::snesDefaults() : E::nesDefaults(), .before = RomImage(snes ? 0x100000 : 0x60010), .rom = {}};
+    Saved s{.pr = {},
+            .o = snes ? E::snesDefaults() : E::nesDefaults(),
+            .before = RomImage(snes ? 0x100000 : 0x60010),
+            .rom = {}};
     for (int t = 0; t < 27; ++t) {
         clsTeam& team = *s.pr.getTeamRef(t);
-        team.setCity("C"); team.setMascot("M"); team.setAbrev("A");
+        team.setCity("C");
+        team.setMascot("M");
+        team.setAbrev("A");
         team.uniformNES_vaild = team.uniformSNES_vaild = true;
         for (int p = 0; p < 12; ++p) shape(*team.getPlayerRef(p), 10, t * 12 + p);
     }
@@ -82,8 +88,13 @@ void expectReadBack(const Saved& s, ConsoleKind kind) {
     clsProject back = s.pr;
     for (int t = 0; t < 27; ++t) {
         clsTeam& team = *back.getTeamRef(t);
-        team.setCity(""); team.setMascot(""); team.setAbrev("");
-        for (int p = 0; p < 12; ++p) { team.getPlayerRef(p)->setFirst(""); team.getPlayerRef(p)->setLast(""); }
+        team.setCity("");
+        team.setMascot("");
+        team.setAbrev("");
+        for (int p = 0; p < 12; ++p) {
+            team.getPlayerRef(p)->setFirst("");
+            team.getPlayerRef(p)->setLast("");
+        }
     }
     ASSERT_EQ(loadProjectFromRom(back, s.rom, s.o, kind), 0);
     EXPECT_TRUE(back == s.pr);
@@ -98,7 +109,9 @@ void expectReadBack(const Saved& s, ConsoleKind kind) {
 // outside the roster: its record is never placed, so it has no pointer to give, and the save refuses it.
 TEST(RomWriter, SavesEachLeagueOrLeavesTheImageUntouched) {
     auto text = [](int table, int total) -> Edit { return [=](clsProject& p) { setTextBytes(p, table, total); }; };
-    auto records = [](int first, int last, int total) -> Edit { return [=](clsProject& p) { setRecordBytes(p, first, last, total); }; };
+    auto records = [](int first, int last, int total) -> Edit {
+        return [=](clsProject& p) { setRecordBytes(p, first, last, total); };
+    };
     auto spill = [](int firstRecord, int rest) -> Edit {
         return [=](clsProject& p) {
             setRecordBytes(p, 0, 25, 6240);
@@ -106,11 +119,16 @@ TEST(RomWriter, SavesEachLeagueOrLeavesTheImageUntouched) {
             setRecordBytes(p, 26, 26, rest, 1);
         };
     };
-    auto player = [](std::function<void(clsPlayer&)> e) -> Edit { return [=](clsProject& p) { e(*p.getTeamRef(13)->getPlayerRef(6)); }; };
+    auto player = [](std::function<void(clsPlayer&)> e) -> Edit {
+        return [=](clsProject& p) { e(*p.getTeamRef(13)->getPlayerRef(6)); };
+    };
     using Pins = std::vector<std::array<int, 3>>;
     auto star = [](int at, int team, int player, int pointer) -> Pins {  // all-star entry `at`, east entries from 12
-        return {{E::allStarPtrTable, 2 * at, pointer & 0xFF}, {E::allStarPtrTable, 2 * at + 1, pointer >> 8}, {E::teamOfAllStarTable, at, team},
-                {E::allStarRosterTable, 2 * at, 2 * team}, {E::allStarRosterTable, 2 * at + 1, 2 * player}};
+        return {{E::allStarPtrTable, 2 * at, pointer & 0xFF},
+                {E::allStarPtrTable, 2 * at + 1, pointer >> 8},
+                {E::teamOfAllStarTable, at, team},
+                {E::allStarRosterTable, 2 * at, 2 * team},
+                {E::allStarRosterTable, 2 * at + 1, 2 * player}};
     };
     const std::vector<ConsoleKind> both = {Console::Nes, Console::Snes};
     const std::vector<ConsoleKind> nes = {Console::Nes};
@@ -130,26 +148,65 @@ TEST(RomWriter, SavesEachLeagueOrLeavesTheImageUntouched) {
         {"cities of 250 bytes", both, text(E::cityPtrTable, 250), 3},
         {"mascots of 208 bytes", both, text(E::mascotPtrTable, 208), 0, {{E::mascotTextArea, 217, 0xFF}}},
         {"mascots of 209 bytes", both, text(E::mascotPtrTable, 209), 4},
-        {"cities and mascots too long", snes, [](clsProject& p) { setTextBytes(p, E::cityPtrTable, 250); setTextBytes(p, E::mascotPtrTable, 400); }, 3},
+        {"cities and mascots too long", snes,
+         [](clsProject& p) {
+             setTextBytes(p, E::cityPtrTable, 250);
+             setTextBytes(p, E::mascotPtrTable, 400);
+         },
+         3},
         {"NES players full to the last byte", nes, records(0, 26, 6915 - 648), 0, {{E::playerDataArea, 6914, 8}}},
         {"NES players one byte over", nes, records(0, 26, 6916 - 648), 5},
-        {"SNES spill of 768", snes, spill(27, 768), 0, {{E::playerDataArea, 6914, 8}, {E::playerDataArea, 6866, 0xD0}, {E::playerDataArea, 6867, 0xFC}, {E::playerOverflowArea, 767, 8}}},
+        {"SNES spill of 768",
+         snes,
+         spill(27, 768),
+         0,
+         {{E::playerDataArea, 6914, 8},
+          {E::playerDataArea, 6866, 0xD0},
+          {E::playerDataArea, 6867, 0xFC},
+          {E::playerOverflowArea, 767, 8}}},
         {"SNES spill of 769", snes, spill(27, 769), 5},
-        {"SNES whole last team spills", snes, spill(28, 110), 0, {{E::playerDataArea, 6914, 0}, {E::playerDataArea, 6864, 0xE8}, {E::playerDataArea, 6865, 0xFC}, {E::playerOverflowArea, 23, 0}, {E::playerOverflowArea, 24, 'B'}}},
+        {"SNES whole last team spills",
+         snes,
+         spill(28, 110),
+         0,
+         {{E::playerDataArea, 6914, 0},
+          {E::playerDataArea, 6864, 0xE8},
+          {E::playerDataArea, 6865, 0xFC},
+          {E::playerOverflowArea, 23, 0},
+          {E::playerOverflowArea, 24, 'B'}}},
         {"team 25 spills", snes, records(0, 25, 7000 - 26 * 24), 1},
         {"last team's pointers past the main area", snes, records(0, 25, 6900 - 26 * 24), 1},
         {"first name byte 0x80", nes, player([](clsPlayer& p) { p.setFirst("JO\x80"); }), 1},
         {"last name byte 0xE9", snes, player([](clsPlayer& p) { p.setLast("REN\xE9"); }), 1},
-        {"city with 0xFF", nes, [](clsProject& p) { p.getTeamRef(26)->setCity("A\xFF" "B"); }, 1},
+        {"city with 0xFF", nes,
+         [](clsProject& p) {
+             p.getTeamRef(26)->setCity(
+                 "A\xFF"
+                 "B");
+         },
+         1},
         {"abbreviation with 0xFF", snes, [](clsProject& p) { p.getTeamRef(5)->setAbrev("AB\xFF"); }, 1},
-        {"0xFF city, abbreviations too long", nes, [](clsProject& p) { setTextBytes(p, E::abrevPtrTable, 300); p.getTeamRef(1)->setCity("\xFF"); }, 1},
+        {"0xFF city, abbreviations too long", nes,
+         [](clsProject& p) {
+             setTextBytes(p, E::abrevPtrTable, 300);
+             p.getTeamRef(1)->setCity("\xFF");
+         },
+         1},
         {"a player record that cannot be built: jersey 100", nes, player([](clsPlayer& p) { p.setJersey(100); }), 1},
         {"name byte 0x7F", both, player([](clsPlayer& p) { p.setFirst("A\x7F"); }), 0},
         {"city bytes 0x80 0xFE", both, [](clsProject& p) { p.getTeamRef(3)->setCity("\x80\xFE"); }, 0},
-        {"west all-star 0 of team 5 slot 3", nes, [](clsProject& p) { p.setWestAllStar(0, 5, 3); }, 0, star(0, 5, 3, 0x8371)},
-        {"west all-star 0 of team 5 slot 3", snes, [](clsProject& p) { p.setWestAllStar(0, 5, 3); }, 0, star(0, 5, 3, 0x9732)},
-        {"east all-star 7 of team 20 slot 11", nes, [](clsProject& p) { p.setEastAllStar(7, 20, 11); }, 0, star(19, 20, 11, 0x8C31)},
-        {"all-star of slot 12", both, [](clsProject& p) { p.getTeamRef(13)->getPlayerRef(12)->setDataPtr(0x1234); p.setWestAllStar(4, 13, 12); }, 1},
+        {"west all-star 0 of team 5 slot 3", nes, [](clsProject& p) { p.setWestAllStar(0, 5, 3); }, 0,
+         star(0, 5, 3, 0x8371)},
+        {"west all-star 0 of team 5 slot 3", snes, [](clsProject& p) { p.setWestAllStar(0, 5, 3); }, 0,
+         star(0, 5, 3, 0x9732)},
+        {"east all-star 7 of team 20 slot 11", nes, [](clsProject& p) { p.setEastAllStar(7, 20, 11); }, 0,
+         star(19, 20, 11, 0x8C31)},
+        {"all-star of slot 12", both,
+         [](clsProject& p) {
+             p.getTeamRef(13)->getPlayerRef(12)->setDataPtr(0x1234);
+             p.setWestAllStar(4, 13, 12);
+         },
+         1},
     };
     for (const Row& row : rows) {
         for (ConsoleKind kind : row.kinds) {

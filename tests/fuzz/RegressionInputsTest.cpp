@@ -26,7 +26,11 @@ const std::pair<const char*, Harness> kHarnesses[] = {
 };
 #undef TAMSEL_HARNESS
 
-struct StoredInput { std::string name; Harness run; std::string path; };  // name: row name: harness, folder and file
+struct StoredInput {
+    std::string name;
+    Harness run;
+    std::string path;
+};  // name: row name: harness, folder and file
 
 void PrintTo(const StoredInput& input, std::ostream* os) { *os << input.path; }
 
@@ -40,7 +44,8 @@ std::vector<StoredInput> storedInputs() {
             std::sort(files.begin(), files.end());
             for (const fs::path& f : files) {
                 std::string name = harness + ("_" + folder + "_") + f.filename().string();
-                std::replace_if(name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
+                std::replace_if(
+                    name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
                 out.push_back({name, run, f.string()});
             }
         }
@@ -53,7 +58,9 @@ struct CheckFailed : std::runtime_error {
 
 class StoredInputTest : public ::testing::TestWithParam<StoredInput> {
 protected:
-    void SetUp() override { FuzzCheck::setFailureHandler([](const std::string& what) { throw CheckFailed(what); }); }
+    void SetUp() override {
+        FuzzCheck::setFailureHandler([](const std::string& what) { throw CheckFailed(what); });
+    }
     void TearDown() override { FuzzCheck::setFailureHandler(nullptr); }
 };
 

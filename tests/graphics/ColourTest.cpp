@@ -31,7 +31,8 @@ TEST(ColourModels, EveryNesIndexAndSnesWordShowsAsTheReferenceTables) {
     const auto nes = table("nes-colours.txt"), snes = table("snes-colours.txt");
     ASSERT_EQ(nes.size(), 1024u);
     for (const auto& r : nes)
-        EXPECT_EQ(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(r[0]), r[2], static_cast<std::uint8_t>(r[1])), rgb(r[3], r[4], r[5]))
+        EXPECT_EQ(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(r[0]), r[2], static_cast<std::uint8_t>(r[1])),
+                  rgb(r[3], r[4], r[5]))
             << "index " << r[0] << ", emphasis " << r[1] << ", monochrome " << r[2];
     ASSERT_EQ(snes.size(), 1024u);
     clsTeam team;
@@ -44,7 +45,10 @@ TEST(ColourModels, EveryNesIndexAndSnesWordShowsAsTheReferenceTables) {
 // What the reference table leaves out: indexes above 0x3F are black (monochrome first turns them into a grey), and
 // emphasis keeps its low three bits.
 TEST(NesColorToRGB, IndexesAboveThePaletteAndEmphasisAbove7) {
-    struct Row { const char* name; int index, mono, emphasis, r, g, b; };
+    struct Row {
+        const char* name;
+        int index, mono, emphasis, r, g, b;
+    };
     const Row rows[] = {
         {"0x40 is black", 0x40, 0, 0, 0, 0, 0},          {"0xFF is black", 0xFF, 0, 4, 0, 0, 0},
         {"0x40 monochrome", 0x40, 1, 0, 128, 128, 128},  {"0xD6 monochrome", 0xD6, 1, 4, 199, 199, 199},
@@ -52,20 +56,32 @@ TEST(NesColorToRGB, IndexesAboveThePaletteAndEmphasisAbove7) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        EXPECT_EQ(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(r.index), r.mono, static_cast<std::uint8_t>(r.emphasis)), rgb(r.r, r.g, r.b));
+        EXPECT_EQ(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(r.index), r.mono,
+                                             static_cast<std::uint8_t>(r.emphasis)),
+                  rgb(r.r, r.g, r.b));
     }
 }
 
 // Stored low byte first; bit 15 of a stored word is no part of the colour; entries wrap at 128 (-1 is
 // entry 127); storing a colour marks the SNES uniform as read.
 TEST(SnesColour, StoredBytesWordsChannelsDisplayAndText) {
-    struct Row { const char* name; std::uint8_t low, high; int word, r, g, b; const char* text; };
+    struct Row {
+        const char* name;
+        std::uint8_t low, high;
+        int word, r, g, b;
+        const char* text;
+    };
     const Row rows[] = {
-        {"white", 0xFF, 0x7F, 0x7FFF, 31, 31, 31, "7FFF"},   {"red", 0x1F, 0x00, 0x001F, 31, 0, 0, "1F"},
-        {"green", 0xE0, 0x03, 0x03E0, 0, 31, 0, "3E0"},      {"blue", 0x00, 0x7C, 0x7C00, 0, 0, 31, "7C00"},
-        {"black", 0x00, 0x00, 0, 0, 0, 0, "0"},              {"mixed", 0x34, 0x12, 0x1234, 20, 17, 4, "1234"},
-        {"one of each", 0x21, 0x04, 0x0421, 1, 1, 1, "421"}, {"0xFFFF without bit 15", 0xFF, 0xFF, 0x7FFF, 31, 31, 31, "7FFF"},
-        {"bit 15 alone", 0x00, 0x80, 0, 0, 0, 0, "0"},       {"mixed with bit 15", 0x34, 0x92, 0x1234, 20, 17, 4, "1234"},
+        {"white", 0xFF, 0x7F, 0x7FFF, 31, 31, 31, "7FFF"},
+        {"red", 0x1F, 0x00, 0x001F, 31, 0, 0, "1F"},
+        {"green", 0xE0, 0x03, 0x03E0, 0, 31, 0, "3E0"},
+        {"blue", 0x00, 0x7C, 0x7C00, 0, 0, 31, "7C00"},
+        {"black", 0x00, 0x00, 0, 0, 0, 0, "0"},
+        {"mixed", 0x34, 0x12, 0x1234, 20, 17, 4, "1234"},
+        {"one of each", 0x21, 0x04, 0x0421, 1, 1, 1, "421"},
+        {"0xFFFF without bit 15", 0xFF, 0xFF, 0x7FFF, 31, 31, 31, "7FFF"},
+        {"bit 15 alone", 0x00, 0x80, 0, 0, 0, 0, "0"},
+        {"mixed with bit 15", 0x34, 0x92, 0x1234, 20, 17, 4, "1234"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -89,11 +105,17 @@ TEST(SnesColour, StoredBytesWordsChannelsDisplayAndText) {
 }
 
 TEST(ColourText, NesIndexAndHexWords) {
-    const struct { int index; const char* text; } indexes[] = {{0x00, "00"}, {0x0F, "0F"}, {0x3F, "3F"}, {0x2a, "2A"}};
+    const struct {
+        int index;
+        const char* text;
+    } indexes[] = {{0x00, "00"}, {0x0F, "0F"}, {0x3F, "3F"}, {0x2a, "2A"}};
     for (const auto& r : indexes) EXPECT_EQ(modGraphics::nesIndexText(r.index), r.text) << r.text;
     // digits up to the first non-digit, as a 16-bit two's-complement value
-    const struct { const char* text; int value; } words[] = {{"FFFF", -1}, {"8000", -32768}, {"7FFF", 0x7FFF}, {"12G4", 0x12},
-        {"", 0}, {"1f", 0x1F}, {"abcd", -0x5433}, {" 1F", 0}, {"12345", 0x2345}};
+    const struct {
+        const char* text;
+        int value;
+    } words[] = {{"FFFF", -1}, {"8000", -32768},  {"7FFF", 0x7FFF}, {"12G4", 0x12},   {"", 0},
+                 {"1f", 0x1F}, {"abcd", -0x5433}, {" 1F", 0},       {"12345", 0x2345}};
     for (const auto& r : words) EXPECT_EQ(modGraphics::readHexWord(r.text), r.value) << '"' << r.text << '"';
     EXPECT_EQ(modGraphics::snesWordText(modGraphics::readHexWord("FFFF")), "7FFF");
 }

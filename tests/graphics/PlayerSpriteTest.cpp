@@ -17,8 +17,13 @@ const struct {
     bool (*decode)(const RomImage&, std::int32_t, int, std::vector<std::uint8_t>&);
     std::string tile, picture;
 } kFormats[] = {
-    {"NES", modGraphics::decodeNesTiles, "\x01\x02\x04\x08\x10\x20\x40\x80\x0F\x0F\x0F\x0F\xF0\xF0\xF0\xF0", "3222000023220000223200002223000000003222000023220000223200002223"},
-    {"SNES", modGraphics::decodeSnesTiles, std::string("\x80\xFF\x40\x01\x20\x02\x10\x04\x08\x08\x04\x10\x02\x20\x01\x40\xF0\x00\xF0\xFF\x0F\x00\x0F\x0F\x00\xF0\x00\x00\xAA\x55\x55\xAA", 32), "76662222CDCC888A001044640001CECC88883000000201004868485886848485"},
+    {"NES", modGraphics::decodeNesTiles, "\x01\x02\x04\x08\x10\x20\x40\x80\x0F\x0F\x0F\x0F\xF0\xF0\xF0\xF0",
+     "3222000023220000223200002223000000003222000023220000223200002223"},
+    {"SNES", modGraphics::decodeSnesTiles,
+     std::string("\x80\xFF\x40\x01\x20\x02\x10\x04\x08\x08\x04\x10\x02\x20\x01\x40\xF0\x00\xF0\xFF\x0F\x00\x0F\x0F\x00"
+                 "\xF0\x00\x00\xAA\x55\x55\xAA",
+                 32),
+     "76662222CDCC888A001044640001CECC88883000000201004868485886848485"},
 };
 
 // Tiles decode in order until the image ends. An array below 64 * count + 1 entries is
@@ -36,9 +41,9 @@ TEST(TileDecoders, HandMadeTilesInOrderUntilTheImageEnds) {
             std::int64_t offset;
             int count;
             bool ok;
-            int decoded;  // tiles in the array afterwards
+            int decoded;                // tiles in the array afterwards
             std::size_t before, after;  // entries of the array
-            int tail;  // its last entry afterwards
+            int tail;                   // its last entry afterwards
         };
         const Row rows[] = {
             {"four whole tiles into an empty array", all, 3, 4, true, 4, 0, 257, 0},
@@ -74,9 +79,14 @@ TEST(DrawPlayerSprite, VariantsOutsideTheEditionDrawNothingAndCutTilesGive2) {
     clsTeam team;
     const PixelImage blank(34, 98, rgb(1, 2, 3));
     const std::tuple<const char*, ConsoleKind, int, int> rows[] = {
-        {"NES 3", Console::Nes, 3, 0}, {"NES 4", Console::Nes, 4, modGraphics::kBadVariant}, {"NES -1", Console::Nes, -1, modGraphics::kBadVariant},
-        {"SNES 7", Console::Snes, 7, 0}, {"SNES 8", Console::Snes, 8, modGraphics::kBadVariant}, {"SNES -1", Console::Snes, -1, modGraphics::kBadVariant},
-        {"SNES INT_MAX", Console::Snes, INT_MAX, modGraphics::kBadVariant}, {"NES INT_MIN", Console::Nes, INT_MIN, modGraphics::kBadVariant}};
+        {"NES 3", Console::Nes, 3, 0},
+        {"NES 4", Console::Nes, 4, modGraphics::kBadVariant},
+        {"NES -1", Console::Nes, -1, modGraphics::kBadVariant},
+        {"SNES 7", Console::Snes, 7, 0},
+        {"SNES 8", Console::Snes, 8, modGraphics::kBadVariant},
+        {"SNES -1", Console::Snes, -1, modGraphics::kBadVariant},
+        {"SNES INT_MAX", Console::Snes, INT_MAX, modGraphics::kBadVariant},
+        {"NES INT_MIN", Console::Nes, INT_MIN, modGraphics::kBadVariant}};
     for (const auto& [name, kind, variant, result] : rows) {
         SCOPED_TRACE(name);
         PixelImage surface = blank;
@@ -88,8 +98,11 @@ TEST(DrawPlayerSprite, VariantsOutsideTheEditionDrawNothingAndCutTilesGive2) {
     }
     for (const auto& [kind, end] : {std::pair{Console::Nes, 0x40710 + 192}, {Console::Snes, 0x88600 + 64}}) {
         PixelImage surface(34, 98);
-        EXPECT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, 0, RomImage(rom.begin(), rom.begin() + end)), 0) << kind;
-        EXPECT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, 0, RomImage(rom.begin(), rom.begin() + end - 1)), 2) << kind;
+        EXPECT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, 0, RomImage(rom.begin(), rom.begin() + end)), 0)
+            << kind;
+        EXPECT_EQ(modGraphics::drawPlayerSprite(surface, kind, team, 0, RomImage(rom.begin(), rom.begin() + end - 1)),
+                  2)
+            << kind;
     }
 }
 

@@ -10,11 +10,16 @@ TEST(Png, TheTopLeftRegionDecodesToThePixelsWithBlackBeyondTheImage) {
     PixelImage image(3, 2);  // colours as red + 256 green + 65536 blue
     const std::uint32_t colours[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x123456, 0xFFFFFF, 0x010203};
     for (int k = 0; k < 6; ++k) image.set(k % 3, k / 3, colours[k]);
-    const struct { const char* name; int width, height; std::vector<std::uint8_t> rgb; } rows[] = {  // rgb: row by row, red, green, blue
+    const struct {
+        const char* name;
+        int width, height;
+        std::vector<std::uint8_t> rgb;
+    } rows[] = {
+        // rgb: row by row, red, green, blue
         {"whole image", 3, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 0x56, 0x34, 0x12, 255, 255, 255, 3, 2, 1}},
         {"left part", 2, 1, {255, 0, 0, 0, 255, 0}},
-        {"beyond the image", 4, 3, {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0x56, 0x34, 0x12, 255, 255, 255, 3, 2, 1,
-                                    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"beyond the image", 4, 3, {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0x56, 0x34, 0x12, 255, 255, 255,
+                                    3,   2, 1, 0, 0,   0, 0, 0, 0,   0, 0, 0, 0,    0,    0,    0,   0,   0}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

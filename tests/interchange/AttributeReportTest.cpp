@@ -36,7 +36,10 @@ TEST(AttributeReport, ReportTexts) {
         return s;
     };
     const std::string group = "----------------\r\n\r\n\r\n\r\n";
-    struct Row { const char* name; std::string text, expected; };
+    struct Row {
+        const char* name;
+        std::string text, expected;
+    };
     auto ranked = [](clsProject& p) {
         player(p, 0, 1).setLast("NINETY");
         player(p, 0, 1).setStamina(98);
@@ -48,9 +51,16 @@ TEST(AttributeReport, ReportTexts) {
     };
     const Row rows[] = {
         {"stamina of reset players", report(5, false), "Stamina\r\n\r\n" + lines(324, " \t\t\t1")},
-        {"100 before 99 wherever they stand; names of 7, 8 and 16 characters", report(5, false, ranked), "Stamina\r\n\r\n HUNDRED\t\t100\r\n NINETY\t\t\t99\r\nABCDEFG HIJKLMNO\t3\r\n" + lines(321, " \t\t\t1")},
-        {"every player a centre: four empty groups, then all 324 under Centers", report(3, true, [](clsProject& p) { for (int k = 0; k < 324; ++k) player(p, k / 12, k % 12).setPosition(4); }),
-         "Blocking\r\n\r\n     Guards\r\n" + group + "     Guards\r\n" + group + "    Forwards\r\n" + group + "    Forwards\r\n" + group + "    Centers\r\n----------------\r\n" + lines(324, " \t\t\t0") + "\r\n\r\n\r\n"},
+        {"100 before 99 wherever they stand; names of 7, 8 and 16 characters", report(5, false, ranked),
+         "Stamina\r\n\r\n HUNDRED\t\t100\r\n NINETY\t\t\t99\r\nABCDEFG HIJKLMNO\t3\r\n" + lines(321, " \t\t\t1")},
+        {"every player a centre: four empty groups, then all 324 under Centers",
+         report(3, true,
+                [](clsProject& p) {
+                    for (int k = 0; k < 324; ++k) player(p, k / 12, k % 12).setPosition(4);
+                }),
+         "Blocking\r\n\r\n     Guards\r\n" + group + "     Guards\r\n" + group + "    Forwards\r\n" + group +
+             "    Forwards\r\n" + group + "    Centers\r\n----------------\r\n" + lines(324, " \t\t\t0") +
+             "\r\n\r\n\r\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -26,7 +26,8 @@ TEST(InterchangeFixtures, DecodedLeaguesGiveTheReferenceOutputs) {
         const clsTeam& t26 = *league.getTeamRef(26);
         std::vector<std::pair<std::string, ResultCode>> outputs = {
             {"league.tpr", ProjectFile::exportProject(league, dir + "league.tpr")},
-            {"team0.tte", TeamFile::exportTeam(t0, dir + "team0.tte")}, {"team26.tte", TeamFile::exportTeam(t26, dir + "team26.tte")},
+            {"team0.tte", TeamFile::exportTeam(t0, dir + "team0.tte")},
+            {"team26.tte", TeamFile::exportTeam(t26, dir + "team26.tte")},
             {"player_0_0.tpl", PlayerFile::exportPlayer(*t0.getPlayerRef(0), dir + "player_0_0.tpl")},
             {"player_26_11.tpl", PlayerFile::exportPlayer(*t26.getPlayerRef(11), dir + "player_26_11.tpl")}};
         for (int a = 0; a < 12; ++a) {

@@ -14,7 +14,8 @@ namespace {
 
 using L = clsProject&;
 
-const std::string kHeader = "team,slot,first,last,jersey,feet,inch,weight,pos,fg,ft,threept,rspeed,jump,steal,block,shoot,stam\r\n";
+const std::string kHeader =
+    "team,slot,first,last,jersey,feet,inch,weight,pos,fg,ft,threept,rspeed,jump,steal,block,shoot,stam\r\n";
 // AB CDE, #32, 6-9, 220 lb, guard, 48/84/20, raw ratings 31, 211, 200, 0x5C, 0x8A, 99, as team 3 slot 4.
 const std::string kRow = "3,4,AB,CDE,32,6,9,220,0,48,84,20,31,211,200,92,138,99\r\n";
 
@@ -32,45 +33,107 @@ std::string with(const std::string& row, int column, const std::string& value) {
 }
 
 TEST(PlayerCsv, ReaderRulesAllOrNothing) {
-    const std::string reordered = "stam,shoot,block,steal,jump,rspeed,threept,ft,fg,pos,weight,inch,feet,jersey,last,first,slot,team\r\n"
-                                  "99,138,92,200,211,31,20,84,48,0,220,9,6,32,CDE,AB,4,3\r\n";
+    const std::string reordered =
+        "stam,shoot,block,steal,jump,rspeed,threept,ft,fg,pos,weight,inch,feet,jersey,last,first,slot,team\r\n"
+        "99,138,92,200,211,31,20,84,48,0,220,9,6,32,CDE,AB,4,3\r\n";
     const std::string quoted = with(with(with(kRow, 4, "\"32\""), 2, "\" AB \""), 3, "\"O\"\"NEIL, JR\"");
     const std::vector<testsupport::ImportRow<clsProject>> rows = {
         {"one row", kHeader + kRow, [](L l) { example(l, 3, 4); }},
-        {"three rows, the rest unchanged", kHeader + with(kRow, 0, "0") + with(kRow, 1, "11") + with(with(kRow, 0, "26"), 1, "0"), [](L l) { example(l, 0, 4); example(l, 3, 11); example(l, 26, 0); }},
+        {"three rows, the rest unchanged",
+         kHeader + with(kRow, 0, "0") + with(kRow, 1, "11") + with(with(kRow, 0, "26"), 1, "0"),
+         [](L l) {
+             example(l, 0, 4);
+             example(l, 3, 11);
+             example(l, 26, 0);
+         }},
         {"header only", kHeader, [](L) {}},
         {"columns in another order", reordered, [](L l) { example(l, 3, 4); }},
-        {"LF line ends", kHeader.substr(0, kHeader.size() - 2) + "\n" + kRow.substr(0, kRow.size() - 2) + "\n", [](L l) { example(l, 3, 4); }},
-        {"CR line ends", kHeader.substr(0, kHeader.size() - 1) + kRow.substr(0, kRow.size() - 1), [](L l) { example(l, 3, 4); }},
+        {"LF line ends", kHeader.substr(0, kHeader.size() - 2) + "\n" + kRow.substr(0, kRow.size() - 2) + "\n",
+         [](L l) { example(l, 3, 4); }},
+        {"CR line ends", kHeader.substr(0, kHeader.size() - 1) + kRow.substr(0, kRow.size() - 1),
+         [](L l) { example(l, 3, 4); }},
         {"byte-order mark", "\xEF\xBB\xBF" + kHeader + kRow, [](L l) { example(l, 3, 4); }},
         {"no line end after the last row", kHeader + kRow.substr(0, kRow.size() - 2), [](L l) { example(l, 3, 4); }},
         {"empty lines at the end", kHeader + kRow + "\r\n\n\r\n", [](L l) { example(l, 3, 4); }},
-        {"quoted fields: comma, doubled quote, blanks, number", kHeader + quoted, [](L l) { example(l, 3, 4); player(l, 3, 4).setLast("O\"NEIL, JR"); player(l, 3, 4).setFirst(" AB "); }},
-        {"a quoted line break", kHeader + with(kRow, 3, "\"C\r\nDE\""), [](L l) { example(l, 3, 4); player(l, 3, 4).setLast("C\r\nDE"); }},
-        {"values as the player file reads them", kHeader + with(with(with(with(kRow, 2, "ab"), 5, "7.5"), 6, " +3 "), 7, "-32768"), [](L l) { example(l, 3, 4); player(l, 3, 4).setFeet(8); player(l, 3, 4).setInch(3); player(l, 3, 4).setWeight(-32768); }},
-        {"team and slot as whole numbers", kHeader + with(with(kRow, 0, " 03"), 1, "4.0"), [](L l) { example(l, 3, 4); }},
+        {"quoted fields: comma, doubled quote, blanks, number", kHeader + quoted,
+         [](L l) {
+             example(l, 3, 4);
+             player(l, 3, 4).setLast("O\"NEIL, JR");
+             player(l, 3, 4).setFirst(" AB ");
+         }},
+        {"a quoted line break", kHeader + with(kRow, 3, "\"C\r\nDE\""),
+         [](L l) {
+             example(l, 3, 4);
+             player(l, 3, 4).setLast("C\r\nDE");
+         }},
+        {"values as the player file reads them",
+         kHeader + with(with(with(with(kRow, 2, "ab"), 5, "7.5"), 6, " +3 "), 7, "-32768"),
+         [](L l) {
+             example(l, 3, 4);
+             player(l, 3, 4).setFeet(8);
+             player(l, 3, 4).setInch(3);
+             player(l, 3, 4).setWeight(-32768);
+         }},
+        {"team and slot as whole numbers", kHeader + with(with(kRow, 0, " 03"), 1, "4.0"),
+         [](L l) { example(l, 3, 4); }},
         // refusals
         {"empty number", kHeader + with(kRow, 15, ""), {}, "line 2: column block: '' is not a number"},
-        {"out of range on the second row", kHeader + with(kRow, 0, "0") + with(kRow, 4, "256"), {}, "line 3: column jersey: '256' is outside 0..255"},
+        {"out of range on the second row",
+         kHeader + with(kRow, 0, "0") + with(kRow, 4, "256"),
+         {},
+         "line 3: column jersey: '256' is outside 0..255"},
         {"team 27", kHeader + with(kRow, 0, "27"), {}, "line 2: column team: '27' is outside 0..26"},
         {"team -1", kHeader + with(kRow, 0, "-1"), {}, "line 2: column team: '-1' is outside 0..26"},
         {"slot 12", kHeader + with(kRow, 1, "12"), {}, "line 2: column slot: '12' is outside 0..11"},
         {"slot 1.5", kHeader + with(kRow, 1, "1.5"), {}, "line 2: column slot: '1.5' is not a whole number"},
         {"empty team", kHeader + with(kRow, 0, ""), {}, "line 2: column team: '' is not a whole number"},
-        {"the same player twice", kHeader + kRow + with(kRow, 0, "5") + with(kRow, 2, "X"), {}, "line 4: team 3 slot 4 is on line 2 already"},
-        {"the first faulty cell in the file's order", kHeader + with(with(kRow, 16, "x"), 5, "y"), {}, "line 2: column feet: 'y' is not a number"},
-        {"missing column", kHeader.substr(0, kHeader.size() - 7) + "\r\n" + kRow.substr(0, kRow.size() - 5) + "\r\n", {}, "line 1: column stam is missing"},
+        {"the same player twice",
+         kHeader + kRow + with(kRow, 0, "5") + with(kRow, 2, "X"),
+         {},
+         "line 4: team 3 slot 4 is on line 2 already"},
+        {"the first faulty cell in the file's order",
+         kHeader + with(with(kRow, 16, "x"), 5, "y"),
+         {},
+         "line 2: column feet: 'y' is not a number"},
+        {"missing column",
+         kHeader.substr(0, kHeader.size() - 7) + "\r\n" + kRow.substr(0, kRow.size() - 5) + "\r\n",
+         {},
+         "line 1: column stam is missing"},
         {"unknown column", "wieght," + kHeader + "1," + kRow, {}, "line 1: unknown column 'wieght'"},
         {"column twice", "slot," + kHeader + "4," + kRow, {}, "line 1: column slot appears twice"},
         {"header in capitals", "TEAM" + kHeader.substr(4) + kRow, {}, "line 1: unknown column 'TEAM'"},
-        {"too few fields", kHeader + kRow.substr(0, kRow.size() - 5) + "\r\n", {}, "line 2: the row has 17 fields, the header 18"},
-        {"too many fields", kHeader + kRow.substr(0, kRow.size() - 2) + ",\r\n", {}, "line 2: the row has 19 fields, the header 18"},
-        {"unclosed quote", kHeader + with(kRow, 3, "\"CDE") + kRow, {}, "line 2: column last: the quote is never closed"},
-        {"unclosed quote beyond the header", kHeader + kRow.substr(0, kRow.size() - 2) + ",\"x\r\n", {}, "line 2: field 19: the quote is never closed"},
-        {"text after a closing quote", kHeader + with(kRow, 2, "\"AB\"C"), {}, "line 2: column first: text follows the closing quote"},
-        {"quote inside a field", kHeader + with(kRow, 2, "A\"B"), {}, "line 2: column first: a quote inside a field that does not start with one"},
-        {"line counted after a quoted line break", kHeader + with(kRow, 3, "\"C\r\nDE\"") + with(with(kRow, 1, "5"), 13, "x"), {}, "line 4: column jump: 'x' is not a number"},
-        {"empty line among the rows", kHeader + kRow + "\r\n" + with(kRow, 0, "4"), {}, "line 3: an empty line stands among the rows"},
+        {"too few fields",
+         kHeader + kRow.substr(0, kRow.size() - 5) + "\r\n",
+         {},
+         "line 2: the row has 17 fields, the header 18"},
+        {"too many fields",
+         kHeader + kRow.substr(0, kRow.size() - 2) + ",\r\n",
+         {},
+         "line 2: the row has 19 fields, the header 18"},
+        {"unclosed quote",
+         kHeader + with(kRow, 3, "\"CDE") + kRow,
+         {},
+         "line 2: column last: the quote is never closed"},
+        {"unclosed quote beyond the header",
+         kHeader + kRow.substr(0, kRow.size() - 2) + ",\"x\r\n",
+         {},
+         "line 2: field 19: the quote is never closed"},
+        {"text after a closing quote",
+         kHeader + with(kRow, 2, "\"AB\"C"),
+         {},
+         "line 2: column first: text follows the closing quote"},
+        {"quote inside a field",
+         kHeader + with(kRow, 2, "A\"B"),
+         {},
+         "line 2: column first: a quote inside a field that does not start with one"},
+        {"line counted after a quoted line break",
+         kHeader + with(kRow, 3, "\"C\r\nDE\"") + with(with(kRow, 1, "5"), 13, "x"),
+         {},
+         "line 4: column jump: 'x' is not a number"},
+        {"empty line among the rows",
+         kHeader + kRow + "\r\n" + with(kRow, 0, "4"),
+         {},
+         "line 3: an empty line stands among the rows"},
         {"empty file", "", {}, "line 1: the file is empty"},
         {"byte-order mark only", "\xEF\xBB\xBF", {}, "line 1: the file is empty"},
     };

@@ -22,18 +22,29 @@ std::string lines(const clsProject& before, const clsProject& after) {
 }
 
 TEST(LeagueDiff, EachFieldGivesItsOneLine) {
-    const struct { const char* name; std::function<void(L)> change; std::string lines; } rows[] = {
+    const struct {
+        const char* name;
+        std::function<void(L)> change;
+        std::string lines;
+    } rows[] = {
         {"nothing", [](L) {}, ""},
-        {"city with a quote, a backslash and bytes outside the printable range", [](L l) { l.getTeamRef(0)->setCity("A\"B\\C\x01\xC3"); },
+        {"city with a quote, a backslash and bytes outside the printable range",
+         [](L l) { l.getTeamRef(0)->setCity("A\"B\\C\x01\xC3"); },
          "team 0 city: \"CITY0\" -> \"A\\\"B\\\\C\\x01\\xC3\"\n"},
         {"mascot", [](L l) { l.getTeamRef(26)->setMascot("HEAT"); }, "team 26 mascot: \"OWLS26\" -> \"HEAT\"\n"},
         {"abbreviation", [](L l) { l.getTeamRef(5)->setAbrev("ZZ"); }, "team 5 abrev: \"T5\" -> \"ZZ\"\n"},
         {"points scored", [](L l) { l.getTeamRef(3)->setPointsScored(7); }, "team 3 ps: 4 -> 7\n"},
         {"points given", [](L l) { l.getTeamRef(3)->setPointsGiven(9); }, "team 3 pg: 5 -> 9\n"},
         {"NES uniform flag", [](L l) { l.getTeamRef(3)->uniformNES_vaild = false; }, "team 3 unifnes: True -> False\n"},
-        {"NES uniform", [](L l) { l.getTeamRef(3)->setUniformColor_NES_single(1, 0x27); }, "team 3 uniform nes 1: 0x23 -> 0x27\n"},
-        {"SNES uniform flag", [](L l) { l.getTeamRef(3)->uniformSNES_vaild = false; }, "team 3 unifsnes: True -> False\n"},
-        {"SNES uniform words, bit 15 too", [](L l) { l.getTeamRef(3)->setUniformColor_2Bytes(17, 0xFF, 0x7F); l.getTeamRef(4)->setUniformColor_2Bytes(5, 0xFB, 0xFF); },
+        {"NES uniform", [](L l) { l.getTeamRef(3)->setUniformColor_NES_single(1, 0x27); },
+         "team 3 uniform nes 1: 0x23 -> 0x27\n"},
+        {"SNES uniform flag", [](L l) { l.getTeamRef(3)->uniformSNES_vaild = false; },
+         "team 3 unifsnes: True -> False\n"},
+        {"SNES uniform words, bit 15 too",
+         [](L l) {
+             l.getTeamRef(3)->setUniformColor_2Bytes(17, 0xFF, 0x7F);
+             l.getTeamRef(4)->setUniformColor_2Bytes(5, 0xFB, 0xFF);
+         },
          "team 3 uniform snes 17: 0x0000 -> 0x7FFF\nteam 4 uniform snes 5: 0x7FFB -> 0xFFFB\n"},
         {"first name", [](L l) { p37(l).setFirst("JOE"); }, "player 3.7 first: \"F46\" -> \"JOE\"\n"},
         {"last name", [](L l) { p37(l).setLast("O'NEAL"); }, "player 3.7 last: \"L46\" -> \"O'NEAL\"\n"},
@@ -53,12 +64,21 @@ TEST(LeagueDiff, EachFieldGivesItsOneLine) {
         {"stam", [](L l) { p37(l).setStamina(206); }, "player 3.7 stam: 55 -> 206\n"},
         {"unknown", [](L l) { p37(l).setUnknownByte(207); }, "player 3.7 unknown: 56 -> 207\n"},
         {"game", [](L l) { l.setMatchupBytes(17, 20, 21); }, "game 17: \"T8 at T7\" -> \"T21 at T20\"\n"},
-        {"game, a byte whose team stays", [](L l) { l.schedule()[2 * 1106] ^= 0x40; }, "game 1106: \"T26 at T25\" -> \"T26 at T25\" (0x99 0x9A -> 0xD9 0x9A)\n"},
+        {"game, a byte whose team stays", [](L l) { l.schedule()[2 * 1106] ^= 0x40; },
+         "game 1106: \"T26 at T25\" -> \"T26 at T25\" (0x99 0x9A -> 0xD9 0x9A)\n"},
         {"west all-star slot", [](L l) { l.setWestAllStar(3, 20, 9); }, "west all-star 3: 10.3 -> 20.9\n"},
         {"east all-star slot", [](L l) { l.setEastAllStar(11, 26, 11); }, "east all-star 11: 11.11 -> 26.11\n"},
-        {"teams, players, games, then west and east all-stars", [](L l) {
-             l.setEastAllStar(0, 1, 1); l.setWestAllStar(0, 1, 1); l.setMatchupBytes(0, 1, 2); p37(l).setStamina(1); l.getTeamRef(26)->setPointsGiven(1); l.getTeamRef(0)->setCity("A");
-         }, "team 0 city: \"CITY0\" -> \"A\"\nteam 26 pg: 28 -> 1\nplayer 3.7 stam: 55 -> 1\ngame 0: \"T1 at T0\" -> \"T2 at T1\"\nwest all-star 0: 10.0 -> 1.1\neast all-star 0: 11.0 -> 1.1\n"},
+        {"teams, players, games, then west and east all-stars",
+         [](L l) {
+             l.setEastAllStar(0, 1, 1);
+             l.setWestAllStar(0, 1, 1);
+             l.setMatchupBytes(0, 1, 2);
+             p37(l).setStamina(1);
+             l.getTeamRef(26)->setPointsGiven(1);
+             l.getTeamRef(0)->setCity("A");
+         },
+         "team 0 city: \"CITY0\" -> \"A\"\nteam 26 pg: 28 -> 1\nplayer 3.7 stam: 55 -> 1\ngame 0: \"T1 at T0\" -> \"T2 "
+         "at T1\"\nwest all-star 0: 10.0 -> 1.1\neast all-star 0: 11.0 -> 1.1\n"},
     };
     const clsProject before = testsupport::distinctLeague();
     for (const auto& row : rows) {

@@ -13,7 +13,12 @@ using Pair = clsProject::Pair;
 using Bytes = std::vector<std::uint8_t>;
 
 TEST(TeamUniform, NesColoursAreMaskedToTheirSixBitsAtIndexAnd1) {
-    struct Row { const char* name; int index; std::uint8_t colour; Bytes stored; };  // stored: the two bytes after 0xAA, 0xBB
+    struct Row {
+        const char* name;
+        int index;
+        std::uint8_t colour;
+        Bytes stored;
+    };  // stored: the two bytes after 0xAA, 0xBB
     const Row rows[] = {{"index 3 is colour 1, 0xFF keeps 0x3F", 3, 0xFF, {0xAA, 0x3F}},
                         {"index 2 is colour 0, 0x40 keeps 0", 2, 0x40, {0x00, 0xBB}},
                         {"index -1 is colour 1", -1, 0xC5, {0xAA, 0x05}}};
@@ -45,14 +50,24 @@ TEST(TeamRecord, InitTeamResetsTheRosterButNotSlot12AndSlotsOutsideGiveNoRecord)
         want.getPlayerRef(i)->setDataPtr(-1);
     }
     *want.getPlayerRef(12) = *t.getPlayerRef(12);
-    want.setCity("CITY"); want.setMascot("MASCOT"); want.setAbrev("ABREV"); want.setPointsScored(100); want.setPointsGiven(100);
+    want.setCity("CITY");
+    want.setMascot("MASCOT");
+    want.setAbrev("ABREV");
+    want.setPointsScored(100);
+    want.setPointsGiven(100);
     t.initTeam();
     EXPECT_TRUE(t == want);
     for (int slot : {-1, 13, 32767}) EXPECT_EQ(t.getPlayerRef(slot), nullptr) << slot;
 }
 
 TEST(ProjectSchedule, MatchupsReadTheLowFiveBitsAndStoreBit7) {
-    struct Row { const char* name; int game; std::uint8_t home, visitor; const char* text; Pair teams; };  // home, visitor: the bytes before; teams: home, visitor as read
+    struct Row {
+        const char* name;
+        int game;
+        std::uint8_t home, visitor;
+        const char* text;
+        Pair teams;
+    };  // home, visitor: the bytes before; teams: home, visitor as read
     const Row rows[] = {{"the first game", 0, 0x83, 0x8A, "T10 at T3", {3, 10}},
                         {"the last game", 1106, 0x9A, 0x80, "T0 at T26", {26, 0}},
                         {"bits 5 and 6 ignored", 17, 0xE3, 0x2A, "T10 at T3", {3, 10}},
@@ -89,7 +104,8 @@ TEST(ProjectRecord, AllStarSlotsAndTeamsOutsideTheLeagueAreIgnoredAndClearProjec
         league->setWestAllStar(i, 26, static_cast<std::uint8_t>(i + 1));
         league->setEastAllStar(i, 1, static_cast<std::uint8_t>(i + 1));
     }
-    const std::tuple<int, Pair, Pair> slots[] = {{-1, {0, 0}, {0, 0}}, {0, {26, 1}, {1, 1}}, {11, {26, 12}, {1, 12}}, {12, {0, 0}, {0, 0}}};
+    const std::tuple<int, Pair, Pair> slots[] = {
+        {-1, {0, 0}, {0, 0}}, {0, {26, 1}, {1, 1}}, {11, {26, 12}, {1, 12}}, {12, {0, 0}, {0, 0}}};
     for (const auto& [i, west, east] : slots) {
         EXPECT_EQ(league->getWestAllStar(i), west) << i;
         EXPECT_EQ(league->getEastAllStar(i), east) << i;

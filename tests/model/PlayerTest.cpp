@@ -20,19 +20,37 @@ clsPlayer make(const std::string& fields) {
     auto u8 = [&](int i) { return static_cast<std::uint8_t>(n(i)); };
     auto i16 = [&](int i) { return static_cast<std::int16_t>(n(i)); };
     clsPlayer p;
-    p.setFirst(f[0]); p.setLast(f[1]); p.setJersey(u8(2)); p.setFeet(u8(3)); p.setInch(u8(4));
-    p.setWeight(i16(5)); p.setPosition(u8(6)); p.setFGpercent(i16(7)); p.setFTpercent(i16(8)); p.set3PTpercent(i16(9));
+    p.setFirst(f[0]);
+    p.setLast(f[1]);
+    p.setJersey(u8(2));
+    p.setFeet(u8(3));
+    p.setInch(u8(4));
+    p.setWeight(i16(5));
+    p.setPosition(u8(6));
+    p.setFGpercent(i16(7));
+    p.setFTpercent(i16(8));
+    p.set3PTpercent(i16(9));
     return p;
 }
 
 TEST(PlayerDataRecord, EncodesWithQuartersRoundedHalfToEvenAndReadsBack) {
-    struct Row { const char* name; const char* player; const char* record; const char* readBack; };
+    struct Row {
+        const char* name;
+        const char* player;
+        const char* record;
+        const char* readBack;
+    };
     const Row rows[] = {
-        {"every field", "AB|CDE|32|6|9|220|0|48|84|20", "41 42 20 43 44 45 80 32 69 37 0C 15 05", "AB|CDE|32|6|9|220|0|48|84|20"},
-        {"an empty first name, 218 lb stored as 54", "|LEE|7|5|11|218|4|0|100|1021", "20 4C 45 45 84 07 5B 36 00 19 FF", "|LEE|7|5|11|216|4|0|100|1020"},
-        {"a blank in the first name, 1024 lb stored as 0", "JO ANN|LEE|99|7|0|1024|1|-2|8|12", "4A 4F 20 41 4E 4E 20 4C 45 45 81 99 70 00 00 02 03", "JO|ANNLEE|99|7|0|0|1|0|8|12"},
-        {"feet and inches keep 4 bits, 222 lb stored as 56", "A|B|10|17|20|222|9|50|54|2", "41 20 42 89 10 14 38 0C 0E 00", "A|B|10|1|4|224|1|48|56|0"},
-        {"a negative weight wraps", "A|B|0|0|0|-6|0|6|10|14", "41 20 42 80 00 00 FE 02 02 04", "A|B|0|0|0|1016|0|8|8|16"},
+        {"every field", "AB|CDE|32|6|9|220|0|48|84|20", "41 42 20 43 44 45 80 32 69 37 0C 15 05",
+         "AB|CDE|32|6|9|220|0|48|84|20"},
+        {"an empty first name, 218 lb stored as 54", "|LEE|7|5|11|218|4|0|100|1021", "20 4C 45 45 84 07 5B 36 00 19 FF",
+         "|LEE|7|5|11|216|4|0|100|1020"},
+        {"a blank in the first name, 1024 lb stored as 0", "JO ANN|LEE|99|7|0|1024|1|-2|8|12",
+         "4A 4F 20 41 4E 4E 20 4C 45 45 81 99 70 00 00 02 03", "JO|ANNLEE|99|7|0|0|1|0|8|12"},
+        {"feet and inches keep 4 bits, 222 lb stored as 56", "A|B|10|17|20|222|9|50|54|2",
+         "41 20 42 89 10 14 38 0C 0E 00", "A|B|10|1|4|224|1|48|56|0"},
+        {"a negative weight wraps", "A|B|0|0|0|-6|0|6|10|14", "41 20 42 80 00 00 FE 02 02 04",
+         "A|B|0|0|0|1016|0|8|8|16"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -46,8 +64,10 @@ TEST(PlayerDataRecord, EncodesWithQuartersRoundedHalfToEvenAndReadsBack) {
 }
 
 TEST(PlayerDataRecord, RefusesWhatOneByteCannotHold) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"jersey 100", "A|B|100|0|0|0|0|0|0|0"}, {"FG -3", "A|B|0|0|0|0|0|-3|0|0"}, {"FT 1022", "A|B|0|0|0|0|0|0|1022|0"}, {"3PT -3", "A|B|0|0|0|0|0|0|0|-3"}};
+    const std::pair<const char*, const char*> rows[] = {{"jersey 100", "A|B|100|0|0|0|0|0|0|0"},
+                                                        {"FG -3", "A|B|0|0|0|0|0|-3|0|0"},
+                                                        {"FT 1022", "A|B|0|0|0|0|0|0|1022|0"},
+                                                        {"3PT -3", "A|B|0|0|0|0|0|0|0|-3"}};
     for (const auto& [name, player] : rows) {
         SCOPED_TRACE(name);
         Bytes record{0xEE};

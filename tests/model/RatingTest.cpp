@@ -10,7 +10,10 @@
 
 namespace {
 
-struct Raw { int before; int after; };  // after: the display value for a scale, the raw byte after a step
+struct Raw {
+    int before;
+    int after;
+};  // after: the display value for a scale, the raw byte after a step
 
 struct Row {
     const char* name;
@@ -25,14 +28,62 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"run speed", Rating::RunSpeed, "Running Speed", "Run Speed", &clsPlayer::setRunSpeed, 0, {{0x00, 0}, {0x01, 4}, {0x0F, 60}, {0x10, 40}, {0x1F, 100}, {0xFF, 660}}, {{30, 31}, {31, 31}, {200, 31}}, {{1, 0}, {0, 0}, {200, 199}}},
-    {"jumping", Rating::Jumping, "Jumping", "Jumping", &clsPlayer::setJump, 1, {{144, 0}, {145, 2}, {147, 4}, {149, 8}, {211, 100}, {143, -2}, {141, -4}, {0, -216}}, {{100, 101}, {210, 211}, {211, 211}, {255, 211}}, {{145, 144}, {144, 144}, {100, 144}, {255, 254}}},
-    {"stealing", Rating::Stealing, "Stealing", "Stealing", &clsPlayer::setSteal, 2, {{1, 0}, {2, 1}, {3, 2}, {5, 2}, {7, 4}, {200, 100}, {255, 128}}, {{199, 200}, {200, 200}, {250, 200}}, {{1, 0}, {0, 0}, {250, 249}}},
+    {"run speed",
+     Rating::RunSpeed,
+     "Running Speed",
+     "Run Speed",
+     &clsPlayer::setRunSpeed,
+     0,
+     {{0x00, 0}, {0x01, 4}, {0x0F, 60}, {0x10, 40}, {0x1F, 100}, {0xFF, 660}},
+     {{30, 31}, {31, 31}, {200, 31}},
+     {{1, 0}, {0, 0}, {200, 199}}},
+    {"jumping",
+     Rating::Jumping,
+     "Jumping",
+     "Jumping",
+     &clsPlayer::setJump,
+     1,
+     {{144, 0}, {145, 2}, {147, 4}, {149, 8}, {211, 100}, {143, -2}, {141, -4}, {0, -216}},
+     {{100, 101}, {210, 211}, {211, 211}, {255, 211}},
+     {{145, 144}, {144, 144}, {100, 144}, {255, 254}}},
+    {"stealing",
+     Rating::Stealing,
+     "Stealing",
+     "Stealing",
+     &clsPlayer::setSteal,
+     2,
+     {{1, 0}, {2, 1}, {3, 2}, {5, 2}, {7, 4}, {200, 100}, {255, 128}},
+     {{199, 200}, {200, 200}, {250, 200}},
+     {{1, 0}, {0, 0}, {250, 249}}},
     // the face number in the high nibble stays
-    {"blocking", Rating::Blocking, "Blocking", "Blocking", &clsPlayer::setBlock, 3, {{0x0C, 96}, {0x5C, 96}, {0xF3, 24}}, {{0x5B, 0x5C}, {0x5C, 0x5C}, {0xF0, 0xF1}, {0x0F, 0x0C}, {0xAE, 0xAC}}, {{0x51, 0x50}, {0x50, 0x50}, {0x3F, 0x3E}}},
+    {"blocking",
+     Rating::Blocking,
+     "Blocking",
+     "Blocking",
+     &clsPlayer::setBlock,
+     3,
+     {{0x0C, 96}, {0x5C, 96}, {0xF3, 24}},
+     {{0x5B, 0x5C}, {0x5C, 0x5C}, {0xF0, 0xF1}, {0x0F, 0x0C}, {0xAE, 0xAC}},
+     {{0x51, 0x50}, {0x50, 0x50}, {0x3F, 0x3E}}},
     // the race flag in bit 7 stays, bits 4-6 are cleared
-    {"shooting range", Rating::ShootingRange, "Shooting Range", "Shooting Range", &clsPlayer::setShotRange, 4, {{0x8A, 100}, {0x73, 30}, {0x0F, 150}}, {{0x89, 0x8A}, {0x8A, 0x8A}, {0x70, 0x01}, {0x0F, 0x0A}, {0xF5, 0x86}}, {{0xFA, 0x89}, {0x80, 0x80}, {0x7F, 0x0E}, {0xB0, 0x80}}},
-    {"stamina", Rating::Stamina, "Stamina", "Stamina", &clsPlayer::setStamina, 5, {{0, 1}, {99, 100}, {255, 256}}, {{98, 99}, {99, 99}, {150, 99}}, {{1, 0}, {0, 0}, {150, 149}}},
+    {"shooting range",
+     Rating::ShootingRange,
+     "Shooting Range",
+     "Shooting Range",
+     &clsPlayer::setShotRange,
+     4,
+     {{0x8A, 100}, {0x73, 30}, {0x0F, 150}},
+     {{0x89, 0x8A}, {0x8A, 0x8A}, {0x70, 0x01}, {0x0F, 0x0A}, {0xF5, 0x86}},
+     {{0xFA, 0x89}, {0x80, 0x80}, {0x7F, 0x0E}, {0xB0, 0x80}}},
+    {"stamina",
+     Rating::Stamina,
+     "Stamina",
+     "Stamina",
+     &clsPlayer::setStamina,
+     5,
+     {{0, 1}, {99, 100}, {255, 256}},
+     {{98, 99}, {99, 99}, {150, 99}},
+     {{1, 0}, {0, 0}, {150, 149}}},
 };
 
 // A player whose six rating bytes are 0x33 but for this one.
@@ -50,7 +101,8 @@ TEST(Rating, NamesScalesAndStepsInAttributeOrder) {
         ASSERT_EQ(rating, &kRatings[static_cast<std::size_t>(row.index)]);
         EXPECT_STREQ(rating->rowName, row.rowName);
         EXPECT_STREQ(rating->reportName, row.reportName);
-        for (const Raw& r : row.scale) EXPECT_EQ(rating->value(playerWith(row, r.before)), r.after) << "raw " << r.before;
+        for (const Raw& r : row.scale)
+            EXPECT_EQ(rating->value(playerWith(row, r.before)), r.after) << "raw " << r.before;
         for (const bool up : {true, false}) {
             for (const Raw& r : up ? row.up : row.down) {
                 clsPlayer p = playerWith(row, r.before);

@@ -17,7 +17,8 @@ clsProject balancedLeague() {
     for (int t = 0; t < clsProject::kTeams; ++t) league.getTeamRef(t)->setAbrev(t == 5 ? "" : "A" + std::to_string(t));
     for (int g = 0; g < 1107; ++g) {
         league.schedule()[static_cast<std::size_t>(2 * g)] = static_cast<std::uint8_t>(0x80 | g % 27);
-        league.schedule()[static_cast<std::size_t>(2 * g + 1)] = static_cast<std::uint8_t>(0x80 | (g % 27 + 1 + g / 27 % 26) % 27);
+        league.schedule()[static_cast<std::size_t>(2 * g + 1)] =
+            static_cast<std::uint8_t>(0x80 | (g % 27 + 1 + g / 27 % 26) % 27);
     }
     return league;
 }
@@ -25,20 +26,44 @@ clsProject balancedLeague() {
 struct Row {
     std::string name;
     std::vector<std::tuple<int, std::uint8_t, std::uint8_t>> games;  // game, home byte, visitor byte
-    std::vector<std::pair<int, TeamGames>> teams;                     // the teams whose counts are not 82/41/41
+    std::vector<std::pair<int, TeamGames>> teams;                    // the teams whose counts are not 82/41/41
     std::vector<std::string> problems;
 };
 
 TEST(ScheduleCheck, CountsAndProblemsOfHandBuiltSchedules) {
     const Row rows[] = {
         {"balanced", {}, {}, {}},
-        {"bits 5 and 6 ignored", {{0, 0xE0, 0xA1}, {1106, 0x7A, 0x6E}}, {}, {}},  // games 0 and 1106 are 0-1 and 26-14 already
-        {"a team plays itself", {{17, 0x83, 0x83}}, {{3, {83, 42, 42}}, {17, {81, 40, 41}}, {18, {81, 41, 40}}}, {"game 17: A3 plays itself", "team 3 (A3) plays 83 games, most teams play 82", "team 17 (A17) plays 81 games, most teams play 82", "team 18 (A18) plays 81 games, most teams play 82"}},
-        {"a team without an abbreviation plays itself", {{5, 0x85, 0x85}}, {{5, {82, 41, 42}}, {6, {81, 41, 40}}}, {"game 5: team 5 plays itself", "team 6 (A6) plays 81 games, most teams play 82"}},
-        {"a home team that does not exist", {{40, 0x9D, 0x8F}}, {{13, {81, 40, 41}}}, {"game 40 names team 29", "team 13 (A13) plays 81 games, most teams play 82"}},
-        {"both teams 27 and 30", {{28, 0x1B, 0xFE}}, {{1, {81, 40, 41}}, {3, {81, 41, 40}}}, {"game 28 names team 27", "game 28 names team 30", "team 1 (A1) plays 81 games, most teams play 82", "team 3 (A3) plays 81 games, most teams play 82"}},
-        {"team 31 twice, named once", {{0, 0x9F, 0xFF}}, {{0, {81, 40, 41}}, {1, {81, 41, 40}}}, {"game 0 names team 31", "team 0 (A0) plays 81 games, most teams play 82", "team 1 (A1) plays 81 games, most teams play 82"}},
-        {"two games moved from team 0 to team 5", {{0, 0x85, 0x81}, {27, 0x85, 0x82}}, {{0, {80, 39, 41}}, {5, {84, 43, 41}}}, {"team 0 (A0) plays 80 games, most teams play 82", "team 5 plays 84 games, most teams play 82"}},
+        {"bits 5 and 6 ignored",
+         {{0, 0xE0, 0xA1}, {1106, 0x7A, 0x6E}},
+         {},
+         {}},  // games 0 and 1106 are 0-1 and 26-14 already
+        {"a team plays itself",
+         {{17, 0x83, 0x83}},
+         {{3, {83, 42, 42}}, {17, {81, 40, 41}}, {18, {81, 41, 40}}},
+         {"game 17: A3 plays itself", "team 3 (A3) plays 83 games, most teams play 82",
+          "team 17 (A17) plays 81 games, most teams play 82", "team 18 (A18) plays 81 games, most teams play 82"}},
+        {"a team without an abbreviation plays itself",
+         {{5, 0x85, 0x85}},
+         {{5, {82, 41, 42}}, {6, {81, 41, 40}}},
+         {"game 5: team 5 plays itself", "team 6 (A6) plays 81 games, most teams play 82"}},
+        {"a home team that does not exist",
+         {{40, 0x9D, 0x8F}},
+         {{13, {81, 40, 41}}},
+         {"game 40 names team 29", "team 13 (A13) plays 81 games, most teams play 82"}},
+        {"both teams 27 and 30",
+         {{28, 0x1B, 0xFE}},
+         {{1, {81, 40, 41}}, {3, {81, 41, 40}}},
+         {"game 28 names team 27", "game 28 names team 30", "team 1 (A1) plays 81 games, most teams play 82",
+          "team 3 (A3) plays 81 games, most teams play 82"}},
+        {"team 31 twice, named once",
+         {{0, 0x9F, 0xFF}},
+         {{0, {81, 40, 41}}, {1, {81, 41, 40}}},
+         {"game 0 names team 31", "team 0 (A0) plays 81 games, most teams play 82",
+          "team 1 (A1) plays 81 games, most teams play 82"}},
+        {"two games moved from team 0 to team 5",
+         {{0, 0x85, 0x81}, {27, 0x85, 0x82}},
+         {{0, {80, 39, 41}}, {5, {84, 43, 41}}},
+         {"team 0 (A0) plays 80 games, most teams play 82", "team 5 plays 84 games, most teams play 82"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -53,7 +78,8 @@ TEST(ScheduleCheck, CountsAndProblemsOfHandBuiltSchedules) {
         const ScheduleCheck::Report report = ScheduleCheck::check(league);
         for (int t = 0; t < 27; ++t) {
             const TeamGames& got = report.teams[static_cast<std::size_t>(t)];
-            EXPECT_EQ(got, want[static_cast<std::size_t>(t)]) << "team " << t << ": " << got.games << "/" << got.home << "/" << got.away;
+            EXPECT_EQ(got, want[static_cast<std::size_t>(t)])
+                << "team " << t << ": " << got.games << "/" << got.home << "/" << got.away;
         }
         EXPECT_EQ(report.usualGames, 82);
         std::vector<std::string> texts;

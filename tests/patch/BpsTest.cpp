@@ -34,8 +34,8 @@ const std::string kSource = "ABCDEFGH";
 
 struct Row {
     const char* name;
-    std::string body;     // header, sizes, metadata and actions
-    std::string target;   // the target checksummed in the footer, and the result
+    std::string body;    // header, sizes, metadata and actions
+    std::string target;  // the target checksummed in the footer, and the result
     std::string appliedTo;
     PatchResult result;
 };
@@ -48,7 +48,8 @@ const Row kRows[] = {
     // TargetRead 4 "wxyz", TargetCopy 2 from +2, TargetCopy 2 from -4
     {"TargetCopyBothWays", kHead + "88 88 80 8D 77 78 79 7A 87 84 87 89", "wxyzyzwx", kSource, PatchResult::Ok},
     // target size 200 (two bytes), 3 bytes of metadata; TargetRead "Z", TargetCopy 199 from 0 (two bytes)
-    {"TargetCopyRepeatsItsOutput", kHead + "88 48 80 83 6D 65 74 81 5A 1B 85 80", std::string(200, 'Z'), kSource, PatchResult::Ok},
+    {"TargetCopyRepeatsItsOutput", kHead + "88 48 80 83 6D 65 74 81 5A 1B 85 80", std::string(200, 'Z'), kSource,
+     PatchResult::Ok},
     {"OtherSourceBytes", kHead + "88 88 80 84 85 78 79 8C", "ABxyEFGH", "ABCDEFGX", PatchResult::WrongSource},
     {"OtherSourceSize", kHead + "89 88 80 84 85 78 79 8C", "ABxyEFGH", kSource, PatchResult::WrongSource},
     {"ResultChecksumFails", kHead + "88 88 80 84 85 78 79 8C", "ABxyEFGX", kSource, PatchResult::ResultMismatch},

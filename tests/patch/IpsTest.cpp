@@ -16,13 +16,19 @@ using Bytes = std::vector<std::uint8_t>;
 const std::string kHead = "50 41 54 43 48 ";  // PATCH
 const std::string kEof = " 45 4F 46";         // EOF
 
-struct ApplyRow { const char* name; std::string patch; PatchResult result; std::string target; };  // target: the result when applied to 00 01 .. 07
+struct ApplyRow {
+    const char* name;
+    std::string patch;
+    PatchResult result;
+    std::string target;
+};  // target: the result when applied to 00 01 .. 07
 
 const ApplyRow kApplyRows[] = {
     {"EmptyPatch", kHead + kEof, PatchResult::Ok, "00 01 02 03 04 05 06 07"},
     {"Record", kHead + "00 00 02 00 02 AA BB" + kEof, PatchResult::Ok, "00 01 AA BB 04 05 06 07"},
     {"RunLengthRecord", kHead + "00 00 01 00 00 00 04 CC" + kEof, PatchResult::Ok, "00 CC CC CC CC 05 06 07"},
-    {"RecordGrowsImageWithZeroGap", kHead + "00 00 0A 00 02 EE FF" + kEof, PatchResult::Ok, "00 01 02 03 04 05 06 07 00 00 EE FF"},
+    {"RecordGrowsImageWithZeroGap", kHead + "00 00 0A 00 02 EE FF" + kEof, PatchResult::Ok,
+     "00 01 02 03 04 05 06 07 00 00 EE FF"},
     {"RunGrowsImage", kHead + "00 00 07 00 00 00 02 DD" + kEof, PatchResult::Ok, "00 01 02 03 04 05 06 DD DD"},
     {"TruncatedShorter", kHead + "00 00 01 00 01 99" + kEof + " 00 00 04", PatchResult::Ok, "00 99 02 03"},
     {"TruncatedLonger", kHead + kEof + " 00 00 0A", PatchResult::Ok, "00 01 02 03 04 05 06 07 00 00"},
@@ -82,13 +88,65 @@ struct WriterRow {
 };
 
 const WriterRow kWriterRows[] = {
-    {"ChangeAtEofOffsetStartsOneEarlier", 0x454F50, [](Bytes b) { b[0x454F46] = 1; return b; }, {{0x454F45, 2, 0}}, ""},
-    {"SplitLandingOnEofOffsetStartsOneEarlier", 0x454F60, [](Bytes b) { fillDistinct(b, 0x444F47, 0xFFFF + 11); return b; }, {{0x444F47, 0xFFFF, 0}, {0x454F45, 12, 0}}, ""},
-    {"LongRunSplits", 0x20000, [](Bytes b) { fillDistinct(b, 0x10, 0x18000); return b; }, {{0x10, 0xFFFF, 0}, {0x1000F, 0x8001, 0}}, ""},
-    {"RunOfOneByte", 0x400, [](Bytes b) { std::fill_n(b.begin() + 0x20, 0x100, 0xAA); return b; }, {{0x20, 0, 0x100}}, ""},
-    {"NearbyChangesShareRecord", 0x40, [](Bytes b) { b[0x10] = 1; b[0x14] = 2; b[0x20] = 3; return b; }, {{0x10, 5, 0}, {0x20, 1, 0}}, ""},
-    {"ShrinkWritesLength", 16, [](Bytes b) { b.resize(10); return b; }, {}, "00 00 0A"},
-    {"GrowWithZerosReachesFullLength", 4, [](Bytes b) { b.resize(8); b[4] = 9; return b; }, {{4, 4, 0}}, ""},
+    {"ChangeAtEofOffsetStartsOneEarlier",
+     0x454F50,
+     [](Bytes b) {
+         b[0x454F46] = 1;
+         return b;
+     },
+     {{0x454F45, 2, 0}},
+     ""},
+    {"SplitLandingOnEofOffsetStartsOneEarlier",
+     0x454F60,
+     [](Bytes b) {
+         fillDistinct(b, 0x444F47, 0xFFFF + 11);
+         return b;
+     },
+     {{0x444F47, 0xFFFF, 0}, {0x454F45, 12, 0}},
+     ""},
+    {"LongRunSplits",
+     0x20000,
+     [](Bytes b) {
+         fillDistinct(b, 0x10, 0x18000);
+         return b;
+     },
+     {{0x10, 0xFFFF, 0}, {0x1000F, 0x8001, 0}},
+     ""},
+    {"RunOfOneByte",
+     0x400,
+     [](Bytes b) {
+         std::fill_n(b.begin() + 0x20, 0x100, 0xAA);
+         return b;
+     },
+     {{0x20, 0, 0x100}},
+     ""},
+    {"NearbyChangesShareRecord",
+     0x40,
+     [](Bytes b) {
+         b[0x10] = 1;
+         b[0x14] = 2;
+         b[0x20] = 3;
+         return b;
+     },
+     {{0x10, 5, 0}, {0x20, 1, 0}},
+     ""},
+    {"ShrinkWritesLength",
+     16,
+     [](Bytes b) {
+         b.resize(10);
+         return b;
+     },
+     {},
+     "00 00 0A"},
+    {"GrowWithZerosReachesFullLength",
+     4,
+     [](Bytes b) {
+         b.resize(8);
+         b[4] = 9;
+         return b;
+     },
+     {{4, 4, 0}},
+     ""},
 };
 
 void PrintTo(const WriterRow& row, std::ostream* os) { *os << row.name; }

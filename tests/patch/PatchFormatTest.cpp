@@ -8,7 +8,12 @@ namespace {
 using patch::PatchFormat;
 using patch::PatchResult;
 
-struct FormatRow { const char* name; std::string bytes; std::string fileName; PatchFormat format; };
+struct FormatRow {
+    const char* name;
+    std::string bytes;
+    std::string fileName;
+    PatchFormat format;
+};
 
 const FormatRow kFormatRows[] = {
     {"Ips", "PATCHEOF", "league.ips", PatchFormat::Ips},
@@ -43,9 +48,13 @@ TEST(PatchFormat, ApplyRefusesOtherFiles) {
 // The sentences the editor and tamsel-cli show, each ended there by "!".
 TEST(PatchResultMessage, EveryOutcomeHasItsOwnSentence) {
     const std::pair<PatchResult, const char*> rows[] = {
-        {PatchResult::Ok, "Done"}, {PatchResult::NotAPatch, "This file is not an IPS or BPS patch"}, {PatchResult::Damaged, "This patch is damaged"},
-        {PatchResult::WrongSource, "This patch was made for a different ROM"}, {PatchResult::ResultMismatch, "The patched image does not match this patch"},
-        {PatchResult::TooLargeForIps, "Images over 16 MiB cannot be IPS-patched"}, {PatchResult::TooLargeForBps, "Images over 256 MiB cannot be BPS-patched"},
+        {PatchResult::Ok, "Done"},
+        {PatchResult::NotAPatch, "This file is not an IPS or BPS patch"},
+        {PatchResult::Damaged, "This patch is damaged"},
+        {PatchResult::WrongSource, "This patch was made for a different ROM"},
+        {PatchResult::ResultMismatch, "The patched image does not match this patch"},
+        {PatchResult::TooLargeForIps, "Images over 16 MiB cannot be IPS-patched"},
+        {PatchResult::TooLargeForBps, "Images over 256 MiB cannot be BPS-patched"},
         {PatchResult::OutOfMemory, "There is not enough memory for this patch"}};
     for (const auto& [result, sentence] : rows) EXPECT_EQ(patch::message(result), sentence);
 }

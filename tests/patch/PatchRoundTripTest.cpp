@@ -11,7 +11,11 @@ using patch::PatchFormat;
 using patch::PatchResult;
 using Bytes = std::vector<std::uint8_t>;
 
-struct Row { const char* name; std::string original, edited; PatchFormat format; };
+struct Row {
+    const char* name;
+    std::string original, edited;
+    PatchFormat format;
+};
 
 const Row kRows[] = {
     {"NesIps", "nes-1/game.nes", "nes-1/expected/edited.nes", PatchFormat::Ips},

@@ -26,9 +26,12 @@ using Events = std::vector<LeagueEvent>;
 
 // The outcomes in the order of their numbers.
 TEST(OutcomeTable, EachOutcomeHasItsSentence) {
-    const char* loads[] = {"File successfully loaded!", "Error loading file!", "Invalid rom!", "Unknown Error!", "Error reading data!"};
-    const char* saves[] = {"File successfully saved!", "Unknown error!", "Abbreviations are too long!", "City names are too long!",
-                           "Mascot names are too long!", "Player names are too long!", "Error writing to disk!", "Load a valid rom!"};
+    const char* loads[] = {"File successfully loaded!", "Error loading file!", "Invalid rom!", "Unknown Error!",
+                           "Error reading data!"};
+    const char* saves[] = {"File successfully saved!",    "Unknown error!",
+                           "Abbreviations are too long!", "City names are too long!",
+                           "Mascot names are too long!",  "Player names are too long!",
+                           "Error writing to disk!",      "Load a valid rom!"};
     for (int i = 0; i < 5; ++i) EXPECT_STREQ(message(static_cast<LoadOutcome>(i)), loads[i]);
     for (int i = 0; i < 8; ++i) EXPECT_STREQ(message(static_cast<SaveOutcome>(i)), saves[i]);
 }
@@ -39,8 +42,10 @@ TEST(OffsetSelection, OnlyTheNesAndSnesKindsSelectASet) {
     settings.nesOffsets[0] = 1;
     settings.snesOffsets[0] = 2;
     before[0] = 3;
-    const std::tuple<const char*, ConsoleKind, OffsetSet> rows[] = {
-        {"NES", Console::Nes, settings.nesOffsets}, {"SNES", Console::Snes, settings.snesOffsets}, {"none", Console::None, before}, {"3", 3, before}};
+    const std::tuple<const char*, ConsoleKind, OffsetSet> rows[] = {{"NES", Console::Nes, settings.nesOffsets},
+                                                                    {"SNES", Console::Snes, settings.snesOffsets},
+                                                                    {"none", Console::None, before},
+                                                                    {"3", 3, before}};
     for (const auto& [name, kind, expected] : rows) {
         SCOPED_TRACE(name);
         Session session;
@@ -55,7 +60,8 @@ TEST(OffsetSelection, OnlyTheNesAndSnesKindsSelectASet) {
 // A session that has opened the SNES demo image {dir}/a/game.smc.
 class SessionTest : public ::testing::Test {
 protected:
-    std::string dir = testsupport::freshDir(std::string("session_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::string dir = testsupport::freshDir(std::string("session_") +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::string rom = dir + "/a/game.smc";
     RomImage snes = DemoRom::makeSnes();
     RomImage nes = DemoRom::makeNes();
@@ -75,16 +81,21 @@ protected:
 TEST_F(SessionTest, OpenLeavesEachOutcomeItsOwnState) {
     RomImage notNes = nes;
     notNes[0] = 'X';
-    struct Row {  // bytes none: no such file; editionChecked: then the NES offsets and folder b count, else the SNES ones and folder a
-        const char* name; std::optional<RomImage> bytes; LoadOutcome outcome; std::string detail; bool editionChecked;
+    struct Row {  // bytes none: no such file; editionChecked: then the NES offsets and folder b count, else the SNES
+                  // ones and folder a
+        const char* name;
+        std::optional<RomImage> bytes;
+        LoadOutcome outcome;
+        std::string detail;
+        bool editionChecked;
     };
     const Row rows[] = {
         {"an NES image", nes, LoadOutcome::Loaded, "", true},
         {"no such file", std::nullopt, LoadOutcome::FileUnreadable, "", false},
         {"an empty file", RomImage{}, LoadOutcome::FileUnreadable, "", false},
         {"an image without the NES mark", notNes, LoadOutcome::NotThisEdition, "", false},
-        {"offsets outside the image", testsupport::hexBytes("4E 45 53 1A 00 00 00 00 00 00 00 00 00 00 00 00 01 02 03"), LoadOutcome::DataUnreadable,
-         "teamPtrTable (0x8011, 54 bytes) lies outside the image of 0x13 bytes", true},
+        {"offsets outside the image", testsupport::hexBytes("4E 45 53 1A 00 00 00 00 00 00 00 00 00 00 00 00 01 02 03"),
+         LoadOutcome::DataUnreadable, "teamPtrTable (0x8011, 54 bytes) lies outside the image of 0x13 bytes", true},
     };
     const std::string path = dir + "/b/game.nes";
     for (const Row& row : rows) {
@@ -106,20 +117,31 @@ TEST_F(SessionTest, OpenLeavesEachOutcomeItsOwnState) {
         EXPECT_TRUE(session.league() == (r.ok() ? decoded(nes, Console::Nes, snesLeague) : snesLeague));
         EXPECT_EQ(heard, (r.ok() ? Events{{Kind::Replaced, "Open", {}}} : Events{}));
         EXPECT_FALSE(session.modified());
-        if (r.ok()) { EXPECT_TRUE(session.baseline() == nes); }
+        if (r.ok()) {
+            EXPECT_TRUE(session.baseline() == nes);
+        }
     }
 }
 
 TEST_F(SessionTest, SaveLeavesFileImageAndLeagueAsTheyWereUnlessItSaved) {
     struct Row {  // before: after the open, before the save
-        const char* name; std::function<void(Session&)> before; SaveOutcome outcome; std::string detail; std::vector<std::string> damagedSlots = {};
+        const char* name;
+        std::function<void(Session&)> before;
+        SaveOutcome outcome;
+        std::string detail;
+        std::vector<std::string> damagedSlots = {};
     };
     const Row rows[] = {
         {"an edited league", [](Session& s) { s.league().getTeamRef(3)->setCity("NEWTOWN"); }, SaveOutcome::Saved, ""},
-        {"after a failed open", [&](Session& s) { s.open(dir + "/b/missing.smc", Console::Snes); }, SaveOutcome::NoValidRom, ""},
-        {"an all-star naming no player", [](Session& s) { s.league().setEastAllStar(0, 4, 12); }, SaveOutcome::EncodeFailed, "",
+        {"after a failed open", [&](Session& s) { s.open(dir + "/b/missing.smc", Console::Snes); },
+         SaveOutcome::NoValidRom, ""},
+        {"an all-star naming no player",
+         [](Session& s) { s.league().setEastAllStar(0, 4, 12); },
+         SaveOutcome::EncodeFailed,
+         "",
          {"east all-star 0 names player 12 of team 4"}},
-        {"a full disk", [](Session&) { FileIO::setFailAfterBytesForTesting(0x1000); }, SaveOutcome::WriteFailed, "No space left on device: " + rom},
+        {"a full disk", [](Session&) { FileIO::setFailAfterBytesForTesting(0x1000); }, SaveOutcome::WriteFailed,
+         "No space left on device: " + rom},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -187,7 +209,8 @@ TEST_F(SessionTest, ForgottenObserversHearNothingMore) {
         told.push_back("third " + e.label);
         session.forget(first);
     });
-    for (const char* city : {"one", "two"}) session.edit(city, {0, -1}, [city](clsProject& l) { l.getTeamRef(0)->setCity(city); });
+    for (const char* city : {"one", "two"})
+        session.edit(city, {0, -1}, [city](clsProject& l) { l.getTeamRef(0)->setCity(city); });
     session.forget(third);
     session.edit("three", {0, -1}, [](clsProject& l) { l.getTeamRef(0)->setCity("three"); });
     EXPECT_EQ(told, (std::vector<std::string>{"first one", "third one", "third two"}));

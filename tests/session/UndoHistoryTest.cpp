@@ -22,10 +22,13 @@ protected:
         id = session.observe([this](const LeagueEvent& e) { heard.push_back(e); });
     }
     void TearDown() override { session.forget(id); }
-    void city(const char* text) { session.edit("City", {0, -1}, [text](clsProject& l) { l.getTeamRef(0)->setCity(text); }); }
+    void city(const char* text) {
+        session.edit("City", {0, -1}, [text](clsProject& l) { l.getTeamRef(0)->setCity(text); });
+    }
 
     // A folder of each test's own: ctest runs the tests side by side.
-    std::string dir = testsupport::freshDir(std::string("undo_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::string dir =
+        testsupport::freshDir(std::string("undo_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     Session session;
     std::vector<LeagueEvent> heard;
     int id = 0;
@@ -40,14 +43,24 @@ struct StepRow {
 };
 
 const StepRow kSteps[] = {
-    {"edit of a team field", {Kind::Changed, "City", {3, -1}}, [](clsProject& l) { l.getTeamRef(3)->setCity("HALIFAX"); }},
-    {"rating step", {Kind::Changed, "Rating", {5, 7}}, [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(7)->incStam(); }},
-    {"import of a project", {Kind::Replaced, "Import Project", {}}, [](clsProject& l) {
+    {"edit of a team field",
+     {Kind::Changed, "City", {3, -1}},
+     [](clsProject& l) { l.getTeamRef(3)->setCity("HALIFAX"); }},
+    {"rating step",
+     {Kind::Changed, "Rating", {5, 7}},
+     [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(7)->incStam(); }},
+    {"import of a project",
+     {Kind::Replaced, "Import Project", {}},
+     [](clsProject& l) {
          l.getTeamRef(0)->setMascot("OTTERS");
          l.setMatchupBytes(9, 4, 5);
      }},
-    {"import of a team", {Kind::Changed, "Import Team", {2, -1}}, [](clsProject& l) { l.getTeamRef(2)->setAbrev("QQQ"); }},
-    {"import of a player", {Kind::Changed, "Import Player", {4, 6}}, [](clsProject& l) { l.getTeamRef(4)->getPlayerRef(6)->setLast("ZED"); }},
+    {"import of a team",
+     {Kind::Changed, "Import Team", {2, -1}},
+     [](clsProject& l) { l.getTeamRef(2)->setAbrev("QQQ"); }},
+    {"import of a player",
+     {Kind::Changed, "Import Player", {4, 6}},
+     [](clsProject& l) { l.getTeamRef(4)->getPlayerRef(6)->setLast("ZED"); }},
 };
 
 TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
@@ -58,7 +71,8 @@ TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
         row.change(after);
         const auto [team, player] = row.event.target;
         heard.clear();
-        const std::string file = dir + "/step";  // an import's file; after then holds what reading it over the league gives
+        const std::string file =
+            dir + "/step";  // an import's file; after then holds what reading it over the league gives
         if (row.event.label == "Import Project") {
             ASSERT_EQ(ProjectFile::exportProject(after, file), Result::Ok);
             ASSERT_EQ(ProjectFile::importProject(after = before, file), Result::Ok);
@@ -69,7 +83,8 @@ TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
             ASSERT_TRUE(session.importTeam(team, file).imported);
         } else if (row.event.label == "Import Player") {
             ASSERT_EQ(PlayerFile::exportPlayer(*after.getTeamRef(team)->getPlayerRef(player), file), Result::Ok);
-            ASSERT_EQ(PlayerFile::importPlayer(*(after = before).getTeamRef(team)->getPlayerRef(player), file), Result::Ok);
+            ASSERT_EQ(PlayerFile::importPlayer(*(after = before).getTeamRef(team)->getPlayerRef(player), file),
+                      Result::Ok);
             ASSERT_TRUE(session.importPlayer(team, player, file).imported);
         } else {
             ASSERT_TRUE(session.edit(row.event.label, row.event.target, row.change));
@@ -113,18 +128,23 @@ TEST_F(UndoTest, StepsAreTakenInOrderAndANewStepDropsWhatCouldBeRedone) {
 
 TEST_F(UndoTest, RefusedImportsAndEditsThatChangeNothingAreNoStep) {
     const clsProject opened = session.league();
-    EXPECT_FALSE(session.edit("City", {0, -1}, [&](clsProject& l) { l.getTeamRef(0)->setCity(opened.getTeamRef(0)->getCity()); }));
+    EXPECT_FALSE(session.edit("City", {0, -1},
+                              [&](clsProject& l) { l.getTeamRef(0)->setCity(opened.getTeamRef(0)->getCity()); }));
     testsupport::writeText(dir + "/bad.tpr", "@3\r\nps=300\r\n@END\r\n");  // how each file refuses is the readers' test
     testsupport::writeText(dir + "/bad.tte", "city=X\r\n#2\r\njersey=1000\r\n#END\r\n");
     testsupport::writeText(dir + "/bad.tpl", "jump=x\r\n");
     ASSERT_EQ(TeamFile::exportTeam(*opened.getTeamRef(4), dir + "/good.tte"), Result::Ok);
     ASSERT_EQ(PlayerFile::exportPlayer(*opened.getTeamRef(4)->getPlayerRef(9), dir + "/good.tpl"), Result::Ok);
     const std::tuple<const char*, std::function<ImportResult()>, std::string> rows[] = {
-        {"a project file that does not read", [&] { return session.importProject(dir + "/bad.tpr"); }, "line 2: ps: '300' is outside 0..255"},
-        {"a team file that does not read", [&] { return session.importTeam(4, dir + "/bad.tte"); }, "line 3: jersey: '1000' is outside 0..255"},
-        {"a player file that does not read", [&] { return session.importPlayer(4, 9, dir + "/bad.tpl"); }, "line 1: jump: 'x' is not a number"},
+        {"a project file that does not read", [&] { return session.importProject(dir + "/bad.tpr"); },
+         "line 2: ps: '300' is outside 0..255"},
+        {"a team file that does not read", [&] { return session.importTeam(4, dir + "/bad.tte"); },
+         "line 3: jersey: '1000' is outside 0..255"},
+        {"a player file that does not read", [&] { return session.importPlayer(4, 9, dir + "/bad.tpl"); },
+         "line 1: jump: 'x' is not a number"},
         {"team 27", [&] { return session.importTeam(27, dir + "/good.tte"); }, "there is no team 27"},
-        {"player 12", [&] { return session.importPlayer(4, 12, dir + "/good.tpl"); }, "there is no player 12 of team 4"},
+        {"player 12", [&] { return session.importPlayer(4, 12, dir + "/good.tpl"); },
+         "there is no player 12 of team 4"},
     };
     for (const auto& [name, import, refusal] : rows) {
         SCOPED_TRACE(name);
@@ -157,7 +177,8 @@ TEST_F(UndoTest, ModifiedFollowsEditsSaveUndoAndRedoAndOpeningStartsAFreshHistor
 
 TEST_F(UndoTest, TheHistoryKeepsItsNewestStepsUpToItsLimit) {
     for (std::size_t i = 0; i < UndoHistory::kLimit + 5; ++i)
-        session.edit("Points", {0, -1}, [i](clsProject& l) { l.getTeamRef(0)->setPointsScored(static_cast<std::uint8_t>(i % 200 + 1)); });
+        session.edit("Points", {0, -1},
+                     [i](clsProject& l) { l.getTeamRef(0)->setPointsScored(static_cast<std::uint8_t>(i % 200 + 1)); });
     EXPECT_EQ(session.history().undoCount(), UndoHistory::kLimit);
     while (session.undo()) {
     }

@@ -15,9 +15,10 @@ using Prompt = testsupport::CountingPrompt;
 
 // The lines of the settings file with the default offsets, spelled out as the program writes them.
 static std::vector<std::string> defaultLines(const std::string& folder) {
-    return {folder,    " 32785",  " 32891",  "-1",      " 40601",  " 39806",  " 39864",  " 40123",  " 40181",  " 58432",  " 58261",
-            " 62783",  " 59950",  " 121868", " 32843",  " 52785",  " 43624",  " 267146", " 267308", " 294096", " 275043", " 274224",
-            " 274282", " 274541", " 274599", " 23392",  " 23221",  " 277311", " 288999", " 319488", " 267204", " 18725",  " 263792"};
+    return {folder,    " 32785",  " 32891",  "-1",      " 40601",  " 39806",  " 39864",  " 40123", " 40181",
+            " 58432",  " 58261",  " 62783",  " 59950",  " 121868", " 32843",  " 52785",  " 43624", " 267146",
+            " 267308", " 294096", " 275043", " 274224", " 274282", " 274541", " 274599", " 23392", " 23221",
+            " 277311", " 288999", " 319488", " 267204", " 18725",  " 263792"};
 }
 
 static std::string join(const std::vector<std::string>& lines, const char* eol = "\r\n") {
@@ -39,7 +40,12 @@ static SettingsData defaults(const std::string& folder) {
 // file, naming the line, and changes nothing. The line stands as NES entry 0 (line 2) and SNES entry 15
 // (the last line).
 TEST(SettingsFile, OffsetLinesHoldOneWhole32BitNumberAndAreWrittenWithTheirSignPosition) {
-    struct Row { const char* name; std::string line; std::optional<std::int32_t> value; std::string written = ""; };  // value none: the file is refused
+    struct Row {
+        const char* name;
+        std::string line;
+        std::optional<std::int32_t> value;
+        std::string written = "";
+    };  // value none: the file is refused
     const Row rows[] = {
         {"hexadecimal", "&H8011", 32785, " 32785"},
         {"blanks around -1", " -1 ", -1, "-1"},
@@ -80,7 +86,11 @@ TEST(SettingsLoad, AFileThatDoesNotReadAsksOnceAndGoesOnWithTheDefaultsWrittenOn
     std::vector<std::string> withNul = lines;
     withNul[0] = std::string("/ro\0ms", 6);
     const std::string crlf = join(lines);
-    struct Row { const char* name; std::optional<std::string> text; bool reads; };  // text none: no file
+    struct Row {
+        const char* name;
+        std::optional<std::string> text;
+        bool reads;
+    };  // text none: no file
     const Row rows[] = {
         {"CR LF", crlf, true},
         {"LF only", join(lines, "\n"), true},

@@ -35,7 +35,8 @@ bool makeReadOnly(const std::string& folder, bool on) {
 
 TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileElseInTheConfigurationFolder) {
     const std::string base = std::string(TAMSEL_TEST_TMP) + "/settings-location";
-    const std::string writable = base + "/portable", roIni = base + "/ro-ini", ro = base + "/ro", config = base + "/config";
+    const std::string writable = base + "/portable", roIni = base + "/ro-ini", ro = base + "/ro",
+                      config = base + "/config";
     const auto release = [&] {
         for (const std::string& d : {roIni, ro}) makeReadOnly(d, false);
     };
@@ -48,7 +49,10 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
         GTEST_SKIP() << "no way to make a folder refuse new files here";
     }
     const std::string inConfig = config + "/tamsel/tamsel.ini";
-    const struct { const char* name; std::string programFolder, configFolder, expected; } rows[] = {
+    const struct {
+        const char* name;
+        std::string programFolder, configFolder, expected;
+    } rows[] = {
         {"writable program folder", writable, config, writable + "/tamsel.ini"},
         {"read-only program folder holding tamsel.ini", roIni, config, roIni + "/tamsel.ini"},
         {"read-only program folder without it", ro, config, inConfig},
@@ -75,9 +79,15 @@ TEST(SettingsLocation, TheConfigurationFolderComesFromXdgConfigHomeElseHome) {
             ::unsetenv(name);
         }
     };
-    const auto old = [](const char* name) { return std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt; };
+    const auto old = [](const char* name) {
+        return std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt;
+    };
     const std::optional<std::string> oldXdg = old("XDG_CONFIG_HOME"), oldHome = old("HOME");
-    const struct { const char* name; std::optional<std::string> xdg, home; std::string expected; } rows[] = {
+    const struct {
+        const char* name;
+        std::optional<std::string> xdg, home;
+        std::string expected;
+    } rows[] = {
         {"XDG_CONFIG_HOME set", "/data/conf", "/home/u", "/data/conf"},
         {"XDG_CONFIG_HOME empty", "", "/home/u", "/home/u/.config"},
         {"XDG_CONFIG_HOME unset", std::nullopt, "/home/u", "/home/u/.config"},

@@ -8,7 +8,11 @@
 namespace testsupport {
 
 // A PNG file's pixels as decoded by libpng: 8-bit RGB, three bytes a pixel, row by row.
-struct DecodedPng { bool ok = false; int width = 0, height = 0; std::vector<std::uint8_t> rgb; };
+struct DecodedPng {
+    bool ok = false;
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> rgb;
+};
 
 inline DecodedPng decodePng(const std::vector<std::uint8_t>& bytes) {
     DecodedPng result;

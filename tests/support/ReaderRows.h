@@ -22,8 +22,8 @@ struct ImportRow {
 // A success gives the record (reset first, where the reader resets it) with the row's changes and no diagnosis;
 // a refusal leaves the record as it was.
 template <class R>
-void checkImports(const R& before, const std::vector<ImportRow<R>>& rows, ResultCode (*import)(R&, std::string, LineReport&),
-                  void (R::*reset)() = nullptr) {
+void checkImports(const R& before, const std::vector<ImportRow<R>>& rows,
+                  ResultCode (*import)(R&, std::string, LineReport&), void (R::*reset)() = nullptr) {
     for (const ImportRow<R>& row : rows) {
         SCOPED_TRACE(row.what);
         R got = before, want = before;

@@ -13,7 +13,9 @@
 // and the offsets each edition's tables start at.
 namespace testsupport {
 
-inline OffsetSet defaultOffsets(ConsoleKind kind) { return kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults(); }
+inline OffsetSet defaultOffsets(ConsoleKind kind) {
+    return kind == Console::Nes ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults();
+}
 
 // The league that decoding an image with the edition's default offsets gives on top of a league in memory.
 inline clsProject decoded(const RomImage& image, ConsoleKind kind, clsProject onTopOf = {}) {
@@ -29,6 +31,7 @@ struct Reference {
     std::string path(const std::string& name) const { return fixture(folder + "/" + name); }
     RomImage image() const { return readBytes(path("game" + ext())); }
 };
-inline const Reference kReferences[] = {{"nes-1", Console::Nes}, {"snes-1", Console::Snes}, {"snes-overflow-2", Console::Snes}};
+inline const Reference kReferences[] = {
+    {"nes-1", Console::Nes}, {"snes-1", Console::Snes}, {"snes-overflow-2", Console::Snes}};
 
 }  // namespace testsupport

@@ -24,7 +24,7 @@ std::vector<std::uint8_t> hexBytes(const std::string& hex);
 }  // namespace testsupport
 
 // Skips the current test when the reference fixtures are not beside the checkout.
-#define REQUIRE_FIXTURES()                                                        \
-    do {                                                                          \
+#define REQUIRE_FIXTURES()                                                         \
+    do {                                                                           \
         if (!testsupport::haveFixtures()) GTEST_SKIP() << "no reference fixtures"; \
     } while (0)

@@ -15,12 +15,15 @@ std::vector<clsProject::Pair> rosters() {
 }
 
 // The full name of the slot's player; empty for a slot naming no player.
-QString fullName(clsProject::Pair slot) { return slot[0] < 27 && slot[1] < 12 ? qs(player(slot[0], slot[1]).getFullname()) : QString(); }
+QString fullName(clsProject::Pair slot) {
+    return slot[0] < 27 && slot[1] < 12 ? qs(player(slot[0], slot[1]).getFullname()) : QString();
+}
 
 // The window's two lists name the players of the league's rosters.
 void expectLists(frmAllStar* a) {
     const auto r = rosters();
-    for (int i = 0; i < 24; ++i) EXPECT_EQ((i < 12 ? a->lstWEST : a->lstEAST)->item(i % 12)->text(), fullName(r[std::size_t(i)]));
+    for (int i = 0; i < 24; ++i)
+        EXPECT_EQ((i < 12 ? a->lstWEST : a->lstEAST)->item(i % 12)->text(), fullName(r[std::size_t(i)]));
 }
 
 // Replaces west slot 1 in the window without closing it.
@@ -78,7 +81,8 @@ TEST_F(AllStarEditor, AnOpenWindowReloadsWhenAnotherLeagueIsOpenedOrImported) {
                 other.setEastAllStar(i, std::uint8_t((3 * i + 2) % 27), std::uint8_t((i + 7) % 12));
             }
             other.setEastAllStar(7, 0, 255);
-            EXPECT_EQ(menu(menus().menuProjectImport, exportRecord(Record::Project, other, 0, 0, file("other.tpr"))), "Team imported!");
+            EXPECT_EQ(menu(menus().menuProjectImport, exportRecord(Record::Project, other, 0, 0, file("other.tpr"))),
+                      "Team imported!");
             ASSERT_EQ(rosters()[19], (clsProject::Pair{0, 255}));
             EXPECT_EQ(a->lstEAST->item(7)->text(), "");
             EXPECT_TRUE(statusText().contains("All-star slots need mending: east 7")) << str(statusText());
@@ -103,7 +107,8 @@ TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
     start();
     RomImage image = DemoRom::makeNes();
     const std::size_t roster = static_cast<std::size_t>(OffsetSet::nesDefaults()[OffsetSet::allStarRosterTable]);
-    for (const auto& [at, byte] : {std::pair<std::size_t, std::uint8_t>{6, 184}, {7, 6}, {24, 8}, {25, 25}}) image[roster + at] = byte;
+    for (const auto& [at, byte] : {std::pair<std::size_t, std::uint8_t>{6, 184}, {7, 6}, {24, 8}, {25, 25}})
+        image[roster + at] = byte;
     rom = place(image, "game.nes");
     open(rom);
     EXPECT_TRUE(statusText().contains("All-star slots need mending: west 3, east 0")) << str(statusText());
@@ -148,8 +153,10 @@ TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
     EXPECT_EQ(save(), "File successfully saved!");
     const auto saved = testsupport::readBytes(rom);
     // West 3 and east 0 with their indexes doubled.
-    EXPECT_EQ(testsupport::hexBytes("12 0A"), std::vector<std::uint8_t>(saved.begin() + std::ptrdiff_t(roster + 6), saved.begin() + std::ptrdiff_t(roster + 8)));
-    EXPECT_EQ(testsupport::hexBytes("14 0C"), std::vector<std::uint8_t>(saved.begin() + std::ptrdiff_t(roster + 24), saved.begin() + std::ptrdiff_t(roster + 26)));
+    EXPECT_EQ(testsupport::hexBytes("12 0A"), std::vector<std::uint8_t>(saved.begin() + std::ptrdiff_t(roster + 6),
+                                                                        saved.begin() + std::ptrdiff_t(roster + 8)));
+    EXPECT_EQ(testsupport::hexBytes("14 0C"), std::vector<std::uint8_t>(saved.begin() + std::ptrdiff_t(roster + 24),
+                                                                        saved.begin() + std::ptrdiff_t(roster + 26)));
 }
 
 // Imports and the editors' stores keep the slots and the choice below them, and the window

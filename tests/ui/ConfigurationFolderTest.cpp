@@ -29,12 +29,15 @@ TEST(UserConfigurationFolder, IsTheOneQtNamesForGenericConfiguration) {
     const struct {
         const char* name;
         std::optional<std::string> xdg;
-    } rows[] = {{"XDG_CONFIG_HOME set", "/tmp/tamsel-xdg-config"}, {"XDG_CONFIG_HOME empty", ""}, {"XDG_CONFIG_HOME unset", std::nullopt}};
+    } rows[] = {{"XDG_CONFIG_HOME set", "/tmp/tamsel-xdg-config"},
+                {"XDG_CONFIG_HOME empty", ""},
+                {"XDG_CONFIG_HOME unset", std::nullopt}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ::setenv("HOME", "/tmp/tamsel-home", 1);
         setOrUnset("XDG_CONFIG_HOME", row.xdg);
-        EXPECT_EQ(Settings::userConfigFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
+        EXPECT_EQ(Settings::userConfigFolder(),
+                  QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString());
     }
     setOrUnset("XDG_CONFIG_HOME", xdg);
     setOrUnset("HOME", home);

@@ -95,9 +95,12 @@ TEST_F(InterchangeMenu, ExportChangeAndImportBringsTheRecordBack) {
         bool scheduleRefilled;  // the schedule list shows the game changed before the import
     };
     const Row rows[] = {
-        {"team", &MainMenus::menuProjectExportTeam, &MainMenus::menuProjectImportTeam, teamNode(5), "Team exported!", "Team imported!", true, false, true},
-        {"player", &MainMenus::menuProjectExportPlayer, &MainMenus::meunProjectImportPlayer, playerNode(5, 3), "Player exported!", "Player imported!", false, false, false},
-        {"project", &MainMenus::menuProjectExport, &MainMenus::menuProjectImport, playerNode(5, 3), "Project exported!", "Team imported!", true, true, true},
+        {"team", &MainMenus::menuProjectExportTeam, &MainMenus::menuProjectImportTeam, teamNode(5), "Team exported!",
+         "Team imported!", true, false, true},
+        {"player", &MainMenus::menuProjectExportPlayer, &MainMenus::meunProjectImportPlayer, playerNode(5, 3),
+         "Player exported!", "Player imported!", false, false, false},
+        {"project", &MainMenus::menuProjectExport, &MainMenus::menuProjectImport, playerNode(5, 3), "Project exported!",
+         "Team imported!", true, true, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -142,9 +145,12 @@ TEST_F(InterchangeMenu, FailedImportsChangeNothingAndTheNextTreeClickWritesNothi
         std::string reason;  // after "line N: "
     };
     const Row rows[] = {
-        {"project with a rating that is no number", Record::Project, &MainMenus::menuProjectImport, "stam=", "abc", "stam: 'abc' is not a number"},
-        {"team with points beyond a byte", Record::Team, &MainMenus::menuProjectImportTeam, "pg=", "300", "pg: '300' is outside 0..255"},
-        {"player with a negative rating", Record::Player, &MainMenus::meunProjectImportPlayer, "stam=", "-1", "stam: '-1' is outside 0..255"},
+        {"project with a rating that is no number", Record::Project, &MainMenus::menuProjectImport, "stam=", "abc",
+         "stam: 'abc' is not a number"},
+        {"team with points beyond a byte", Record::Team, &MainMenus::menuProjectImportTeam, "pg=", "300",
+         "pg: '300' is outside 0..255"},
+        {"player with a negative rating", Record::Player, &MainMenus::meunProjectImportPlayer, "stam=", "-1",
+         "stam: '-1' is outside 0..255"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -224,8 +230,10 @@ TEST_F(InterchangeMenu, PlayersGoOutAsACsvTableAndComeBackWhole) {
     const std::string head = table.substr(0, table.find("\r\n"));
     testsupport::writeText(path, renamed + "x,y\r\n");
     EXPECT_EQ(menu(menus().menuProjectImportCsv, path), "Error reading file!");
-    EXPECT_EQ(str(messages.shown[0].detail), "line " + std::to_string(std::count(table.begin(), table.end(), '\n') + 1) +
-                                                 ": the row has 2 fields, the header " + std::to_string(std::count(head.begin(), head.end(), ',') + 1));
+    EXPECT_EQ(str(messages.shown[0].detail), "line " +
+                                                 std::to_string(std::count(table.begin(), table.end(), '\n') + 1) +
+                                                 ": the row has 2 fields, the header " +
+                                                 std::to_string(std::count(head.begin(), head.end(), ',') + 1));
     EXPECT_TRUE(league() == exported);
     EXPECT_EQ(steps(), taken + 1);
 }

@@ -83,7 +83,8 @@ TEST_F(Shell, EditionFollowsTheFilterLineOrTheFileNameAndFailuresNameTheirCause)
         EXPECT_EQ(session().kind(), row.kind);
         EXPECT_EQ(session().valid(), row.message == "File successfully loaded!");
         EXPECT_EQ(caption(), "Tamsel v0.21.0 " + row.caption);
-        EXPECT_EQ(dialogs.requests.back().filter, "All Supported Types|*.nes;*.smc|NES Rom (*.nes)|*.nes|SNES Rom (*.smc)|*.smc|");
+        EXPECT_EQ(dialogs.requests.back().filter,
+                  "All Supported Types|*.nes;*.smc|NES Rom (*.nes)|*.nes|SNES Rom (*.smc)|*.smc|");
         EXPECT_EQ(dialogs.requests.back().folder, qs(dir));
     }
 }
@@ -102,11 +103,13 @@ TEST_F(Shell, CancelChangesNothing) {
 // Player Editor with its rating rows top to bottom.
 TEST_F(Shell, TabOrderFollowsTheFrames) {
     openDemo();
-    QStringList expected = {"cmdFileLoad", "cmdFileSave", "cmdExitApp", "tvProject", "lstSchedule", "cmbAway", "cmbHome",
-                            "cmdEditAllStar", "txtCity", "txtMascot", "txtAbrev", "txtPPGhome", "txtPPGaway", "txtJersey",
-                            "txtFirstname", "txtLastname", "txtFeet", "txtInches", "txtWeight", "cmbPosition",
+    QStringList expected = {"cmdFileLoad",  "cmdFileSave",   "cmdExitApp",     "tvProject", "lstSchedule",
+                            "cmbAway",      "cmbHome",       "cmdEditAllStar", "txtCity",   "txtMascot",
+                            "txtAbrev",     "txtPPGhome",    "txtPPGaway",     "txtJersey", "txtFirstname",
+                            "txtLastname",  "txtFeet",       "txtInches",      "txtWeight", "cmbPosition",
                             "txtFGpercent", "txtTPTpercent", "txtFTpercent"};
-    for (int i = 0; i < 6; ++i) expected << QStringLiteral("cmdDecAtt_%1").arg(i) << QStringLiteral("cmdIncAtt_%1").arg(i);
+    for (int i = 0; i < 6; ++i)
+        expected << QStringLiteral("cmdDecAtt_%1").arg(i) << QStringLiteral("cmdIncAtt_%1").arg(i);
     QStringList chain;
     for (QWidget* next = w->nextInFocusChain(); next != w.get(); next = next->nextInFocusChain())
         if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isVisibleTo(w.get())) chain << next->objectName();
@@ -126,7 +129,8 @@ TEST_F(ProjectTree, NodesNameTheirRecordsAndClicksSelect) {
         int team;
         int player;
     };
-    const Row rows[] = {{"Player25", playerNode(2, 1), 2, 1}, {"Player323", playerNode(26, 11), 26, 11}, {"Team5", teamNode(5), 5, 0}};
+    const Row rows[] = {
+        {"Player25", playerNode(2, 1), 2, 1}, {"Player323", playerNode(26, 11), 26, 11}, {"Team5", teamNode(5), 5, 0}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         clickNode(row.node);

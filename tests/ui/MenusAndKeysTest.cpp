@@ -28,7 +28,7 @@ TEST_F(MenusAndKeys, EveryMenuItemHasItsCaptionMnemonicAndKeys) {
     struct Row {
         const char* name;
         QString caption;
-        QList<QKeySequence> keys;  // the first ones, in order
+        QList<QKeySequence> keys;                           // the first ones, in order
         std::optional<QKeySequence::StandardKey> standard;  // whose bindings the item takes too
     };
     const Row rows[] = {
@@ -37,7 +37,10 @@ TEST_F(MenusAndKeys, EveryMenuItemHasItsCaptionMnemonicAndKeys) {
         {"menuFileSaveAs", "Save &As...", {key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, QKeySequence::SaveAs},
         {"menuFileExit", "E&xit", {key(Qt::CTRL | Qt::Key_Q)}, QKeySequence::Quit},
         {"menuEditUndo", "&Undo", {key(Qt::CTRL | Qt::Key_Z)}, QKeySequence::Undo},
-        {"menuEditRedo", "&Redo", {key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), key(Qt::CTRL | Qt::Key_Y)}, QKeySequence::Redo},
+        {"menuEditRedo",
+         "&Redo",
+         {key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), key(Qt::CTRL | Qt::Key_Y)},
+         QKeySequence::Redo},
         {"menuProjectImport", "&Import Project...", {}, std::nullopt},
         {"menuProjectExport", "&Export Project...", {}, std::nullopt},
         {"menuProjectImportTeam", "Import &Team...", {}, std::nullopt},
@@ -60,7 +63,8 @@ TEST_F(MenusAndKeys, EveryMenuItemHasItsCaptionMnemonicAndKeys) {
         const QList<QKeySequence> keys = item->shortcuts();
         EXPECT_EQ(keys.mid(0, row.keys.size()), row.keys);
         if (row.standard) {
-            for (const QKeySequence& binding : QKeySequence::keyBindings(*row.standard)) EXPECT_TRUE(keys.contains(binding));
+            for (const QKeySequence& binding : QKeySequence::keyBindings(*row.standard))
+                EXPECT_TRUE(keys.contains(binding));
         } else {
             EXPECT_TRUE(keys.isEmpty());
         }
@@ -116,13 +120,23 @@ TEST_F(MenusAndKeys, MessagesShowTheWarningIconForFailuresAndTheInformationIconF
         MessageSink::Icon icon;
     };
     const Row rows[] = {
-        {"open failed", [](MenusAndKeys& t) { return t.openWith(t.file("none.nes")); }, "Error loading file!", MessageSink::Icon::Exclamation},
+        {"open failed", [](MenusAndKeys& t) { return t.openWith(t.file("none.nes")); }, "Error loading file!",
+         MessageSink::Icon::Exclamation},
         {"save refused", [](MenusAndKeys& t) { return t.save(); }, "Load a valid rom!", MessageSink::Icon::Exclamation},
-        {"save", [](MenusAndKeys& t) { t.open(t.rom); return t.save(); }, "File successfully saved!", MessageSink::Icon::Information},
-        {"export", [](MenusAndKeys& t) { return t.menu(t.menus().menuProjectExport, t.file("l.tpr")); }, "Project exported!", MessageSink::Icon::Information},
-        {"import", [](MenusAndKeys& t) { return t.menu(t.menus().menuProjectImport, t.file("l.tpr")); }, "Team imported!", MessageSink::Icon::Information},
-        {"import failed", [](MenusAndKeys& t) { return t.menu(t.menus().menuProjectImportTeam, t.file("none.tte")); }, "Error reading file!", MessageSink::Icon::Exclamation},
-        {"report", [](MenusAndKeys& t) { return t.menu(t.menus().menuAnalysisAtt[0], t.file("r.txt")); }, "Analysis complete!", MessageSink::Icon::Information},
+        {"save",
+         [](MenusAndKeys& t) {
+             t.open(t.rom);
+             return t.save();
+         },
+         "File successfully saved!", MessageSink::Icon::Information},
+        {"export", [](MenusAndKeys& t) { return t.menu(t.menus().menuProjectExport, t.file("l.tpr")); },
+         "Project exported!", MessageSink::Icon::Information},
+        {"import", [](MenusAndKeys& t) { return t.menu(t.menus().menuProjectImport, t.file("l.tpr")); },
+         "Team imported!", MessageSink::Icon::Information},
+        {"import failed", [](MenusAndKeys& t) { return t.menu(t.menus().menuProjectImportTeam, t.file("none.tte")); },
+         "Error reading file!", MessageSink::Icon::Exclamation},
+        {"report", [](MenusAndKeys& t) { return t.menu(t.menus().menuAnalysisAtt[0], t.file("r.txt")); },
+         "Analysis complete!", MessageSink::Icon::Information},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

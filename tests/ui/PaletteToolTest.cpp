@@ -25,7 +25,8 @@ TEST_F(PaletteTool, NesColourPickedAndConfirmedGoesIntoTheTeamSwatchAndFigure) {
         EXPECT_EQ(team(3).getUniformColor_NES_1(), colours[1]);
         EXPECT_EQ(teamUi().lblnespal[i]->background(), nesColor(colours[i]));
         EXPECT_EQ(teamUi().lblnespal[i]->text(), QString::asprintf("%02X", colours[i]));
-        EXPECT_EQ(figureOf(teamUi().picPlayerRenderNES), expectedFigure(teamUi().picPlayerRenderNES, Console::Nes, team(3), 0));
+        EXPECT_EQ(figureOf(teamUi().picPlayerRenderNES),
+                  expectedFigure(teamUi().picPlayerRenderNES, Console::Nes, team(3), 0));
         EXPECT_TRUE(w->isEnabled());
     }
 }
@@ -49,7 +50,8 @@ TEST_F(PaletteTool, SnesWordSetWithTheSlidersGoesIntoTheTeam) {
     EXPECT_EQ(team(0).getUniformData(2 * entry + 1), 0x24);
     EXPECT_EQ(team(0).getUniformColor_1Word(entry + 1), next);
     EXPECT_EQ(teamUi().lblsnespal[entry]->background(), QColor(248, 0, 72));
-    EXPECT_EQ(figureOf(teamUi().picPlayerRenderSNES), expectedFigure(teamUi().picPlayerRenderSNES, Console::Snes, team(0), 0));
+    EXPECT_EQ(figureOf(teamUi().picPlayerRenderSNES),
+              expectedFigure(teamUi().picPlayerRenderSNES, Console::Snes, team(0), 0));
 }
 
 TEST_F(PaletteTool, TheToolKeepsItsStatesAfterOkAndAClosedToolChangesNothing) {
@@ -69,7 +71,8 @@ TEST_F(PaletteTool, TheToolKeepsItsStatesAfterOkAndAClosedToolChangesNothing) {
         bool kept;
         QColor cell16;
     };
-    for (const Row& row : {Row{"after OK", true, QColor(199, 199, 199)}, Row{"after the close button", false, QColor(255, 34, 0)}}) {
+    for (const Row& row :
+         {Row{"after OK", true, QColor(199, 199, 199)}, Row{"after the close button", false, QColor(255, 34, 0)}}) {
         SCOPED_TRACE(row.name);
         withPaletteTool(teamUi().lblnespal[0], [&](frmPaletteTool& tool) {
             EXPECT_EQ(tool.chkMonochrome->isChecked(), row.kept);
@@ -106,7 +109,8 @@ TEST_F(PaletteTool, MonochromeAndEmphasisRecolourTheGridButNotTheSelection) {
             QTest::mouseClick(tool.lblnespal[std::size_t(row.index)], Qt::LeftButton);
             QTest::mouseClick(tool.*row.box, Qt::LeftButton);
             EXPECT_EQ(tool.lblnespal[std::size_t(row.index)]->background(), row.shown);
-            for (int i = 0; i < 64; ++i) ASSERT_EQ(tool.lblnespal[std::size_t(i)]->background(), nesColor(i, row.mono, row.emphasis)) << i;
+            for (int i = 0; i < 64; ++i)
+                ASSERT_EQ(tool.lblnespal[std::size_t(i)]->background(), nesColor(i, row.mono, row.emphasis)) << i;
             EXPECT_EQ(tool.lblSelection->background(), nesColor(row.index));
             EXPECT_EQ(tool.getEntry_NES(), row.index);
             QTest::mouseClick(tool.lblnespal[0x2A], Qt::LeftButton);  // the selection shows the cell as shown
@@ -124,7 +128,9 @@ TEST_F(PaletteTool, TypedSnesWordIsShownMaskedButNotApplied) {
         QString typed;
         QString shown;
     };
-    const Row rows[] = {{"above 15 bits", "FFFF", "7FFF"}, {"a letter beyond F", "12G4", "12"}, {"lower case and leading zeros", "00a1", "A1"}};
+    const Row rows[] = {{"above 15 bits", "FFFF", "7FFF"},
+                        {"a letter beyond F", "12G4", "12"},
+                        {"lower case and leading zeros", "00a1", "A1"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         withPaletteTool(teamUi().lblsnespal[5], [&](frmPaletteTool& tool) {

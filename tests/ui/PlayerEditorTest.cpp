@@ -125,7 +125,8 @@ TEST_F(PlayerEditor, UnknownPositionCodesAreKept) {
     openDemo();
     clickNode(playerNode(3, 2));
     choose(playerUi().cmbPosition, 4);
-    session().edit("Position", {3, 5}, [](clsProject& l) { l.getTeamRef(3)->getPlayerRef(5)->setPosition(6); });  // no entry in the list
+    session().edit("Position", {3, 5},
+                   [](clsProject& l) { l.getTeamRef(3)->getPlayerRef(5)->setPosition(6); });  // no entry in the list
     clickNode(playerNode(3, 5));
     EXPECT_EQ(player(3, 2).getPosition(), 4);
     EXPECT_EQ(playerUi().cmbPosition->currentIndex(), -1);

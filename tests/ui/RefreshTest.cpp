@@ -39,10 +39,24 @@ TEST_F(Refresh, EveryStoreIsOneChangeNamedAfterItsFieldAndAStoreOfNothingIsNone)
         const char* label;  // no change without
         int player;         // the change's target in team 1; -1 for the team
     };
-    const auto leaveTeam = [](TextBox* T::*box, QString text, TextBox* T::*next) { return [=](UiTest& t) { t.typeAndLeave(t.teamUi().*box, text, t.teamUi().*next); }; };
-    const auto leavePlayer = [](TextBox* P::*box, QString text, TextBox* P::*next) { return [=](UiTest& t) { t.typeAndLeave(t.playerUi().*box, text, t.playerUi().*next); }; };
-    const auto switchTeam = [](TextBox* T::*box, QString text) { return [=](UiTest& t) { t.type(t.teamUi().*box, text); t.clickNode(playerNode(1, 3)); }; };
-    const auto switchPlayer = [](TextBox* P::*box, QString text) { return [=](UiTest& t) { t.type(t.playerUi().*box, text); t.clickNode(playerNode(1, 3)); }; };
+    const auto leaveTeam = [](TextBox* T::*box, QString text, TextBox* T::*next) {
+        return [=](UiTest& t) { t.typeAndLeave(t.teamUi().*box, text, t.teamUi().*next); };
+    };
+    const auto leavePlayer = [](TextBox* P::*box, QString text, TextBox* P::*next) {
+        return [=](UiTest& t) { t.typeAndLeave(t.playerUi().*box, text, t.playerUi().*next); };
+    };
+    const auto switchTeam = [](TextBox* T::*box, QString text) {
+        return [=](UiTest& t) {
+            t.type(t.teamUi().*box, text);
+            t.clickNode(playerNode(1, 3));
+        };
+    };
+    const auto switchPlayer = [](TextBox* P::*box, QString text) {
+        return [=](UiTest& t) {
+            t.type(t.playerUi().*box, text);
+            t.clickNode(playerNode(1, 3));
+        };
+    };
     const Row rows[] = {
         {"city", leaveTeam(&T::txtCity, "gotham", &T::txtMascot), "City", -1},
         {"mascot", leaveTeam(&T::txtMascot, "owls", &T::txtCity), "Mascot", -1},
@@ -58,9 +72,19 @@ TEST_F(Refresh, EveryStoreIsOneChangeNamedAfterItsFieldAndAStoreOfNothingIsNone)
         {"field goals", switchPlayer(&P::txtFGpercent, "996"), "Percentages", 2},
         {"three-pointers", switchPlayer(&P::txtTPTpercent, "996"), "Percentages", 2},
         {"free throws", switchPlayer(&P::txtFTpercent, "996"), "Percentages", 2},
-        {"position", [](UiTest& t) { t.choose(t.playerUi().cmbPosition, (player(1, 2).getPosition() + 2) % 5); t.clickNode(playerNode(1, 3)); }, "Position", 2},
+        {"position",
+         [](UiTest& t) {
+             t.choose(t.playerUi().cmbPosition, (player(1, 2).getPosition() + 2) % 5);
+             t.clickNode(playerNode(1, 3));
+         },
+         "Position", 2},
         {"a tree click with nothing typed", [](UiTest& t) { t.clickNode(playerNode(1, 3)); }, nullptr, 0},
-        {"an abbreviation box left unchanged", [](UiTest& t) { QTest::mouseClick(t.teamUi().txtAbrev, Qt::LeftButton); QTest::mouseClick(t.teamUi().txtCity, Qt::LeftButton); }, nullptr, 0},
+        {"an abbreviation box left unchanged",
+         [](UiTest& t) {
+             QTest::mouseClick(t.teamUi().txtAbrev, Qt::LeftButton);
+             QTest::mouseClick(t.teamUi().txtCity, Qt::LeftButton);
+         },
+         nullptr, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

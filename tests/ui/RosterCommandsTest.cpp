@@ -150,7 +150,10 @@ TEST_F(Trades, DropsAnywhereButOnAnotherPlayerAndACancelledDialogueDoNothing) {
         const char* name;
         QTreeWidgetItem* onto;  // null: the empty space below the nodes
     };
-    const Row rows[] = {{"onto a team node", node(teamNode(9))}, {"onto the root", node(1)}, {"onto itself", node(playerNode(4, 6))}, {"onto no node", nullptr}};
+    const Row rows[] = {{"onto a team node", node(teamNode(9))},
+                        {"onto the root", node(1)},
+                        {"onto itself", node(playerNode(4, 6))},
+                        {"onto no node", nullptr}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const DropSeen seen = drag(node(playerNode(4, 6)), row.onto);

@@ -29,7 +29,8 @@ TEST_F(ScheduleEditor, ChosenTeamIsStoredInTheGameSelectedBeforeTheNextClick) {
     expectShown(scheduleUi(), 10);
     EXPECT_EQ(league().getMatchupBytes(3), (clsProject::Pair{std::uint8_t(home), before[1]}));
     EXPECT_EQ(league().schedule()[6], 0x80 | home);
-    EXPECT_EQ(scheduleUi().lstSchedule->item(3)->text(), qs(team(before[1]).getAbrev() + " at " + team(home).getAbrev()));
+    EXPECT_EQ(scheduleUi().lstSchedule->item(3)->text(),
+              qs(team(before[1]).getAbrev() + " at " + team(home).getAbrev()));
     EXPECT_EQ(save(), "File successfully saved!");
     const auto bytes = testsupport::readBytes(rom);
     const std::size_t at = std::size_t(session().activeOffsets()[OffsetSet::scheduleTable]) + 6;

@@ -29,7 +29,8 @@ TEST_F(TeamEditor, StoredNamesRenameTheNodeAndTheAbbreviationTheScheduleLists) {
     EXPECT_EQ(team(4).getAbrev(), "QZ");
     EXPECT_EQ(scheduleUi().cmbHome->itemText(4), "QZ");
     EXPECT_EQ(scheduleUi().cmbAway->itemText(4), "QZ");
-    for (int g = 0; g < 1107; ++g) ASSERT_EQ(str(scheduleUi().lstSchedule->item(g)->text()), league().getMatchupStr(g)) << g;
+    for (int g = 0; g < 1107; ++g)
+        ASSERT_EQ(str(scheduleUi().lstSchedule->item(g)->text()), league().getMatchupStr(g)) << g;
 }
 
 TEST_F(TeamEditor, PointsBoxesNormaliseAndStoreRoundedHalfToEven) {
@@ -42,8 +43,8 @@ TEST_F(TeamEditor, PointsBoxesNormaliseAndStoreRoundedHalfToEven) {
         int stored;
     };
     const Row rows[] = {
-        {"above a byte", "300", "255", 255}, {"leading zeros", "007", "7", 7}, {"half down to even", "2.5", "2.5", 2},
-        {"half up to even", "3.5", "3.5", 4}, {"no number", "abc", "0", 0},   {"negative", "-5", "0", 0},
+        {"above a byte", "300", "255", 255},  {"leading zeros", "007", "7", 7}, {"half down to even", "2.5", "2.5", 2},
+        {"half up to even", "3.5", "3.5", 4}, {"no number", "abc", "0", 0},     {"negative", "-5", "0", 0},
     };
     for (const Row& row : rows) {
         for (const bool home : {true, false}) {  // the points scored; the away box holds the points given
@@ -70,8 +71,10 @@ TEST_F(TeamEditor, FigureClicksCycleTheVariantsOfTheLoadedEditionOnly) {
         int variants;
     };
     const Row rows[] = {
-        {"NES", "nes-1/game.nes", &TeamEditorPanel::Controls::picPlayerRenderNES, &TeamEditorPanel::Controls::picPlayerRenderSNES, 4},
-        {"SNES", "snes-1/game.smc", &TeamEditorPanel::Controls::picPlayerRenderSNES, &TeamEditorPanel::Controls::picPlayerRenderNES, 8},
+        {"NES", "nes-1/game.nes", &TeamEditorPanel::Controls::picPlayerRenderNES,
+         &TeamEditorPanel::Controls::picPlayerRenderSNES, 4},
+        {"SNES", "snes-1/game.smc", &TeamEditorPanel::Controls::picPlayerRenderSNES,
+         &TeamEditorPanel::Controls::picPlayerRenderNES, 8},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -41,8 +41,8 @@ struct FakeMessages : MessageSink {
         QString detail;
     };
     std::vector<Shown> shown;
-    bool yes = false;  // the answer to a Yes/No question
-    std::vector<QString> questions;        // the questions about unsaved edits
+    bool yes = false;                             // the answer to a Yes/No question
+    std::vector<QString> questions;               // the questions about unsaved edits
     SaveAnswer saveAnswer = SaveAnswer::Discard;  // and the answer to each
     void message(QWidget*, const QString& text, Icon icon, const QString& detail = QString()) override {
         shown.push_back({text, icon, detail});
@@ -91,7 +91,9 @@ constexpr int playerNode(int t, int p) { return 3 + 13 * t + p; }
 inline QColor nesColor(int index, bool mono = false, int emphasis = 0) {
     return colorFromRgbValue(modGraphics::nesColorToRGB(std::uint8_t(index), mono, std::uint8_t(emphasis)));
 }
-inline QImage figureOf(const PictureBox* box) { return box->image().copy(0, 0, 32, 96).convertToFormat(QImage::Format_RGB32); }
+inline QImage figureOf(const PictureBox* box) {
+    return box->image().copy(0, 0, 32, 96).convertToFormat(QImage::Format_RGB32);
+}
 
 // The 32 x 96 figure that the team gives in the edition and variant on the box's blank background.
 inline QImage expectedFigure(const PictureBox* box, ConsoleKind kind, const clsTeam& t, int variant) {
@@ -226,8 +228,9 @@ public:
     enum class Record { Project, Team, Player };
     static std::string exportRecord(Record kind, const clsProject& from, int t, int p, const std::string& path) {
         const ResultCode written = kind == Record::Project ? ProjectFile::exportProject(from, path)
-                                   : kind == Record::Team  ? TeamFile::exportTeam(*from.getTeamRef(t), path)
-                                                           : PlayerFile::exportPlayer(*from.getTeamRef(t)->getPlayerRef(p), path);
+                                   : kind == Record::Team
+                                       ? TeamFile::exportTeam(*from.getTeamRef(t), path)
+                                       : PlayerFile::exportPlayer(*from.getTeamRef(t)->getPlayerRef(p), path);
         EXPECT_EQ(written, Result::Ok);
         return path;
     }

@@ -14,7 +14,8 @@ void expectShown(frmMain& w) {
     EXPECT_EQ(str(w.playerEditor().controls().txtLastname->text()), p.getLast());
     EXPECT_EQ(str(w.playerEditor().controls().txtWeight->text()), std::to_string(p.getWeight()));
     EXPECT_EQ(str(w.teamEditor().controls().txtCity->text()), team(at.team).getCity());
-    EXPECT_EQ(str(w.tree().node(teamNode(at.team))->text(0)), team(at.team).getCity() + " " + team(at.team).getMascot());
+    EXPECT_EQ(str(w.tree().node(teamNode(at.team))->text(0)),
+              team(at.team).getCity() + " " + team(at.team).getMascot());
     EXPECT_EQ(str(w.tree().node(playerNode(at.team, at.player))->text(0)).substr(3), p.getFullname());
     EXPECT_EQ(w.scheduleEditor().controls().cmbHome->currentIndex(), league().getMatchupBytes(at.game)[0]);
     EXPECT_EQ(str(w.scheduleEditor().controls().lstSchedule->item(at.game)->text()), league().getMatchupStr(at.game));
@@ -52,11 +53,14 @@ TEST_F(UndoRedo, EveryKindOfStepIsUndoneAndRedoneWhole) {
         int game;  // the game shown: an import of a project or a team fills the schedule anew
     };
     const Row rows[] = {
-        {"a field stored as its box is left", [](UndoRedo& t) { t.typeAndLeave(t.teamUi().txtCity, "gotham", t.teamUi().txtMascot); }, "City", 1, 0, teamNode(1), 10},
+        {"a field stored as its box is left",
+         [](UndoRedo& t) { t.typeAndLeave(t.teamUi().txtCity, "gotham", t.teamUi().txtMascot); }, "City", 1, 0,
+         teamNode(1), 10},
         {"a rating step",
          [](UndoRedo& t) {
              const bool up = kRatings[Rating::Stealing].value(player(1, 2)) < 50;
-             QTest::mouseClick((up ? t.playerUi().cmdIncAtt : t.playerUi().cmdDecAtt)[Rating::Stealing], Qt::LeftButton);
+             QTest::mouseClick((up ? t.playerUi().cmdIncAtt : t.playerUi().cmdDecAtt)[Rating::Stealing],
+                               Qt::LeftButton);
          },
          "Rating", 1, 2, playerNode(1, 2), 10},
         {"a schedule change",
@@ -65,7 +69,9 @@ TEST_F(UndoRedo, EveryKindOfStepIsUndoneAndRedoneWhole) {
              t.clickNode(playerNode(1, 3));  // the list loses the focus
          },
          "Schedule", 6, 4, playerNode(6, 4), 10},
-        {"a colour from the palette tool", [](UndoRedo& t) { t.pickColour(t.teamUi().lblnespal[0], otherColour(team(1).getUniformColor_NES_0())); }, "Colour", 1, 0, teamNode(1), 10},
+        {"a colour from the palette tool",
+         [](UndoRedo& t) { t.pickColour(t.teamUi().lblnespal[0], otherColour(team(1).getUniformColor_NES_0())); },
+         "Colour", 1, 0, teamNode(1), 10},
         {"an all-star window closed with a changed slot",
          [](UndoRedo& t) {
              frmAllStar* a = t.showAllStar();
@@ -75,9 +81,12 @@ TEST_F(UndoRedo, EveryKindOfStepIsUndoneAndRedoneWhole) {
              a->close();
          },
          "All-Stars", 6, 4, playerNode(6, 4), 10},
-        {"a project import", [](UndoRedo& t) { t.import(Record::Project, t.menus().menuProjectImport); }, "Import Project", 6, 4, playerNode(6, 4), 0},
-        {"a team import", [](UndoRedo& t) { t.import(Record::Team, t.menus().menuProjectImportTeam); }, "Import Team", 1, 0, teamNode(1), 0},
-        {"a player import", [](UndoRedo& t) { t.import(Record::Player, t.menus().meunProjectImportPlayer); }, "Import Player", 1, 2, playerNode(1, 2), 10},
+        {"a project import", [](UndoRedo& t) { t.import(Record::Project, t.menus().menuProjectImport); },
+         "Import Project", 6, 4, playerNode(6, 4), 0},
+        {"a team import", [](UndoRedo& t) { t.import(Record::Team, t.menus().menuProjectImportTeam); }, "Import Team",
+         1, 0, teamNode(1), 0},
+        {"a player import", [](UndoRedo& t) { t.import(Record::Player, t.menus().meunProjectImportPlayer); },
+         "Import Player", 1, 2, playerNode(1, 2), 10},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -144,7 +153,8 @@ TEST_F(UndoRedo, AnOpenAllStarWindowReloadsItsSlotsAndItsPendingChangeIsAStep) {
     const QString changed = a->lstWEST->item(0)->text();
     undo();
     EXPECT_TRUE(league() == renamed);
-    EXPECT_EQ(a->lstWEST->item(0)->text(), qs(player(league().getWestAllStar(0)[0], league().getWestAllStar(0)[1]).getFullname()));
+    EXPECT_EQ(a->lstWEST->item(0)->text(),
+              qs(player(league().getWestAllStar(0)[0], league().getWestAllStar(0)[1]).getFullname()));
     EXPECT_EQ(menus().menuEditRedo->text(), "&Redo All-Stars");
     redo();
     EXPECT_EQ(a->lstWEST->item(0)->text(), changed);
@@ -165,8 +175,10 @@ TEST_F(UndoRedo, TheMarkerFollowsTheLeagueBackToTheStateLastSaved) {
     };
     const Row rows[] = {
         {"an edit", [](UndoRedo& t) { t.typeAndLeave(t.teamUi().txtCity, "gotham", t.teamUi().txtMascot); }, true},
-        {"undone with the key", [](UndoRedo& t) { QTest::keyClick(&t.w->tree(), Qt::Key_Z, Qt::ControlModifier); }, false},
-        {"redone with the other key", [](UndoRedo& t) { QTest::keyClick(&t.w->tree(), Qt::Key_Y, Qt::ControlModifier); }, true},
+        {"undone with the key", [](UndoRedo& t) { QTest::keyClick(&t.w->tree(), Qt::Key_Z, Qt::ControlModifier); },
+         false},
+        {"redone with the other key",
+         [](UndoRedo& t) { QTest::keyClick(&t.w->tree(), Qt::Key_Y, Qt::ControlModifier); }, true},
         {"saved", [](UndoRedo& t) { EXPECT_EQ(t.save(), "File successfully saved!"); }, false},
     };
     for (const Row& row : rows) {

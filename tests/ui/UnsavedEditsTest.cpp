@@ -59,11 +59,18 @@ TEST_F(UnsavedEdits, ExitTheCloseBoxAndOpenAskFirstAndFollowTheAnswer) {
         messages.saveAnswer = row.answer;
         dialogs.requests.clear();
         switch (row.command) {
-            case Command::Exit: menus().menuFileExit->trigger(); break;
-            case Command::CloseBox: w->windowHandle()->close(); break;
-            case Command::Open: menu(menus().menuFileOpen, other); break;
+            case Command::Exit:
+                menus().menuFileExit->trigger();
+                break;
+            case Command::CloseBox:
+                w->windowHandle()->close();
+                break;
+            case Command::Open:
+                menu(menus().menuFileOpen, other);
+                break;
         }
-        EXPECT_EQ(messages.questions, row.edited ? std::vector<QString>{"Save changes to game.nes?"} : std::vector<QString>{});
+        EXPECT_EQ(messages.questions,
+                  row.edited ? std::vector<QString>{"Save changes to game.nes?"} : std::vector<QString>{});
         if (row.command == Command::Open) {
             EXPECT_EQ(dialogs.requests.size(), row.goesOn ? 1u : 0u);  // Cancel shows no dialogue
             EXPECT_EQ(session().kind(), row.goesOn ? Console::Snes : Console::Nes);
@@ -129,7 +136,7 @@ TEST_F(UnsavedEdits, SaveAsWritesTheNewFileAndLeavesTheOpenedOneAsItWas) {
         EXPECT_EQ(caption(), "Tamsel v0.21.0 [" + name + "]");
         EXPECT_EQ(session().settings().lastFolder, copy.substr(0, copy.rfind('/')));
 
-        type(teamUi().txtMascot, "OWLS");  // the next save goes to the new file
+        type(teamUi().txtMascot, "OWLS");                       // the next save goes to the new file
         EXPECT_EQ(caption(), "Tamsel v0.21.0 [" + name + "]");  // not stored yet
         EXPECT_EQ(save(), "File successfully saved!");
         EXPECT_EQ(decoded(copy, row.kind).getTeamRef(0)->getMascot(), "OWLS");

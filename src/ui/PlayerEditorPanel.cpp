@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "base/TextNumber.h"
+#include "model/PlayerBoxes.h"
 #include "model/Rating.h"
 #include "session/Session.h"
 #include "ui/EditLabels.h"
@@ -19,14 +19,6 @@
 #include "ui/UiText.h"
 
 namespace {
-
-// What the byte and word fields of a player record can hold.
-constexpr long long kJerseyMax = 99;
-constexpr long long kFeetMax = 15;
-constexpr long long kInchesShownMax = 11;
-constexpr long long kInchesStoredMax = 15;
-constexpr long long kWeightMax = 32767;
-constexpr long long kPercentMax = 999;
 
 const QColor kBarColour(0, 0, 128);
 constexpr int kBarWidth = 106;
@@ -38,13 +30,14 @@ constexpr std::array<const char*, Rating::Count> kBarNames = {"picRS",    "picJu
 constexpr std::array<const char*, Rating::Count> kValueNames = {"lblRunSpeed", "lblJump",      "lblSteal",
                                                                 "lblBlock",    "lblShotRange", "lblStam"};
 
-long long rounded(const TextBox* box, long long lo, long long hi) {
-    return TextNumber::roundedClamped(UiText::toRom(box->text()), lo, hi);
-}
+using PlayerBoxes::Box;
 
-// Cut toward zero to a multiple of 4, the step in which the game stores weights and
-// percentages.
-long long cutToFour(long long v) { return v - v % 4; }
+QString shownText(Box box, long long value) { return UiText::fromRom(PlayerBoxes::shown(box, value)); }
+
+template <typename T>
+T stored(Box box, const TextBox* text) {
+    return static_cast<T>(PlayerBoxes::storedFromText(box, UiText::toRom(text->text())));
+}
 
 TextBox* makeBox(const QString& name, const QString& text, int maxLength, bool centred, int width, QWidget* parent) {
     auto* box = new TextBox(name, parent);
@@ -196,15 +189,15 @@ void PlayerEditorPanel::fill() {
     if (p == nullptr) return;
     ui_.txtFirstname->setText(UiText::fromRom(p->getFirst()));
     ui_.txtLastname->setText(UiText::fromRom(p->getLast()));
-    ui_.txtJersey->setText(UiText::padded(p->getJersey(), 2));
-    ui_.txtFeet->setText(QString::number(p->getFeet()));
-    ui_.txtInches->setText(QString::number(p->getInch()));
-    ui_.txtWeight->setText(QString::number(p->getWeight()));
+    ui_.txtJersey->setText(shownText(Box::Jersey, p->getJersey()));
+    ui_.txtFeet->setText(shownText(Box::Feet, p->getFeet()));
+    ui_.txtInches->setText(shownText(Box::Inches, p->getInch()));
+    ui_.txtWeight->setText(shownText(Box::Weight, p->getWeight()));
     // A position code beyond the five entries shows no entry.
     ui_.cmbPosition->setCurrentIndex(p->getPosition() < ui_.cmbPosition->count() ? p->getPosition() : -1);
-    ui_.txtFGpercent->setText(UiText::padded(p->getFGpercent(), 3));
-    ui_.txtFTpercent->setText(UiText::padded(p->getFTpercent(), 3));
-    ui_.txtTPTpercent->setText(UiText::padded(p->get3PTpercent(), 3));
+    ui_.txtFGpercent->setText(shownText(Box::FieldGoals, p->getFGpercent()));
+    ui_.txtFTpercent->setText(shownText(Box::FreeThrows, p->getFTpercent()));
+    ui_.txtTPTpercent->setText(shownText(Box::ThreePointers, p->get3PTpercent()));
     drawRatings();
 }
 
@@ -225,14 +218,14 @@ void PlayerEditorPanel::store() {
     // the fields cannot hold (a minus sign, too many digits) are brought into range.
     const std::string first = UiText::toRom(ui_.txtFirstname->text());
     const std::string last = UiText::toRom(ui_.txtLastname->text());
-    const auto jersey = static_cast<std::uint8_t>(rounded(ui_.txtJersey, 0, kJerseyMax));
-    const auto feet = static_cast<std::uint8_t>(rounded(ui_.txtFeet, 0, kFeetMax));
-    const auto inches = static_cast<std::uint8_t>(rounded(ui_.txtInches, 0, kInchesStoredMax));
-    const auto weight = static_cast<std::int16_t>(rounded(ui_.txtWeight, 0, kWeightMax));
+    const auto jersey = stored<std::uint8_t>(Box::Jersey, ui_.txtJersey);
+    const auto feet = stored<std::uint8_t>(Box::Feet, ui_.txtFeet);
+    const auto inches = stored<std::uint8_t>(Box::Inches, ui_.txtInches);
+    const auto weight = stored<std::int16_t>(Box::Weight, ui_.txtWeight);
     const int position = ui_.cmbPosition->currentIndex();
-    const auto ft = static_cast<std::int16_t>(rounded(ui_.txtFTpercent, 0, kPercentMax));
-    const auto fg = static_cast<std::int16_t>(rounded(ui_.txtFGpercent, 0, kPercentMax));
-    const auto tp = static_cast<std::int16_t>(rounded(ui_.txtTPTpercent, 0, kPercentMax));
+    const auto ft = stored<std::int16_t>(Box::FreeThrows, ui_.txtFTpercent);
+    const auto fg = stored<std::int16_t>(Box::FieldGoals, ui_.txtFGpercent);
+    const auto tp = stored<std::int16_t>(Box::ThreePointers, ui_.txtTPTpercent);
 
     editPlayer(EditLabels::kFirstName, [&](clsPlayer& p) { p.setFirst(first); });
     editPlayer(EditLabels::kLastName, [&](clsPlayer& p) { p.setLast(last); });
@@ -254,21 +247,26 @@ void PlayerEditorPanel::store() {
 
 // A box left: its text tidied; the jersey and the names are stored at once.
 void PlayerEditorPanel::boxLeft(TextBox* box) {
-    if (box == ui_.txtJersey) {
-        box->setText(UiText::padded(rounded(box, 0, kJerseyMax), 2));
-        store();
-    } else if (box == ui_.txtFirstname || box == ui_.txtLastname) {
+    if (box == ui_.txtFirstname || box == ui_.txtLastname) {
         box->setText(box->text().toUpper());
         store();
-    } else if (box == ui_.txtFeet) {
-        box->setText(QString::number(rounded(box, 0, kFeetMax)));
-    } else if (box == ui_.txtInches) {
-        box->setText(QString::number(rounded(box, 0, kInchesShownMax)));
-    } else if (box == ui_.txtWeight) {
-        box->setText(QString::number(cutToFour(rounded(box, 0, kWeightMax))));
-    } else if (box == ui_.txtFGpercent || box == ui_.txtFTpercent || box == ui_.txtTPTpercent) {
-        box->setText(UiText::padded(cutToFour(rounded(box, 0, kPercentMax)), 3));
+        return;
     }
+    for (const auto& [number, numberBox] : numberBoxes()) {
+        if (numberBox != box) continue;
+        box->setText(UiText::fromRom(PlayerBoxes::tidied(number, UiText::toRom(box->text()))));
+        if (number == Box::Jersey) store();
+    }
+}
+
+std::array<std::pair<PlayerBoxes::Box, TextBox*>, 7> PlayerEditorPanel::numberBoxes() const {
+    return {{{Box::Jersey, ui_.txtJersey},
+             {Box::Feet, ui_.txtFeet},
+             {Box::Inches, ui_.txtInches},
+             {Box::Weight, ui_.txtWeight},
+             {Box::FieldGoals, ui_.txtFGpercent},
+             {Box::ThreePointers, ui_.txtTPTpercent},
+             {Box::FreeThrows, ui_.txtFTpercent}}};
 }
 
 void PlayerEditorPanel::drawRatings() {

@@ -2,6 +2,9 @@
 #include <QGroupBox>
 #include <array>
 #include <functional>
+#include <utility>
+
+#include "model/PlayerBoxes.h"
 
 class QComboBox;
 class QGridLayout;
@@ -56,6 +59,8 @@ private:
     QGridLayout* buildRatingRows(const QFontMetrics& fm);
     void connectControls();
     void boxLeft(TextBox* box);
+    // The boxes of numbers, each with the rules of what it holds.
+    std::array<std::pair<PlayerBoxes::Box, TextBox*>, 7> numberBoxes() const;
     void drawRatings();
     void step(int row, bool up);
     void editPlayer(const char* label, const std::function<void(clsPlayer&)>& change);

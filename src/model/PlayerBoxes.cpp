@@ -25,13 +25,13 @@ Rule ruleOf(Box box) {
         case Box::Inches:
             return {15, 11, false, 0};
         case Box::Weight:
-            return {32767, 32767, true, 0};
+            return {1020, 1020, true, 0};
         case Box::FieldGoals:
         case Box::ThreePointers:
         case Box::FreeThrows:
             break;
     }
-    return {999, 999, true, 3};
+    return {1020, 1020, true, 3};
 }
 
 }  // namespace
@@ -50,9 +50,8 @@ std::int64_t storedFromNumber(Box box, double number) {
 std::string shown(Box box, std::int64_t value) {
     std::string digits = std::to_string(value);
     const auto width = static_cast<std::size_t>(ruleOf(box).digits);
-    if (width == 0) return digits;
-    digits.insert(0, width, '0');
-    return digits.substr(digits.size() - width);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    return digits;
 }
 
 std::string tidied(Box box, std::string_view text) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "model/PlayerBoxes.h"
 #include "model/Rating.h"
@@ -32,10 +33,11 @@ constexpr std::array<const char*, Rating::Count> kValueNames = {"lblRunSpeed", "
 
 using PlayerBoxes::Box;
 
-QString shownText(Box box, long long value) { return UiText::fromRom(PlayerBoxes::shown(box, value)); }
-
+// The value a box stores when the user changed its text; none when it shows what the last
+// refresh put there.
 template <typename T>
-T stored(Box box, const TextBox* text) {
+std::optional<T> edited(Box box, const TextBox* text) {
+    if (!text->changed()) return std::nullopt;
     return static_cast<T>(PlayerBoxes::storedFromText(box, UiText::toRom(text->text())));
 }
 
@@ -88,7 +90,7 @@ void PlayerEditorPanel::build() {
     auto* bodyRow = new QHBoxLayout();
     ui_.txtFeet = makeBox(QStringLiteral("txtFeet"), QStringLiteral("0"), 1, true, small, this);
     ui_.txtInches = makeBox(QStringLiteral("txtInches"), QStringLiteral("00"), 2, true, small, this);
-    ui_.txtWeight = makeBox(QStringLiteral("txtWeight"), QStringLiteral("000"), 3, true, narrow, this);
+    ui_.txtWeight = makeBox(QStringLiteral("txtWeight"), QStringLiteral("000"), 4, true, narrow, this);
     ui_.cmbPosition = new QComboBox(this);
     ui_.cmbPosition->setObjectName(QStringLiteral("cmbPosition"));
     for (const char* name : Position::kNames) ui_.cmbPosition->addItem(QString::fromLatin1(name));
@@ -108,9 +110,9 @@ void PlayerEditorPanel::build() {
     // Shooting percentages: field goal, three-point, free throw; 452 reads as 0.452.
     auto* pct = new QGridLayout();
     pct->setHorizontalSpacing(2);
-    ui_.txtFGpercent = makeBox(QStringLiteral("txtFGpercent"), QStringLiteral("000"), 3, true, narrow, this);
-    ui_.txtTPTpercent = makeBox(QStringLiteral("txtTPTpercent"), QStringLiteral("000"), 3, true, narrow, this);
-    ui_.txtFTpercent = makeBox(QStringLiteral("txtFTpercent"), QStringLiteral("000"), 3, true, narrow, this);
+    ui_.txtFGpercent = makeBox(QStringLiteral("txtFGpercent"), QStringLiteral("000"), 4, true, narrow, this);
+    ui_.txtTPTpercent = makeBox(QStringLiteral("txtTPTpercent"), QStringLiteral("000"), 4, true, narrow, this);
+    ui_.txtFTpercent = makeBox(QStringLiteral("txtFTpercent"), QStringLiteral("000"), 4, true, narrow, this);
     const std::array<std::pair<const char*, TextBox*>, 3> shots = {
         {{"FG%", ui_.txtFGpercent}, {"3PT%", ui_.txtTPTpercent}, {"FT%", ui_.txtFTpercent}}};
     for (int i = 0; i < 3; ++i) {
@@ -187,17 +189,16 @@ void PlayerEditorPanel::editPlayer(const char* label, const std::function<void(c
 void PlayerEditorPanel::fill() {
     const clsPlayer* p = player();
     if (p == nullptr) return;
-    ui_.txtFirstname->setText(UiText::fromRom(p->getFirst()));
-    ui_.txtLastname->setText(UiText::fromRom(p->getLast()));
-    ui_.txtJersey->setText(shownText(Box::Jersey, p->getJersey()));
-    ui_.txtFeet->setText(shownText(Box::Feet, p->getFeet()));
-    ui_.txtInches->setText(shownText(Box::Inches, p->getInch()));
-    ui_.txtWeight->setText(shownText(Box::Weight, p->getWeight()));
+    ui_.txtFirstname->showStored(UiText::fromRom(p->getFirst()));
+    ui_.txtLastname->showStored(UiText::fromRom(p->getLast()));
+    const std::array<std::int64_t, 7> values = {p->getJersey(),    p->getFeet(),       p->getInch(),     p->getWeight(),
+                                                p->getFGpercent(), p->get3PTpercent(), p->getFTpercent()};
+    const auto boxes = numberBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i].second->showStored(UiText::fromRom(PlayerBoxes::shown(boxes[i].first, values[i])));
     // A position code beyond the five entries shows no entry.
     ui_.cmbPosition->setCurrentIndex(p->getPosition() < ui_.cmbPosition->count() ? p->getPosition() : -1);
-    ui_.txtFGpercent->setText(shownText(Box::FieldGoals, p->getFGpercent()));
-    ui_.txtFTpercent->setText(shownText(Box::FreeThrows, p->getFTpercent()));
-    ui_.txtTPTpercent->setText(shownText(Box::ThreePointers, p->get3PTpercent()));
+    shownPosition_ = ui_.cmbPosition->currentIndex();
     drawRatings();
 }
 
@@ -212,37 +213,48 @@ void PlayerEditorPanel::setEditable(bool enabled) {
     }
 }
 
+// Only what the user changed since the last refresh is written, so that showing a player
+// never changes him.
 void PlayerEditorPanel::store() {
     if (player() == nullptr) return;
     // Read before the first store: the league's observers run between the stores. Values
     // the fields cannot hold (a minus sign, too many digits) are brought into range.
-    const std::string first = UiText::toRom(ui_.txtFirstname->text());
-    const std::string last = UiText::toRom(ui_.txtLastname->text());
-    const auto jersey = stored<std::uint8_t>(Box::Jersey, ui_.txtJersey);
-    const auto feet = stored<std::uint8_t>(Box::Feet, ui_.txtFeet);
-    const auto inches = stored<std::uint8_t>(Box::Inches, ui_.txtInches);
-    const auto weight = stored<std::int16_t>(Box::Weight, ui_.txtWeight);
+    const auto name = [](const TextBox* box) {
+        return box->changed() ? std::optional(UiText::toRom(box->text())) : std::nullopt;
+    };
+    const auto first = name(ui_.txtFirstname);
+    const auto last = name(ui_.txtLastname);
+    const auto jersey = edited<std::uint8_t>(Box::Jersey, ui_.txtJersey);
+    const auto feet = edited<std::uint8_t>(Box::Feet, ui_.txtFeet);
+    const auto inches = edited<std::uint8_t>(Box::Inches, ui_.txtInches);
+    const auto weight = edited<std::int16_t>(Box::Weight, ui_.txtWeight);
     const int position = ui_.cmbPosition->currentIndex();
-    const auto ft = stored<std::int16_t>(Box::FreeThrows, ui_.txtFTpercent);
-    const auto fg = stored<std::int16_t>(Box::FieldGoals, ui_.txtFGpercent);
-    const auto tp = stored<std::int16_t>(Box::ThreePointers, ui_.txtTPTpercent);
+    const auto ft = edited<std::int16_t>(Box::FreeThrows, ui_.txtFTpercent);
+    const auto fg = edited<std::int16_t>(Box::FieldGoals, ui_.txtFGpercent);
+    const auto tp = edited<std::int16_t>(Box::ThreePointers, ui_.txtTPTpercent);
+    for (TextBox* box : {ui_.txtFirstname, ui_.txtLastname}) box->keepAsStored();
+    for (const auto& [number, box] : numberBoxes()) box->keepAsStored();
+    const bool positionChosen = position != shownPosition_;
+    shownPosition_ = position;
 
-    editPlayer(EditLabels::kFirstName, [&](clsPlayer& p) { p.setFirst(first); });
-    editPlayer(EditLabels::kLastName, [&](clsPlayer& p) { p.setLast(last); });
-    editPlayer(EditLabels::kJersey, [&](clsPlayer& p) { p.setJersey(jersey); });
-    editPlayer(EditLabels::kHeight, [&](clsPlayer& p) {
-        p.setFeet(feet);
-        p.setInch(inches);
-    });
-    editPlayer(EditLabels::kWeight, [&](clsPlayer& p) { p.setWeight(weight); });
+    if (first) editPlayer(EditLabels::kFirstName, [&](clsPlayer& p) { p.setFirst(*first); });
+    if (last) editPlayer(EditLabels::kLastName, [&](clsPlayer& p) { p.setLast(*last); });
+    if (jersey) editPlayer(EditLabels::kJersey, [&](clsPlayer& p) { p.setJersey(*jersey); });
+    if (feet || inches)
+        editPlayer(EditLabels::kHeight, [&](clsPlayer& p) {
+            if (feet) p.setFeet(*feet);
+            if (inches) p.setInch(*inches);
+        });
+    if (weight) editPlayer(EditLabels::kWeight, [&](clsPlayer& p) { p.setWeight(*weight); });
     // With no entry shown (a code beyond the list) the record keeps its code.
-    if (position >= 0)
+    if (positionChosen && position >= 0)
         editPlayer(EditLabels::kPosition, [&](clsPlayer& p) { p.setPosition(static_cast<std::uint8_t>(position)); });
-    editPlayer(EditLabels::kPercentages, [&](clsPlayer& p) {
-        p.setFTpercent(ft);
-        p.setFGpercent(fg);
-        p.set3PTpercent(tp);
-    });
+    if (ft || fg || tp)
+        editPlayer(EditLabels::kPercentages, [&](clsPlayer& p) {
+            if (ft) p.setFTpercent(*ft);
+            if (fg) p.setFGpercent(*fg);
+            if (tp) p.set3PTpercent(*tp);
+        });
 }
 
 // A box left: its text tidied; the jersey and the names are stored at once.

@@ -69,4 +69,5 @@ private:
     Session& session_;
     const EditorSelection& selection_;
     Controls ui_;
+    int shownPosition_ = -1;  // the position entry the last refresh showed
 };

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <optional>
 
 #include "base/TextNumber.h"
 #include "graphics/modGraphics.h"
@@ -162,11 +163,11 @@ void TeamEditorPanel::nameLeft(TextBox* box) {
 void TeamEditorPanel::fill() {
     const clsTeam* t = team();
     if (t == nullptr) return;
-    ui_.txtCity->setText(fromRom(t->getCity()));
-    ui_.txtMascot->setText(fromRom(t->getMascot()));
-    ui_.txtAbrev->setText(fromRom(t->getAbrev()));
-    ui_.txtPPGhome->setText(QString::number(t->getPointsScored()));
-    ui_.txtPPGaway->setText(QString::number(t->getPointsGiven()));
+    ui_.txtCity->showStored(fromRom(t->getCity()));
+    ui_.txtMascot->showStored(fromRom(t->getMascot()));
+    ui_.txtAbrev->showStored(fromRom(t->getAbrev()));
+    ui_.txtPPGhome->showStored(QString::number(t->getPointsScored()));
+    ui_.txtPPGaway->showStored(QString::number(t->getPointsGiven()));
     if (session_.kind() == Console::Nes) {
         showNesUniform(true);
         showSnesUniform(false);
@@ -188,21 +189,31 @@ void TeamEditorPanel::showPaletteBoxes() {
     ui_.contSnesPalEd->setVisible(shown);
 }
 
+// Only what the user changed since the last refresh is written, so that showing a team
+// never changes it.
 void TeamEditorPanel::store() {
     if (team() == nullptr) return;
     // Read before the first store: the league's observers run between the stores.
-    const std::string city = toRom(ui_.txtCity->text());
-    const std::string mascot = toRom(ui_.txtMascot->text());
-    const std::string abbreviation = toRom(ui_.txtAbrev->text());
-    const std::uint8_t scored = pointsByte(ui_.txtPPGhome->text());
-    const std::uint8_t given = pointsByte(ui_.txtPPGaway->text());
-    editTeam(EditLabels::kCity, [&](clsTeam& t) { t.setCity(city); });
-    editTeam(EditLabels::kMascot, [&](clsTeam& t) { t.setMascot(mascot); });
-    editTeam(EditLabels::kAbbreviation, [&](clsTeam& t) { t.setAbrev(abbreviation); });
-    editTeam(EditLabels::kPoints, [&](clsTeam& t) {
-        t.setPointsScored(scored);
-        t.setPointsGiven(given);
-    });
+    const auto name = [](const TextBox* box) {
+        return box->changed() ? std::optional(toRom(box->text())) : std::nullopt;
+    };
+    const auto points = [](const TextBox* box) {
+        return box->changed() ? std::optional(pointsByte(box->text())) : std::nullopt;
+    };
+    const auto city = name(ui_.txtCity);
+    const auto mascot = name(ui_.txtMascot);
+    const auto abbreviation = name(ui_.txtAbrev);
+    const auto scored = points(ui_.txtPPGhome);
+    const auto given = points(ui_.txtPPGaway);
+    for (TextBox* box : {ui_.txtCity, ui_.txtMascot, ui_.txtAbrev, ui_.txtPPGhome, ui_.txtPPGaway}) box->keepAsStored();
+    if (city) editTeam(EditLabels::kCity, [&](clsTeam& t) { t.setCity(*city); });
+    if (mascot) editTeam(EditLabels::kMascot, [&](clsTeam& t) { t.setMascot(*mascot); });
+    if (abbreviation) editTeam(EditLabels::kAbbreviation, [&](clsTeam& t) { t.setAbrev(*abbreviation); });
+    if (scored || given)
+        editTeam(EditLabels::kPoints, [&](clsTeam& t) {
+            if (scored) t.setPointsScored(*scored);
+            if (given) t.setPointsGiven(*given);
+        });
 }
 
 // ---------------------------------------------------------------------------------------

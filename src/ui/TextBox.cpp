@@ -12,6 +12,11 @@ void TextBox::acceptPrintableAsciiOnly() {
 
 void TextBox::selectAllOnFocus() { selectsOnFocus_ = true; }
 
+void TextBox::showStored(const QString& text) {
+    setText(text);
+    shownText_ = this->text();
+}
+
 void TextBox::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
     if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) return;

@@ -20,6 +20,13 @@ public:
     // already has the focus places the cursor as usual.
     void selectAllOnFocus();
 
+    // Shows a value of the league and remembers the text as shown (a maximum length may have
+    // cut it), so that a store can tell a text the user changed from the one a refresh put
+    // there. A store writes a box only when it was changed, and then keeps the text it wrote.
+    void showStored(const QString& text);
+    bool changed() const { return text() != shownText_; }
+    void keepAsStored() { shownText_ = text(); }
+
 signals:
     void gotFocus();
     void lostFocus();
@@ -30,6 +37,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    QString shownText_;
     bool selectsOnFocus_ = false;
     bool focusedByClick_ = false;  // the focus came with a mouse press not yet released
 };

@@ -192,3 +192,22 @@ TEST_F(UndoRedo, TheMarkerFollowsTheLeagueBackToTheStateLastSaved) {
     EXPECT_FALSE(menus().menuEditUndo->isEnabled());
     EXPECT_FALSE(menus().menuEditRedo->isEnabled());
 }
+
+// A game whose bytes carry flags besides the top bit (game 0 of nes-1 is E0 99) is selected
+// when a city is stored: undo takes the city back, and the game keeps its bytes.
+TEST_F(UndoRedo, UndoWithAFlaggedGameSelectedTakesBackTheEdit) {
+    REQUIRE_FIXTURES();
+    for (const testsupport::Reference& ref : testsupport::kReferences) {
+        SCOPED_TRACE(ref.folder);
+        openReference(ref);
+        const clsProject opened = league();
+        const auto plain = [](std::uint8_t b) { return b == ((b & 31) | 0x80); };
+        int flagged = 0;
+        while (flagged < 1106 && plain(league().schedule()[std::size_t(2 * flagged)])) ++flagged;
+        clickRow(scheduleUi().lstSchedule, flagged);
+        typeAndLeave(teamUi().txtCity, "gotham", teamUi().txtMascot);
+        undo();
+        EXPECT_EQ(diffSince(opened), Lines{});
+        EXPECT_EQ(menus().menuEditRedo->text(), "&Redo City");
+    }
+}

@@ -24,7 +24,7 @@ class FileCommands : public QObject {
 public:
     // storeEditors writes the texts still in the editors into the league (Save does it
     // first); storeAll that and every other edit a control still holds (the schedule's
-    // team lists, an open all-star window), before the question about unsaved edits.
+    // team lists), before the question about unsaved edits.
     FileCommands(Session& session, MessageSink& messages, FileDialogs& dialogs, MainMenus& menus, QWidget* window,
                  std::function<void()> storeEditors, std::function<void()> storeAll);
 

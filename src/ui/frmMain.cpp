@@ -44,10 +44,7 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     menus_.build(*this);
     buildLayout();
     leagueCommands_ = new LeagueCommands(session_, *messages_, *dialogs_, menus_, *tree_, selection_, this,
-                                         {[this](bool withTeam) { storeEditors(withTeam); },
-                                          [this] {
-                                              if (frmAllStar* allStar = allStarWindow(false)) allStar->store();
-                                          }});
+                                         {[this](bool withTeam) { storeEditors(withTeam); }});
     files_ = new FileCommands(
         session_, *messages_, *dialogs_, menus_, this, [this] { storeEditors(true); }, [this] { storeAll(); });
     connectCommands();
@@ -159,7 +156,7 @@ void frmMain::Form_Unload() {
     closeSecondaryWindows();
 }
 
-// The palette tool, then the all-star window, which writes its rosters into the league.
+// The palette tool, the all-star window and the schedule check.
 void frmMain::closeSecondaryWindows() {
     if (frmPaletteTool* tool = team_->paletteTool(false)) tool->close();
     if (frmAllStar* allStar = allStarWindow(false)) allStar->close();
@@ -219,11 +216,10 @@ void frmMain::storeEditors(bool withTeam) {
     if (withTeam) team_->store();
 }
 
-// The editors, the schedule's team lists and the slots of an open all-star window.
+// The editors and the schedule's team lists.
 void frmMain::storeAll() {
     storeEditors(true);
     schedule_->store();
-    if (frmAllStar* allStar = allStarWindow(false)) allStar->store();
 }
 
 // A team node: the editors are stored into the old selection, then show the team's first

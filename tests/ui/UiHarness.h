@@ -87,13 +87,14 @@ inline std::size_t steps() { return modGlobals::session().history().undoCount();
 inline clsProject& league() { return session().league(); }
 inline clsTeam& team(int t) { return *league().getTeamRef(t); }
 inline clsPlayer& player(int t, int p) { return *team(t).getPlayerRef(p); }
-// How the league now differs from before, one line a difference as tamsel-cli diff prints them.
-inline std::vector<std::string> diffSince(const clsProject& before) {
-    std::vector<std::string> lines;
-    for (const LeagueDiff::Difference& d : LeagueDiff::compare(before, league())) lines.push_back(d.text());
+// How one league differs from another, a line a difference as tamsel-cli diff prints them.
+using Lines = std::vector<std::string>;
+inline Lines diffLines(const clsProject& before, const clsProject& after) {
+    Lines lines;
+    for (const LeagueDiff::Difference& d : LeagueDiff::compare(before, after)) lines.push_back(d.text());
     return lines;
 }
-using Lines = std::vector<std::string>;
+inline Lines diffSince(const clsProject& before) { return diffLines(before, league()); }
 // Tree nodes by creation index: 1 the root, then each team followed by its twelve players.
 constexpr int teamNode(int t) { return 2 + 13 * t; }
 constexpr int playerNode(int t, int p) { return 3 + 13 * t + p; }

@@ -72,7 +72,7 @@ TEST_F(UndoRedo, EveryKindOfStepIsUndoneAndRedoneWhole) {
         {"a colour from the palette tool",
          [](UndoRedo& t) { t.pickColour(t.teamUi().lblnespal[0], otherColour(team(1).getUniformColor_NES_0())); },
          "Colour", 1, 0, teamNode(1), 10},
-        {"an all-star window closed with a changed slot",
+        {"a slot replaced in the all-star window",
          [](UndoRedo& t) {
              frmAllStar* a = t.showAllStar();
              ASSERT_NE(a, nullptr);
@@ -141,7 +141,7 @@ TEST_F(UndoRedo, AValueStillTypedIsStoredAsAStepBeforeTheUndo) {
     EXPECT_EQ(playerUi().txtWeight->text(), "151");
 }
 
-TEST_F(UndoRedo, AnOpenAllStarWindowReloadsItsSlotsAndItsPendingChangeIsAStep) {
+TEST_F(UndoRedo, AnOpenAllStarWindowReloadsItsSlotsAfterUndoAndRedo) {
     openDemo();
     clickNode(playerNode(2, 0));
     typeAndLeave(playerUi().txtLastname, "renamed", playerUi().txtFirstname);
@@ -149,7 +149,7 @@ TEST_F(UndoRedo, AnOpenAllStarWindowReloadsItsSlotsAndItsPendingChangeIsAStep) {
     frmAllStar* a = showAllStar();
     ASSERT_NE(a, nullptr);
     choose(a->cmbTeam, (league().getWestAllStar(0)[0] + 1) % 27);
-    QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);  // slot 0 changed, not yet written
+    QTest::mouseClick(a->cmdChangeWest, Qt::LeftButton);  // slot 0 changed
     const QString changed = a->lstWEST->item(0)->text();
     undo();
     EXPECT_TRUE(league() == renamed);

@@ -89,16 +89,17 @@ void FileCommands::openRecent(const RecentFiles::Entry& entry) {
     openPath(entry.path, entry.kind);
 }
 
-// A league read from the file refreshes the window while the session opens it.
+// A league read from the file refreshes the window while the session opens it. An open
+// that fails leaves the file open before as it was, except for the edits the user chose
+// to discard for the open.
 void FileCommands::openPath(const QString& path, ConsoleKind kind) {
     const LoadResult result = session_.open(LocalPath::toLocal(path), kind);
-    // The file was read: its name goes into the caption even when its league does not decode.
-    if (result.outcome == LoadOutcome::Loaded || result.outcome == LoadOutcome::DataUnreadable)
-        emit fileNamed(QFileInfo(path).fileName());
     if (result.ok()) {
+        emit fileNamed(QFileInfo(path).fileName());
         recent_.add(path, kind);
         fillRecentMenu();
     } else {
+        if (discarded_) session_.revert();
         emit openFailed();
     }
     messages_.message(window_, QString::fromLatin1(message(result.outcome)), iconFor(isFailure(result.outcome)),
@@ -159,6 +160,7 @@ void FileCommands::showSaveResult(const SaveResult& result) {
 // Unsaved edits
 
 bool FileCommands::settleUnsavedEdits() {
+    discarded_ = false;
     storeAll_();
     // Only a league opened from a file can be saved; without one there is nothing to ask.
     if (!session_.valid() || !session_.modified()) return true;
@@ -171,6 +173,7 @@ bool FileCommands::settleUnsavedEdits() {
             return false;
         }
         case MessageSink::SaveAnswer::Discard:
+            discarded_ = true;
             return true;
         case MessageSink::SaveAnswer::Cancel:
             break;

@@ -50,13 +50,14 @@ public:
     // Stores what the controls still hold, then, while the league holds edits not saved,
     // asks "Save changes to game.nes?": Save saves (and a failed save, with its message,
     // keeps everything as it is), Discard goes on, Cancel stops. True to go on; without
-    // unsaved edits it asks nothing and is true.
+    // unsaved edits it asks nothing and is true. Edits discarded for an open that then
+    // fails are dropped all the same: the league is the file as last saved.
     bool settleUnsavedEdits();
 
 signals:
-    // A file was read, whether its league decoded or not, or saved as: the caption names it.
+    // A file was opened or saved as: the caption names it.
     void fileNamed(const QString& fileName);
-    // An open failed: the league is the one held before.
+    // An open failed: the file open before stays open.
     void openFailed();
 
 private:
@@ -73,4 +74,5 @@ private:
     std::function<void()> storeAll_;
     QString folder_;
     RecentFiles recent_;
+    bool discarded_ = false;  // the last question about unsaved edits was answered Discard
 };

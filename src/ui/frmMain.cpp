@@ -198,8 +198,7 @@ void frmMain::redo() {
 void frmMain::showFileState() {
     const UndoHistory& history = session_.history();
     menus_.showHistory(QString::fromStdString(history.undoLabel()), QString::fromStdString(history.redoLabel()));
-    // Only a league opened from a file can be saved: the marker stands after the file's
-    // name, and a failed open shows none.
+    // The marker stands after the name of the file open, from the first successful open on.
     if (captionFile_.isEmpty()) return;
     setWindowTitle(kAppTitle + QStringLiteral(" [") + captionFile_ + QStringLiteral("][*]"));
     setWindowModified(session_.valid() && session_.modified());
@@ -347,6 +346,7 @@ void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
         case Scope::League:
             refreshEditors(true);
             tree_->build();
+            tree_->showPlayer(selection_.team, selection_.player);
             break;
         case Scope::Restored:
             // Anything may have changed back: every text and list is shown anew, at the

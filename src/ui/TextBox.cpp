@@ -1,6 +1,7 @@
 #include "ui/TextBox.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
@@ -15,6 +16,20 @@ void TextBox::selectAllOnFocus() { selectsOnFocus_ = true; }
 void TextBox::showStored(const QString& text) {
     setText(text);
     shownText_ = this->text();
+}
+
+bool TextBox::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        const QKeyCombination pressed = key->keyCombination();
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            pressed == QKeyCombination(Qt::CTRL | Qt::Key_Y) ||
+            pressed == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)) {
+            e->ignore();  // not the box's: a shortcut of the window may take it
+            return true;
+        }
+    }
+    return QLineEdit::event(e);
 }
 
 void TextBox::focusInEvent(QFocusEvent* e) {

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include "ui/SettingsPromptUi.h"
 #include "ui/SpaceStatusLabel.h"
 #include "ui/TeamEditorPanel.h"
+#include "ui/TextBox.h"
 #include "ui/UiText.h"
 #include "ui/frmAllStar.h"
 #include "ui/frmPaletteTool.h"
@@ -116,6 +118,11 @@ void frmMain::connectCommands() {
     });
     connect(files_, &FileCommands::openFailed, this, [this] { refresh(Scope::Status, QString(), {}); });
     connect(menus_.menuEditUndo, &QAction::triggered, this, &frmMain::undo);
+    // The menu names the step Undo takes: what is typed is stored before it opens.
+    connect(menus_.menuEdit, &QMenu::aboutToShow, this, &frmMain::storeTyped);
+    // Text typed into an editor makes Undo and Redo available: they store it first.
+    for (TextBox* box : centralWidget()->findChildren<TextBox*>())
+        connect(box, &QLineEdit::textEdited, this, &frmMain::showFileState);
     connect(menus_.menuEditRedo, &QAction::triggered, this, &frmMain::redo);
 
     connect(tree_, &ProjectTreePanel::teamChosen, this, &frmMain::chooseTeam);
@@ -184,20 +191,25 @@ void frmMain::menuFileExit_Click() {
 void frmMain::openFile(const QString& path) { files_->openNamed(path); }
 
 // Before undo and redo, what the controls still hold goes into the league as steps of
-// its own, so that a typed value is neither lost nor mixed into the league restored.
+// its own, so that a typed value is neither lost nor mixed into the league restored: right
+// after typing, Undo takes back what was typed.
 void frmMain::undo() {
-    storeAll();
+    storeTyped();
     session_.undo();
 }
 
 void frmMain::redo() {
-    storeAll();
+    storeTyped();
     session_.redo();
 }
 
 void frmMain::showFileState() {
     const UndoHistory& history = session_.history();
-    menus_.showHistory(QString::fromStdString(history.undoLabel()), QString::fromStdString(history.redoLabel()));
+    bool typing = false;
+    if (leagueShown_)
+        for (const TextBox* box : centralWidget()->findChildren<TextBox*>()) typing = typing || box->changed();
+    menus_.showHistory(QString::fromStdString(history.undoLabel()), QString::fromStdString(history.redoLabel()),
+                       typing);
     // The marker stands after the name of the file open, from the first successful open on.
     if (captionFile_.isEmpty()) return;
     setWindowTitle(kAppTitle + QStringLiteral(" [") + captionFile_ + QStringLiteral("][*]"));
@@ -213,6 +225,14 @@ void frmMain::storeEditors(bool withTeam) {
     if (!leagueShown_) return;
     player_->store();
     if (withTeam) team_->store();
+}
+
+// The box being typed into finished as leaving it would finish it, then everything else the
+// controls hold: what a command on the league runs first.
+void frmMain::storeTyped() {
+    if (auto* box = qobject_cast<TextBox*>(QApplication::focusWidget()); box != nullptr && isAncestorOf(box))
+        box->finishEditing();
+    storeAll();
 }
 
 // The editors and the schedule's team lists.

@@ -72,6 +72,7 @@ private:
 
     void storeEditors(bool withTeam);
     void storeAll();
+    void storeTyped();
     void undo();
     void redo();
     void selectStep(EditTarget target);

@@ -10,6 +10,7 @@
 #include "ui/LocalPath.h"
 #include "ui/MainMenus.h"
 #include "ui/SaveDetail.h"
+#include "ui/SaveDialog.h"
 #include "ui/UiPlatform.h"
 #include "ui/UiText.h"
 
@@ -137,10 +138,9 @@ void FileCommands::saveAs() {
         showSaveResult({SaveOutcome::NoValidRom, {}, {}});
         return;
     }
-    const FileChoice choice = dialogs_.saveFile(window_, editionFilter(session_.kind()), folder_);
+    const FileChoice choice = SaveDialog::choose(dialogs_, messages_, window_, editionFilter(session_.kind()), folder_);
     if (choice.fileName.isEmpty()) return;
-    QString path = LocalPath::absolute(choice.fileName);
-    if (QFileInfo(path).suffix().isEmpty()) path += QString::fromLatin1(RomFile::extensionOf(session_.kind()));
+    const QString path = choice.fileName;
 
     const SaveResult result = session_.saveAs(LocalPath::toLocal(path));
     if (result.ok()) {

@@ -42,9 +42,8 @@ public:
     // message and opens nothing.
     void openRecent(const RecentFiles::Entry& entry);
     void save();
-    // Writes the image to a file chosen in the save dialogue, with the filter of the open
-    // edition; that file becomes the one the window edits. A name without an extension
-    // gets the edition's.
+    // Writes the image to a file chosen in the save dialogue (SaveDialog), with the filter
+    // of the open edition; that file becomes the one the window edits.
     void saveAs();
 
     // Stores what the controls still hold, then, while the league holds edits not saved,

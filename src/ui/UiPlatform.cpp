@@ -28,6 +28,7 @@ void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, con
 
 bool QtMessageSink::askYesNo(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

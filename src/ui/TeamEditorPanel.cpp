@@ -183,10 +183,15 @@ void TeamEditorPanel::setEditable(bool enabled) {
         w->setEnabled(enabled);
 }
 
+// Only the open edition's colours and figure show: the other edition's are not saved into
+// the image. The open edition's figure shows once it is drawn whole.
 void TeamEditorPanel::showPaletteBoxes() {
-    const bool shown = session_.kind() == Console::Nes || session_.kind() == Console::Snes;
-    ui_.contNesPalEd->setVisible(shown);
-    ui_.contSnesPalEd->setVisible(shown);
+    const bool nes = session_.kind() == Console::Nes;
+    const bool snes = session_.kind() == Console::Snes;
+    ui_.contNesPalEd->setVisible(nes);
+    ui_.contSnesPalEd->setVisible(snes);
+    if (!nes) ui_.picPlayerRenderNES->hide();
+    if (!snes) ui_.picPlayerRenderSNES->hide();
 }
 
 // Only what the user changed since the last refresh is written, so that showing a team
@@ -277,8 +282,11 @@ bool TeamEditorPanel::runPaletteTool(frmPaletteTool* tool) {
     return accepted;
 }
 
+// A colour chosen as the swatch showed it changes nothing, whatever else the stored byte or
+// word holds; the other edition's swatches take no clicks.
 void TeamEditorPanel::nesSwatchClicked(int index) {
     if (index < 0 || index >= static_cast<int>(ui_.lblnespal.size()) || team() == nullptr) return;
+    if (session_.kind() != Console::Nes) return;
     SwatchLabel* swatch = ui_.lblnespal[static_cast<std::size_t>(index)];
     frmPaletteTool* tool = paletteTool();
     tool->initForm(1);
@@ -286,6 +294,7 @@ void TeamEditorPanel::nesSwatchClicked(int index) {
     if (!runPaletteTool(tool)) return;
 
     const std::uint8_t entry = tool->getEntry_NES();
+    if (entry == (team()->getUniformColor_NES_single(index) & 63)) return;
     editTeam(EditLabels::kColour, [&](clsTeam& t) { t.setUniformColor_NES_single(index, entry); });
     swatch->setBackground(nesSwatchColour(team()->getUniformColor_NES_single(index)));
     if (session_.kind() == Console::Nes) showNesUniform(true);
@@ -294,13 +303,14 @@ void TeamEditorPanel::nesSwatchClicked(int index) {
 void TeamEditorPanel::snesSwatchClicked(int index) {
     if (index < 0 || index >= static_cast<int>(ui_.lblsnespal.size())) return;
     const clsTeam* current = team();
-    if (current == nullptr) return;
+    if (current == nullptr || session_.kind() != Console::Snes) return;
     frmPaletteTool* tool = paletteTool();
     tool->initForm(2);
     tool->setupSnesColor(current->getRed(index), current->getGreen(index), current->getBlue(index));
     if (!runPaletteTool(tool)) return;
 
     const std::int16_t word = tool->getEntry_SNES();
+    if (word == team()->getUniformColor_1Word(index)) return;
     editTeam(EditLabels::kColour, [&](clsTeam& t) { t.setUniformColor_1Word(index, word); });
     const clsTeam* t = team();
     ui_.lblsnespal[static_cast<std::size_t>(index)]->setBackground(colorFromRgbValue(t->getUniformColor_RGB(index)));

@@ -1,10 +1,14 @@
 #include "ui/UiPlatform.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStringList>
 
 namespace {
+
+constexpr int kMessageWidth = 420;
 
 QMessageBox::Icon boxIcon(MessageSink::Icon icon) {
     switch (icon) {
@@ -22,7 +26,16 @@ QMessageBox::Icon boxIcon(MessageSink::Icon icon) {
 
 void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, const QString& detail) {
     QMessageBox box(boxIcon(icon), kAppTitle, text, QMessageBox::Ok, parent);
-    if (!detail.isEmpty()) box.setInformativeText(detail);
+    if (!detail.isEmpty()) {
+        box.setInformativeText(detail);
+        // Each line of the detail (a file's line and its fault, a path) stays whole.
+        if (auto* lines = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+            lines->setWordWrap(false);
+    }
+    // Wide enough that a sentence does not break word by word.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(kMessageWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(),
+                      0, 1, grid->columnCount());
     box.exec();
 }
 

@@ -1,7 +1,9 @@
 // The window's commands as the keyboard reaches them: every menu and item with its caption,
 // mnemonic and keys, "..." where a dialogue follows, the tool buttons' tips; the program's
 // icon on every window; and the icon of each kind of message.
+#include <QApplication>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QToolButton>
 #include <optional>
 
@@ -137,4 +139,23 @@ TEST_F(MenusAndKeys, MessagesShowTheWarningIconForFailuresAndTheInformationIconF
         EXPECT_EQ(row.act(*this), row.message);
         EXPECT_EQ(messages.shown.back().icon, row.icon);
     }
+}
+
+// The Qt message box is wide enough for a sentence and keeps a line of its detail whole.
+TEST_F(MenusAndKeys, TheQtMessageBoxKeepsADetailLineWhole) {
+    const QString line = "line 65: column weight: 'abc' is not a number";
+    int width = 0;
+    bool whole = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        const auto* detail = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+        ASSERT_NE(detail, nullptr);
+        width = box->width();
+        whole = !detail->wordWrap() && detail->width() >= detail->fontMetrics().horizontalAdvance(line);
+        box->accept();
+    });
+    QtMessageSink().message(nullptr, "Error reading file!", MessageSink::Icon::Exclamation, line);
+    EXPECT_GE(width, 400);
+    EXPECT_TRUE(whole);
 }

@@ -80,9 +80,9 @@ TEST_F(PatchExportMenu, FailuresSayWhyAndWriteNothing) {
     const Row rows[] = {
         {"a league that does not fit, flagged in the status bar", Console::Nes,
          [](UiTest& t) {
-             EXPECT_FALSE(t.statusText().contains("too long"));
+             EXPECT_FALSE(t.statusText().contains("Too long"));
              session().edit("Last Name", {}, overfillPlayerArea);
-             EXPECT_TRUE(t.statusText().contains("too long")) << str(t.statusText());
+             EXPECT_TRUE(t.statusText().contains("Too long")) << str(t.statusText());
          },
          "", 1, "Player names are too long!", ""},
         {"a folder that does not exist", Console::Nes, [](UiTest&) {}, "missing/edits.bps", 1, "Error writing file!",

@@ -138,4 +138,7 @@ TEST_F(OpeningFiles, TheRecentListKeepsTheLastEightNewestFirstAndPrunesMissingFi
     EXPECT_EQ(recentItems(menus()).size(), 7);
     EXPECT_FALSE(recentItems(menus()).join(' ').contains("game4.nes"));
     EXPECT_EQ(RecentFiles(RecentFiles::defaultFile()).entries().size(), 7);
+    // Beside the program, as tamsel.ini is (a copy of its own), and not in the user's folder.
+    EXPECT_EQ(RecentFiles(qs(file("recent.ini"))).entries().size(), 7);
+    EXPECT_FALSE(fs::exists(file("config")));
 }

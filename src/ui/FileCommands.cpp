@@ -120,6 +120,7 @@ void FileCommands::fillRecentMenu() {
         connect(item, &QAction::triggered, this, [this, entry] { openRecent(entry); });
     }
     menu->menuAction()->setEnabled(!entries.isEmpty());
+    emit recentChanged();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -58,6 +58,8 @@ signals:
     void fileNamed(const QString& fileName);
     // An open failed: the file open before stays open.
     void openFailed();
+    // The recent list may have changed.
+    void recentChanged();
 
 private:
     void openPath(const QString& path, ConsoleKind kind);

@@ -117,6 +117,11 @@ void frmMain::connectCommands() {
         showFileState();
     });
     connect(files_, &FileCommands::openFailed, this, [this] { refresh(Scope::Status, QString(), {}); });
+    connect(files_, &FileCommands::recentChanged, this, &frmMain::showStart);
+    connect(tree_, &ProjectTreePanel::recentChosen, this, [this](int index) {
+        const QList<RecentFiles::Entry> entries = files_->recent().entries();
+        if (index >= 0 && index < entries.size()) files_->openRecent(entries[index]);
+    });
     connect(menus_.menuEditUndo, &QAction::triggered, this, &frmMain::undo);
     // The menu names the step Undo takes: what is typed is stored before it opens.
     connect(menus_.menuEdit, &QMenu::aboutToShow, this, &frmMain::storeTyped);
@@ -155,6 +160,15 @@ void frmMain::Form_Load() {
     schedule_->setEditable(false);
     status_->showFor(session_);
     showFileState();
+    showStart();
+}
+
+// Before the first league the tree says where to begin and offers the recent files.
+void frmMain::showStart() {
+    if (leagueShown_) return;
+    QStringList recent;
+    for (const RecentFiles::Entry& entry : files_->recent().entries()) recent << entry.path;
+    tree_->showStart(recent);
 }
 
 void frmMain::Form_Unload() {

@@ -67,6 +67,7 @@ private:
     void connectCommands();
     void Form_Load();
     void Form_Unload();
+    void showStart();
     void menuFileExit_Click();
     void closeSecondaryWindows();
 

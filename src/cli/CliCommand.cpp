@@ -6,8 +6,8 @@ namespace cli {
 
 std::vector<Command> allCommands() {
     std::vector<Command> all;
-    for (auto group :
-         {codecCommands, interchangeCommands, rosterCommands, graphicsCommands, patchCommands, compareCommands}) {
+    for (auto group : {codecCommands, interchangeCommands, rosterCommands, graphicsCommands, patchCommands,
+                       compareCommands, statsCommands}) {
         auto cmds = group();
         all.insert(all.end(), cmds.begin(), cmds.end());
     }
@@ -26,6 +26,7 @@ void printHelp(std::ostream& os) {
           "                    cleanly, else the built-in offsets)\n"
           "  -o OUT            write the changed image to OUT instead of over ROM\n"
           "  --by-position     (report) group the ranking by position\n"
+          "  --csv             (stats) write the table as CSV, one row per team in team order\n"
           "  --rom ROM         (check) also import the file into ROM's league in memory\n"
           "  --team T          (check --rom) the team a team or player file goes to (default 0)\n"
           "  --player P        (check --rom) the slot a player file goes to (default 0)\n"

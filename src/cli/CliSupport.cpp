@@ -16,6 +16,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& out, std::strin
             out.forcedKind = Console::Snes;
         } else if (a == "--by-position") {
             out.byPosition = true;
+        } else if (a == "--csv") {
+            out.csv = true;
         } else if (a == "--settings" || a == "-o") {
             if (i + 1 >= args.size()) {
                 error = a + " needs a file name";

@@ -23,6 +23,7 @@ struct Options {
     std::string rom;                         // --rom ROM (check)
     std::string team;                        // --team T (check), as given
     std::string player;                      // --player P (check), as given
+    bool csv = false;                        // --csv (stats)
     std::vector<std::string> positional;     // the command's own arguments
 };
 

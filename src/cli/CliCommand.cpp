@@ -7,7 +7,7 @@ namespace cli {
 std::vector<Command> allCommands() {
     std::vector<Command> all;
     for (auto group : {codecCommands, interchangeCommands, rosterCommands, graphicsCommands, patchCommands,
-                       compareCommands, statsCommands}) {
+                       compareCommands, mergeCommands, statsCommands}) {
         auto cmds = group();
         all.insert(all.end(), cmds.begin(), cmds.end());
     }
@@ -27,6 +27,9 @@ void printHelp(std::ostream& os) {
           "  -o OUT            write the changed image to OUT instead of over ROM\n"
           "  --by-position     (report) group the ranking by position\n"
           "  --csv             (stats) write the table as CSV, one row per team in team order\n"
+          "  --only PATTERN    (merge) take only the differences whose whole diff line matches\n"
+          "                    PATTERN (* any text, ? one character); may be given again\n"
+          "  --dry-run         (merge) print what would be taken and write nothing\n"
           "  --rom ROM         (check) also import the file into ROM's league in memory\n"
           "  --team T          (check --rom) the team a team or player file goes to (default 0)\n"
           "  --player P        (check --rom) the slot a player file goes to (default 0)\n"

@@ -24,6 +24,7 @@ std::vector<Command> graphicsCommands();
 std::vector<Command> rosterCommands();
 std::vector<Command> patchCommands();
 std::vector<Command> compareCommands();
+std::vector<Command> mergeCommands();
 std::vector<Command> statsCommands();
 
 std::vector<Command> allCommands();

@@ -1,6 +1,7 @@
 // The lines that tell two leagues apart: each kind of field once, on the distinct league (player 3.7 is
 // player 46 there: F46 L46, #47, 10-8, 346 lb, position 3, 354/447/448 as stored, ratings 50..55, unknown
-// byte 56), and the fixed order of several lines. (What tamsel-cli diff adds, the bytes outside the league
+// byte 56), and the fixed order of several lines; taking the differences gives the other league, each field
+// as stored there. (What tamsel-cli diff adds, the bytes outside the league
 // and its exit status, is the CLI tests' work.)
 #include <gtest/gtest.h>
 
@@ -86,7 +87,25 @@ TEST(LeagueDiff, EachFieldGivesItsOneLine) {
         clsProject after = before;
         row.change(after);
         EXPECT_EQ(lines(before, after), row.lines);
+        clsProject taken = before;
+        for (const LeagueDiff::Difference& d : LeagueDiff::compare(before, after)) d.take(taken);
+        EXPECT_TRUE(taken == after);
     }
+}
+
+TEST(LeagueDiff, GroupsAndTheStepName) {
+    clsProject after = testsupport::distinctLeague();
+    after.getTeamRef(2)->setUniformColor_2Bytes(3, 1, 2);
+    p37(after).setLast("X");
+    after.setMatchupBytes(5, 1, 2);
+    after.setEastAllStar(0, 1, 1);
+    using G = LeagueDiff::Group;
+    std::vector<G> groups;
+    for (const LeagueDiff::Difference& d : LeagueDiff::compare(testsupport::distinctLeague(), after))
+        groups.push_back(d.group());
+    EXPECT_EQ(groups, (std::vector<G>{G::Teams, G::Players, G::Schedule, G::AllStars}));
+    EXPECT_EQ(LeagueDiff::takeLabel(1), "Take 1 Change");
+    EXPECT_EQ(LeagueDiff::takeLabel(14), "Take 14 Changes");
 }
 
 }  // namespace

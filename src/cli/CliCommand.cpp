@@ -7,7 +7,7 @@ namespace cli {
 std::vector<Command> allCommands() {
     std::vector<Command> all;
     for (auto group : {codecCommands, interchangeCommands, rosterCommands, graphicsCommands, patchCommands,
-                       compareCommands, mergeCommands, statsCommands}) {
+                       compareCommands, mergeCommands, statsCommands, queryCommands}) {
         auto cmds = group();
         all.insert(all.end(), cmds.begin(), cmds.end());
     }
@@ -58,7 +58,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             err << "tamsel-cli " << c.name << ": " << error << "\n";
             return kExitUsage;
         }
-        if (opts.positional.size() != c.arguments) {
+        const std::size_t given = opts.positional.size();
+        if (c.orMore ? given < c.arguments : given != c.arguments) {
             err << "usage: tamsel-cli " << c.name << " " << c.usage << "\n";
             return kExitUsage;
         }

@@ -3,25 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <numeric>
 
 #include "cli/CliRun.h"
+#include "support/DecodedJson.h"
 
 namespace {
 
-// The numbers that follow "key": in the JSON text, in order, `count` after each (an array's first ones).
-std::vector<long> numbersAfter(const std::string& json, const std::string& key, int count = 1) {
-    std::vector<long> out;
-    const std::string mark = "\"" + key + "\":";
-    for (std::size_t at = json.find(mark); at != std::string::npos; at = json.find(mark, at + 1)) {
-        const char* next = json.c_str() + at + mark.size();
-        for (int n = 0; n < count; ++n)
-            out.push_back(std::strtol(next + std::strcspn(next, "-0123456789"), const_cast<char**>(&next), 10));
-    }
-    return out;
-}
+using testsupport::numbersAfter;
 
 // n / d with one decimal, halves up, for n >= 0.
 std::string decimal(long n, long d) {

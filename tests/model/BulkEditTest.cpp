@@ -28,7 +28,7 @@ TEST(BulkEdit, RatingsMoveInTheirStepsAndSetToTheNearestShownValue) {
         {"jump 58 exactly", Rating::Jumping, 100, {Op::Set, 58}, 183, false},
         {"jump above the top", Rating::Jumping, 150, {Op::Set, 200}, 211, true},
         {"steal 2 shows for 3, 4 and 5", Rating::Stealing, 200, {Op::Set, 2}, 3, false},
-        {"steal 50 shows for 99 and 100; from beyond the range", Rating::Stealing, 255, {Op::Set, 50}, 99, false},
+        {"steal 10 shows for 19 and 20; from beyond the range", Rating::Stealing, 255, {Op::Set, 10}, 19, false},
         {"steal at the top", Rating::Stealing, 200, {Op::Add, 1}, 200, true},
         {"block keeps the face", Rating::Blocking, 0x53, {Op::Set, 50}, 0x56, true},
         {"block at the top", Rating::Blocking, 0x5C, {Op::Add, 1}, 0x5C, true},

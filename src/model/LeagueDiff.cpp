@@ -176,6 +176,11 @@ void Difference::take(clsProject& league) const {
     clsTeam* t = league.getTeamRef(team);
     clsPlayer* p = t != nullptr ? t->getPlayerRef(player) : nullptr;
     const auto byte = [](std::int64_t v) { return static_cast<std::uint8_t>(v & 0xFF); };
+    // A difference names places of a league; one made up with others changes nothing.
+    const Group g = group();
+    if ((g == Group::Teams && t == nullptr) || (g == Group::Players && p == nullptr) ||
+        (g == Group::Schedule && (index < 0 || index > clsProject::getNumberOfGames())))
+        return;
     switch (kind) {
         case Kind::TeamText:
             for (const TeamText& f : kTeamTexts)

@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 
-#include "base/TextNumber.h"
-
 namespace BulkEdit {
 
 namespace {
@@ -28,15 +26,6 @@ void toBottom(clsPlayer& player, const Rating& rating) {
 }
 
 }  // namespace
-
-std::optional<Change> parseChange(std::string_view text) {
-    const Op op = text.starts_with('+') ? Op::Add : text.starts_with('-') ? Op::Subtract : Op::Set;
-    const std::string_view digits = op == Op::Set ? text : text.substr(1);
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
-    const std::optional<std::int64_t> amount = TextNumber::strictWhole(digits, 0, 32767);
-    if (!amount) return std::nullopt;
-    return Change{op, static_cast<int>(*amount)};
-}
 
 Result applyRating(clsPlayer& player, Rating::Index index, const Change& change) {
     const Rating& rating = kRatings[index];

@@ -1,7 +1,4 @@
 #pragma once
-#include <optional>
-#include <string_view>
-
 #include "model/Rating.h"
 #include "model/clsPlayer.h"
 
@@ -16,11 +13,6 @@ struct Change {
     int amount = 0;  // the number to set, add or subtract
     bool operator==(const Change&) const = default;
 };
-
-// A change as a command line writes it: "58" sets 58, "+2" adds 2, "-2" subtracts 2. No
-// value for anything else (an empty text, a sign alone, a letter, a decimal point, a
-// number beyond 32767).
-std::optional<Change> parseChange(std::string_view text);
 
 // What a change did to one player: whether the field moved, and whether it was held back
 // by the field's limits (a button press that changed nothing; a rating set to the nearest

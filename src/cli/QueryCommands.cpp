@@ -43,8 +43,8 @@ std::vector<Command> queryCommands() {
         {"find", "ROM QUERY...",
          "list the players that every query term matches, as TEAM.SLOT #JERSEY FIRST LAST: a word in a name, city, "
          "mascot or abbreviation; #33; team:ABBR or team:5; pos:G, pos:F, pos:C; FIELD>=N, <=, >, <, = with the "
-         "player file's numeric keys or height in inches, ratings as the editor shows them (exit 0 found, 1 none, 2 "
-         "trouble)",
+         "player file's numeric keys or height in inches, ratings as the editor shows them; quote the terms: "
+         "tamsel-cli find game.nes 'pos:C' 'jump>=70' (exit 0 found, 1 none, 2 trouble)",
          2, runFind, true},
     };
 }

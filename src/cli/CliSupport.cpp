@@ -16,6 +16,16 @@ bool parseOptions(const std::vector<std::string>& args, Options& out, std::strin
             out.forcedKind = Console::Snes;
         } else if (a == "--by-position") {
             out.byPosition = true;
+        } else if (a == "--csv") {
+            out.csv = true;
+        } else if (a == "--dry-run") {
+            out.dryRun = true;
+        } else if (a == "--only") {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a pattern";
+                return false;
+            }
+            out.only.push_back(args[++i]);
         } else if (a == "--settings" || a == "-o") {
             if (i + 1 >= args.size()) {
                 error = a + " needs a file name";

@@ -128,6 +128,7 @@ TEST_F(AllStarEditor, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
         QRegularExpression(R"(^[^<]*Players \d+/\d+(&nbsp;)+<span style="color: rgb\(200, 0, 0\);[^>]*>)"
                            R"(All-star slots need mending: west 3, east 0</span>$)")))
         << str(statusText());
+    EXPECT_EQ(w->spaceStatus().styleSheet(), "");
     EXPECT_EQ(save(), "Unknown error!");
     EXPECT_EQ(messages.shown.back().detail, "west all-star 3 names team 92\neast all-star 0 names player 12 of team 4");
     EXPECT_TRUE(testsupport::readBytes(rom) == image);

@@ -158,7 +158,7 @@ TEST_F(OpeningFiles, TheEmptyTreeShowsWhereToBeginAndOpensARecentFile) {
     const QPoint at = tree.visualItemRect(entry).center();
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);  // a double click as the desktop sends it
     QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(last(), "File successfully loaded!");
+    ASSERT_EQ(last(), "File successfully loaded!");
     EXPECT_EQ(caption(), "Tamsel v0.21.0 [game.smc]");
     EXPECT_EQ(node(1)->text(0), "NBA");
 }

@@ -41,7 +41,8 @@ public:
     const RomImage& image() const { return image_; }
     ConsoleKind kind() const { return kind_; }
     const std::string& path() const { return path_; }
-    // True only while the last open succeeded: saving is refused otherwise.
+    // True once a file was opened (a failed open keeps the one before): saving is refused
+    // before.
     bool valid() const { return valid_; }
     clsProject& league() { return league_; }
     const clsProject& league() const { return league_; }

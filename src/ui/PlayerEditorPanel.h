@@ -19,9 +19,9 @@ struct EditorSelection;
 // The player editor, frame framePlayerEdit ("Player Editor"): name, jersey, height,
 // weight, position and shooting percentages of the selected player, and the six rating
 // rows with their bars and step buttons. The boxes tidy their text when they lose the
-// focus; the jersey and the names are stored then, the other boxes with the next store.
-// A step button changes its rating at once. Every change goes into the league through the
-// session.
+// focus (PlayerBoxes); the jersey and the names are stored then, the other boxes with the
+// next store, which writes only the boxes the user changed. A step button changes its
+// rating at once. Every change goes into the league through the session.
 class PlayerEditorPanel : public QGroupBox {
     Q_OBJECT
 public:

@@ -280,13 +280,15 @@ void removeLeftovers(const std::string& dir) {
 
 // The temporary file of one write. Where the system and the file system offer it, the file
 // is made without a name (O_TMPFILE), so that a write killed before it is complete leaves
-// nothing behind; once complete it is linked under a short name, through /proc/self/fd with
-// AT_SYMLINK_FOLLOW (which needs no privilege, unlike AT_EMPTY_PATH), and renamed over the
-// target from there. Elsewhere (FAT and exFAT sticks, no /proc) it is made under a short
-// name from the start. The name is removed when the object goes, unless kept.
+// nothing behind; only when it is to be renamed over the target (or kept) is it linked under
+// a short name, through /proc/self/fd with AT_SYMLINK_FOLLOW (which needs no privilege,
+// unlike AT_EMPTY_PATH). Elsewhere (FAT and exFAT sticks, no /proc) it is made under a
+// short name from the start. The name is removed when the object goes, unless kept.
+template <typename Fill>
 class Temporary {
 public:
-    Temporary() = default;
+    // fill writes the whole contents into a descriptor; 0, or the error.
+    Temporary(std::string dir, Fill fill) : dir_(std::move(dir)), fill_(fill) {}
     Temporary(const Temporary&) = delete;
     Temporary& operator=(const Temporary&) = delete;
     ~Temporary() {
@@ -294,38 +296,44 @@ public:
         if (!path_.empty() && !keep_) ::unlink(path_.c_str());
     }
 
-    // Makes the file in dir and has fill write it whole; 0, or the error.
-    template <typename Fill>
-    int make(const std::string& dir, Fill fill) {
+    // Makes the file in the folder and fills it; 0, or the error.
+    int make() {
 #ifdef O_TMPFILE
-        fd_ = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-        if (fd_ >= 0) {
-            if (int e = fill(fd_)) return e;
-            if (linkUnder(dir) == 0) return 0;
-            ::close(fd_);  // no /proc to link it through: written again under a name
-            fd_ = -1;
-        }
+        fd_ = ::open(dir_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd_ >= 0) return fill_(fd_);
 #endif
-        for (int attempt = 0; fd_ < 0; ++attempt) {
-            const std::string path = inFolder(dir, temporaryName());
-            fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ < 0 && (errno != EEXIST || attempt == 100)) return errno;
-            if (fd_ >= 0) path_ = path;
-        }
-        return fill(fd_);
+        return makeNamed();
     }
 
-    int fd() const { return fd_; }
+    // Gives the file its short name, if it has none yet; 0, or the error.
+    int name() {
+        if (!path_.empty()) return 0;
+        if (linkUnder() == 0) return 0;
+        ::close(fd_);  // no /proc to link it through: written again under a name
+        fd_ = -1;
+        return makeNamed();
+    }
+
     const std::string& path() const { return path_; }
     // The name is the target's now, or a copy kept for the user.
     void release() { path_.clear(); }
     void keep() { keep_ = true; }
 
 private:
-    int linkUnder(const std::string& dir) {
+    int makeNamed() {
+        for (int attempt = 0; fd_ < 0; ++attempt) {
+            const std::string path = inFolder(dir_, temporaryName());
+            fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ < 0 && (errno != EEXIST || attempt == 100)) return errno;
+            if (fd_ >= 0) path_ = path;
+        }
+        return fill_(fd_);
+    }
+
+    int linkUnder() {
         const std::string self = "/proc/self/fd/" + std::to_string(fd_);
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const std::string path = inFolder(dir, temporaryName());
+            const std::string path = inFolder(dir_, temporaryName());
             if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
                 path_ = path;
                 return 0;
@@ -335,6 +343,8 @@ private:
         return EEXIST;
     }
 
+    std::string dir_;
+    Fill fill_;
     int fd_ = -1;
     std::string path_;
     bool keep_ = false;
@@ -432,14 +442,14 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
 
     const std::string dir = folderOf(target);
     removeLeftovers(dir);
-    // The test seam's full disk strikes where the bytes meet the target's own blocks.
+    // The test seam's full disk strikes the temporary file, or for a hard-linked target the
+    // copy in place.
     const bool linkedBefore = exists && st.st_nlink > 1;
     std::optional<std::size_t> budget = g_failAfterBytes;
     std::optional<std::size_t> noBudget;
     // A missing folder, or one that takes no new files, fails the write: writing the file
     // in place could leave it half written.
-    Temporary tmp;
-    const int made = tmp.make(dir, [&](int fd) {
+    Temporary tmp(dir, [&](int fd) {
         std::optional<std::size_t>& limit = linkedBefore ? noBudget : budget;
         if (!writeAll(fd, bytes, size, limit) || !writeAll(fd, tail.data(), tail.size(), limit)) return errno;
         // The replacement keeps the owner where the process may set it, and the mode; a
@@ -456,7 +466,7 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
         written.modified = modifiedNanoseconds(done);
         return 0;
     });
-    if (made != 0) return fail(made);
+    if (int e = tmp.make()) return fail(e);
 
     FolderLock lock;
     if (int e = lock.take(dir)) return fail(e);
@@ -472,11 +482,14 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
         // over in place from the complete copy; should that fail, the copy stays for the
         // user, and the error names it.
         if (int e = copyInPlace(target, bytes, size, tail, budget, written)) {
-            tmp.keep();
-            error.kept = tmp.path();
+            if (tmp.name() == 0) {
+                tmp.keep();
+                error.kept = tmp.path();
+            }
             return fail(e);
         }
     } else {
+        if (int e = tmp.name()) return fail(e);
         if (::rename(tmp.path().c_str(), target.c_str()) != 0) return fail(errno);
         tmp.release();
         const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -150,7 +150,8 @@ TEST_F(UnsavedEdits, SaveAsWritesTheNewFileAndLeavesTheOpenedOneAsItWas) {
 }
 
 // Another program writes game.nes (its team 0 now RIVALS) while the window has it open with an edit: the window says
-// so once, its own saves being no such change; Save then writes nothing over it and offers Save As, Reload or Cancel.
+// so once, its own saves and other files of the folder being no such change; Save then writes nothing over it and
+// offers Save As, Reload or Cancel.
 TEST_F(UnsavedEdits, AnotherProgramsChangeIsToldOnceAndSaveOffersSaveAsReloadOrCancel) {
     using Changed = MessageSink::ChangedAnswer;
     const QString told = "The file was changed by another program!";
@@ -176,8 +177,9 @@ TEST_F(UnsavedEdits, AnotherProgramsChangeIsToldOnceAndSaveOffersSaveAsReloadOrC
         ASSERT_EQ(saveProjectToRom(theirs, rivals, OffsetSet::nesDefaults(), Console::Nes), Result::Ok);
         ASSERT_EQ(save(), "File successfully saved!");
         typeCity();
+        testsupport::writeText(file("notes.txt"), "another file of the folder");
         QTest::qWait(100);
-        EXPECT_EQ(messages.shown.size(), 1u) << "the window's own save is not told";
+        EXPECT_EQ(messages.shown.size(), 1u) << "neither the window's own save nor another file is told";
         testsupport::writeBytes(rom, rivals);
         EXPECT_TRUE(QTest::qWaitFor([&] { return last() == told; }));
         testsupport::writeBytes(rom, rivals);

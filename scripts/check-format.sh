@@ -9,12 +9,10 @@ mapfile -t files < <(find src tests bench fuzz -name '*.cpp' -o -name '*.h' | so
 if [ "${1:-}" = "--fix" ]; then clang-format -i "${files[@]}"; fi
 
 bad=0
-for f in "${files[@]}"; do
-  if ! clang-format --dry-run -Werror "$f" >/dev/null 2>&1; then
-    echo "not formatted: $f (scripts/check-format.sh --fix)"
-    bad=1
-  fi
-done
+if ! clang-format --dry-run -Werror "${files[@]}" 2>/dev/null; then
+  clang-format --dry-run "${files[@]}" 2>&1 | sed -n 's/^\([^:]*\):.*warning:.*/not formatted: \1 (scripts\/check-format.sh --fix)/p' | sort -u
+  bad=1
+fi
 
 count() { find "$1" -name '*.cpp' -o -name '*.h' | xargs cat | grep -cv '^[[:space:]]*$'; }
 src=$(count src)

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev
   clang clang-format libclang-rt-14-dev
   xauth xvfb
-  libpng-dev desktop-file-utils appstream dpkg-dev groff-base
+  libstb-dev desktop-file-utils appstream dpkg-dev groff-base
 )
 
 missing=()

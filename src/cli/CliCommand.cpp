@@ -6,8 +6,8 @@ namespace cli {
 
 std::vector<Command> allCommands() {
     std::vector<Command> all;
-    for (auto group :
-         {codecCommands, interchangeCommands, rosterCommands, graphicsCommands, patchCommands, compareCommands}) {
+    for (auto group : {codecCommands, interchangeCommands, rosterCommands, graphicsCommands, patchCommands,
+                       compareCommands, mergeCommands, statsCommands, queryCommands}) {
         auto cmds = group();
         all.insert(all.end(), cmds.begin(), cmds.end());
     }
@@ -26,6 +26,10 @@ void printHelp(std::ostream& os) {
           "                    cleanly, else the built-in offsets)\n"
           "  -o OUT            write the changed image to OUT instead of over ROM\n"
           "  --by-position     (report) group the ranking by position\n"
+          "  --csv             (stats) write the table as CSV, one row per team in team order\n"
+          "  --only PATTERN    (merge) take only the differences whose whole diff line matches\n"
+          "                    PATTERN (* any text, ? one character); may be given again\n"
+          "  --dry-run         (merge) print what would be taken and write nothing\n"
           "  --rom ROM         (check) also import the file into ROM's league in memory\n"
           "  --team T          (check --rom) the team a team or player file goes to (default 0)\n"
           "  --player P        (check --rom) the slot a player file goes to (default 0)\n"
@@ -54,7 +58,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             err << "tamsel-cli " << c.name << ": " << error << "\n";
             return kExitUsage;
         }
-        if (opts.positional.size() != c.arguments) {
+        const std::size_t given = opts.positional.size();
+        if (c.orMore ? given < c.arguments : given != c.arguments) {
             err << "usage: tamsel-cli " << c.name << " " << c.usage << "\n";
             return kExitUsage;
         }

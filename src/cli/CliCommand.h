@@ -8,13 +8,15 @@
 namespace cli {
 
 // One tamsel-cli command: its name, its argument line for --help, what it does, how many
-// positional arguments it takes, and the function that runs it.
+// positional arguments it takes (with orMore, at least that many), and the function that
+// runs it.
 struct Command {
     std::string name;
     std::string usage;
     std::string summary;
     std::size_t arguments;
     int (*run)(const Options& opts, std::ostream& out, std::ostream& err);
+    bool orMore = false;
 };
 
 // The commands of each subsystem, gathered by the tool's main.
@@ -24,6 +26,9 @@ std::vector<Command> graphicsCommands();
 std::vector<Command> rosterCommands();
 std::vector<Command> patchCommands();
 std::vector<Command> compareCommands();
+std::vector<Command> mergeCommands();
+std::vector<Command> statsCommands();
+std::vector<Command> queryCommands();
 
 std::vector<Command> allCommands();
 

@@ -16,11 +16,22 @@ bool parseOptions(const std::vector<std::string>& args, Options& out, std::strin
             out.forcedKind = Console::Snes;
         } else if (a == "--by-position") {
             out.byPosition = true;
-        } else if (a == "--settings" || a == "-o" || a == "--rom" || a == "--team" || a == "--player") {
+        } else if (a == "--csv") {
+            out.csv = true;
+        } else if (a == "--dry-run") {
+            out.dryRun = true;
+        } else if (a == "--only" || a == "--settings" || a == "-o" || a == "--rom" || a == "--team" ||
+                   a == "--player") {
             // An empty value is no value: "-o $OUT" with OUT unset must not write over ROM.
             if (i + 1 >= args.size() || args[i + 1].empty()) {
-                error = a + (a == "--team" || a == "--player" ? " needs a number" : " needs a file name");
+                error = a + (a == "--only"                      ? " needs a pattern"
+                             : a == "--team" || a == "--player" ? " needs a number"
+                                                                : " needs a file name");
                 return false;
+            }
+            if (a == "--only") {
+                out.only.push_back(args[++i]);
+                continue;
             }
             std::string& value = a == "-o"           ? out.output
                                  : a == "--settings" ? out.settingsFile

@@ -23,6 +23,9 @@ struct Options {
     std::string rom;                         // --rom ROM (check)
     std::string team;                        // --team T (check), as given
     std::string player;                      // --player P (check), as given
+    bool csv = false;                        // --csv (stats)
+    bool dryRun = false;                     // --dry-run (merge)
+    std::vector<std::string> only;           // --only PATTERN, each one given (merge)
     std::vector<std::string> positional;     // the command's own arguments
 };
 

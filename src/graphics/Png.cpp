@@ -1,9 +1,25 @@
-// Pictures as PNG files, encoded in memory by libpng's simplified interface.
+// Pictures as PNG files, encoded in memory by the stb image writer (header-only, the same
+// code on every platform the program builds for).
 #include "graphics/Png.h"
 
-#include <png.h>
+#include <cstddef>
 
-#include <cstring>
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wpedantic"
+#pragma GCC diagnostic ignored "-Wconversion"
+#endif
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STBI_WRITE_NO_STDIO
+#include <stb_image_write.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
 
 namespace modGraphics {
 
@@ -19,26 +35,12 @@ bool toPng(const PixelImage& image, int width, int height, std::vector<std::uint
             rgb[at++] = static_cast<std::uint8_t>((c >> 16) & 0xFF);
         }
     }
-
-    png_image png;
-    std::memset(&png, 0, sizeof png);
-    png.version = PNG_IMAGE_VERSION;
-    png.width = static_cast<png_uint_32>(width);
-    png.height = static_cast<png_uint_32>(height);
-    png.format = PNG_FORMAT_RGB;
-    // The first call only measures, the second writes into a buffer of that size.
-    png_alloc_size_t size = 0;
-    std::vector<std::uint8_t> bytes;
-    bool ok = png_image_write_to_memory(&png, nullptr, &size, 0, rgb.data(), 0, nullptr) != 0;
-    if (ok) {
-        bytes.resize(size);
-        ok = png_image_write_to_memory(&png, bytes.data(), &size, 0, rgb.data(), 0, nullptr) != 0;
-    }
-    png_image_free(&png);  // after a failure libpng may still hold its state
-    if (!ok) return false;
-    bytes.resize(size);
-    out = std::move(bytes);
-    return true;
+    int size = 0;
+    unsigned char* png = stbi_write_png_to_mem(rgb.data(), 3 * width, width, height, 3, &size);
+    const bool ok = png != nullptr && size > 0;
+    if (ok) out.assign(png, png + size);
+    STBIW_FREE(png);
+    return ok;
 }
 
 }  // namespace modGraphics

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "model/PlayerField.h"
+
 namespace LeagueDiff {
 
 namespace {
@@ -51,45 +53,54 @@ private:
     }
 };
 
+// A team's texts and numbers under the team file's keys.
+struct TeamText {
+    const char* key;
+    const std::string& (clsTeam::*get)() const;
+    void (clsTeam::*set)(const std::string&);
+};
+constexpr TeamText kTeamTexts[] = {
+    {"city", &clsTeam::getCity, &clsTeam::setCity},
+    {"mascot", &clsTeam::getMascot, &clsTeam::setMascot},
+    {"abrev", &clsTeam::getAbrev, &clsTeam::setAbrev},
+};
+struct TeamNumber {
+    const char* key;
+    std::uint8_t (clsTeam::*get)() const;
+    void (clsTeam::*set)(std::uint8_t);
+};
+constexpr TeamNumber kTeamNumbers[] = {
+    {"ps", &clsTeam::getPointsScored, &clsTeam::setPointsScored},
+    {"pg", &clsTeam::getPointsGiven, &clsTeam::setPointsGiven},
+};
+
+// The stored word of an SNES uniform entry with all its bits: bit 15 is no colour, but it
+// is a byte of the image.
+std::int64_t snesWord(const clsTeam& team, int i) {
+    return team.getUniformData(2 * i) | team.getUniformData(2 * i + 1) << 8;
+}
+
+std::int64_t gameBytes(const clsProject& league, int g) {
+    const auto& s = league.schedule();
+    return s[static_cast<std::size_t>(2 * g)] * 256 + s[static_cast<std::size_t>(2 * g + 1)];
+}
+
 void compareTeam(Collector& c, int t, const clsTeam& a, const clsTeam& b) {
-    c.text(Kind::TeamText, t, 0, "city", a.getCity(), b.getCity());
-    c.text(Kind::TeamText, t, 0, "mascot", a.getMascot(), b.getMascot());
-    c.text(Kind::TeamText, t, 0, "abrev", a.getAbrev(), b.getAbrev());
-    c.number(Kind::TeamNumber, t, 0, 0, "ps", a.getPointsScored(), b.getPointsScored());
-    c.number(Kind::TeamNumber, t, 0, 0, "pg", a.getPointsGiven(), b.getPointsGiven());
+    for (const TeamText& f : kTeamTexts) c.text(Kind::TeamText, t, 0, f.key, (a.*f.get)(), (b.*f.get)());
+    for (const TeamNumber& f : kTeamNumbers) c.number(Kind::TeamNumber, t, 0, 0, f.key, (a.*f.get)(), (b.*f.get)());
     c.number(Kind::TeamFlag, t, 0, 0, "unifnes", a.uniformNES_vaild, b.uniformNES_vaild);
     for (int i = 0; i < 2; ++i)
         c.number(Kind::NesUniform, t, 0, i, "uniform nes", a.getUniformColor_NES_single(i),
                  b.getUniformColor_NES_single(i));
     c.number(Kind::TeamFlag, t, 0, 0, "unifsnes", a.uniformSNES_vaild, b.uniformSNES_vaild);
-    // The stored word with all its bits: bit 15 is no colour, but it is a byte of the image.
-    auto word = [](const clsTeam& team, int i) {
-        return team.getUniformData(2 * i) | team.getUniformData(2 * i + 1) << 8;
-    };
-    for (int i = 0; i < 128; ++i) c.number(Kind::SnesUniform, t, 0, i, "uniform snes", word(a, i), word(b, i));
+    for (int i = 0; i < 128; ++i) c.number(Kind::SnesUniform, t, 0, i, "uniform snes", snesWord(a, i), snesWord(b, i));
 }
 
 void comparePlayer(Collector& c, int t, int p, const clsPlayer& a, const clsPlayer& b) {
     c.text(Kind::PlayerText, t, p, "first", a.getFirst(), b.getFirst());
     c.text(Kind::PlayerText, t, p, "last", a.getLast(), b.getLast());
-    const auto n = [&](const char* field, auto get) {
-        c.number(Kind::PlayerNumber, t, p, 0, field, (a.*get)(), (b.*get)());
-    };
-    n("jersey", &clsPlayer::getJersey);
-    n("feet", &clsPlayer::getFeet);
-    n("inch", &clsPlayer::getInch);
-    n("weight", &clsPlayer::getWeight);
-    n("pos", &clsPlayer::getPosition);
-    n("fg", &clsPlayer::getFGpercent);
-    n("ft", &clsPlayer::getFTpercent);
-    n("threept", &clsPlayer::get3PTpercent);
-    n("rspeed", &clsPlayer::getRunSpeed);
-    n("jump", &clsPlayer::getJump);
-    n("steal", &clsPlayer::getSteal);
-    n("block", &clsPlayer::getBlockByte);
-    n("shoot", &clsPlayer::getShotRangeByte);
-    n("stam", &clsPlayer::getStamina);
-    n("unknown", &clsPlayer::getUnknownByte);
+    for (const PlayerField& f : kPlayerFields) c.number(Kind::PlayerNumber, t, p, 0, f.key, f.get(a), f.get(b));
+    c.number(Kind::PlayerNumber, t, p, 0, "unknown", a.getUnknownByte(), b.getUnknownByte());
 }
 
 }  // namespace
@@ -146,6 +157,78 @@ std::string Difference::text() const {
     return {};
 }
 
+Group Difference::group() const {
+    switch (kind) {
+        case Kind::PlayerText:
+        case Kind::PlayerNumber:
+            return Group::Players;
+        case Kind::Game:
+            return Group::Schedule;
+        case Kind::WestAllStar:
+        case Kind::EastAllStar:
+            return Group::AllStars;
+        default:
+            return Group::Teams;
+    }
+}
+
+void Difference::take(clsProject& league) const {
+    clsTeam* t = league.getTeamRef(team);
+    clsPlayer* p = t != nullptr ? t->getPlayerRef(player) : nullptr;
+    const auto byte = [](std::int64_t v) { return static_cast<std::uint8_t>(v & 0xFF); };
+    // A difference names places of a league; one made up with others changes nothing.
+    const Group g = group();
+    if ((g == Group::Teams && t == nullptr) || (g == Group::Players && p == nullptr) ||
+        (g == Group::Schedule && (index < 0 || index > clsProject::getNumberOfGames())))
+        return;
+    switch (kind) {
+        case Kind::TeamText:
+            for (const TeamText& f : kTeamTexts)
+                if (field == f.key) (t->*f.set)(newText);
+            return;
+        case Kind::TeamNumber:
+            for (const TeamNumber& f : kTeamNumbers)
+                if (field == f.key) (t->*f.set)(byte(newValue));
+            return;
+        case Kind::TeamFlag:
+            (field == "unifnes" ? t->uniformNES_vaild : t->uniformSNES_vaild) = newValue != 0;
+            return;
+        case Kind::NesUniform:
+            t->setNesByte(index, byte(newValue));
+            return;
+        case Kind::SnesUniform:
+            t->setSnesByte(2 * index, byte(newValue));
+            t->setSnesByte(2 * index + 1, byte(newValue >> 8));
+            return;
+        case Kind::PlayerText:
+            if (field == "first")
+                p->setFirst(newText);
+            else
+                p->setLast(newText);
+            return;
+        case Kind::PlayerNumber:
+            if (const PlayerField* f = PlayerField::find(field))
+                f->set(*p, newValue);
+            else
+                p->setUnknownByte(byte(newValue));
+            return;
+        case Kind::Game:
+            league.schedule()[static_cast<std::size_t>(2 * index)] = byte(newValue >> 8);
+            league.schedule()[static_cast<std::size_t>(2 * index + 1)] = byte(newValue);
+            return;
+        case Kind::WestAllStar:
+            league.setWestAllStar(index, byte(newValue >> 8), byte(newValue));
+            return;
+        case Kind::EastAllStar:
+            league.setEastAllStar(index, byte(newValue >> 8), byte(newValue));
+            return;
+    }
+}
+
+std::string takeLabel(std::size_t count) {
+    return "Take " + std::to_string(count) + (count == 1 ? " Change" : " Changes");
+}
+
 std::vector<Difference> compare(const clsProject& before, const clsProject& after) {
     Collector c;
     for (int t = 0; t < clsProject::kTeams; ++t) compareTeam(c, t, *before.getTeamRef(t), *after.getTeamRef(t));
@@ -153,11 +236,7 @@ std::vector<Difference> compare(const clsProject& before, const clsProject& afte
         for (int p = 0; p < clsTeam::kRoster; ++p)
             comparePlayer(c, t, p, *before.getTeamRef(t)->getPlayerRef(p), *after.getTeamRef(t)->getPlayerRef(p));
     for (int g = 0; g <= clsProject::getNumberOfGames(); ++g) {
-        const auto bytes = [g](const clsProject& league) {
-            const auto& s = league.schedule();
-            return s[static_cast<std::size_t>(2 * g)] * 256 + s[static_cast<std::size_t>(2 * g + 1)];
-        };
-        const std::int64_t a = bytes(before), b = bytes(after);
+        const std::int64_t a = gameBytes(before, g), b = gameBytes(after, g);
         if (a == b) continue;
         Difference d;
         d.kind = Kind::Game;

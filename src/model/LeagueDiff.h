@@ -13,6 +13,10 @@
 // slots 0..11.
 namespace LeagueDiff {
 
+// The groups a person sorts the differences into: each team's own fields (names, points,
+// uniforms), the players team by team, the schedule, the all-star slots.
+enum class Group { Teams, Players, Schedule, AllStars };
+
 struct Difference {
     enum class Kind {
         TeamText,      // city, mascot, abrev
@@ -44,9 +48,19 @@ struct Difference {
     // A game whose bytes differ but whose matchups read the same adds the stored bytes,
     // home first: game 17: "BOS at MIA" -> "BOS at MIA" (0x83 0x8A -> 0x03 0x0A).
     std::string text() const;
+
+    Group group() const;
+
+    // Stores the new value into the league: the one field, uniform entry, game or all-star
+    // slot this difference names, exactly as the league it came from holds it (an all-star
+    // slot names the same team and slot afterwards, whoever plays there now).
+    void take(clsProject& league) const;
 };
 
 std::vector<Difference> compare(const clsProject& before, const clsProject& after);
+
+// The name of taking n differences as one step: "Take 14 Changes", "Take 1 Change".
+std::string takeLabel(std::size_t count);
 
 // A text in double quotes with the escapes above.
 std::string quoted(const std::string& text);

@@ -1,4 +1,4 @@
-// The PNG encoder, checked by decoding its output with libpng.
+// The PNG encoder, checked by decoding its output with the stb image reader.
 #include <gtest/gtest.h>
 
 #include "graphics/Png.h"

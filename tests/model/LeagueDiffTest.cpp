@@ -1,6 +1,7 @@
 // The lines that tell two leagues apart: each kind of field once, on the distinct league (player 3.7 is
 // player 46 there: F46 L46, #47, 10-8, 346 lb, position 3, 354/447/448 as stored, ratings 50..55, unknown
-// byte 56), and the fixed order of several lines. (What tamsel-cli diff adds, the bytes outside the league
+// byte 56), and the fixed order of several lines; taking the differences gives the other league, each field
+// as stored there. (What tamsel-cli diff adds, the bytes outside the league
 // and its exit status, is the CLI tests' work.)
 #include <gtest/gtest.h>
 
@@ -36,8 +37,8 @@ TEST(LeagueDiff, EachFieldGivesItsOneLine) {
         {"points scored", [](L l) { l.getTeamRef(3)->setPointsScored(7); }, "team 3 ps: 4 -> 7\n"},
         {"points given", [](L l) { l.getTeamRef(3)->setPointsGiven(9); }, "team 3 pg: 5 -> 9\n"},
         {"NES uniform flag", [](L l) { l.getTeamRef(3)->uniformNES_vaild = false; }, "team 3 unifnes: True -> False\n"},
-        {"NES uniform", [](L l) { l.getTeamRef(3)->setUniformColor_NES_single(1, 0x27); },
-         "team 3 uniform nes 1: 0x23 -> 0x27\n"},
+        {"NES uniform, a byte beyond the palette", [](L l) { l.getTeamRef(3)->setNesByte(1, 0x67); },
+         "team 3 uniform nes 1: 0x23 -> 0x67\n"},
         {"SNES uniform flag", [](L l) { l.getTeamRef(3)->uniformSNES_vaild = false; },
          "team 3 unifsnes: True -> False\n"},
         {"SNES uniform words, bit 15 too",
@@ -86,7 +87,25 @@ TEST(LeagueDiff, EachFieldGivesItsOneLine) {
         clsProject after = before;
         row.change(after);
         EXPECT_EQ(lines(before, after), row.lines);
+        clsProject taken = before;
+        for (const LeagueDiff::Difference& d : LeagueDiff::compare(before, after)) d.take(taken);
+        EXPECT_TRUE(taken == after);
     }
+}
+
+TEST(LeagueDiff, GroupsAndTheStepName) {
+    clsProject after = testsupport::distinctLeague();
+    after.getTeamRef(2)->setUniformColor_2Bytes(3, 1, 2);
+    p37(after).setLast("X");
+    after.setMatchupBytes(5, 1, 2);
+    after.setEastAllStar(0, 1, 1);
+    using G = LeagueDiff::Group;
+    std::vector<G> groups;
+    for (const LeagueDiff::Difference& d : LeagueDiff::compare(testsupport::distinctLeague(), after))
+        groups.push_back(d.group());
+    EXPECT_EQ(groups, (std::vector<G>{G::Teams, G::Players, G::Schedule, G::AllStars}));
+    EXPECT_EQ(LeagueDiff::takeLabel(1), "Take 1 Change");
+    EXPECT_EQ(LeagueDiff::takeLabel(14), "Take 14 Changes");
 }
 
 }  // namespace

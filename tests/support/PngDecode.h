@@ -1,13 +1,28 @@
 #pragma once
-#include <png.h>
-
 #include <cstdint>
-#include <cstring>
 #include <vector>
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wpedantic"
+#endif
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#define STBI_NO_STDIO
+#include <stb_image.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
 
 namespace testsupport {
 
-// A PNG file's pixels as decoded by libpng: 8-bit RGB, three bytes a pixel, row by row.
+// A PNG file's pixels as the stb image reader decodes them: 8-bit RGB, three bytes a
+// pixel, row by row.
 struct DecodedPng {
     bool ok = false;
     int width = 0, height = 0;
@@ -16,16 +31,13 @@ struct DecodedPng {
 
 inline DecodedPng decodePng(const std::vector<std::uint8_t>& bytes) {
     DecodedPng result;
-    png_image png;
-    std::memset(&png, 0, sizeof png);
-    png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) return result;
-    png.format = PNG_FORMAT_RGB;
-    result.rgb.resize(PNG_IMAGE_SIZE(png));
-    result.ok = png_image_finish_read(&png, nullptr, result.rgb.data(), 0, nullptr) != 0;
-    result.width = static_cast<int>(png.width);
-    result.height = static_cast<int>(png.height);
-    png_image_free(&png);
+    int channels = 0;
+    stbi_uc* pixels = stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &result.width, &result.height,
+                                            &channels, 3);
+    if (pixels == nullptr) return result;
+    result.rgb.assign(pixels, pixels + 3 * static_cast<std::size_t>(result.width) * result.height);
+    stbi_image_free(pixels);
+    result.ok = true;
     return result;
 }
 

@@ -76,6 +76,7 @@ bool isTemporaryName(std::string_view name) {
 class ByteHash {
 public:
     void add(const void* data, std::size_t n) {
+        if (n == 0) return;  // data may then be null, which memcpy does not take
         const auto* p = static_cast<const unsigned char*>(data);
         total_ += n;
         if (pending_ > 0) {

@@ -34,7 +34,10 @@ LoadResult Session::open(const std::string& path, ConsoleKind kind) {
     kind_ = kind;
     path_ = path;
     valid_ = false;
-    const LoadOutcome read = loadOutcomeOfRead(RomFile::readRomFile(path, kind, image_));
+    FileIO::FileStamp stamp;
+    FileIO::FileError why;
+    const LoadOutcome read = loadOutcomeOfRead(RomFile::readRomFile(path, kind, image_, stamp, why));
+    if (read == LoadOutcome::FileUnreadable) return {read, why.text()};
     if (read != LoadOutcome::Loaded) return {read, {}};
     selectOffsetSet(kind);
     settings_.lastFolder = folderOf(path);
@@ -45,6 +48,7 @@ LoadResult Session::open(const std::string& path, ConsoleKind kind) {
         return {LoadOutcome::DataUnreadable, offsetProblem(active_, kind, image_)};
     league_ = std::move(decoded);
     valid_ = true;
+    stamp_ = stamp;
     baseline_ = image_;
     savedLeague_ = league_;
     history_.clear();
@@ -72,18 +76,23 @@ SaveResult Session::encodeCopy(RomImage& out) const {
     return result;
 }
 
-SaveResult Session::writeOut(const std::string& path, bool keepTail, const char* label) {
+// Over the file read (sameFile): the bytes beyond the image kept, and only while the file
+// is still the one read. To another file: exactly the image, whatever that file held.
+SaveResult Session::writeOut(const std::string& path, bool sameFile, const char* label) {
     if (!valid_) return {SaveOutcome::NoValidRom, {}, {}};
     RomImage image = image_;
     clsProject league = league_;  // the encoder places the players' data pointers
     SaveResult result = encode(image, league);
     if (!result.ok()) return result;
-    FileIO::WriteError why;
-    if (FileIO::writeFileAtomically(path, image.data(), image.size(), keepTail, why) != Result::Ok)
-        return {SaveOutcome::WriteFailed, why.text(), {}};
+    FileIO::FileStamp stamp = sameFile ? stamp_ : FileIO::FileStamp{};
+    FileIO::FileError why;
+    const ResultCode written = FileIO::writeFileIfUnchanged(path, image.data(), image.size(), sameFile, stamp, why);
+    if (written == FileIO::kChangedOnDisk) return {SaveOutcome::FileChanged, path, {}};
+    if (written != Result::Ok) return {SaveOutcome::WriteFailed, why.text(), {}};
     image_ = std::move(image);
     league_ = std::move(league);
     path_ = path;
+    stamp_ = stamp;
     baseline_ = image_;
     savedLeague_ = league_;
     notify({LeagueEvent::Kind::Saved, label, {}});
@@ -91,6 +100,8 @@ SaveResult Session::writeOut(const std::string& path, bool keepTail, const char*
 }
 
 SaveResult Session::save() { return writeOut(path_, true, "Save"); }
+
+bool Session::changedOnDisk() const { return valid_ && !FileIO::unchangedSince(path_, stamp_); }
 
 SaveResult Session::saveAs(const std::string& path) {
     SaveResult result = writeOut(path, false, "Save As");

@@ -7,6 +7,7 @@
 
 #include "base/RomImage.h"
 #include "session/Session.h"
+#include "ui/FileChangeWatch.h"
 #include "ui/LocalPath.h"
 #include "ui/MainMenus.h"
 #include "ui/SaveDetail.h"
@@ -48,6 +49,9 @@ FileCommands::FileCommands(Session& session, MessageSink& messages, FileDialogs&
     // Another window of the program may have opened files meanwhile.
     connect(menus_.menuFileRecent, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
     fillRecentMenu();
+    changes_ = new FileChangeWatch(
+        session_, messages_, window_, [this] { saveAs(); },
+        [this] { openPath(LocalPath::fromLocal(session_.path()), session_.kind()); });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -127,7 +131,11 @@ void FileCommands::fillRecentMenu() {
 // has the focus is saved too.
 void FileCommands::save() {
     storeEditors_();
-    showSaveResult(session_.save());
+    const SaveResult result = session_.save();
+    if (result.outcome == SaveOutcome::FileChanged)
+        changes_->settleRefusedSave();
+    else
+        showSaveResult(result);
 }
 
 void FileCommands::saveAs() {
@@ -167,6 +175,7 @@ bool FileCommands::settleUnsavedEdits() {
         case MessageSink::SaveAnswer::Save: {
             const SaveResult result = session_.save();
             if (result.ok()) return true;
+            if (result.outcome == SaveOutcome::FileChanged) return changes_->settleRefusedSave();
             showSaveResult(result);
             return false;
         }

@@ -24,6 +24,7 @@ struct Silent : MessageSink, FileDialogs {
     void message(QWidget*, const QString&, Icon, const QString&) override {}
     bool askYesNo(QWidget*, const QString&) override { return false; }
     SaveAnswer askSaveChanges(QWidget*, const QString&) override { return SaveAnswer::Discard; }
+    ChangedAnswer askFileChanged(QWidget*, const QString&, const QString&) override { return ChangedAnswer::Cancel; }
     FileChoice openFile(QWidget*, const QString&, const QString&) override { return {}; }
     FileChoice saveFile(QWidget*, const QString&, const QString&) override { return {}; }
 };

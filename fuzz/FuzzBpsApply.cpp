@@ -2,8 +2,9 @@
 // second holds flags, then come the source and the patch. With flag 1 the patch's own
 // checksum, and with flag 2 its source checksum, are set right before applying, so mutated
 // actions get past the checksums and reach the action decoder. A refused patch leaves the
-// target untouched; an applied one has exactly the declared target size and the footer's
-// target checksum, and the writer's patch between the source and it gives it back.
+// target untouched (and is too large only when it declares a target over the limit); an
+// applied one has exactly the declared target size and the footer's target checksum, and
+// the writer's patch between the source and it gives it back.
 #include <zlib.h>
 
 #include <cstdint>
@@ -62,14 +63,16 @@ int FuzzBpsApply(const std::uint8_t* data, std::size_t size) {
     const patch::PatchResult result = patch::applyBps(source, patchBytes, target);
     if (result != patch::PatchResult::Ok) {
         FuzzCheck::require(result == patch::PatchResult::Damaged || result == patch::PatchResult::WrongSource ||
-                               result == patch::PatchResult::ResultMismatch,
+                               result == patch::PatchResult::ResultMismatch || result == patch::PatchResult::TooLarge,
                            "a refused BPS patch gives an outcome a reader cannot give");
+        FuzzCheck::require(result != patch::PatchResult::TooLarge || headerNumber(patchBytes, 1) > patch::kMaxImage,
+                           "a BPS patch refused as too large for a target within the limit");
         FuzzCheck::require(target.empty(), "a refused BPS patch left a target");
         return 0;
     }
     FuzzCheck::require(headerNumber(patchBytes, 0) == source.size(), "a BPS patch applied to a source of another size");
     FuzzCheck::require(headerNumber(patchBytes, 1) == target.size(), "a BPS result differs from its declared size");
-    FuzzCheck::require(target.size() <= patch::kBpsMaxImage, "a BPS result over the size limit");
+    FuzzCheck::require(target.size() <= patch::kMaxImage, "a BPS result over the size limit");
     FuzzCheck::require(crcOf(target, target.size()) == getLittle32(patchBytes, patchBytes.size() - 8),
                        "a BPS result fails the target CRC");
 

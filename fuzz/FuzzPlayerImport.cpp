@@ -1,5 +1,5 @@
-// The player file reader on any text: all or nothing, and a player it reads writes out
-// and reads back as the same player.
+// The player file reader on any text: all or nothing, and a player it reads has names
+// that every export takes, writes out and reads back as the same player.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,6 +16,7 @@ int FuzzPlayerImport(const std::uint8_t* data, std::size_t size) {
         require(player == before, "a failed player import changed the player");
         return 0;
     }
+    require(PlayerFile::nameFault(player).empty(), "an imported player has a name no export takes");
     std::string text;
     PlayerFile::writeToFile(player, text);
     clsPlayer again = before;

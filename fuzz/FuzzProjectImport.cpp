@@ -1,6 +1,6 @@
-// The project file reader on any text: all or nothing, and a league it reads writes out
-// and reads back as the same league. The teams' slot 12, which a file may fill but no
-// export writes, is left out of the comparison.
+// The project file reader on any text: all or nothing, and a league it reads has names
+// that every export takes, writes out and reads back as the same league. The teams' slot 12, which a file may fill but
+// no export writes, is left out of the comparison.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,6 +8,7 @@
 #include "FuzzCheck.h"
 #include "SampleLeague.h"
 #include "interchange/ProjectFile.h"
+#include "interchange/TeamFile.h"
 
 int FuzzProjectImport(const std::uint8_t* data, std::size_t size) {
     using FuzzCheck::require;
@@ -17,6 +18,8 @@ int FuzzProjectImport(const std::uint8_t* data, std::size_t size) {
         require(league == before, "a failed project import changed the league");
         return 0;
     }
+    for (int t = 0; t < clsProject::kTeams; ++t)
+        require(TeamFile::nameFault(*league.getTeamRef(t), t).empty(), "an imported league has a name no export takes");
     clsProject again = before;
     require(ProjectFile::importProjectText(again, ProjectFile::projectText(league)) == Result::Ok,
             "an exported league does not import");

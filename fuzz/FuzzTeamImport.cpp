@@ -1,6 +1,6 @@
-// The team file reader on any text: all or nothing, and a team it reads writes out and
-// reads back as the same team. Slot 12, which a file may fill but no export writes, is
-// left out of the comparison.
+// The team file reader on any text: all or nothing, and a team it reads has names that
+// every export takes, writes out and reads back as the same team. Slot 12, which a file may fill but no export writes,
+// is left out of the comparison.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,6 +17,7 @@ int FuzzTeamImport(const std::uint8_t* data, std::size_t size) {
         require(team == before, "a failed team import changed the team");
         return 0;
     }
+    require(TeamFile::nameFault(team, -1).empty(), "an imported team has a name no export takes");
     std::string text;
     TeamFile::writeToFile(team, text);
     TeamFile::writePlayerBlocks(team, text);

@@ -30,10 +30,20 @@ bool checkConsole(const RomImage& image, ConsoleKind kind) {
 }
 
 ResultCode readRomFile(const std::string& path, ConsoleKind kind, RomImage& image) {
+    FileIO::FileStamp stamp;
+    FileIO::FileError ignored;
+    return readRomFile(path, kind, image, stamp, ignored);
+}
+
+ResultCode readRomFile(const std::string& path, ConsoleKind kind, RomImage& image, FileIO::FileStamp& stamp,
+                       FileIO::FileError& error) {
     RomImage data;
-    if (FileIO::readWholeFile(path, data) != Result::Ok) return Result::Failed;
+    if (FileIO::readWholeFile(path, data, stamp, error) != Result::Ok) return Result::Failed;
     image = std::move(data);
-    if (image.empty() || tooShortForCheck(image, kind)) return Result::Failed;
+    if (image.empty() || tooShortForCheck(image, kind)) {
+        error = {image.empty() ? "File is empty" : "File is too short for a ROM image", path, {}};
+        return Result::Failed;
+    }
     if (!checkConsole(image, kind)) return 2;
     return Result::Ok;
 }

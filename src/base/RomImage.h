@@ -20,8 +20,12 @@ inline constexpr const char* kSnesTitle = "SUPER NBA BASKETBALL";
 bool checkConsole(const RomImage& image, ConsoleKind kind);
 
 // Reads the file into image (replaced even when the check then fails). Result 1: the file
-// cannot be read, is empty or too short for the check; 2: not of the given edition.
+// cannot be read, is empty or too short for the check; 2: not of the given edition. The
+// second form also gives the stamp of the file read (see FileIO::writeFileIfUnchanged), and
+// for result 1 why ("No such file or directory: PATH", "File is empty: PATH").
 ResultCode readRomFile(const std::string& path, ConsoleKind kind, RomImage& image);
+ResultCode readRomFile(const std::string& path, ConsoleKind kind, RomImage& image, FileIO::FileStamp& stamp,
+                       FileIO::FileError& error);
 
 // Writes the image over the file in one step (see FileIO::writeFileAtomically): bytes
 // of a longer existing file beyond the image are kept. Result 0 or 1.

@@ -20,24 +20,25 @@ bool parseOptions(const std::vector<std::string>& args, Options& out, std::strin
             out.csv = true;
         } else if (a == "--dry-run") {
             out.dryRun = true;
-        } else if (a == "--only") {
-            if (i + 1 >= args.size()) {
-                error = a + " needs a pattern";
+        } else if (a == "--only" || a == "--settings" || a == "-o" || a == "--rom" || a == "--team" ||
+                   a == "--player") {
+            // An empty value is no value: "-o $OUT" with OUT unset must not write over ROM.
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                error = a + (a == "--only"                      ? " needs a pattern"
+                             : a == "--team" || a == "--player" ? " needs a number"
+                                                                : " needs a file name");
                 return false;
             }
-            out.only.push_back(args[++i]);
-        } else if (a == "--settings" || a == "-o") {
-            if (i + 1 >= args.size()) {
-                error = a + " needs a file name";
-                return false;
+            if (a == "--only") {
+                out.only.push_back(args[++i]);
+                continue;
             }
-            (a == "-o" ? out.output : out.settingsFile) = args[++i];
-        } else if (a == "--rom" || a == "--team" || a == "--player") {
-            if (i + 1 >= args.size()) {
-                error = a + (a == "--rom" ? " needs a file name" : " needs a number");
-                return false;
-            }
-            (a == "--rom" ? out.rom : a == "--team" ? out.team : out.player) = args[++i];
+            std::string& value = a == "-o"           ? out.output
+                                 : a == "--settings" ? out.settingsFile
+                                 : a == "--rom"      ? out.rom
+                                 : a == "--team"     ? out.team
+                                                     : out.player;
+            value = args[++i];
         } else if (a.size() > 1 && a[0] == '-') {
             error = "unknown option " + a;
             return false;

@@ -30,7 +30,7 @@ struct Options {
 };
 
 // Parses the options that follow the command name. Returns false with a message in
-// error on an unknown option or a missing option value.
+// error on an unknown option or a missing or empty option value.
 bool parseOptions(const std::vector<std::string>& args, Options& out, std::string& error);
 
 // The settings a command uses: --settings FILE, else the editor's tamsel.ini (found as the
@@ -43,16 +43,18 @@ ConsoleKind kindFor(const Options& opts, const std::string& path);
 
 // Opens the image in the session with the command's settings. On failure prints the
 // editor's message ("Error loading file!", "Invalid rom!", "Unknown Error!", "Error
-// reading data!") to err and returns false; an offset set that does not fit the image is
-// named after the message ("Error reading data! (scheduleTable overlaps pointsTable)"),
-// as is the fault of an explicit settings file ("Error loading FILE! (line 5: '12abc' is
-// not a whole number ...)").
+// reading data!") to err and returns false; the open's detail follows the message ("Error
+// loading file! (No such file or directory: PATH)", "Error reading data! (scheduleTable
+// overlaps pointsTable)"), as does the fault of an explicit settings file ("Error loading
+// FILE! (line 5: '12abc' is not a whole number ...)").
 bool loadRom(const Options& opts, const std::string& path, Session& session, std::ostream& err);
 
 // Saves the session over its file, or to opts.output when given. Prints the editor's save
 // message to out on success, to err otherwise: a failed write with its cause ("Error
-// writing to disk! (No space left on device: PATH)"), and for "Unknown error!" one line
-// for each all-star slot that names no player; returns the exit status.
+// writing to disk! (No space left on device: PATH)"), a file another program changed since
+// it was read with its name ("The file was changed by another program! (PATH)"), and for
+// "Unknown error!" one line for each all-star slot that names no player; returns the exit
+// status.
 int saveRom(const Options& opts, Session& session, std::ostream& out, std::ostream& err);
 
 // " (detail)", or nothing for an empty detail: how a cause follows a message.

@@ -1,6 +1,7 @@
 // tamsel-cli make-patch and apply-patch: a league shared as an IPS or BPS patch between
 // two images, and such a patch applied to an image.
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -11,17 +12,31 @@
 namespace cli {
 namespace {
 
-// Reads a whole file; on failure prints the load message naming it.
-bool readInput(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err) {
-    if (FileIO::readWholeFile(path, bytes) == Result::Ok) return true;
-    err << "Error loading file! (" << path << ")\n";
+// Reads a whole image or patch; on failure prints the load message with the cause and the
+// file.
+bool readInput(const std::string& path, std::vector<std::uint8_t>& bytes, FileIO::FileStamp& stamp, std::ostream& err) {
+    FileIO::FileError why;
+    if (FileIO::readWholeFile(path, bytes, stamp, why) == Result::Ok) return true;
+    err << message(LoadOutcome::FileUnreadable) << withDetail(why.text()) << "\n";
     return false;
+}
+bool readInput(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err) {
+    FileIO::FileStamp ignored;
+    return readInput(path, bytes, ignored, err);
 }
 
 // The patch module's sentences end in "!" here, as every message of the editor does.
 int refused(patch::PatchResult r, std::ostream& err) {
     err << patch::message(r) << "!\n";
     return kExitFailure;
+}
+
+// Whether the image at path is small enough for the format (Unknown: for applying a patch),
+// known before it is read; r says why not.
+bool fitsFormat(patch::PatchFormat format, const std::string& path, patch::PatchResult& r) {
+    const std::optional<std::uint64_t> size = FileIO::fileSize(path);
+    r = size ? patch::checkImageSize(format, *size) : patch::PatchResult::Ok;
+    return r == patch::PatchResult::Ok;
 }
 
 int runMakePatch(const Options& opts, std::ostream& out, std::ostream& err) {
@@ -31,10 +46,13 @@ int runMakePatch(const Options& opts, std::ostream& out, std::ostream& err) {
         err << "tamsel-cli make-patch: OUT must end in .ips or .bps\n";
         return kExitUsage;
     }
+    patch::PatchResult r = patch::PatchResult::Ok;
+    if (!fitsFormat(format, opts.positional[0], r) || !fitsFormat(format, opts.positional[1], r))
+        return refused(r, err);
     std::vector<std::uint8_t> original, modified, bytes;
     if (!readInput(opts.positional[0], original, err) || !readInput(opts.positional[1], modified, err))
         return kExitFailure;
-    const patch::PatchResult r = patch::makePatch(format, original, modified, bytes);
+    r = patch::makePatch(format, original, modified, bytes);
     if (r != patch::PatchResult::Ok) return refused(r, err);
     FileIO::WriteError why;
     if (FileIO::writeFileAtomically(outPath, bytes.data(), bytes.size(), false, why) != Result::Ok) {
@@ -45,20 +63,35 @@ int runMakePatch(const Options& opts, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
+// Written over ROM only while it is still the file read; an IPS patch, which carries no
+// checksum, is applied to any image, with a caution for each sign that it was made for
+// another one.
 int runApplyPatch(const Options& opts, std::ostream& out, std::ostream& err) {
     const std::string& romPath = opts.positional[0];
     std::vector<std::uint8_t> source, patchBytes, target;
-    if (!readInput(romPath, source, err) || !readInput(opts.positional[1], patchBytes, err)) return kExitFailure;
-    const patch::PatchResult r = patch::applyPatch(source, patchBytes, target);
+    FileIO::FileStamp stamp;
+    patch::PatchResult r = patch::PatchResult::Ok;
+    if (!fitsFormat(patch::PatchFormat::Unknown, romPath, r)) return refused(r, err);
+    if (!readInput(romPath, source, stamp, err) || !readInput(opts.positional[1], patchBytes, err)) return kExitFailure;
+    r = patch::applyPatch(source, patchBytes, target);
     if (r != patch::PatchResult::Ok) return refused(r, err);
     // The patched image replaces the file whole: a patch that shortens it leaves no old tail.
     FileIO::WriteError why;
-    const std::string& outPath = opts.output.empty() ? romPath : opts.output;
-    if (FileIO::writeFileAtomically(outPath, target.data(), target.size(), false, why) != Result::Ok) {
-        err << "Error writing to disk!" << withDetail(why.text()) << "\n";
+    const bool inPlace = opts.output.empty();
+    if (!inPlace) stamp = {};
+    const ResultCode written =
+        FileIO::writeFileIfUnchanged(inPlace ? romPath : opts.output, target.data(), target.size(), false, stamp, why);
+    if (written == FileIO::kChangedOnDisk) {
+        err << message(SaveOutcome::FileChanged) << withDetail(romPath) << "\n";
+        return kExitFailure;
+    }
+    if (written != Result::Ok) {
+        err << message(SaveOutcome::WriteFailed) << withDetail(why.text()) << "\n";
         return kExitFailure;
     }
     out << "Patch applied!\n";
+    if (patch::formatOfBytes(patchBytes) == patch::PatchFormat::Ips)
+        for (patch::PatchCaution caution : patch::ipsCautions(source, target)) err << patch::message(caution) << "!\n";
     return kExitOk;
 }
 
@@ -70,7 +103,9 @@ std::vector<Command> patchCommands() {
          "write the patch turning image ORIGINAL into MODIFIED to OUT, an IPS or BPS patch as OUT ends in .ips or .bps",
          3, runMakePatch},
         {"apply-patch", "ROM PATCH [-o OUT]",
-         "apply an IPS or BPS patch (known by its first bytes) to ROM; a patch made for another image writes nothing",
+         "apply an IPS or BPS patch (known by its first bytes) to ROM; a BPS patch made for another image writes "
+         "nothing, while an IPS patch carries no checksum and applies to any image, with a warning when it writes "
+         "past the image's end or changes its edition",
          2, runApplyPatch},
     };
 }

@@ -19,46 +19,41 @@ std::string upperCase(std::string_view text) {
     return out;
 }
 
-bool fitsRomText(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
-bool readName(std::string_view value, std::string& name) {
-    std::string upper = upperCase(value);
-    if (!fitsRomText(upper)) return false;
-    name = std::move(upper);
-    return true;
-}
-
 std::string_view keyName(std::string_view key) {
     if (!key.empty() && key.back() == '=') key.remove_suffix(1);
     return key;
 }
 
-bool readName(std::string_view key, std::string_view value, std::string& name, std::string& why) {
-    if (readName(value, name)) return true;
-    for (char c : value) {
-        if (static_cast<unsigned char>(c) < 0x80) continue;
+std::string nameFault(std::string_view key, std::string_view name) {
+    for (char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x7F) continue;
         char hex[8];
-        std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(c)));
-        why = std::string(keyName(key)) + ": byte " + hex + " cannot be stored in the game's texts";
-        break;
+        std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(b));
+        return std::string(keyName(key)) + ": byte " + hex +
+               (b >= 0x80 ? " cannot be stored in the game's texts" : " is a control character");
     }
-    return false;
+    return {};
+}
+
+bool readName(std::string_view key, std::string_view value, std::string& name, std::string& why) {
+    std::string upper = upperCase(value);
+    why = nameFault(key, upper);
+    if (!why.empty()) return false;
+    name = std::move(upper);
+    return true;
 }
 
 bool readNumber(std::string_view key, std::string_view value, std::int64_t lo, std::int64_t hi, std::int64_t& out,
                 std::string& why) {
-    const std::string quoted = std::string(keyName(key)) + ": '" + std::string(value) + "' ";
+    const std::string shown = std::string(keyName(key)) + ": " + quoteValue(value) + " ";
     if (!TextNumber::strict(value)) {
-        why = quoted + "is not a number";
+        why = shown + "is not a number";
         return false;
     }
     auto v = TextNumber::strictInRange(value, lo, hi);
     if (!v) {
-        why = quoted + "is outside " + std::to_string(lo) + ".." + std::to_string(hi);
+        why = shown + "is outside " + std::to_string(lo) + ".." + std::to_string(hi);
         return false;
     }
     out = *v;

@@ -17,17 +17,18 @@ std::string_view valueOf(std::string_view line, std::string_view key);
 // Letters a..z turned into A..Z; every other byte unchanged.
 std::string upperCase(std::string_view text);
 
-// True when every byte of text is below 0x80, the bytes the game's name tables can hold.
-bool fitsRomText(std::string_view text);
-
-// upperCase(value) into name when it fits the ROM's text; false (name untouched) when it
-// would carry a byte of 0x80 or more.
-bool readName(std::string_view value, std::string& name);
-
 // The key's name as reasons give it: the key without its "=" ("weight").
 std::string_view keyName(std::string_view key);
 
-// readName that says why it refused: "first: byte 0xC3 cannot be stored in the game's texts".
+// Why a name cannot travel in the interchange files: "" when it can, else the first byte
+// at fault, by the key's name: "first: byte 0xC3 cannot be stored in the game's texts" (0x80
+// and up), "first: byte 0x0D is a control character" (below 0x20, and 0x7F: a line-based
+// file cannot carry them, a line end would cut the name). The readers refuse such a value
+// and the writers a record that holds one, so that every file written reads back.
+std::string nameFault(std::string_view key, std::string_view name);
+
+// upperCase(value) into name; false with nameFault's reason in why (name untouched) when
+// the value holds a byte that cannot travel.
 bool readName(std::string_view key, std::string_view value, std::string& name, std::string& why);
 
 // A strict number (TextNumber::strictInRange) that says why it refused: "weight: 'abc' is

@@ -26,14 +26,14 @@ std::string fieldName(const std::vector<int>& columns, std::size_t field) {
 
 // A team or slot cell: a whole number within 0..hi.
 bool readIndex(const CsvText::Cell& cell, int column, int hi, int& out, std::string& why) {
-    const std::string quoted = "column " + std::string(columnName(column)) + ": '" + cell.text + "' ";
+    const std::string value = "column " + std::string(columnName(column)) + ": " + quoteValue(cell.text) + " ";
     const auto v = TextNumber::strict(cell.text);
     if (!v || *v != std::floor(*v)) {
-        why = quoted + "is not a whole number";
+        why = value + "is not a whole number";
         return false;
     }
     if (*v < 0 || *v > hi) {
-        why = quoted + "is outside 0.." + std::to_string(hi);
+        why = value + "is outside 0.." + std::to_string(hi);
         return false;
     }
     out = static_cast<int>(*v);
@@ -46,7 +46,7 @@ bool readHeader(const std::vector<CsvText::Cell>& cells, int line, std::vector<i
     for (const CsvText::Cell& cell : cells) {
         int column = 0;
         while (column < kColumns && columnName(column) != cell.text) ++column;
-        if (column == kColumns) return refuse(report, cell.line, "unknown column '" + cell.text + "'");
+        if (column == kColumns) return refuse(report, cell.line, "unknown column " + quoteValue(cell.text));
         if (seen[static_cast<std::size_t>(column)])
             return refuse(report, cell.line, "column " + cell.text + " appears twice");
         seen[static_cast<std::size_t>(column)] = true;
@@ -114,6 +114,13 @@ std::string writePlayers(const clsProject& league) {
 }
 
 ResultCode exportPlayers(const clsProject& league, const std::string& filename, FileIO::WriteError& error) {
+    for (int t = 0; t < clsProject::kTeams; ++t) {
+        for (int s = 0; s < clsTeam::kRoster; ++s) {
+            const std::string fault = PlayerFile::nameFault(*league.getTeamRef(t)->getPlayerRef(s));
+            const std::string who = "team " + std::to_string(t) + " player " + std::to_string(s) + " ";
+            if (!namesTravel(fault.empty() ? fault : who + fault, filename, error)) return Result::Failed;
+        }
+    }
     return FileIO::writeFileAtomically(filename, writePlayers(league), error) == Result::Ok ? Result::Ok
                                                                                             : Result::Failed;
 }

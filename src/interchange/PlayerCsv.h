@@ -20,7 +20,9 @@ std::string_view columnName(int c);
 
 // The header and the rows of teams 0..26, slots 0..11 in that order, CR LF ended.
 std::string writePlayers(const clsProject& league);
-// Writes that text atomically; result 1 with the cause in error when the write fails.
+// Writes that text atomically; result 1 with the cause in error when the write fails, or
+// when a player's name cannot travel in a file ("team 5 player 3 first: byte 0x0D is a
+// control character", see PlayerFile::nameFault): nothing is written then.
 ResultCode exportPlayers(const clsProject& league, const std::string& filename, FileIO::WriteError& error);
 
 // Reads a table into the league. The header names every column exactly once, in any

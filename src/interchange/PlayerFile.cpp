@@ -175,7 +175,16 @@ bool readValue(clsPlayer& player, int k, std::string_view value, std::string& wh
     return ok;
 }
 
+std::string nameFault(const clsPlayer& player) {
+    for (const Key& key : {kKeys[0], kKeys[1]}) {
+        std::string fault = KeyLines::nameFault(key.text, fieldText(player, key.field));
+        if (!fault.empty()) return fault;
+    }
+    return {};
+}
+
 ResultCode exportPlayer(const clsPlayer& player, const std::string& filename, FileIO::WriteError& error) {
+    if (!namesTravel(nameFault(player), filename, error)) return Result::Failed;
     std::string text;
     writeToFile(player, text);
     return FileIO::writeFileAtomically(filename, text, error) == Result::Ok ? Result::Ok : Result::Failed;

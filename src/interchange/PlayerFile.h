@@ -20,8 +20,13 @@ using KeySet = std::bitset<kKeyCount>;
 // The name of the first key missing from seen ("stam"), or "" when none is.
 std::string firstMissing(const KeySet& seen);
 
+// Writes the sixteen lines. A player whose names hold a byte the reader refuses is not
+// written: the cause of the failure names it (see nameFault).
 ResultCode exportPlayer(const clsPlayer& player, const std::string& filename);
 ResultCode exportPlayer(const clsPlayer& player, const std::string& filename, FileIO::WriteError& error);
+// Why the player's names cannot travel in a file ("last: byte 0x0D is a control
+// character"), or "" (KeyLines::nameFault for first, then last).
+std::string nameFault(const clsPlayer& player);
 // Appends the sixteen lines to out.
 void writeToFile(const clsPlayer& player, std::string& out);
 

@@ -146,8 +146,8 @@ bool readTeamSection(clsProject& project, LineReader& lines, std::string_view he
             return true;
         }
         if (!known) {
-            const std::string number = std::fabs(index) < 1e15 ? std::to_string(static_cast<long long>(index))
-                                                               : "'" + std::string(header.substr(1)) + "'";
+            const std::string number =
+                std::fabs(index) < 1e15 ? std::to_string(static_cast<long long>(index)) : quoteValue(header.substr(1));
             return refuse(report, headerLine, "team " + number + " is outside 0..26");
         }
         if (!TeamFile::applyLine(*project.getTeamRef(t), lines, line, t, team, report)) return false;
@@ -192,6 +192,8 @@ std::string projectText(const clsProject& project) {
 }
 
 ResultCode exportProject(const clsProject& project, const std::string& filename, FileIO::WriteError& error) {
+    for (int t = 0; t < clsProject::kTeams; ++t)
+        if (!namesTravel(TeamFile::nameFault(*project.getTeamRef(t), t), filename, error)) return Result::Failed;
     return FileIO::writeFileAtomically(filename, projectText(project), error) == Result::Ok ? Result::Ok
                                                                                             : Result::Failed;
 }

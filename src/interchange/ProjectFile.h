@@ -9,6 +9,9 @@
 // The project file (.tpr): schedule, all-stars and 27 team sections; 6217 lines.
 namespace ProjectFile {
 
+// Writes projectText; a league with a name that cannot travel in a file is not written,
+// and the cause of the failure names the team or player ("team 5 player 3 first: byte 0x0D
+// is a control character", see TeamFile::nameFault).
 ResultCode exportProject(const clsProject& project, const std::string& filename);
 ResultCode exportProject(const clsProject& project, const std::string& filename, FileIO::WriteError& error);
 

@@ -85,7 +85,7 @@ double blockNumber(std::string_view line) { return TextNumber::roundHalfEven(Tex
 // mark when it is too large to print as one.
 std::string numberText(double v, std::string_view line) {
     if (std::fabs(v) < 1e15) return std::to_string(static_cast<long long>(v));
-    return "'" + std::string(line.substr(1)) + "'";
+    return quoteValue(line.substr(1));
 }
 
 std::string teamName(int teamIndex) { return teamIndex < 0 ? "the team" : "team " + std::to_string(teamIndex); }
@@ -160,7 +160,21 @@ void writePlayerBlocks(const clsTeam& team, std::string& out) {
     }
 }
 
+std::string nameFault(const clsTeam& team, int teamIndex) {
+    const std::string who = teamIndex < 0 ? std::string() : teamName(teamIndex) + " ";
+    for (int key : {City, Mascot, Abrev}) {
+        const std::string fault = KeyLines::nameFault(kKeys[key], valueText(team, key));
+        if (!fault.empty()) return who + fault;
+    }
+    for (int slot = 0; slot < clsTeam::kRoster; ++slot) {
+        const std::string fault = PlayerFile::nameFault(*team.getPlayerRef(slot));
+        if (!fault.empty()) return playerName(teamIndex, slot) + " " + fault;
+    }
+    return {};
+}
+
 ResultCode exportTeam(const clsTeam& team, const std::string& filename, FileIO::WriteError& error) {
+    if (!namesTravel(nameFault(team, -1), filename, error)) return Result::Failed;
     std::string text;
     writeToFile(team, text);
     writePlayerBlocks(team, text);
@@ -196,9 +210,8 @@ bool applyLine(clsTeam& team, LineReader& lines, std::string_view instring, int 
         const std::string_view value = valueOf(instring, kKeys[key]);
         auto v = readPoints(value);
         if (!v)
-            return refuse(
-                report, lineNo,
-                std::string(KeyLines::keyName(kKeys[key])) + ": '" + std::string(value) + "' is outside 0..255");
+            return refuse(report, lineNo,
+                          std::string(KeyLines::keyName(kKeys[key])) + ": " + quoteValue(value) + " is outside 0..255");
         key == Ps ? team.setPointsScored(*v) : team.setPointsGiven(*v);
         return applied(key);
     }
@@ -208,8 +221,8 @@ bool applyLine(clsTeam& team, LineReader& lines, std::string_view instring, int 
         auto v = TextNumber::truth(value);
         if (!v)
             return refuse(report, lineNo,
-                          std::string(KeyLines::keyName(kKeys[key])) + ": '" + std::string(value) +
-                              "' is not True, False or a number");
+                          std::string(KeyLines::keyName(kKeys[key])) + ": " + quoteValue(value) +
+                              " is not True, False or a number");
         (key == UnifNes ? team.uniformNES_vaild : team.uniformSNES_vaild) = *v;
         return applied(key);
     }

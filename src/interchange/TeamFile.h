@@ -23,8 +23,14 @@ struct Progress {
     std::bitset<clsTeam::kRoster> blocks;
 };
 
+// Writes the team lines and the player blocks; a team whose names, or whose roster
+// players' names, hold a byte the reader refuses is not written (see nameFault).
 ResultCode exportTeam(const clsTeam& team, const std::string& filename);
 ResultCode exportTeam(const clsTeam& team, const std::string& filename, FileIO::WriteError& error);
+// The first name of the team, then of its roster players, that cannot travel in a file,
+// with why, or "": "city: byte 0x0D is a control character", "player 3 first: ...";
+// teamIndex 0 and up puts "team 5 " in front, as the league's reasons do.
+std::string nameFault(const clsTeam& team, int teamIndex);
 // Appends the twelve team lines (no player blocks) to out.
 void writeToFile(const clsTeam& team, std::string& out);
 // Appends the blocks "#0" ... "#END" to "#11" ... "#END" of the roster players.

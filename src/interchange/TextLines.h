@@ -30,6 +30,15 @@ inline void writeLine(std::string& out, std::string_view text) {
     out.append("\r\n");
 }
 
+// For the writers: true when a record's names can travel (fault empty, see
+// KeyLines::nameFault); otherwise false with the fault as the cause of the write, which is
+// then not made.
+inline bool namesTravel(const std::string& fault, const std::string& filename, FileIO::WriteError& error) {
+    if (fault.empty()) return true;
+    error = {fault, filename, {}};
+    return false;
+}
+
 // Fills the report and gives false, for readers that stop at the first fault.
 inline bool refuse(LineReport& report, int line, std::string reason) {
     report.line = line;

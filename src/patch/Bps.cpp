@@ -91,9 +91,9 @@ PatchResult applyChecked(const std::vector<std::uint8_t>& source, const std::vec
         !getNumber(patch, at, footer, metadataSize) || metadataSize > footer - at)
         return PatchResult::Damaged;
     at += metadataSize;
+    if (targetSize > kMaxImage) return PatchResult::TooLarge;
     if (sourceSize != source.size() || crcOf(source.data(), source.size()) != getLittle32(tail))
         return PatchResult::WrongSource;
-    if (targetSize > kBpsMaxImage) return PatchResult::Damaged;
 
     std::vector<std::uint8_t> out;
     out.reserve(std::min<std::uint64_t>(targetSize, source.size() + patch.size()));
@@ -145,7 +145,7 @@ PatchResult applyChecked(const std::vector<std::uint8_t>& source, const std::vec
 
 PatchResult makeBps(const std::vector<std::uint8_t>& original, const std::vector<std::uint8_t>& modified,
                     std::vector<std::uint8_t>& patch) {
-    if (original.size() > kBpsMaxImage || modified.size() > kBpsMaxImage) return PatchResult::TooLargeForBps;
+    if (original.size() > kMaxImage || modified.size() > kMaxImage) return PatchResult::TooLarge;
     try {
         std::vector<std::uint8_t> out = {'B', 'P', 'S', '1'};
         putNumber(out, original.size());

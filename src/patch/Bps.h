@@ -10,17 +10,15 @@
 // the patch before them, little-endian.
 namespace patch {
 
-// Largest target the reader builds and the writer describes.
-constexpr std::size_t kBpsMaxImage = 256u * 1024 * 1024;
-
 // Makes the patch turning original into modified: source reads where both agree at the
-// same offset, target reads elsewhere; no metadata. Refuses images over kBpsMaxImage
-// (TooLargeForBps). patch is written only on success.
+// same offset, target reads elsewhere; no metadata. Refuses images over kMaxImage
+// (TooLarge). patch is written only on success.
 PatchResult makeBps(const std::vector<std::uint8_t>& original, const std::vector<std::uint8_t>& modified,
                     std::vector<std::uint8_t>& patch);
 
 // Applies a BPS patch to source: Damaged when the patch fails its own checksum or any
-// action leaves its buffers, WrongSource when source is not the image it was made from,
+// action leaves its buffers, TooLarge when it describes a target over kMaxImage (refused
+// before anything is built), WrongSource when source is not the image it was made from,
 // ResultMismatch when the result fails the recorded checksum. target is written only on
 // success.
 PatchResult applyBps(const std::vector<std::uint8_t>& source, const std::vector<std::uint8_t>& patch,

@@ -92,6 +92,7 @@ PatchResult makeIps(const std::vector<std::uint8_t>& original, const std::vector
 PatchResult applyIps(const std::vector<std::uint8_t>& source, const std::vector<std::uint8_t>& patch,
                      std::vector<std::uint8_t>& target) {
     if (patch.size() < 5 || std::memcmp(patch.data(), "PATCH", 5) != 0) return PatchResult::Damaged;
+    if (source.size() > kMaxImage) return PatchResult::TooLarge;
     try {
         std::vector<std::uint8_t> out = source;
         const std::uint8_t* p = patch.data();
@@ -108,11 +109,11 @@ PatchResult applyIps(const std::vector<std::uint8_t>& source, const std::vector<
             if (repeat) {
                 if (size - at < 3) return PatchResult::Damaged;
                 length = getBig(p + at, 2);
-                if (length == 0) return PatchResult::Damaged;
             } else if (size - at < length) {
                 return PatchResult::Damaged;
             }
-            if (offset + length > out.size()) out.resize(offset + length, 0);
+            // A run of no bytes writes nothing, not even zeros up to its offset.
+            if (length > 0 && offset + length > out.size()) out.resize(offset + length, 0);
             if (repeat) {
                 std::fill_n(out.begin() + static_cast<std::ptrdiff_t>(offset), length, p[at + 2]);
                 at += 3;
@@ -122,8 +123,9 @@ PatchResult applyIps(const std::vector<std::uint8_t>& source, const std::vector<
             }
         }
         at += 3;
+        // The length after "EOF" only ever shortens the image, as every patcher reads it.
         if (size - at == 3) {
-            out.resize(getBig(p + at, 3), 0);
+            out.resize(std::min(out.size(), getBig(p + at, 3)));
         } else if (size != at) {
             return PatchResult::Damaged;
         }

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "base/RomImage.h"
 #include "patch/Bps.h"
 #include "patch/Ips.h"
 
@@ -12,6 +13,12 @@ namespace {
 
 bool startsWith(const std::vector<std::uint8_t>& bytes, std::string_view magic) {
     return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
+}
+
+ConsoleKind editionOf(const std::vector<std::uint8_t>& image) {
+    for (ConsoleKind kind : {Console::Nes, Console::Snes})
+        if (RomFile::checkConsole(image, kind)) return kind;
+    return Console::None;
 }
 
 }  // namespace
@@ -55,6 +62,31 @@ PatchResult makePatch(PatchFormat format, const std::vector<std::uint8_t>& origi
             break;
     }
     return PatchResult::NotAPatch;
+}
+
+PatchResult checkImageSize(PatchFormat format, std::uint64_t size) {
+    if (format == PatchFormat::Ips && size > kIpsMaxImage) return PatchResult::TooLargeForIps;
+    if (size > kMaxImage) return PatchResult::TooLarge;
+    return PatchResult::Ok;
+}
+
+std::string_view message(PatchCaution caution) {
+    switch (caution) {
+        case PatchCaution::WritesPastEnd:
+            return "The patch writes past the end of the image";
+        case PatchCaution::ChangesEdition:
+            break;
+    }
+    return "The patch changes the image's edition";
+}
+
+std::vector<PatchCaution> ipsCautions(const std::vector<std::uint8_t>& source,
+                                      const std::vector<std::uint8_t>& target) {
+    std::vector<PatchCaution> cautions;
+    // The length after "EOF" only shortens, so a longer image was written past its end.
+    if (target.size() > source.size()) cautions.push_back(PatchCaution::WritesPastEnd);
+    if (editionOf(target) != editionOf(source)) cautions.push_back(PatchCaution::ChangesEdition);
+    return cautions;
 }
 
 }  // namespace patch

@@ -24,4 +24,19 @@ PatchResult applyPatch(const std::vector<std::uint8_t>& source, const std::vecto
 PatchResult makePatch(PatchFormat format, const std::vector<std::uint8_t>& original,
                       const std::vector<std::uint8_t>& modified, std::vector<std::uint8_t>& patch);
 
+// Whether an image of size bytes can be made a patch of in the format (Unknown: applied
+// to): Ok, TooLargeForIps or TooLarge, as makePatch and applyPatch would answer, so that
+// a file can be refused before it is read.
+PatchResult checkImageSize(PatchFormat format, std::uint64_t size);
+
+// What an IPS patch just applied may have done to an image it was not made for: it carries
+// no checksum that could tell, so these are the signs that remain.
+enum class PatchCaution {
+    WritesPastEnd,   // "The patch writes past the end of the image"
+    ChangesEdition,  // "The patch changes the image's edition"
+};
+std::string_view message(PatchCaution caution);
+// The cautions for source patched into target.
+std::vector<PatchCaution> ipsCautions(const std::vector<std::uint8_t>& source, const std::vector<std::uint8_t>& target);
+
 }  // namespace patch

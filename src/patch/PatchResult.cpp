@@ -16,8 +16,8 @@ std::string_view message(PatchResult result) {
             return "The patched image does not match this patch";
         case PatchResult::TooLargeForIps:
             return "Images over 16 MiB cannot be IPS-patched";
-        case PatchResult::TooLargeForBps:
-            return "Images over 256 MiB cannot be BPS-patched";
+        case PatchResult::TooLarge:
+            return "Images over 64 MiB cannot be patched";
         case PatchResult::OutOfMemory:
             return "There is not enough memory for this patch";
     }

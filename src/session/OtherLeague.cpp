@@ -47,8 +47,10 @@ OtherLeague readOtherLeague(const Session& open, const std::string& path) {
     }
     RomImage image;
     const ConsoleKind kind = open.kind();
-    const ResultCode read = RomFile::readRomFile(path, kind, image);
-    if (read == 1) return {OtherLeagueOutcome::FileUnreadable, {}, {}};
+    FileIO::FileStamp stamp;
+    FileIO::FileError why;
+    const ResultCode read = RomFile::readRomFile(path, kind, image, stamp, why);
+    if (read == 1) return {OtherLeagueOutcome::FileUnreadable, why.text(), {}};
     if (read != Result::Ok) {
         const ConsoleKind otherKind = kind == Console::Nes ? Console::Snes : Console::Nes;
         if (!RomFile::checkConsole(image, otherKind)) return {OtherLeagueOutcome::NotThisEdition, {}, {}};

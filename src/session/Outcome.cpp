@@ -32,6 +32,8 @@ const char* message(SaveOutcome outcome) {
             return "Error writing to disk!";
         case SaveOutcome::NoValidRom:
             return "Load a valid rom!";
+        case SaveOutcome::FileChanged:
+            return "The file was changed by another program!";
         case SaveOutcome::EncodeFailed:
             break;
     }

@@ -25,6 +25,7 @@ enum class SaveOutcome : std::int16_t {
     PlayersTooLong = 5,        // "Player names are too long!"
     WriteFailed = 6,           // "Error writing to disk!"
     NoValidRom = 7,            // "Load a valid rom!"
+    FileChanged = 8,           // "The file was changed by another program!": not the file read, so not written
 };
 
 const char* message(LoadOutcome outcome);
@@ -40,8 +41,9 @@ LoadOutcome loadOutcomeOfRead(ResultCode readResult);
 // The outcome of saveProjectToRom's result: 0..5 as they are, anything else EncodeFailed.
 SaveOutcome saveOutcomeOfEncode(ResultCode encodeResult);
 
-// An open's outcome and, for DataUnreadable, which offset region does not fit the image
-// ("scheduleTable overlaps pointsTable"; empty when the offsets fit and a table or
+// An open's outcome and, for FileUnreadable, the cause and the file ("No such file or
+// directory: /roms/game.nes"); for DataUnreadable, which offset region does not fit the
+// image ("scheduleTable overlaps pointsTable"; empty when the offsets fit and a table or
 // pointer of the image itself is at fault).
 struct LoadResult {
     LoadOutcome outcome = LoadOutcome::Loaded;
@@ -51,7 +53,8 @@ struct LoadResult {
 };
 
 // A save's outcome with what a person needs to mend it: for WriteFailed the system's
-// cause and the file ("No space left on device: /roms/game.nes"); for EncodeFailed the
+// cause and the file ("No space left on device: /roms/game.nes"); for FileChanged the
+// file; for EncodeFailed the
 // offset region that does not fit the image, if one does not, and one line for each
 // all-star slot that names no player ("west all-star 3 names team 92").
 struct SaveResult {

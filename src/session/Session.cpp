@@ -32,7 +32,10 @@ void Session::selectOffsetSet(ConsoleKind kind) {
 
 LoadResult Session::open(const std::string& path, ConsoleKind kind) {
     RomImage image;
-    const LoadOutcome read = loadOutcomeOfRead(RomFile::readRomFile(path, kind, image));
+    FileIO::FileStamp stamp;
+    FileIO::FileError why;
+    const LoadOutcome read = loadOutcomeOfRead(RomFile::readRomFile(path, kind, image, stamp, why));
+    if (read == LoadOutcome::FileUnreadable) return {read, why.text()};
     if (read != LoadOutcome::Loaded) return {read, {}};
     const OffsetSet offsets = kind == Console::Nes ? settings_.nesOffsets : settings_.snesOffsets;
     // Decoded into a copy: the fields the decoder leaves alone keep what the league in
@@ -47,6 +50,7 @@ LoadResult Session::open(const std::string& path, ConsoleKind kind) {
     settings_.lastFolder = folderOf(path);
     league_ = std::move(decoded);
     valid_ = true;
+    stamp_ = stamp;
     baseline_ = image_;
     savedLeague_ = league_;
     history_.clear();
@@ -81,18 +85,23 @@ SaveResult Session::encodeCopy(RomImage& out) const {
     return result;
 }
 
-SaveResult Session::writeOut(const std::string& path, bool keepTail, const char* label) {
+// Over the file read (sameFile): the bytes beyond the image kept, and only while the file
+// is still the one read. To another file: exactly the image, whatever that file held.
+SaveResult Session::writeOut(const std::string& path, bool sameFile, const char* label) {
     if (!valid_) return {SaveOutcome::NoValidRom, {}, {}};
     RomImage image = image_;
     clsProject league = league_;  // the encoder places the players' data pointers
     SaveResult result = encode(image, league);
     if (!result.ok()) return result;
-    FileIO::WriteError why;
-    if (FileIO::writeFileAtomically(path, image.data(), image.size(), keepTail, why) != Result::Ok)
-        return {SaveOutcome::WriteFailed, why.text(), {}};
+    FileIO::FileStamp stamp = sameFile ? stamp_ : FileIO::FileStamp{};
+    FileIO::FileError why;
+    const ResultCode written = FileIO::writeFileIfUnchanged(path, image.data(), image.size(), sameFile, stamp, why);
+    if (written == FileIO::kChangedOnDisk) return {SaveOutcome::FileChanged, path, {}};
+    if (written != Result::Ok) return {SaveOutcome::WriteFailed, why.text(), {}};
     image_ = std::move(image);
     league_ = std::move(league);
     path_ = path;
+    stamp_ = stamp;
     baseline_ = image_;
     savedLeague_ = league_;
     notify({LeagueEvent::Kind::Saved, label, {}});
@@ -100,6 +109,8 @@ SaveResult Session::writeOut(const std::string& path, bool keepTail, const char*
 }
 
 SaveResult Session::save() { return writeOut(path_, true, "Save"); }
+
+bool Session::changedOnDisk() const { return valid_ && !FileIO::unchangedSince(path_, stamp_); }
 
 SaveResult Session::saveAs(const std::string& path) {
     SaveResult result = writeOut(path, false, "Save As");

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/FileIO.h"
 #include "base/LineReport.h"
 #include "base/OffsetSet.h"
 #include "base/ResultCode.h"
@@ -64,13 +65,17 @@ public:
     void revert();
 
     // Encodes the league into the image and writes it over path() in one step, bytes of
-    // a longer file beyond the image kept. Refused (NoValidRom) while not valid. A failed
-    // encode or write leaves image and league as they were. Observers hear Saved ("Save").
+    // a longer file beyond the image kept. Refused (NoValidRom) while not valid, and
+    // (FileChanged) when the file on disk is no longer the one opened or last saved here:
+    // another program wrote it meanwhile, and its work would be lost. A failed encode or
+    // write leaves image and league as they were. Observers hear Saved ("Save").
     SaveResult save();
     // As save, to another file, which becomes path() once written, its folder the
-    // remembered one; the old file is not touched. The new file holds exactly the image.
-    // Observers hear Saved ("Save As").
+    // remembered one; the old file is not touched. The new file holds exactly the image;
+    // whatever the file held before is replaced. Observers hear Saved ("Save As").
     SaveResult saveAs(const std::string& path);
+    // While valid: whether the file at path() is no longer the one opened or last saved here.
+    bool changedOnDisk() const;
     // The image that save() would now write, into out (unchanged on failure); no file is
     // written and nothing in the session changes.
     SaveResult encodeCopy(RomImage& out) const;
@@ -102,7 +107,7 @@ public:
 
 private:
     SaveResult encode(RomImage& image, clsProject& league) const;
-    SaveResult writeOut(const std::string& path, bool keepTail, const char* label);
+    SaveResult writeOut(const std::string& path, bool sameFile, const char* label);
     void notify(LeagueEvent event);
     // Records the step from before to the league now held and tells the observers.
     void changed(LeagueEvent event, clsProject before);
@@ -112,6 +117,7 @@ private:
     RomImage image_;
     ConsoleKind kind_ = Console::None;
     std::string path_;
+    FileIO::FileStamp stamp_;  // of the file at path_ as read or last written
     bool valid_ = false;
     clsProject league_;
     RomImage baseline_;

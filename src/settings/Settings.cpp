@@ -106,7 +106,7 @@ ResultCode parse(const std::string& text, SettingsData& out, LineReport& report)
         std::int32_t& entry = k < OffsetSet::Count ? d.nesOffsets[k] : d.snesOffsets[k - OffsetSet::Count];
         const std::string& line = lines[static_cast<std::size_t>(1 + k)];
         if (!readOffset(line, entry))
-            return refuse(report, 2 + k, "'" + line + "' is not a whole number from -2147483648 to 2147483647");
+            return refuse(report, 2 + k, quoteValue(line) + " is not a whole number from -2147483648 to 2147483647");
     }
     out = d;
     return Result::Ok;

@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <utility>
 
 #include "base/RomImage.h"
 #include "session/Session.h"
+#include "ui/FileChangeWatch.h"
 #include "ui/LocalPath.h"
 #include "ui/MainMenus.h"
 #include "ui/SaveDetail.h"
@@ -49,6 +51,9 @@ FileCommands::FileCommands(Session& session, MessageSink& messages, FileDialogs&
     // Another window of the program may have opened files meanwhile.
     connect(menus_.menuFileRecent, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
     fillRecentMenu();
+    changes_ = new FileChangeWatch(
+        session_, messages_, window_, [this] { saveAs(); },
+        [this] { openPath(LocalPath::fromLocal(session_.path()), session_.kind()); });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -57,7 +62,10 @@ FileCommands::FileCommands(Session& session, MessageSink& messages, FileDialogs&
 void FileCommands::open() {
     if (!settleUnsavedEdits()) return;
     const FileChoice choice = dialogs_.openFile(window_, openFilter(), folder_);
-    if (choice.fileName.isEmpty()) return;
+    if (choice.fileName.isEmpty()) {
+        discarded_ = false;  // nothing was opened: the edits stay
+        return;
+    }
 
     ConsoleKind kind = Console::Snes;
     if (choice.filterIndex == 2)
@@ -100,7 +108,7 @@ void FileCommands::openPath(const QString& path, ConsoleKind kind) {
         recent_.add(path, kind);
         fillRecentMenu();
     } else {
-        if (discarded_) session_.revert();
+        if (std::exchange(discarded_, false)) session_.revert();
         emit openFailed();
     }
     messages_.message(window_, QString::fromLatin1(message(result.outcome)), iconFor(isFailure(result.outcome)),
@@ -130,7 +138,11 @@ void FileCommands::fillRecentMenu() {
 // has the focus is saved too.
 void FileCommands::save() {
     storeEditors_();
-    showSaveResult(session_.save());
+    const SaveResult result = session_.save();
+    if (result.outcome == SaveOutcome::FileChanged)
+        changes_->settleRefusedSave();
+    else
+        showSaveResult(result);
 }
 
 void FileCommands::saveAs() {
@@ -170,6 +182,7 @@ bool FileCommands::settleUnsavedEdits() {
         case MessageSink::SaveAnswer::Save: {
             const SaveResult result = session_.save();
             if (result.ok()) return true;
+            if (result.outcome == SaveOutcome::FileChanged) return changes_->settleRefusedSave();
             showSaveResult(result);
             return false;
         }

@@ -6,6 +6,7 @@
 #include "base/ResultCode.h"
 #include "ui/RecentFiles.h"
 
+class FileChangeWatch;
 class FileDialogs;
 class MessageSink;
 class QWidget;
@@ -17,7 +18,8 @@ struct SaveResult;
 // dialogue, by a name from the command line or a drop, from the Open Recent list), Save,
 // Save As, and the question about unsaved edits that comes before anything that would
 // drop them. Each open and save ends in the one message of its outcome, with the warning
-// icon for a failure and the information icon for a success. Every ROM opened (or saved
+// icon for a failure and the information icon for a success; a save refused because
+// another program changed the file asks instead (FileChangeWatch). Every ROM opened (or saved
 // as) goes to the top of the recent list.
 class FileCommands : public QObject {
     Q_OBJECT
@@ -75,5 +77,6 @@ private:
     std::function<void()> storeAll_;
     QString folder_;
     RecentFiles recent_;
-    bool discarded_ = false;  // the last question about unsaved edits was answered Discard
+    FileChangeWatch* changes_ = nullptr;  // a save refused for another program's change
+    bool discarded_ = false;              // the last question about unsaved edits was answered Discard
 };

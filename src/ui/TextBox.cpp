@@ -2,14 +2,33 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
+#include <QValidator>
+
+namespace {
+
+// Keeps printable ASCII (0x20..0x7E) and drops every other character, typed, pasted or set:
+// "A<tab>B" and "A\u00c4B" come in as "AB".
+class PrintableAsciiValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        QString kept;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            if (input[i].unicode() >= 0x20 && input[i].unicode() <= 0x7E)
+                kept += input[i];
+            else if (i < pos)
+                --pos;
+        }
+        input = kept;
+        return Acceptable;
+    }
+};
+
+}  // namespace
 
 TextBox::TextBox(const QString& name, QWidget* parent) : QLineEdit(parent) { setObjectName(name); }
 
-void TextBox::acceptPrintableAsciiOnly() {
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[\\x20-\\x7E]*")), this));
-}
+void TextBox::acceptPrintableAsciiOnly() { setValidator(new PrintableAsciiValidator(this)); }
 
 void TextBox::selectAllOnFocus() { selectsOnFocus_ = true; }
 

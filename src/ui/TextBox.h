@@ -13,8 +13,9 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(const QString& name, QWidget* parent = nullptr);
 
-    // Takes printable ASCII only: the game's texts hold nothing else, and any other
-    // character could not be written back.
+    // Takes printable ASCII only, dropping any other character (a pasted tab or line
+    // break, a letter beyond ASCII): the game's texts hold nothing else, and any other
+    // character could not be written back or carried by the interchange files.
     void acceptPrintableAsciiOnly();
     // Selects the whole text whenever the box takes the focus, by the keyboard or by a
     // click, so that typing replaces it. A click that gives the box the focus selects

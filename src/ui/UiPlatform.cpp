@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 namespace {
@@ -58,6 +59,20 @@ MessageSink::SaveAnswer QtMessageSink::askSaveChanges(QWidget* parent, const QSt
         default:
             return SaveAnswer::Cancel;
     }
+}
+
+MessageSink::ChangedAnswer QtMessageSink::askFileChanged(QWidget* parent, const QString& text, const QString& detail) {
+    QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::NoButton, parent);
+    box.setInformativeText(detail);
+    QPushButton* saveAs = box.addButton(QStringLiteral("Save As..."), QMessageBox::AcceptRole);
+    QPushButton* reload = box.addButton(QStringLiteral("Reload"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(saveAs);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == saveAs) return ChangedAnswer::SaveAs;
+    if (box.clickedButton() == reload) return ChangedAnswer::Reload;
+    return ChangedAnswer::Cancel;
 }
 
 QStringList qtFilterList(const QString& filter) {

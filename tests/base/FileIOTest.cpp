@@ -1,12 +1,16 @@
 // Reading whole files (every byte of a file many read chunks long, nothing from what is not an
-// ordinary file), writing through symbolic links, the cause a failed write gives, and text
-// files read without the byte-order mark some editors put in front.
+// ordinary file), writing through symbolic links and over hard links, the cause a failed write
+// gives, what a write leaves in the folder, and text files read without the byte-order mark
+// some editors put in front.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "base/FileIO.h"
@@ -82,6 +86,76 @@ TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
         EXPECT_EQ(listing(dir), expected) << "links stay, other files keep their bytes, no temporary file is left";
     }
 }
+
+// Each row prepares the folder of game.nes, writes "NEW" over it and compares the folder with what must follow;
+// "{kept}" stands for the copy a failed write keeps. Hard links stay linked, so every name sees the new bytes.
+TEST(FileIO, ReplacesOrWritesInPlaceLeavingNothingOfItsOwn) {
+    const std::string longName = std::string(250, 'n') + ".nes";
+    const auto daysOld = [](const std::string& file, int hours) {
+        testsupport::writeText(file, "LEFT");
+        fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(hours));
+    };
+    struct Row {
+        const char* name;
+        std::function<void(const std::string& dir)> prepare;
+        std::map<std::string, std::string> after;
+        std::string cause = "";
+        std::string target = "game.nes";
+        std::optional<std::size_t> failAfter = std::nullopt;
+    };
+    const Row rows[] = {
+        {"hard link",
+         [](const std::string& d) { fs::create_hard_link(d + "/game.nes", d + "/other.nes"); },
+         {{"game.nes", "NEW"}, {"other.nes", "NEW"}}},
+        {"hard link, disk full in the copy in place",
+         [](const std::string& d) { fs::create_hard_link(d + "/game.nes", d + "/other.nes"); },
+         {{"game.nes", "NED"}, {"other.nes", "NED"}, {"{kept}", "NEW"}},
+         "No space left on device",
+         "game.nes",
+         2},
+        {"a name of 254 bytes", [](const std::string&) {}, {{"game.nes", "OLD"}, {longName, "NEW"}}, "", longName},
+        {"leftovers of killed writes older than a day",
+         [&](const std::string& d) {
+             daysOld(d + "/.tamsel-abcd0123.tmp", 25);
+             daysOld(d + "/.tamsel-abcd0124.tmp", 23);
+             daysOld(d + "/.tamsel-abcd012.tmp", 25);
+             daysOld(d + "/.tamsel-abcd0125.tmpx", 25);
+         },
+         {{"game.nes", "NEW"},
+          {".tamsel-abcd0124.tmp", "LEFT"},
+          {".tamsel-abcd012.tmp", "LEFT"},
+          {".tamsel-abcd0125.tmpx", "LEFT"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string dir = testsupport::freshDir("fileio-replace");
+        testsupport::writeText(dir + "/game.nes", "OLD");
+        row.prepare(dir);
+        FileIO::setFailAfterBytesForTesting(row.failAfter);
+        FileIO::WriteError why;
+        EXPECT_EQ(FileIO::writeFileAtomically(dir + "/" + row.target, "NEW", why),
+                  row.cause.empty() ? Result::Ok : Result::Failed);
+        FileIO::setFailAfterBytesForTesting(std::nullopt);
+        EXPECT_EQ(why.cause, row.cause);
+        std::map<std::string, std::string> after = row.after;
+        if (after.erase("{kept}")) after[fs::path(why.kept).filename().string()] = "NEW";
+        EXPECT_EQ(listing(dir), after);
+        EXPECT_EQ(fs::hard_link_count(dir + "/game.nes"), row.after.count("other.nes") ? 2u : 1u);
+    }
+}
+
+#ifndef _WIN32
+// A new file gets 0666 less the umask; a replaced one keeps its mode (RomFileTest).
+TEST(FileIO, NewFilesFollowTheUmask) {
+    const std::string file = testsupport::freshDir("fileio-umask") + "/new.tpl";
+    const mode_t before = ::umask(027);
+    EXPECT_EQ(FileIO::writeFileAtomically(file, "NEW"), Result::Ok);
+    ::umask(before);
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+#endif
 
 TEST(FileIO, TextFilesReadWithoutAByteOrderMark) {
     const std::pair<std::string, std::string> rows[] = {// the file, the text read; each names its row

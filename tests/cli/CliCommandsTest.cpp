@@ -44,7 +44,10 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
              ""},
             {{"info", "{dir}/demo.smc"}, 0, "Edition: SNES\nImage length: 1048576 bytes (0x100000)\n...", ""},
             {{"info", "{dir}/allstars.nes"}, 0, "...\nSaving now: Unknown error!\n" + stars, ""},
-            {{"info", "{dir}/missing.nes"}, 1, "", "Error loading file!\n"},
+            {{"info", "{dir}/missing.nes"},
+             1,
+             "",
+             "Error loading file! (No such file or directory: {dir}/missing.nes)\n"},
             {{"resave", "{rom}"}, 0, saved, ""},
             {{"resave", "{dir}/allstars.nes", "-o", "{dir}/o.nes"},
              1,
@@ -187,6 +190,28 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
             {{"sprite", "{rom}", "0", "0", ".png"}, 2, "", "tamsel-cli sprite: OUT must end in .png or .ppm\n"},
         },
         dir, fx + "/game.nes");
+}
+
+// An empty -o (a script's unset $OUT) names no file, for every command that takes -o: a usage error, and the image
+// is not written over.
+TEST(CliCommands, AnEmptyOutputNameIsAUsageError) {
+    const std::string dir = clitest::folder("cli-empty-output");
+    ASSERT_EQ(DemoRom::writeDemoRoms(dir), Result::Ok);
+    const RomImage before = testsupport::readBytes(dir + "/demo.nes");
+    int commands = 0;
+    for (const cli::Command& c : cli::allCommands()) {
+        if (c.usage.find("[-o OUT]") == std::string::npos) continue;
+        SCOPED_TRACE(c.name);
+        ++commands;
+        std::vector<std::string> args = {c.name, "{dir}/demo.nes"};
+        args.resize(c.arguments + 1, "1.1");  // a roster place, a team and slot, or a file: the option comes first
+        args.insert(args.end(), {"-o", ""});
+        const clitest::CliResult r = clitest::run(args, dir);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "tamsel-cli " + c.name + ": -o needs a file name\n");
+    }
+    EXPECT_EQ(commands, 8);
+    EXPECT_TRUE(testsupport::readBytes(dir + "/demo.nes") == before);
 }
 
 // A name ending in .png in any case gives a PNG file holding the reference figure's pixels.

@@ -72,7 +72,10 @@ TEST(CompareCommands, DiffAndCheckMessagesExitCodesAndFiles) {
     clitest::runRows(
         {
             {{"diff", "{rom}", "{dir}/copy.bin"}, 0, "", ""},  // the second read as the edition of the first
-            {{"diff", "{rom}", "{dir}/none.nes"}, 2, "", "{dir}/none.nes: Error loading file!\n"},
+            {{"diff", "{rom}", "{dir}/none.nes"},
+             2,
+             "",
+             "{dir}/none.nes: Error loading file! (No such file or directory: {dir}/none.nes)\n"},
             {{"diff", "{dir}/game.smc", "{rom}"}, 2, "", "{rom}: Invalid rom!\n"},
             {{"diff", "--snes", "{rom}", "{rom}"}, 2, "", "{rom}: Invalid rom!\n"},
             // The reference images against their edited images; the lines are read off expected/league.tpr (the decoded
@@ -114,7 +117,11 @@ TEST(CompareCommands, DiffAndCheckMessagesExitCodesAndFiles) {
              "ok\nRead into team 5 player 3 of {rom} (nothing is saved)\n...",
              ""},
             {{"check", good, "--rom", "{rom}"}, 0, "ok\nRead into team 0 player 0 of...", ""},
-            {{"check", "{fx}/edit.tpr", "--rom", "{dir}/none.nes"}, 1, "", "Error loading file!\n"},
+            {{"check", "{fx}/edit.tpr", "--rom", "{dir}/none.nes"},
+             1,
+             "",
+             "Error loading file! (No such file or directory: {dir}/none.nes)\n"},
+            {{"check", "{fx}/edit.tpr", "--rom", ""}, 2, "", "tamsel-cli check: --rom needs a file name\n"},
             {{"check", "{dir}/notes.txt"}, 2, "", "tamsel-cli check: FILE must end in .tpl, .tte or .tpr\n"},
             {{"check", good, "--team", "3"}, 2, "", "tamsel-cli check: --team and --player go with --rom\n"},
             {{"check", "{fx}/edit.tpr", "--rom", "{rom}", "--team", "3"},

@@ -5,6 +5,7 @@
 // sentence for each.)
 #include <gtest/gtest.h>
 
+#include "base/FileIO.h"
 #include "cli/CliRun.h"
 
 namespace {
@@ -19,6 +20,13 @@ TEST(PatchCommands, MessagesExitCodesAndFiles) {
     testsupport::writeText(dir + "/ips.bin", "ABabcFGH****MNOP");
     testsupport::writeText(dir + "/notes.txt", "PATC is no patch\r\n");
     testsupport::writeText(dir + "/target.bin", "ABabcFGH****MNOPQ");
+    testsupport::writeText(dir + "/nes.bin", "NES\x1A............");
+    testsupport::writeBytes(dir + "/edition.ips", testsupport::hexBytes("50 41 54 43 48  00 00 00 00 01 58  45 4F 46"));
+    // Sparse files just over the limits: refused by their size before they are read.
+    testsupport::writeText(dir + "/huge.bin", "");
+    std::filesystem::resize_file(dir + "/huge.bin", (64u << 20) + 1);
+    testsupport::writeText(dir + "/big.bin", "");
+    std::filesystem::resize_file(dir + "/big.bin", (16u << 20) + 1);
     const std::string applied = "Patch applied!\n", exported = "Patch exported!\n";
     clitest::runRows(
         {
@@ -33,20 +41,40 @@ TEST(PatchCommands, MessagesExitCodesAndFiles) {
              "This file is not an IPS or BPS patch!\n",
              {},
              {"{dir}/o.bin"}},
-            {{"apply-patch", "{rom}", "{dir}/none.ips"}, 1, "", "Error loading file! ({dir}/none.ips)\n"},
+            {{"apply-patch", "{rom}", "{dir}/none.ips"},
+             1,
+             "",
+             "Error loading file! (No such file or directory: {dir}/none.ips)\n"},
             {{"apply-patch", "{dir}/none.bin", "{dir}/hand.ips", "-o", "{dir}/o.bin"},
              1,
              "",
-             "Error loading file! ({dir}/none.bin)\n",
+             "Error loading file! (No such file or directory: {dir}/none.bin)\n",
              {},
              {"{dir}/o.bin"}},
+            {{"apply-patch", "{dir}/huge.bin", "{dir}/hand.ips", "-o", "{dir}/o.bin"},
+             1,
+             "",
+             "Images over 64 MiB cannot be patched!\n",
+             {},
+             {"{dir}/o.bin"}},
+            // An IPS patch has no checksum: what it does to an image it was not made for is said after the fact.
+            {{"apply-patch", "{dir}/nes.bin", "{dir}/edition.ips", "-o", "{dir}/o.bin"},
+             0,
+             applied,
+             "The patch changes the image's edition!\n"},
             {{"apply-patch", "{rom}", "{dir}/hand.ips", "-o", "{dir}/no/o.bin"},
              1,
              "",
              "Error writing to disk! (No such file or directory: {dir}/no/o.bin)\n"},
             // Each patch made is applied by the row after it.
             {{"make-patch", "{rom}", "{dir}/target.bin", "{dir}/made.IpS"}, 0, exported, ""},
-            {{"apply-patch", "{rom}", "{dir}/made.IpS"}, 0, applied, "", {}, {}, "{dir}/target.bin"},
+            {{"apply-patch", "{rom}", "{dir}/made.IpS"},
+             0,
+             applied,
+             "The patch writes past the end of the image!\n",
+             {},
+             {},
+             "{dir}/target.bin"},
             {{"make-patch", "{rom}", "{dir}/target.bin", "{dir}/made.BPS"}, 0, exported, ""},
             {{"apply-patch", "{rom}", "{dir}/made.BPS", "-o", "{dir}/o.bin"},
              0,
@@ -56,9 +84,15 @@ TEST(PatchCommands, MessagesExitCodesAndFiles) {
             {{"make-patch", "{rom}", "{dir}/none.bin", "{dir}/o.bps"},
              1,
              "",
-             "Error loading file! ({dir}/none.bin)\n",
+             "Error loading file! (No such file or directory: {dir}/none.bin)\n",
              {},
              {"{dir}/o.bps"}},
+            {{"make-patch", "{rom}", "{dir}/big.bin", "{dir}/o.ips"},
+             1,
+             "",
+             "Images over 16 MiB cannot be IPS-patched!\n",
+             {},
+             {"{dir}/o.ips"}},
             {{"make-patch", "{rom}", "{dir}/target.bin", "{dir}/no/o.bps"},
              1,
              "",
@@ -73,6 +107,24 @@ TEST(PatchCommands, MessagesExitCodesAndFiles) {
             {{"apply-patch", "{rom}", "{dir}/hand.ips", "-o"}, 2, "", "tamsel-cli apply-patch: -o needs a file name\n"},
         },
         dir, dir + "/source.bin");
+}
+
+// Another program writes the image while the patch is applied, just before the patched image would replace it:
+// the patched image is not written, and the other program's bytes stay.
+std::string g_image;
+TEST(PatchCommands, AnImageChangedWhileItIsPatchedIsNotWrittenOver) {
+    const std::string dir = clitest::folder("cli-patch-changed");
+    g_image = dir + "/game.nes";
+    testsupport::writeText(g_image, "ABCDEFGHIJKLMNOP");
+    testsupport::writeBytes(dir + "/hand.ips", testsupport::hexBytes("50 41 54 43 48  00 00 02 00 01 61  45 4F 46"));
+    FileIO::setBeforeReplaceForTesting([] { testsupport::writeText(g_image, "another program"); });
+    const clitest::CliResult r = clitest::run({"apply-patch", "{rom}", "{dir}/hand.ips"}, dir);
+    FileIO::setBeforeReplaceForTesting(nullptr);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "The file was changed by another program! (" + g_image + ")\n");
+    EXPECT_EQ(testsupport::readText(g_image), "another program");
+    EXPECT_EQ(clitest::run({"apply-patch", "{rom}", "{dir}/hand.ips"}, dir).status, 0);  // once read again, it is
+    EXPECT_EQ(testsupport::readText(g_image), "anather program");
 }
 
 }  // namespace

@@ -73,7 +73,14 @@ TEST(RosterCommands, MessagesExitCodesAndFiles) {
              0,
              "Team  Abbreviation  Games  Home  Away\n...\n  26  AMB              82    41    41\n\nno problems\n",
              ""},
-            {{"check-schedule", "{dir}/missing.nes"}, 2, "", "Error loading file!\n"},
+            {{"check-schedule", "{dir}/missing.nes"},
+             2,
+             "",
+             "Error loading file! (No such file or directory: {dir}/missing.nes)\n"},
+            {{"swap", "{dir}/missing.nes", "0.0", "0.1"},
+             1,
+             "",
+             "Error loading file! (No such file or directory: {dir}/missing.nes)\n"},
         },
         dir, original);
 }

@@ -134,6 +134,7 @@ TEST(PlayerFile, ReaderRulesAllOrNothing) {
          kReset + "first=\xC3\x89MILE",
          {},
          "line 17: first: byte 0xC3 cannot be stored in the game's texts"},
+        {"tab in a name", kReset + "last=A\tB", {}, "line 17: last: byte 0x09 is a control character"},
         {"empty file", "", {}, "line 1: the file is empty"},
         {"one empty line", "\r\n", {}, "line 1: the player has no key first"},
         {"no weight line", withoutLine(kExample, 6), {}, "line 15: the player has no key weight"},
@@ -218,6 +219,7 @@ TEST(TeamFile, ReaderRulesAllOrNothing) {
          "city=K\xC3\xB6ln\r\n" + reset,
          {},
          "line 1: city: byte 0xC3 cannot be stored in the game's texts"},
+        {"DEL in a mascot", reset + "mascot=A\x7F", {}, "line 229: mascot: byte 0x7F is a control character"},
         {"empty file", "", {}, "line 1: the file is empty"},
         {"a lone block #5", block("5", "jersey=7\r\n"), {}, "line 19: the team has no key city"},
         {"block #3 without stam", withoutLine(reset, 12 + 3 * 18 + 17), {}, "line 83: player 3 has no key stam"},
@@ -311,6 +313,10 @@ TEST(ProjectFile, ReaderRulesAllOrNothing) {
         {"@-1 with an empty line", league + "@-1\r\n\r\n@END", {}, "line 6218: team -1 is outside 0..26"},
         {"bad team line", league + "@4\r\nps=300\r\n@END", {}, "line 6219: ps: '300' is outside 0..255"},
         {"bad player line", league + "@4\r\n#0\r\nfeet=x\r\n#END", {}, "line 6220: feet: 'x' is not a number"},
+        {"unit separator in a player's name",
+         league + "@4\r\n#0\r\nfirst=A\x1F\r\n#END",
+         {},
+         "line 6220: first: byte 0x1F is a control character"},
         {"team 13 without pg", withoutLine(league, 7 + 13 * 230 + 6), {}, "line 3226: team 13 has no key pg"},
         {"team 2's block #0 without #END swallows its @END",
          league + "@2\r\n" + team + "#0\r\n" + kReset + "@END\r\n@3\r\ncity=B",
@@ -367,6 +373,41 @@ TEST(InterchangeFiles, WrittenAndReadBack) {
     checkFiles(startingPlayer(), PlayerFile::exportPlayer, PlayerFile::importPlayer, "p.tpl");
     checkFiles(startingTeam(), TeamFile::exportTeam, TeamFile::importTeam, "t.tte");
     checkFiles(startingLeague(), ProjectFile::exportProject, ProjectFile::importProject, "l.tpr");
+}
+
+// A record read from a damaged image may hold names the readers refuse: no file is written that would not read
+// back, and the cause names the team or player.
+TEST(InterchangeFiles, ExportsRefuseNamesNoFileCanCarry) {
+    const std::string dir = testsupport::freshDir("files_refused") + "/";
+    enum class File { Player, Team, League };
+    struct Row {
+        const char* name;
+        File file;  // of team 26, its player 11, or the league
+        std::function<void(T)> damage;
+        std::string cause;
+    };
+    const Row rows[] = {
+        {"player", File::Player, [](T t) { t.getPlayerRef(11)->setLast("A\rB"); },
+         "last: byte 0x0D is a control character"},
+        {"team's last player", File::Team, [](T t) { t.getPlayerRef(11)->setFirst("\x01"); },
+         "player 11 first: byte 0x01 is a control character"},
+        {"league's last team", File::League, [](T t) { t.setAbrev("\x7F"); },
+         "team 26 abrev: byte 0x7F is a control character"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        clsProject league = startingLeague();
+        clsTeam& team = *league.getTeamRef(26);
+        row.damage(team);
+        const std::string file = dir + row.name;
+        FileIO::WriteError why;
+        EXPECT_EQ(row.file == File::Player ? PlayerFile::exportPlayer(*team.getPlayerRef(11), file, why)
+                  : row.file == File::Team ? TeamFile::exportTeam(team, file, why)
+                                           : ProjectFile::exportProject(league, file, why),
+                  Result::Failed);
+        EXPECT_EQ(why.text(), row.cause + ": " + file);
+        EXPECT_FALSE(FileIO::fileExists(file));
+    }
 }
 
 }  // namespace

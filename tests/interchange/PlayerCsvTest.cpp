@@ -61,11 +61,6 @@ TEST(PlayerCsv, ReaderRulesAllOrNothing) {
              player(l, 3, 4).setLast("O\"NEIL, JR");
              player(l, 3, 4).setFirst(" AB ");
          }},
-        {"a quoted line break", kHeader + with(kRow, 3, "\"C\r\nDE\""),
-         [](L l) {
-             example(l, 3, 4);
-             player(l, 3, 4).setLast("C\r\nDE");
-         }},
         {"values as the player file reads them",
          kHeader + with(with(with(with(kRow, 2, "ab"), 5, "7.5"), 6, " +3 "), 7, "-32768"),
          [](L l) {
@@ -126,10 +121,14 @@ TEST(PlayerCsv, ReaderRulesAllOrNothing) {
          kHeader + with(kRow, 2, "A\"B"),
          {},
          "line 2: column first: a quote inside a field that does not start with one"},
-        {"line counted after a quoted line break",
-         kHeader + with(kRow, 3, "\"C\r\nDE\"") + with(with(kRow, 1, "5"), 13, "x"),
+        {"a quoted line break in a name, as a project file could not carry it",
+         kHeader + kRow + with(with(kRow, 1, "5"), 3, "\"C\r\nDE\""),
          {},
-         "line 4: column jump: 'x' is not a number"},
+         "line 3: column last: byte 0x0D is a control character"},
+        {"a cell cut in its reason",
+         kHeader + with(kRow, 7, std::string(50, '9') + "x"),
+         {},
+         "line 2: column weight: '" + std::string(40, '9') + "...' is not a number"},
         {"empty line among the rows",
          kHeader + kRow + "\r\n" + with(kRow, 0, "4"),
          {},
@@ -141,14 +140,13 @@ TEST(PlayerCsv, ReaderRulesAllOrNothing) {
 }
 
 // A header and a row for every player, team by team, slot by slot; names that need quotes are written quoted and
-// read back as they were; missing and unwritable files fail. (The values are the player file's, which are compared
-// with the reference player files.)
+// read back as they were; missing and unwritable files fail, and so does a league with a name no file can carry.
+// (The values are the player file's, which are compared with the reference player files.)
 TEST(PlayerCsv, WrittenAndReadBack) {
     clsProject league = testsupport::distinctLeague();
     player(league, 0, 0).setFirst("O\"NEIL, JR");
     player(league, 0, 0).setLast(" LEAD");
-    player(league, 0, 1).setFirst("TRAIL\t");
-    player(league, 0, 1).setLast("TWO\r\nLINES");
+    player(league, 0, 1).setFirst("TRAIL ");
     example(league, 0, 2);
     const std::string dir = testsupport::freshDir("csv-files") + "/";
     FileIO::WriteError why;
@@ -156,7 +154,7 @@ TEST(PlayerCsv, WrittenAndReadBack) {
     const std::string text = testsupport::readText(dir + "players.csv");
     EXPECT_EQ(text.substr(0, kHeader.size()), kHeader);
     EXPECT_NE(text.find("\r\n0,0,\"O\"\"NEIL, JR\",\" LEAD\",40,"), std::string::npos);
-    EXPECT_NE(text.find("\r\n0,1,\"TRAIL\t\",\"TWO\r\nLINES\",41,"), std::string::npos);
+    EXPECT_NE(text.find("\r\n0,1,\"TRAIL \",L1,41,"), std::string::npos);
     EXPECT_NE(text.find("\r\n0,2,AB,CDE,32,6,9,220,0,48,84,20,31,211,200,92,138,99\r\n0,3,"), std::string::npos);
     EXPECT_NE(text.find("\r\n26,11,F349,L349,51,"), std::string::npos);
     EXPECT_TRUE(text.ends_with(",118\r\n")) << "team 26 slot 11 last, its stamina 118";
@@ -169,6 +167,10 @@ TEST(PlayerCsv, WrittenAndReadBack) {
     EXPECT_TRUE(back == league);
     EXPECT_EQ(PlayerCsv::exportPlayers(league, dir + "no/such.csv", why), Result::Failed);
     EXPECT_EQ(why.text(), "No such file or directory: " + dir + "no/such.csv");
+    player(league, 26, 11).setLast("TWO\r\nLINES");  // as a damaged image can hold it
+    EXPECT_EQ(PlayerCsv::exportPlayers(league, dir + "damaged.csv", why), Result::Failed);
+    EXPECT_EQ(why.text(), "team 26 player 11 last: byte 0x0D is a control character: " + dir + "damaged.csv");
+    EXPECT_FALSE(FileIO::fileExists(dir + "damaged.csv"));
 }
 
 }  // namespace

@@ -64,6 +64,8 @@ const Row kRows[] = {
     {"TargetLeftShort", kHead + "88 88 80 8C", "ABCD", kSource, PatchResult::Damaged},
     {"MetadataPastFooter", kHead + "88 88 85 41", "", kSource, PatchResult::Damaged},
     {"NumberCutShort", kHead + "88 88 80 04", "", kSource, PatchResult::Damaged},
+    // target size 64 MiB + 1: refused before anything is built
+    {"TargetOver64MiB", kHead + "88 01 7F 7E 9E 80 81 5A", "Z", kSource, PatchResult::TooLarge},
     {"NumberOver64Bits", kHead + "7F 7F 7F 7F 7F 7F 7F 7F 7F 81 88 80", "", kSource, PatchResult::Damaged},
 };
 

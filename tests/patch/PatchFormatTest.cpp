@@ -54,7 +54,7 @@ TEST(PatchResultMessage, EveryOutcomeHasItsOwnSentence) {
         {PatchResult::WrongSource, "This patch was made for a different ROM"},
         {PatchResult::ResultMismatch, "The patched image does not match this patch"},
         {PatchResult::TooLargeForIps, "Images over 16 MiB cannot be IPS-patched"},
-        {PatchResult::TooLargeForBps, "Images over 256 MiB cannot be BPS-patched"},
+        {PatchResult::TooLarge, "Images over 64 MiB cannot be patched"},
         {PatchResult::OutOfMemory, "There is not enough memory for this patch"}};
     for (const auto& [result, sentence] : rows) EXPECT_EQ(patch::message(result), sentence);
 }

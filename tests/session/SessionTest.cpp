@@ -2,7 +2,9 @@
 // the observers hear, which offset set is active, and the messages of the outcome table.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "base/FileIO.h"
@@ -87,15 +89,15 @@ TEST_F(SessionTest, OpenLeavesEachOutcomeItsOwnState) {
         LoadOutcome outcome;
         std::string detail;
     };
+    const std::string path = dir + "/b/game.nes";
     const Row rows[] = {
         {"an NES image", nes, LoadOutcome::Loaded, ""},
-        {"no such file", std::nullopt, LoadOutcome::FileUnreadable, ""},
-        {"an empty file", RomImage{}, LoadOutcome::FileUnreadable, ""},
+        {"no such file", std::nullopt, LoadOutcome::FileUnreadable, "No such file or directory: " + path},
+        {"an empty file", RomImage{}, LoadOutcome::FileUnreadable, "File is empty: " + path},
         {"an image without the NES mark", notNes, LoadOutcome::NotThisEdition, ""},
         {"offsets outside the image", testsupport::hexBytes("4E 45 53 1A 00 00 00 00 00 00 00 00 00 00 00 00 01 02 03"),
          LoadOutcome::DataUnreadable, "teamPtrTable (0x8011, 54 bytes) lies outside the image of 0x13 bytes"},
     };
-    const std::string path = dir + "/b/game.nes";
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         ASSERT_TRUE(session.open(rom, Console::Snes).ok());
@@ -166,31 +168,84 @@ TEST_F(SessionTest, SaveLeavesFileImageAndLeagueAsTheyWereUnlessItSaved) {
     }
 }
 
-TEST_F(SessionTest, SaveKeepsWhatAFileGrewBeyondTheImageSaveAsWritesTheImageAloneEncodeCopyWritesNothing) {
-    const std::string grown = dir + "/b/grown.smc";
+TEST_F(SessionTest, SaveAsWritesTheImageAloneAndSavesGoThereEncodeCopyWritesNothing) {
+    const std::string longer = dir + "/b/longer.smc";
     RomImage withTail = snes;
     withTail.insert(withTail.end(), {1, 2, 3});
-    writeBytes(grown, withTail);
+    writeBytes(longer, withTail);
     session.league().getTeamRef(0)->setMascot("OWLS");
     heard.clear();
-    ASSERT_TRUE(session.saveAs(grown).ok());
+    ASSERT_TRUE(session.saveAs(longer).ok());
     EXPECT_EQ(heard, (Events{{Kind::Saved, "Save As", {}}}));
-    EXPECT_TRUE(readBytes(grown) == session.image());
-    EXPECT_EQ(session.path(), grown);
+    EXPECT_TRUE(readBytes(longer) == session.image());
+    EXPECT_EQ(session.path(), longer);
     EXPECT_EQ(session.settings().lastFolder, dir + "/b");  // the new file's folder, no longer the opened one's
     EXPECT_TRUE(readBytes(rom) == snes);
 
-    writeBytes(grown, withTail);  // the file grew after it was opened
     session.league().getTeamRef(5)->getPlayerRef(2)->setFirst("ZED");
     RomImage copy;
     ASSERT_TRUE(session.encodeCopy(copy).ok());
-    EXPECT_TRUE(readBytes(grown) == withTail);
     EXPECT_FALSE(session.image() == copy);
     EXPECT_TRUE(session.modified());
-    ASSERT_TRUE(session.save().ok());
+    ASSERT_TRUE(session.save().ok());  // over the file written as the one read
     EXPECT_TRUE(session.image() == copy);
-    copy.insert(copy.end(), {1, 2, 3});
-    EXPECT_TRUE(readBytes(grown) == copy);
+    EXPECT_TRUE(readBytes(longer) == copy);
+}
+
+// Another program writes the file between the session's open (and its first save) and the next save: that save
+// writes nothing, so the other program's work stays, and the league keeps its edits for a Save As.
+TEST_F(SessionTest, SaveWritesOnlyOverTheFileAsItWasReadOrLastSaved) {
+    const auto keepingTime = [this](const std::function<void()>& write) {
+        const auto time = fs::last_write_time(rom);
+        write();
+        fs::last_write_time(rom, time);
+    };
+    RomImage other = snes;
+    other[0x100] ^= 1;
+    struct Row {
+        const char* name;
+        std::function<void()> meanwhile;
+        SaveOutcome outcome;
+    };
+    const Row rows[] = {
+        {"nothing", [] {}, SaveOutcome::Saved},
+        {"other bytes, same size and time", [&] { keepingTime([&] { writeBytes(rom, other); }); },
+         SaveOutcome::FileChanged},
+        {"the time alone", [&] { fs::last_write_time(rom, fs::last_write_time(rom) + std::chrono::seconds(2)); },
+         SaveOutcome::FileChanged},
+        {"three bytes more", [&] { keepingTime([&] { std::ofstream(rom, std::ios::app) << "abc"; }); },
+         SaveOutcome::FileChanged},
+        {"removed", [&] { fs::remove(rom); }, SaveOutcome::FileChanged},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeBytes(rom, snes);
+        ASSERT_TRUE(session.open(rom, Console::Snes).ok());
+        session.league().getTeamRef(3)->setCity("FIRST");
+        ASSERT_TRUE(session.save().ok());
+        session.league().getTeamRef(3)->setCity("SECOND");
+        const clsProject league = session.league();
+        const RomImage image = session.image();
+        row.meanwhile();
+        const bool present = fs::exists(rom);
+        const RomImage onDisk = present ? readBytes(rom) : RomImage{};
+        EXPECT_EQ(session.changedOnDisk(), row.outcome == SaveOutcome::FileChanged);
+        heard.clear();
+        const SaveResult r = session.save();
+        EXPECT_EQ(r.outcome, row.outcome);
+        if (r.ok()) {
+            EXPECT_TRUE(readBytes(rom) == session.image());
+            EXPECT_EQ(decoded(readBytes(rom), Console::Snes, league).getTeamRef(3)->getCity(), "SECOND");
+            continue;
+        }
+        EXPECT_EQ(r.detail, rom);
+        EXPECT_EQ(fs::exists(rom), present);
+        if (present) EXPECT_TRUE(readBytes(rom) == onDisk);
+        EXPECT_TRUE(session.league() == league);
+        EXPECT_TRUE(session.image() == image);
+        EXPECT_TRUE(session.modified());
+        EXPECT_TRUE(heard.empty());
+    }
 }
 
 TEST_F(SessionTest, ForgottenObserversHearNothingMore) {

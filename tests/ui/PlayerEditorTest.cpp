@@ -1,5 +1,7 @@
 // The player editor: how its boxes normalise and store what is typed, values the record
 // cannot hold, the rating rows, and the save paths that do or do not take the focus first.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QToolButton>
 
 #include "UiHarness.h"
@@ -51,6 +53,17 @@ TEST_F(PlayerEditor, BoxesNormaliseWhenTheyLoseTheFocusAndNamesRenameTheNode) {
     EXPECT_EQ(player(2, 3).getFGpercent(), 1016);
     EXPECT_EQ(player(2, 3).getJersey(), 7);
     EXPECT_EQ(str(node(playerNode(2, 3))->text(0)), "07-ABC D " + player(2, 3).getLast());
+}
+
+// A pasted name loses what no game text holds: control characters (tab, line break, DEL) as letters beyond ASCII.
+TEST_F(PlayerEditor, APastedNameDropsWhatTheGameCannotStore) {
+    openDemo();
+    clickNode(playerNode(2, 3));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("a\tb\r\nc\u00e9d\x7f"));
+    type(playerUi().txtLastname, "");
+    QTest::keyClick(playerUi().txtLastname, Qt::Key_V, Qt::ControlModifier);
+    clickRow(scheduleUi().lstSchedule, 0);
+    EXPECT_EQ(player(2, 3).getLast(), "ABCD");
 }
 
 TEST_F(PlayerEditor, MenuSaveStoresTheTypedWeightTheToolButtonItsNormalForm) {

@@ -43,9 +43,10 @@ struct FakeMessages : MessageSink {
         QString detail;
     };
     std::vector<Shown> shown;
-    bool yes = false;                             // the answer to a Yes/No question
-    std::vector<QString> questions;               // the questions about unsaved edits
-    SaveAnswer saveAnswer = SaveAnswer::Discard;  // and the answer to each
+    bool yes = false;                                     // the answer to a Yes/No question
+    std::vector<QString> questions;                       // the questions about unsaved edits
+    SaveAnswer saveAnswer = SaveAnswer::Discard;          // and the answer to each
+    ChangedAnswer changedAnswer = ChangedAnswer::Cancel;  // to a save refused for a changed file (shown as a message)
     void message(QWidget*, const QString& text, Icon icon, const QString& detail = QString()) override {
         shown.push_back({text, icon, detail});
     }
@@ -56,6 +57,10 @@ struct FakeMessages : MessageSink {
     SaveAnswer askSaveChanges(QWidget*, const QString& text) override {
         questions.push_back(text);
         return saveAnswer;
+    }
+    ChangedAnswer askFileChanged(QWidget*, const QString& text, const QString& detail) override {
+        shown.push_back({text, Icon::Exclamation, detail});
+        return changedAnswer;
     }
 };
 

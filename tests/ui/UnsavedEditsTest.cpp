@@ -1,12 +1,14 @@
 // Edits not saved: the question before Exit, the close box and Open, with its three
-// answers and without a question when there is nothing to lose; and Save As, which
-// leaves the opened file as it was and carries on with the new one.
+// answers and without a question when there is nothing to lose; Save As, which leaves
+// the opened file as it was and carries on with the new one; and the open file written
+// by another program meanwhile.
 #include <QToolButton>
 #include <filesystem>
 #include <optional>
 
 #include "UiHarness.h"
 #include "codec/RomReader.h"
+#include "codec/RomWriter.h"
 
 namespace fs = std::filesystem;
 using Answer = MessageSink::SaveAnswer;
@@ -198,5 +200,59 @@ TEST_F(UnsavedEdits, AFailedOpenKeepsTheFileOpenBefore) {
         EXPECT_EQ(messages.questions, std::vector<QString>{"Save changes to " + name + "?"});
         EXPECT_EQ(save(), "File successfully saved!");
         EXPECT_EQ(decoded(rom, row.kind).getTeamRef(0)->getMascot(), "OWLS");
+    }
+}
+
+// Another program writes game.nes (its team 0 now RIVALS) while the window has it open with an edit: the window says
+// so once, its own saves and other files of the folder being no such change; Save then writes nothing over it and
+// offers Save As, Reload or Cancel.
+TEST_F(UnsavedEdits, AnotherProgramsChangeIsToldOnceAndSaveOffersSaveAsReloadOrCancel) {
+    using Changed = MessageSink::ChangedAnswer;
+    const QString told = "The file was changed by another program!";
+    struct Row {
+        const char* name;
+        Changed answer;
+        std::string city;  // of team 0 in the league afterwards
+        bool modified;
+        std::string copyCity;  // of team 0 in copy.nes ("" when it is not written)
+    };
+    const Row rows[] = {
+        {"Cancel", Changed::Cancel, "GOTHAM", true, ""},
+        {"Save As", Changed::SaveAs, "GOTHAM", false, "GOTHAM"},
+        {"Reload", Changed::Reload, "RIVALS", false, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        openDemo();
+        fs::remove(file("copy.nes"));
+        RomImage rivals = testsupport::readBytes(rom);
+        clsProject theirs = decoded(rom);
+        theirs.getTeamRef(0)->setCity("RIVALS");
+        ASSERT_EQ(saveProjectToRom(theirs, rivals, OffsetSet::nesDefaults(), Console::Nes), Result::Ok);
+        ASSERT_EQ(save(), "File successfully saved!");
+        typeCity();
+        testsupport::writeText(file("notes.txt"), "another file of the folder");
+        QTest::qWait(100);
+        EXPECT_EQ(messages.shown.size(), 1u) << "neither the window's own save nor another file is told";
+        testsupport::writeBytes(rom, rivals);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return last() == told; }));
+        testsupport::writeBytes(rom, rivals);
+        QTest::qWait(100);
+        EXPECT_EQ(messages.shown.size(), 2u) << "told once";
+        EXPECT_EQ(messages.shown.back().detail, qs(rom));
+
+        messages.changedAnswer = row.answer;
+        dialogs.answers.push_back({qs(file("copy.nes")), 1});
+        messages.shown.clear();
+        menus().menuFileSave->trigger();
+        ASSERT_FALSE(messages.shown.empty());
+        EXPECT_EQ(messages.shown[0].text, told);
+        EXPECT_EQ(messages.shown[0].detail, qs(rom));
+        EXPECT_EQ(testsupport::readBytes(rom), rivals);
+        EXPECT_EQ(league().getTeamRef(0)->getCity(), row.city);
+        EXPECT_EQ(w->isWindowModified(), row.modified);
+        EXPECT_EQ(fs::exists(file("copy.nes")) ? decoded(file("copy.nes")).getTeamRef(0)->getCity() : "", row.copyCity);
+        dialogs.answers.clear();
+        messages.changedAnswer = Changed::Cancel;
     }
 }

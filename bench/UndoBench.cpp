@@ -13,7 +13,7 @@
 #include "base/FileIO.h"
 #include "demo/DemoRom.h"
 #include "session/modGlobals.h"
-#include "ui/frmMain.h"
+#include "ui/windows/frmMain.h"
 
 namespace {
 

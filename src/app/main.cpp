@@ -3,9 +3,9 @@
 #include <QTimer>
 
 #include "session/modGlobals.h"
-#include "ui/LocalPath.h"
-#include "ui/ToolIcons.h"
-#include "ui/frmMain.h"
+#include "ui/platform/LocalPath.h"
+#include "ui/widgets/ToolIcons.h"
+#include "ui/windows/frmMain.h"
 
 // The editor: one main window, opening the ROM named on the command line, if any, once the
 // window is up. tamsel.ini lives beside the program, or in the user's configuration folder

@@ -11,8 +11,9 @@
 #include "ui/commands/SaveDetail.h"
 #include "ui/commands/SaveDialog.h"
 #include "ui/platform/FileChangeWatch.h"
+#include "ui/platform/FileDialogs.h"
 #include "ui/platform/LocalPath.h"
-#include "ui/platform/UiPlatform.h"
+#include "ui/platform/MessageSink.h"
 #include "ui/widgets/UiText.h"
 #include "ui/windows/MainMenus.h"
 

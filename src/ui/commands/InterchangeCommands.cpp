@@ -8,8 +8,9 @@
 #include "session/Session.h"
 #include "ui/commands/SaveDialog.h"
 #include "ui/panels/EditLabels.h"
+#include "ui/platform/FileDialogs.h"
 #include "ui/platform/LocalPath.h"
-#include "ui/platform/UiPlatform.h"
+#include "ui/platform/MessageSink.h"
 #include "ui/widgets/UiText.h"
 
 namespace {

@@ -9,8 +9,9 @@
 #include "session/Session.h"
 #include "ui/commands/SaveDetail.h"
 #include "ui/commands/SaveDialog.h"
+#include "ui/platform/FileDialogs.h"
 #include "ui/platform/LocalPath.h"
-#include "ui/platform/UiPlatform.h"
+#include "ui/platform/MessageSink.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 #include <QString>
 #include <functional>
 
-#include "ui/platform/UiPlatform.h"
+#include "ui/platform/FileDialogs.h"
+#include "ui/platform/MessageSink.h"
 
 // The save dialogue of every command that writes a file. The name chosen is settled first
 // (by default a name without an extension gets the one of the chosen filter line); then, when

@@ -5,7 +5,7 @@
 
 #include "session/Session.h"
 #include "ui/platform/LocalPath.h"
-#include "ui/platform/UiPlatform.h"
+#include "ui/platform/MessageSink.h"
 
 namespace {
 

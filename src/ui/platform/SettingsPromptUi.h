@@ -1,6 +1,6 @@
 #pragma once
 #include "settings/Settings.h"
-#include "ui/platform/UiPlatform.h"
+#include "ui/platform/MessageSink.h"
 
 class QWidget;
 

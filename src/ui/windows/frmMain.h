@@ -5,7 +5,8 @@
 
 #include "session/Session.h"
 #include "ui/panels/EditorSelection.h"
-#include "ui/platform/UiPlatform.h"
+#include "ui/platform/FileDialogs.h"
+#include "ui/platform/MessageSink.h"
 #include "ui/windows/MainMenus.h"
 
 class FileCommands;

@@ -3,8 +3,8 @@
 
 class QWidget;
 
-// The platform seams of the editor: message boxes, file dialogues and the settings
-// question. The window uses the Qt implementations; tests install their own answers.
+// The editor's message boxes and questions, behind a seam: the window uses the Qt
+// message boxes; tests install their own answers.
 
 // The caption of every message box and the window's own title.
 inline const QString kAppTitle = QStringLiteral("Tamsel v0.21.0");
@@ -38,20 +38,6 @@ inline MessageSink::Icon iconFor(bool failure) {
     return failure ? MessageSink::Icon::Exclamation : MessageSink::Icon::Information;
 }
 
-// The chosen file (empty after cancel) and the 1-based index of the chosen filter line.
-struct FileChoice {
-    QString fileName;
-    int filterIndex = 1;
-};
-
-class FileDialogs {
-public:
-    virtual ~FileDialogs() = default;
-    // filter uses the "description|pattern|description|pattern|" form of the file filters.
-    virtual FileChoice openFile(QWidget* parent, const QString& filter, const QString& initialFolder) = 0;
-    virtual FileChoice saveFile(QWidget* parent, const QString& filter, const QString& initialFolder) = 0;
-};
-
 class QtMessageSink : public MessageSink {
 public:
     void message(QWidget* parent, const QString& text, Icon icon, const QString& detail = QString()) override;
@@ -59,12 +45,3 @@ public:
     SaveAnswer askSaveChanges(QWidget* parent, const QString& text) override;
     ChangedAnswer askFileChanged(QWidget* parent, const QString& text, const QString& detail) override;
 };
-
-class QtFileDialogs : public FileDialogs {
-public:
-    FileChoice openFile(QWidget* parent, const QString& filter, const QString& initialFolder) override;
-    FileChoice saveFile(QWidget* parent, const QString& filter, const QString& initialFolder) override;
-};
-
-// Turns a "desc|pattern|desc|pattern|" filter into Qt's "desc (pattern);;..." list.
-QStringList qtFilterList(const QString& filter);

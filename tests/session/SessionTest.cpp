@@ -12,9 +12,9 @@
 #include "session/Session.h"
 #include "support/ReferenceImages.h"
 
-// Events print as kind, label and target when a comparison fails.
+// Events print as nature, label and the kinds changed when a comparison fails.
 void PrintTo(const LeagueEvent& e, std::ostream* os) {
-    *os << static_cast<int>(e.kind) << " \"" << e.label << "\" " << e.target.team << "/" << e.target.player;
+    *os << static_cast<int>(e.nature) << " \"" << e.label << "\" " << e.change.kinds;
 }
 
 namespace {
@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 using testsupport::decoded;
 using testsupport::readBytes;
 using testsupport::writeBytes;
-using Kind = LeagueEvent::Kind;
+using Kind = LeagueEvent::Nature;
 using Events = std::vector<LeagueEvent>;
 
 // The outcomes in the order of their numbers.
@@ -115,7 +115,7 @@ TEST_F(SessionTest, OpenLeavesEachOutcomeItsOwnState) {
         EXPECT_EQ(session.activeOffsets(), r.ok() ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults());
         EXPECT_EQ(session.settings().lastFolder, dir + (r.ok() ? "/b" : "/a"));
         EXPECT_TRUE(session.league() == (r.ok() ? decoded(nes, Console::Nes, snesLeague) : snesLeague));
-        EXPECT_EQ(heard, (r.ok() ? Events{{Kind::Replaced, "Open", {}}} : Events{}));
+        EXPECT_EQ(heard, (r.ok() ? Events{{Kind::Replaced, "Open", LeagueChange::ofLeague()}} : Events{}));
         EXPECT_FALSE(session.modified());
         if (r.ok()) {
             EXPECT_TRUE(session.baseline() == nes);
@@ -261,9 +261,11 @@ TEST_F(SessionTest, ForgottenObserversHearNothingMore) {
         session.forget(first);
     });
     for (const char* city : {"one", "two"})
-        session.edit(city, {0, -1}, [city](clsProject& l) { l.getTeamRef(0)->setCity(city); });
+        session.edit(city, LeagueChange::ofTeam(0, LeagueChange::TeamNames),
+                     [city](clsProject& l) { l.getTeamRef(0)->setCity(city); });
     session.forget(third);
-    session.edit("three", {0, -1}, [](clsProject& l) { l.getTeamRef(0)->setCity("three"); });
+    session.edit("three", LeagueChange::ofTeam(0, LeagueChange::TeamNames),
+                 [](clsProject& l) { l.getTeamRef(0)->setCity("three"); });
     EXPECT_EQ(told, (std::vector<std::string>{"first one", "third one", "third two"}));
 }
 

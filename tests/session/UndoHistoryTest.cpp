@@ -11,7 +11,7 @@
 
 namespace {
 
-using Kind = LeagueEvent::Kind;
+using Kind = LeagueEvent::Nature;
 
 // A session with the NES demo image open, and a folder holding files to import.
 class UndoTest : public ::testing::Test {
@@ -23,7 +23,8 @@ protected:
     }
     void TearDown() override { session.forget(id); }
     void city(const char* text) {
-        session.edit("City", {0, -1}, [text](clsProject& l) { l.getTeamRef(0)->setCity(text); });
+        session.edit("City", LeagueChange::ofTeam(0, LeagueChange::TeamNames),
+                     [text](clsProject& l) { l.getTeamRef(0)->setCity(text); });
     }
 
     // A folder of each test's own: ctest runs the tests side by side.
@@ -44,22 +45,22 @@ struct StepRow {
 
 const StepRow kSteps[] = {
     {"edit of a team field",
-     {Kind::Changed, "City", {3, -1}},
+     {Kind::Changed, "City", LeagueChange::ofTeam(3, LeagueChange::TeamNames)},
      [](clsProject& l) { l.getTeamRef(3)->setCity("HALIFAX"); }},
     {"rating step",
-     {Kind::Changed, "Rating", {5, 7}},
+     {Kind::Changed, "Rating", LeagueChange::ofPlayer({5, 7})},
      [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(7)->incStam(); }},
     {"import of a project",
-     {Kind::Replaced, "Import Project", {}},
+     {Kind::Changed, "Import Project", LeagueChange::ofLeague()},
      [](clsProject& l) {
          l.getTeamRef(0)->setMascot("OTTERS");
          l.setMatchupBytes(9, 4, 5);
      }},
     {"import of a team",
-     {Kind::Changed, "Import Team", {2, -1}},
+     {Kind::Changed, "Import Team", LeagueChange::ofWholeTeam(2)},
      [](clsProject& l) { l.getTeamRef(2)->setAbrev("QQQ"); }},
     {"import of a player",
-     {Kind::Changed, "Import Player", {4, 6}},
+     {Kind::Changed, "Import Player", LeagueChange::ofPlayer({4, 6})},
      [](clsProject& l) { l.getTeamRef(4)->getPlayerRef(6)->setLast("ZED"); }},
 };
 
@@ -69,7 +70,8 @@ TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
         const clsProject before = session.league();
         clsProject after = before;
         row.change(after);
-        const auto [team, player] = row.event.target;
+        // An import's team and player: the last player its change names.
+        const auto [team, player] = row.event.change.players.empty() ? Trade::Place{} : row.event.change.players.back();
         heard.clear();
         const std::string file =
             dir + "/step";  // an import's file; after then holds what reading it over the league gives
@@ -87,13 +89,13 @@ TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
                       Result::Ok);
             ASSERT_TRUE(session.importPlayer(team, player, file).imported);
         } else {
-            ASSERT_TRUE(session.edit(row.event.label, row.event.target, row.change));
+            ASSERT_TRUE(session.edit(row.event.label, row.event.change, row.change));
         }
         ASSERT_NE(after, before);
         EXPECT_EQ(session.league(), after);
         EXPECT_EQ(heard, std::vector<LeagueEvent>{row.event});
         EXPECT_EQ(session.history().undoLabel(), row.event.label);
-        const LeagueEvent restored{Kind::Restored, row.event.label, row.event.target};
+        const LeagueEvent restored{Kind::Restored, row.event.label, row.event.change};
 
         ASSERT_TRUE(session.undo());
         EXPECT_EQ(session.league(), before);
@@ -128,7 +130,7 @@ TEST_F(UndoTest, StepsAreTakenInOrderAndANewStepDropsWhatCouldBeRedone) {
 
 TEST_F(UndoTest, RefusedImportsAndEditsThatChangeNothingAreNoStep) {
     const clsProject opened = session.league();
-    EXPECT_FALSE(session.edit("City", {0, -1},
+    EXPECT_FALSE(session.edit("City", LeagueChange::ofTeam(0, LeagueChange::TeamNames),
                               [&](clsProject& l) { l.getTeamRef(0)->setCity(opened.getTeamRef(0)->getCity()); }));
     testsupport::writeText(dir + "/bad.tpr", "@3\r\nps=300\r\n@END\r\n");  // how each file refuses is the readers' test
     testsupport::writeText(dir + "/bad.tte", "city=X\r\n#2\r\njersey=1000\r\n#END\r\n");
@@ -177,7 +179,7 @@ TEST_F(UndoTest, ModifiedFollowsEditsSaveUndoAndRedoAndOpeningStartsAFreshHistor
 
 TEST_F(UndoTest, TheHistoryKeepsItsNewestStepsUpToItsLimit) {
     for (std::size_t i = 0; i < UndoHistory::kLimit + 5; ++i)
-        session.edit("Points", {0, -1},
+        session.edit("Points", LeagueChange::ofTeam(0, LeagueChange::TeamNumbers),
                      [i](clsProject& l) { l.getTeamRef(0)->setPointsScored(static_cast<std::uint8_t>(i % 200 + 1)); });
     EXPECT_EQ(session.history().undoCount(), UndoHistory::kLimit);
     while (session.undo()) {

@@ -8,6 +8,7 @@
 
 #include "base/RomImage.h"
 #include "session/Session.h"
+#include "ui/commands/CommandRunner.h"
 #include "ui/commands/SaveDetail.h"
 #include "ui/commands/SaveDialog.h"
 #include "ui/platform/FileChangeWatch.h"
@@ -39,15 +40,14 @@ const QString kFileGone = QStringLiteral("The file no longer exists!");
 }  // namespace
 
 FileCommands::FileCommands(Session& session, MessageSink& messages, FileDialogs& dialogs, MainMenus& menus,
-                           QWidget* window, std::function<void()> storeEditors, std::function<void()> storeAll)
+                           CommandRunner& runner, QWidget* window)
     : QObject(window),
       session_(session),
       messages_(messages),
       dialogs_(dialogs),
       menus_(menus),
+      runner_(runner),
       window_(window),
-      storeEditors_(std::move(storeEditors)),
-      storeAll_(std::move(storeAll)),
       recent_(RecentFiles::defaultFile()) {
     // Another window of the program may have opened files meanwhile.
     connect(menus_.menuFileRecent, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
@@ -126,7 +126,7 @@ void FileCommands::fillRecentMenu() {
         QAction* item = menu->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(shown.replace(QLatin1Char('&'), QStringLiteral("&&"))));
         item->setObjectName(QStringLiteral("menuFileRecent_%1").arg(i));
-        connect(item, &QAction::triggered, this, [this, entry] { openRecent(entry); });
+        runner_.bind(item, [this, entry] { openRecent(entry); });
     }
     menu->menuAction()->setEnabled(!entries.isEmpty());
     emit recentChanged();
@@ -135,10 +135,7 @@ void FileCommands::fillRecentMenu() {
 // ---------------------------------------------------------------------------------------
 // Saving
 
-// The texts still shown in the editors are stored first, so that an edit whose box still
-// has the focus is saved too.
 void FileCommands::save() {
-    storeEditors_();
     const SaveResult result = session_.save();
     if (result.outcome == SaveOutcome::FileChanged)
         changes_->settleRefusedSave();
@@ -147,7 +144,6 @@ void FileCommands::save() {
 }
 
 void FileCommands::saveAs() {
-    storeEditors_();
     if (!session_.valid()) {
         showSaveResult({SaveOutcome::NoValidRom, {}, {}});
         return;
@@ -175,7 +171,6 @@ void FileCommands::showSaveResult(const SaveResult& result) {
 
 bool FileCommands::settleUnsavedEdits() {
     discarded_ = false;
-    storeAll_();
     // Only a league opened from a file can be saved; without one there is nothing to ask.
     if (!session_.valid() || !session_.modified()) return true;
     const QString name = QFileInfo(LocalPath::fromLocal(session_.path())).fileName();

@@ -1,11 +1,11 @@
 #pragma once
 #include <QObject>
 #include <QString>
-#include <functional>
 
 #include "base/ResultCode.h"
 #include "ui/commands/RecentFiles.h"
 
+class CommandRunner;
 class FileChangeWatch;
 class FileDialogs;
 class MessageSink;
@@ -20,15 +20,14 @@ struct SaveResult;
 // drop them. Each open and save ends in the one message of its outcome, with the warning
 // icon for a failure and the information icon for a success; a save refused because
 // another program changed the file asks instead (FileChangeWatch). Every ROM opened (or saved
-// as) goes to the top of the recent list.
+// as) goes to the top of the recent list. They run through the window's command runner, which
+// has stored what the controls hold before any of them starts.
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    // storeEditors writes the texts still in the editors into the league (Save does it
-    // first); storeAll that and every other edit a control still holds (the schedule's
-    // team lists), before the question about unsaved edits.
-    FileCommands(Session& session, MessageSink& messages, FileDialogs& dialogs, MainMenus& menus, QWidget* window,
-                 std::function<void()> storeEditors, std::function<void()> storeAll);
+    // runner runs the entries of the Open Recent list.
+    FileCommands(Session& session, MessageSink& messages, FileDialogs& dialogs, MainMenus& menus, CommandRunner& runner,
+                 QWidget* window);
 
     // The folder every dialogue starts in.
     void setDialogFolder(const QString& folder) { folder_ = folder; }
@@ -48,11 +47,10 @@ public:
     // of the open edition; that file becomes the one the window edits.
     void saveAs();
 
-    // Stores what the controls still hold, then, while the league holds edits not saved,
-    // asks "Save changes to game.nes?": Save saves (and a failed save, with its message,
-    // keeps everything as it is), Discard goes on, Cancel stops. True to go on; without
-    // unsaved edits it asks nothing and is true. Edits discarded for an open that then
-    // fails are dropped all the same: the league is the file as last saved.
+    // While the league holds edits not saved, asks "Save changes to game.nes?": Save saves (and a failed save, with its
+    // message, keeps everything as it is), Discard goes on, Cancel stops. True to go on; without unsaved edits it asks
+    // nothing and is true. Edits discarded for an open that then fails are dropped all the same: the league is the file
+    // as last saved.
     bool settleUnsavedEdits();
 
 signals:
@@ -72,9 +70,8 @@ private:
     MessageSink& messages_;
     FileDialogs& dialogs_;
     MainMenus& menus_;
+    CommandRunner& runner_;
     QWidget* window_;
-    std::function<void()> storeEditors_;
-    std::function<void()> storeAll_;
     QString folder_;
     RecentFiles recent_;
     FileChangeWatch* changes_ = nullptr;  // a save refused for another program's change

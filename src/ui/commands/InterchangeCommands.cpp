@@ -7,7 +7,6 @@
 #include "interchange/TeamFile.h"
 #include "session/Session.h"
 #include "ui/commands/SaveDialog.h"
-#include "ui/panels/EditLabels.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/LocalPath.h"
 #include "ui/platform/MessageSink.h"
@@ -140,7 +139,7 @@ void InterchangeCommands::importPlayersCsv() {
         [this](const std::string& f, QString& why) {
             LineReport report;
             ResultCode read = Result::Failed;
-            session_.edit(EditLabels::kImportPlayersCsv, {},
+            session_.edit("Import Players from CSV", LeagueChange::ofEveryPlayer(),
                           [&](clsProject& league) { read = PlayerCsv::importPlayers(league, f, report); });
             return read == Result::Ok || refused(report, why);
         },

@@ -1,12 +1,12 @@
 #pragma once
 #include <QObject>
 #include <QString>
-#include <functional>
 
 #include "ui/commands/InterchangeCommands.h"
 #include "ui/commands/PatchExport.h"
 #include "ui/commands/RosterCommands.h"
 
+class CommandRunner;
 class FileDialogs;
 class MessageSink;
 class ProjectTreePanel;
@@ -18,19 +18,14 @@ struct MainMenus;
 // The commands that carry the league to and from files and between rosters, wired to the
 // items that reach them: the Project menu (player, team and project files, the CSV table,
 // Swap Players), the Analysis menu's reports, File > Export Patch, and a player node of the
-// tree dropped onto another. Every export, report and patch first stores what the editors
-// still show, so that a value being edited is written out; the imports replace what the
-// editors show; a trade first stores the editors, so that what they hold travels with
-// its player.
+// tree dropped onto another. Each runs through the window's command runner, which stores
+// what the controls hold first: an export writes out a value still being edited, and what
+// the editors hold travels with its player in a trade.
 class LeagueCommands : public QObject {
     Q_OBJECT
 public:
-    struct Stores {
-        std::function<void(bool withTeam)> editors;  // the player editor, and with it the team editor
-    };
-
     LeagueCommands(Session& session, MessageSink& messages, FileDialogs& dialogs, const MainMenus& menus,
-                   ProjectTreePanel& tree, EditorSelection& selection, QWidget* window, Stores stores);
+                   ProjectTreePanel& tree, EditorSelection& selection, CommandRunner& runner, QWidget* window);
 
     // The folder every dialogue starts in.
     void setDialogFolder(const QString& folder);
@@ -40,7 +35,7 @@ private:
     void connectReports(const MainMenus& menus);
 
     EditorSelection& selection_;
-    Stores stores_;
+    CommandRunner& runner_;
     QString folder_;  // read by the patch export each time it runs
     InterchangeCommands interchange_;
     PatchExport patch_;

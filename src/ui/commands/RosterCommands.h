@@ -1,6 +1,4 @@
 #pragma once
-#include <functional>
-
 #include "model/Trade.h"
 
 class QWidget;
@@ -13,9 +11,7 @@ struct EditorSelection;
 // the player it showed: a selected player who is traded is shown at his new place.
 class RosterCommands {
 public:
-    // beforeTrade stores what the window holds apart from the league (the editors' texts),
-    // so that it travels with its player.
-    RosterCommands(Session& session, EditorSelection& selection, std::function<void()> beforeTrade, QWidget* parent);
+    RosterCommands(Session& session, EditorSelection& selection, QWidget* parent);
 
     // Asks with the Swap Players dialogue for the player to trade the selected one with.
     void chooseAndSwap();
@@ -26,6 +22,5 @@ public:
 private:
     Session& session_;
     EditorSelection& selection_;
-    std::function<void()> beforeTrade_;
     QWidget* parent_;
 };

@@ -1,6 +1,6 @@
 #pragma once
+#include "model/Trade.h"
 #include "model/clsProject.h"
-#include "session/Session.h"
 
 // What the editors show: the selected team and player, the game of the schedule list and
 // the variants of the two preview figures. The main window holds it; the panels read it,
@@ -13,8 +13,8 @@ struct EditorSelection {
     int nesFigureVariant = 0;   // 0..3
     int snesFigureVariant = 0;  // 0..7
 
-    EditTarget teamTarget() const { return {team, -1}; }
-    EditTarget playerTarget() const { return {team, player}; }
+    // The selected player's roster place.
+    Trade::Place place() const { return {team, player}; }
 
     // The selected records of the league; null while the selection is out of range.
     const clsTeam* teamOf(const clsProject& league) const { return league.getTeamRef(team); }

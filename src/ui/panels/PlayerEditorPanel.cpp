@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
@@ -13,8 +14,8 @@
 #include "model/PlayerBoxes.h"
 #include "model/Rating.h"
 #include "session/Session.h"
-#include "ui/panels/EditLabels.h"
 #include "ui/panels/EditorSelection.h"
+#include "ui/panels/SessionSignals.h"
 #include "ui/widgets/PictureBox.h"
 #include "ui/widgets/TextBox.h"
 #include "ui/widgets/UiText.h"
@@ -58,11 +59,23 @@ QLabel* fixedLabel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-PlayerEditorPanel::PlayerEditorPanel(Session& session, const EditorSelection& selection, QWidget* parent)
+PlayerEditorPanel::PlayerEditorPanel(Session& session, const EditorSelection& selection, SessionSignals& events,
+                                     QWidget* parent)
     : QGroupBox(QStringLiteral("Player Editor"), parent), session_(session), selection_(selection) {
     setObjectName(QStringLiteral("framePlayerEdit"));
     build();
     connectControls();
+    connect(&events, &SessionSignals::heard, this, &PlayerEditorPanel::showChange);
+}
+
+void PlayerEditorPanel::showChange(const LeagueEvent& event) {
+    if (storing_ || event.nature == LeagueEvent::Nature::Saved) return;
+    if (event.nature == LeagueEvent::Nature::Replaced) {
+        fill();
+        setEditable(true);
+    } else if (event.change.touchesPlayer(selection_.place())) {
+        fill();
+    }
 }
 
 void PlayerEditorPanel::build() {
@@ -181,7 +194,8 @@ const clsPlayer* PlayerEditorPanel::player() const { return selection_.playerOf(
 
 void PlayerEditorPanel::editPlayer(const char* label, const std::function<void(clsPlayer&)>& change) {
     const EditorSelection at = selection_;
-    session_.edit(label, at.playerTarget(), [&](clsProject& league) {
+    const QScopedValueRollback<bool> own(storing_, true);
+    session_.edit(label, LeagueChange::ofPlayer(at.place()), [&](clsProject& league) {
         if (clsPlayer* p = at.playerOf(league)) change(*p);
     });
 }
@@ -237,20 +251,20 @@ void PlayerEditorPanel::store() {
     const bool positionChosen = position != shownPosition_;
     shownPosition_ = position;
 
-    if (first) editPlayer(EditLabels::kFirstName, [&](clsPlayer& p) { p.setFirst(*first); });
-    if (last) editPlayer(EditLabels::kLastName, [&](clsPlayer& p) { p.setLast(*last); });
-    if (jersey) editPlayer(EditLabels::kJersey, [&](clsPlayer& p) { p.setJersey(*jersey); });
+    if (first) editPlayer("First Name", [&](clsPlayer& p) { p.setFirst(*first); });
+    if (last) editPlayer("Last Name", [&](clsPlayer& p) { p.setLast(*last); });
+    if (jersey) editPlayer("Jersey", [&](clsPlayer& p) { p.setJersey(*jersey); });
     if (feet || inches)
-        editPlayer(EditLabels::kHeight, [&](clsPlayer& p) {
+        editPlayer("Height", [&](clsPlayer& p) {
             if (feet) p.setFeet(*feet);
             if (inches) p.setInch(*inches);
         });
-    if (weight) editPlayer(EditLabels::kWeight, [&](clsPlayer& p) { p.setWeight(*weight); });
+    if (weight) editPlayer("Weight", [&](clsPlayer& p) { p.setWeight(*weight); });
     // With no entry shown (a code beyond the list) the record keeps its code.
     if (positionChosen && position >= 0)
-        editPlayer(EditLabels::kPosition, [&](clsPlayer& p) { p.setPosition(static_cast<std::uint8_t>(position)); });
+        editPlayer("Position", [&](clsPlayer& p) { p.setPosition(static_cast<std::uint8_t>(position)); });
     if (ft || fg || tp)
-        editPlayer(EditLabels::kPercentages, [&](clsPlayer& p) {
+        editPlayer("Percentages", [&](clsPlayer& p) {
             if (ft) p.setFTpercent(*ft);
             if (fg) p.setFGpercent(*fg);
             if (tp) p.set3PTpercent(*tp);
@@ -301,7 +315,7 @@ void PlayerEditorPanel::drawRatings() {
 void PlayerEditorPanel::step(int row, bool up) {
     const Rating* rating = Rating::at(row);
     if (rating == nullptr || player() == nullptr) return;
-    editPlayer(EditLabels::kRating, [rating, up](clsPlayer& p) {
+    editPlayer("Rating", [rating, up](clsPlayer& p) {
         if (up) {
             rating->stepUp(p);
         } else {

@@ -12,16 +12,19 @@ class QLabel;
 class QPushButton;
 class PictureBox;
 class Session;
+class SessionSignals;
 class TextBox;
 class clsPlayer;
 struct EditorSelection;
+struct LeagueEvent;
 
 // The player editor, frame framePlayerEdit ("Player Editor"): name, jersey, height,
 // weight, position and shooting percentages of the selected player, and the six rating
 // rows with their bars and step buttons. The boxes tidy their text when they lose the
 // focus (PlayerBoxes); the jersey and the names are stored then, the other boxes with the
 // next store, which writes only the boxes the user changed. A step button changes its
-// rating at once. Every change goes into the league through the session.
+// rating at once. Every change goes into the league through the session. It shows the
+// selected player anew when a new league is read or a change touches that player.
 class PlayerEditorPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -43,7 +46,8 @@ public:
         std::array<QPushButton*, 6> cmdIncAtt{};
     };
 
-    PlayerEditorPanel(Session& session, const EditorSelection& selection, QWidget* parent = nullptr);
+    PlayerEditorPanel(Session& session, const EditorSelection& selection, SessionSignals& events,
+                      QWidget* parent = nullptr);
 
     const Controls& controls() const { return ui_; }
 
@@ -55,6 +59,7 @@ public:
     void store();
 
 private:
+    void showChange(const LeagueEvent& event);
     void build();
     QGridLayout* buildRatingRows(const QFontMetrics& fm);
     void connectControls();
@@ -70,4 +75,5 @@ private:
     const EditorSelection& selection_;
     Controls ui_;
     int shownPosition_ = -1;  // the position entry the last refresh showed
+    bool storing_ = false;    // its own edit: the controls show already what it stored
 };

@@ -9,6 +9,8 @@
 
 #include "base/TextNumber.h"
 #include "session/Session.h"
+#include "ui/panels/EditorSelection.h"
+#include "ui/panels/SessionSignals.h"
 #include "ui/widgets/UiText.h"
 
 using UiText::fromRom;
@@ -41,7 +43,9 @@ void setDraggable(QTreeWidgetItem* node, bool draggable) {
 
 }  // namespace
 
-ProjectTreePanel::ProjectTreePanel(const Session& session, QWidget* parent) : QTreeWidget(parent), session_(session) {
+ProjectTreePanel::ProjectTreePanel(const Session& session, const EditorSelection& selection, SessionSignals& events,
+                                   QWidget* parent)
+    : QTreeWidget(parent), session_(session), selection_(selection) {
     setObjectName(QStringLiteral("tvProject"));
     setColumnCount(1);
     setHeaderHidden(true);
@@ -58,6 +62,28 @@ ProjectTreePanel::ProjectTreePanel(const Session& session, QWidget* parent) : QT
         const QVariant recent = item->data(0, kRecentRole);
         if (recent.isValid()) emit recentChosen(recent.toInt());
     });
+    connect(&events, &SessionSignals::heard, this, &ProjectTreePanel::showChange);
+}
+
+void ProjectTreePanel::showChange(const LeagueEvent& event) {
+    if (event.nature == LeagueEvent::Nature::Saved) return;
+    if (event.nature == LeagueEvent::Nature::Replaced) {
+        build();
+        showPlayer(selection_.team, selection_.player);
+        return;
+    }
+    const LeagueChange& change = event.change;
+    if ((change.kinds & LeagueChange::League) != 0) {
+        relabelAll();
+        return;
+    }
+    if ((change.kinds & LeagueChange::TeamNames) != 0)
+        for (int team : change.teams) relabelTeam(team);
+    if ((change.kinds & LeagueChange::kPlayerKinds) != 0)
+        for (const Trade::Place& place : change.players) relabelPlayer(place.team, place.slot);
+    // A trade moved the selection with its player: his node becomes the current one.
+    if ((change.kinds & LeagueChange::RosterOrder) != 0 && change.touchesPlayer(selection_.place()))
+        showPlayer(selection_.team, selection_.player);
 }
 
 QString ProjectTreePanel::playerText(const clsPlayer& player) {
@@ -128,11 +154,6 @@ void ProjectTreePanel::build() {
 QTreeWidgetItem* ProjectTreePanel::node(int index) const {
     if (index < 1 || index > static_cast<int>(nodes_.size())) return nullptr;
     return nodes_[static_cast<std::size_t>(index - 1)];
-}
-
-void ProjectTreePanel::showFirstPlayer() {
-    if (QTreeWidgetItem* team = node(teamNodeIndex(0))) team->setExpanded(true);
-    if (QTreeWidgetItem* player = node(playerNodeIndex(0, 0))) setCurrentItem(player);
 }
 
 void ProjectTreePanel::setNodeText(int index, const QString& text) {

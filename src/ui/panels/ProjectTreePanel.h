@@ -7,21 +7,27 @@
 #include "model/Trade.h"
 
 class Session;
+class SessionSignals;
 class clsPlayer;
+struct EditorSelection;
+struct LeagueEvent;
 
 // The project tree tvProject: the root "NBA", the 27 teams under it and the 12 players
 // under each team, with node texts from the session's league. A click on a team or player
 // node, or a node reached with the keyboard, is reported as a choice; the root is none.
 // A player node dragged onto another player node is reported as a trade of the two; a drop
 // anywhere else does nothing. Before the first league the tree says where to begin and lists
-// the recent files, which open on a double click.
+// the recent files, which open on a double click. It follows the session's events itself: a
+// new league is built anew at the selection, and a change renames only the nodes of the teams
+// and players it touched, every node staying open or closed and current as it was.
 class ProjectTreePanel : public QTreeWidget {
     Q_OBJECT
 public:
     // What a dragged player node carries: its key ("Player25").
     static constexpr const char* kPlayerMimeType = "application/x-tamsel-player";
 
-    explicit ProjectTreePanel(const Session& session, QWidget* parent = nullptr);
+    ProjectTreePanel(const Session& session, const EditorSelection& selection, SessionSignals& events,
+                     QWidget* parent = nullptr);
 
     // Rebuilds every node from the league: keys Project, Team0..Team26, Player0..Player323.
     void build();
@@ -29,8 +35,6 @@ public:
     void showStart(const QStringList& recentFiles);
     // The node by creation index from 1: the root, then each team followed by its players.
     QTreeWidgetItem* node(int index) const;
-    // Expands the first team and makes its first player the current node.
-    void showFirstPlayer();
 
     // The league's present texts of one node: a team node names the city in upper case and
     // the mascot, a player node the jersey in two digits and the full name.
@@ -64,6 +68,7 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    void showChange(const LeagueEvent& event);
     void nodeChosen(QTreeWidgetItem* node);
     QString playerText(int team, int player) const;
     QString teamText(int team) const;
@@ -76,6 +81,7 @@ private:
     bool tradeAt(const QDropEvent* e, Trade::Place& from, Trade::Place& onto) const;
 
     const Session& session_;
+    const EditorSelection& selection_;
     std::vector<QTreeWidgetItem*> nodes_;  // by creation index - 1
     QPersistentModelIndex beforePress_;    // the current node before the last mouse press
     bool shownSinceDrag_ = false;          // showPlayer ran while a drag was under way

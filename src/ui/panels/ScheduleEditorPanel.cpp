@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "session/Session.h"
-#include "ui/panels/EditLabels.h"
 #include "ui/panels/EditorSelection.h"
+#include "ui/panels/SessionSignals.h"
 #include "ui/widgets/SelectionEvents.h"
 #include "ui/widgets/UiText.h"
 
@@ -24,10 +24,41 @@ void showTeam(QComboBox* list, int team) {
 
 }  // namespace
 
-ScheduleEditorPanel::ScheduleEditorPanel(Session& session, EditorSelection& selection, QWidget* parent)
+ScheduleEditorPanel::ScheduleEditorPanel(Session& session, EditorSelection& selection, SessionSignals& events,
+                                         QWidget* parent)
     : QGroupBox(QStringLiteral("League"), parent), session_(session), selection_(selection) {
     setObjectName(QStringLiteral("frameProjectEditor"));
     build();
+    connect(&events, &SessionSignals::heard, this, &ScheduleEditorPanel::showChange);
+}
+
+// The lists showing the selected game are set anew from the league, as when it is clicked.
+void ScheduleEditorPanel::showChange(const LeagueEvent& event) {
+    if (event.nature == LeagueEvent::Nature::Saved) return;
+    if (event.nature == LeagueEvent::Nature::Replaced) {
+        fill();
+        setEditable(true);
+        return;
+    }
+    const LeagueChange& change = event.change;
+    if (change.touches(LeagueChange::TeamNames))
+        relabel();
+    else
+        for (int game : change.games) relabelGame(game);
+    if (change.touchesGame(selection_.game)) gameClicked();
+}
+
+void ScheduleEditorPanel::relabel() {
+    const clsProject& league = session_.league();
+    for (QComboBox* list : {ui_.cmbHome, ui_.cmbAway})
+        for (int t = 0; t < clsProject::kTeams && t < list->count(); ++t)
+            list->setItemText(t, UiText::fromRom(league.getTeamRef(t)->getAbrev()));
+    for (int g = 0; g < ui_.lstSchedule->count(); ++g) relabelGame(g);
+}
+
+void ScheduleEditorPanel::relabelGame(int game) {
+    if (QListWidgetItem* item = ui_.lstSchedule->item(game))
+        item->setText(UiText::fromRom(session_.league().getMatchupStr(game)));
 }
 
 void ScheduleEditorPanel::build() {
@@ -119,8 +150,7 @@ void ScheduleEditorPanel::store() {
     const clsProject::Pair b = session_.league().getMatchupBytes(game);
     const int home = ui_.cmbHome->currentIndex() >= 0 ? ui_.cmbHome->currentIndex() : b[0];
     const int away = ui_.cmbAway->currentIndex() >= 0 ? ui_.cmbAway->currentIndex() : b[1];
-    session_.edit(EditLabels::kSchedule, {}, [&](clsProject& league) {
+    session_.edit("Schedule", LeagueChange::ofGame(game), [&](clsProject& league) {
         league.setMatchupBytes(game, static_cast<std::uint8_t>(home), static_cast<std::uint8_t>(away));
     });
-    ui_.lstSchedule->item(game)->setText(UiText::fromRom(session_.league().getMatchupStr(game)));
 }

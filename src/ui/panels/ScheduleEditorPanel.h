@@ -6,12 +6,16 @@ class QListWidget;
 class QPushButton;
 class ListClick;
 class Session;
+class SessionSignals;
 struct EditorSelection;
+struct LeagueEvent;
 
 // The schedule editor, frame frameProjectEditor ("League"): every game of the season as
 // its matchup text, and the away and home team of the selected game. A team chosen in
 // either list is stored, for the game selected then, when that list loses the focus. The
-// "All-Star" button asks for the all-star editor.
+// "All-Star" button asks for the all-star editor. A new league fills the lists anew at its
+// first game; a change shows anew the games it touched, or every entry when abbreviations
+// changed, the game selected staying selected.
 class ScheduleEditorPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -23,7 +27,8 @@ public:
         QPushButton* cmdEditAllStar = nullptr;
     };
 
-    ScheduleEditorPanel(Session& session, EditorSelection& selection, QWidget* parent = nullptr);
+    ScheduleEditorPanel(Session& session, EditorSelection& selection, SessionSignals& events,
+                        QWidget* parent = nullptr);
 
     const Controls& controls() const { return ui_; }
 
@@ -40,8 +45,12 @@ signals:
     void allStarRequested();
 
 private:
+    void showChange(const LeagueEvent& event);
     void build();
     void selectGame(int game);
+    // Every entry's text anew: the teams' abbreviations and each game's matchup.
+    void relabel();
+    void relabelGame(int game);
     void gameClicked();
 
     Session& session_;

@@ -2,13 +2,14 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <optional>
 
 #include "base/TextNumber.h"
 #include "graphics/modGraphics.h"
 #include "session/Session.h"
-#include "ui/panels/EditLabels.h"
 #include "ui/panels/EditorSelection.h"
+#include "ui/panels/SessionSignals.h"
 #include "ui/widgets/PictureBox.h"
 #include "ui/widgets/SwatchLabel.h"
 #include "ui/widgets/SwatchStyle.h"
@@ -75,11 +76,23 @@ void drawFigure(PictureBox* box, ConsoleKind kind, const clsTeam& team, int vari
 
 }  // namespace
 
-TeamEditorPanel::TeamEditorPanel(Session& session, EditorSelection& selection, QWidget* parent)
+TeamEditorPanel::TeamEditorPanel(Session& session, EditorSelection& selection, SessionSignals& events, QWidget* parent)
     : QGroupBox(QStringLiteral("Team Editor"), parent), session_(session), selection_(selection) {
     setObjectName(QStringLiteral("frameTeamEditor"));
     build();
     connectControls();
+    connect(&events, &SessionSignals::heard, this, &TeamEditorPanel::showChange);
+}
+
+void TeamEditorPanel::showChange(const LeagueEvent& event) {
+    if (storing_ || event.nature == LeagueEvent::Nature::Saved) return;
+    if (event.nature == LeagueEvent::Nature::Replaced) {
+        showPaletteBoxes();
+        fill();
+        setEditable(true);
+    } else if (event.change.touchesTeam(selection_.team)) {
+        fill();
+    }
 }
 
 void TeamEditorPanel::build() {
@@ -147,9 +160,10 @@ void TeamEditorPanel::connectControls() {
 
 const clsTeam* TeamEditorPanel::team() const { return selection_.teamOf(session_.league()); }
 
-void TeamEditorPanel::editTeam(const char* label, const std::function<void(clsTeam&)>& change) {
+void TeamEditorPanel::editTeam(const char* label, unsigned kinds, const std::function<void(clsTeam&)>& change) {
     const EditorSelection at = selection_;
-    session_.edit(label, at.teamTarget(), [&](clsProject& league) {
+    const QScopedValueRollback<bool> own(storing_, true);
+    session_.edit(label, LeagueChange::ofTeam(at.team, kinds), [&](clsProject& league) {
         if (clsTeam* t = at.teamOf(league)) change(*t);
     });
 }
@@ -211,11 +225,11 @@ void TeamEditorPanel::store() {
     const auto scored = points(ui_.txtPPGhome);
     const auto given = points(ui_.txtPPGaway);
     for (TextBox* box : {ui_.txtCity, ui_.txtMascot, ui_.txtAbrev, ui_.txtPPGhome, ui_.txtPPGaway}) box->keepAsStored();
-    if (city) editTeam(EditLabels::kCity, [&](clsTeam& t) { t.setCity(*city); });
-    if (mascot) editTeam(EditLabels::kMascot, [&](clsTeam& t) { t.setMascot(*mascot); });
-    if (abbreviation) editTeam(EditLabels::kAbbreviation, [&](clsTeam& t) { t.setAbrev(*abbreviation); });
+    if (city) editTeam("City", LeagueChange::TeamNames, [&](clsTeam& t) { t.setCity(*city); });
+    if (mascot) editTeam("Mascot", LeagueChange::TeamNames, [&](clsTeam& t) { t.setMascot(*mascot); });
+    if (abbreviation) editTeam("Abbreviation", LeagueChange::TeamNames, [&](clsTeam& t) { t.setAbrev(*abbreviation); });
     if (scored || given)
-        editTeam(EditLabels::kPoints, [&](clsTeam& t) {
+        editTeam("Points", LeagueChange::TeamNumbers, [&](clsTeam& t) {
             if (scored) t.setPointsScored(*scored);
             if (given) t.setPointsGiven(*given);
         });
@@ -295,7 +309,7 @@ void TeamEditorPanel::nesSwatchClicked(int index) {
 
     const std::uint8_t entry = tool->getEntry_NES();
     if (entry == (team()->getUniformColor_NES_single(index) & 63)) return;
-    editTeam(EditLabels::kColour, [&](clsTeam& t) { t.setUniformColor_NES_single(index, entry); });
+    editTeam("Colour", LeagueChange::Uniforms, [&](clsTeam& t) { t.setUniformColor_NES_single(index, entry); });
     swatch->setBackground(nesSwatchColour(team()->getUniformColor_NES_single(index)));
     if (session_.kind() == Console::Nes) showNesUniform(true);
 }
@@ -311,7 +325,7 @@ void TeamEditorPanel::snesSwatchClicked(int index) {
 
     const std::int16_t word = tool->getEntry_SNES();
     if (word == team()->getUniformColor_1Word(index)) return;
-    editTeam(EditLabels::kColour, [&](clsTeam& t) { t.setUniformColor_1Word(index, word); });
+    editTeam("Colour", LeagueChange::Uniforms, [&](clsTeam& t) { t.setUniformColor_1Word(index, word); });
     const clsTeam* t = team();
     ui_.lblsnespal[static_cast<std::size_t>(index)]->setBackground(colorFromRgbValue(t->getUniformColor_RGB(index)));
     if (session_.kind() == Console::Snes)

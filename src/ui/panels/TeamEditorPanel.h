@@ -7,17 +7,20 @@
 class QLabel;
 class PictureBox;
 class Session;
+class SessionSignals;
 class SwatchLabel;
 class TextBox;
 class clsTeam;
 class frmPaletteTool;
 struct EditorSelection;
+struct LeagueEvent;
 
 // The team editor, frame frameTeamEditor ("Team Editor"): city, mascot, abbreviation and
 // the two points figures of the selected team, and the uniform colours of the open
 // edition as swatches with its preview figure. A swatch click runs the palette tool; a
 // figure click shows the figure's next variant. Every change goes into the league through
-// the session, one field at a time, and only a box the user changed is stored.
+// the session, one field at a time, and only a box the user changed is stored. It shows the
+// selected team anew when a new league is read or a change touches that team.
 class TeamEditorPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -36,7 +39,7 @@ public:
         std::array<SwatchLabel*, 128> lblsnespal{};
     };
 
-    TeamEditorPanel(Session& session, EditorSelection& selection, QWidget* parent = nullptr);
+    TeamEditorPanel(Session& session, EditorSelection& selection, SessionSignals& events, QWidget* parent = nullptr);
 
     const Controls& controls() const { return ui_; }
 
@@ -55,6 +58,7 @@ public:
     frmPaletteTool* paletteTool(bool create = true);
 
 private:
+    void showChange(const LeagueEvent& event);
     void build();
     void connectControls();
     void nameLeft(TextBox* box);
@@ -64,11 +68,13 @@ private:
     void snesSwatchClicked(int index);
     void figureClicked(bool nes);
     bool runPaletteTool(frmPaletteTool* tool);
-    void editTeam(const char* label, const std::function<void(clsTeam&)>& change);
+    // One step of the history that changes the selected team's data of the kinds given.
+    void editTeam(const char* label, unsigned kinds, const std::function<void(clsTeam&)>& change);
     const clsTeam* team() const;
 
     Session& session_;
     EditorSelection& selection_;
     Controls ui_;
     QPointer<frmPaletteTool> paletteTool_;
+    bool storing_ = false;  // its own edit: the controls show already what it stored
 };

@@ -22,9 +22,8 @@ FileChangeWatch::FileChangeWatch(Session& session, MessageSink& messages, QWidge
       saveAs_(std::move(saveAs)),
       reload_(std::move(reload)) {
     observer_ = session_.observe([this](const LeagueEvent& event) {
-        if (event.kind == LeagueEvent::Kind::Saved ||
-            (event.kind == LeagueEvent::Kind::Replaced && event.label == "Open"))
-            watch();
+        // A save writes the file anew; a league read anew may come from another file.
+        if (event.nature == LeagueEvent::Nature::Saved || event.nature == LeagueEvent::Nature::Replaced) watch();
     });
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &FileChangeWatch::changedOnDisk);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &FileChangeWatch::changedOnDisk);
@@ -60,7 +59,7 @@ bool FileChangeWatch::settleRefusedSave() {
         case MessageSink::ChangedAnswer::SaveAs: {
             bool saved = false;
             const int id =
-                session_.observe([&saved](const LeagueEvent& e) { saved |= e.kind == LeagueEvent::Kind::Saved; });
+                session_.observe([&saved](const LeagueEvent& e) { saved |= e.nature == LeagueEvent::Nature::Saved; });
             saveAs_();
             session_.forget(id);
             return saved;

@@ -26,7 +26,7 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment) {
 
 }  // namespace
 
-ScheduleCheckWindow::ScheduleCheckWindow(const Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+ScheduleCheckWindow::ScheduleCheckWindow(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
     setObjectName(QStringLiteral("frmScheduleCheck"));
     setWindowFlag(Qt::Window, true);
     setWindowTitle(QStringLiteral("Check Schedule"));
@@ -66,6 +66,16 @@ ScheduleCheckWindow::ScheduleCheckWindow(const Session& session, QWidget* parent
     column->addWidget(cmdClose, 0, Qt::AlignRight);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     openAtFullHeight();
+    observer_ = session_.observe([this](const LeagueEvent& event) { showChange(event); });
+}
+
+ScheduleCheckWindow::~ScheduleCheckWindow() { session_.forget(observer_); }
+
+void ScheduleCheckWindow::showChange(const LeagueEvent& event) {
+    if (!isVisible() || event.nature == LeagueEvent::Nature::Saved) return;
+    if (event.nature == LeagueEvent::Nature::Replaced ||
+        event.change.touches(LeagueChange::Schedule | LeagueChange::TeamNames))
+        refresh();
 }
 
 // The table keeps the height of all its rows where the screen allows, the problems below it

@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "session/Session.h"
-#include "ui/panels/EditLabels.h"
 #include "ui/widgets/SelectionEvents.h"
 #include "ui/widgets/UiText.h"
 
@@ -47,6 +46,19 @@ frmAllStar::frmAllStar(Session& session, QWidget* parent) : QWidget(parent), ses
     setWindowTitle(QStringLiteral("All-Star Editor"));
     buildControls();
     Form_Load();
+    observer_ = session_.observe([this](const LeagueEvent& event) { showChange(event); });
+}
+
+frmAllStar::~frmAllStar() { session_.forget(observer_); }
+
+void frmAllStar::showChange(const LeagueEvent& event) {
+    if (event.nature == LeagueEvent::Nature::Saved) return;
+    if (event.nature == LeagueEvent::Nature::Replaced)
+        Form_Load();
+    else if (event.change.touches(LeagueChange::AllStars))
+        rereadSlots();
+    else if (event.change.touches(LeagueChange::TeamNames | LeagueChange::kPlayerKinds))
+        refreshNames();
 }
 
 void frmAllStar::buildControls() {
@@ -105,13 +117,24 @@ void frmAllStar::Form_Load() {
 }
 
 void frmAllStar::store() {
-    session_.edit(EditLabels::kAllStars, {}, [this](clsProject& league) {
+    session_.edit("All-Stars", LeagueChange::ofAllStars(), [this](clsProject& league) {
         for (int i = 0; i < kSlots; ++i) {
             auto idx = static_cast<std::size_t>(i);
             league.setWestAllStar(i, westSlots[idx][0], westSlots[idx][1]);
             league.setEastAllStar(i, eastSlots[idx][0], eastSlots[idx][1]);
         }
     });
+}
+
+void frmAllStar::rereadSlots() {
+    for (int i = 0; i < kSlots; ++i) {
+        const clsProject::Pair west = session_.league().getWestAllStar(i);
+        const clsProject::Pair east = session_.league().getEastAllStar(i);
+        westSlots[static_cast<std::size_t>(i)] = {west[0], west[1]};
+        eastSlots[static_cast<std::size_t>(i)] = {east[0], east[1]};
+    }
+    refreshNames();
+    listClick(eastSelected);
 }
 
 void frmAllStar::refreshNames() {

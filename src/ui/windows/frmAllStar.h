@@ -6,6 +6,7 @@
 class ComboClick;
 class ListClick;
 class Session;
+struct LeagueEvent;
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -16,20 +17,20 @@ class QPushButton;
 // as a step of its own ("All-Stars"), so that the caption, Save and every other command see
 // it while the window stays open. It is a window of its own that does not block the main
 // window; closing it unloads it and writes nothing. A slot that names no player (read from
-// a damaged roster table) shows as an empty entry to be replaced.
+// a damaged roster table) shows as an empty entry to be replaced. It follows the session's
+// events itself: a new league loads it anew; a change of the slots (an undo, a trade, whose
+// slots follow its players) reads them anew, the entries chosen staying chosen; a change of
+// names shows the new names.
 class frmAllStar : public QWidget {
     Q_OBJECT
 public:
     using Slot = std::array<std::uint8_t, 2>;  // team 0..26, player 0..11
 
     explicit frmAllStar(Session& session, QWidget* parent = nullptr);
+    ~frmAllStar() override;
+    frmAllStar(const frmAllStar&) = delete;
+    frmAllStar& operator=(const frmAllStar&) = delete;
 
-    // Reads the slots anew from the league, as when the window loads: after a new league
-    // replaced the one the window was loaded from (Open, Import Project).
-    void reloadFromLeague() { Form_Load(); }
-    // Keeps the slots and the choice below them, and shows the league's present names of
-    // their players and teams: after any other change of the league.
-    void refreshNames();
     // True once the window was closed; it is deleted soon after.
     bool isUnloaded() const { return unloaded_; }
 
@@ -52,7 +53,14 @@ private:
     void cmdChangeWest_Click();
 
     void buildControls();
+    void showChange(const LeagueEvent& event);
     void Form_Load();
+    // The slots read anew from the league, the entry chosen in each list staying chosen and
+    // the one clicked last shown in the lists below.
+    void rereadSlots();
+    // Keeps the slots and the choice below them, and shows the league's present names of
+    // their players and teams.
+    void refreshNames();
     // Writes the slots into the league: one step when they differ from the league's.
     void store();
     void loadWestList();
@@ -71,4 +79,5 @@ private:
     ListClick* eastClick_ = nullptr;
     ComboClick* teamClick_ = nullptr;
     bool unloaded_ = false;
+    int observer_ = 0;
 };

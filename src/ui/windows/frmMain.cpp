@@ -11,10 +11,10 @@
 
 #include "base/FileIO.h"
 #include "session/modGlobals.h"
+#include "ui/commands/CommandRunner.h"
 #include "ui/commands/FileCommands.h"
 #include "ui/commands/LeagueCommands.h"
 #include "ui/commands/RomDropFilter.h"
-#include "ui/panels/EditLabels.h"
 #include "ui/panels/PlayerEditorPanel.h"
 #include "ui/panels/ProjectTreePanel.h"
 #include "ui/panels/ScheduleEditorPanel.h"
@@ -43,23 +43,18 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     dialogs_ = dialogs;
     setObjectName(QStringLiteral("frmMain"));
 
+    // Made first: the window moves the selection for an event before the panels, which
+    // connect themselves to it as they are made, show it.
+    sessionSignals_ = std::make_unique<SessionSignals>(session_);
+    connect(sessionSignals_.get(), &SessionSignals::beforeShown, this, &frmMain::followEvent);
     menus_.build(*this);
     buildLayout();
-    leagueCommands_ = new LeagueCommands(session_, *messages_, *dialogs_, menus_, *tree_, selection_, this,
-                                         {[this](bool withTeam) { storeEditors(withTeam); }});
-    files_ = new FileCommands(
-        session_, *messages_, *dialogs_, menus_, this, [this] { storeEditors(true); }, [this] { storeAll(); });
+    connect(sessionSignals_.get(), &SessionSignals::heard, this, &frmMain::showLeagueState);
+    runner_ = new CommandRunner([this] { storeTyped(); }, this);
+    leagueCommands_ = new LeagueCommands(session_, *messages_, *dialogs_, menus_, *tree_, selection_, *runner_, this);
+    files_ = new FileCommands(session_, *messages_, *dialogs_, menus_, *runner_, this);
     connectCommands();
-    new RomDropFilter(this, [this](const QString& path) { files_->openNamed(path); });
-
-    sessionSignals_ = std::make_unique<SessionSignals>(session_);
-    connect(sessionSignals_.get(), &SessionSignals::leagueReplaced, this, &frmMain::leagueReplaced);
-    connect(sessionSignals_.get(), &SessionSignals::leagueChanged, this, &frmMain::leagueChanged);
-    connect(sessionSignals_.get(), &SessionSignals::leagueRestored, this,
-            [this](const QString& label, int team, int player) {
-                refresh(Scope::Restored, label, {team, player});
-            });
-    connect(sessionSignals_.get(), &SessionSignals::saved, this, &frmMain::showFileState);
+    new RomDropFilter(this, [this](const QString& path) { runner_->run([this, path] { files_->openNamed(path); }); });
     Form_Load();
 }
 
@@ -81,16 +76,16 @@ void frmMain::buildLayout() {
     outer->addLayout(body, 1);
 
     // Made in the order they stand, which is also the order the Tab key follows.
-    tree_ = new ProjectTreePanel(session_, central);
+    tree_ = new ProjectTreePanel(session_, selection_, *sessionSignals_, central);
     body->addWidget(tree_, 1);
-    schedule_ = new ScheduleEditorPanel(session_, selection_, central);
+    schedule_ = new ScheduleEditorPanel(session_, selection_, *sessionSignals_, central);
     body->addWidget(schedule_, 0);
 
     auto* editors = new QVBoxLayout();
     editors->setSpacing(6);
     body->addLayout(editors, 0);
-    team_ = new TeamEditorPanel(session_, selection_, central);
-    player_ = new PlayerEditorPanel(session_, selection_, central);
+    team_ = new TeamEditorPanel(session_, selection_, *sessionSignals_, central);
+    player_ = new PlayerEditorPanel(session_, selection_, *sessionSignals_, central);
     // The editors keep a compact width; a wider window gives the tree more room.
     for (QGroupBox* frame : std::initializer_list<QGroupBox*>{team_, player_}) {
         frame->setMinimumWidth(470);
@@ -105,35 +100,40 @@ void frmMain::buildLayout() {
 }
 
 void frmMain::connectCommands() {
-    connect(menus_.menuFileOpen, &QAction::triggered, files_, &FileCommands::open);
-    connect(menus_.menuFileSave, &QAction::triggered, files_, &FileCommands::save);
-    connect(menus_.menuFileSaveAs, &QAction::triggered, files_, &FileCommands::saveAs);
-    connect(menus_.menuFileExit, &QAction::triggered, this, [this] { menuFileExit_Click(); });
-    connect(menus_.cmdFileLoad, &QToolButton::clicked, files_, &FileCommands::open);
-    connect(menus_.cmdFileSave, &QToolButton::clicked, files_, &FileCommands::save);
-    connect(menus_.cmdExitApp, &QToolButton::clicked, this, [this] { menuFileExit_Click(); });
+    runner_->bind(menus_.menuFileOpen, [this] { files_->open(); });
+    runner_->bind(menus_.menuFileSave, [this] { files_->save(); });
+    runner_->bind(menus_.menuFileSaveAs, [this] { files_->saveAs(); });
+    runner_->bind(menus_.menuFileExit, [this] { menuFileExit_Click(); });
+    runner_->bind(menus_.cmdFileLoad, [this] { files_->open(); });
+    runner_->bind(menus_.cmdFileSave, [this] { files_->save(); });
+    runner_->bind(menus_.cmdExitApp, [this] { menuFileExit_Click(); });
     connect(files_, &FileCommands::fileNamed, this, [this](const QString& fileName) {
         captionFile_ = fileName;
         showFileState();
     });
-    connect(files_, &FileCommands::openFailed, this, [this] { refresh(Scope::Status, QString(), {}); });
+    connect(files_, &FileCommands::openFailed, this, &frmMain::showLeagueState);
     connect(files_, &FileCommands::recentChanged, this, &frmMain::showStart);
     connect(tree_, &ProjectTreePanel::recentChosen, this, [this](int index) {
         const QList<RecentFiles::Entry> entries = files_->recent().entries();
-        if (index >= 0 && index < entries.size()) files_->openRecent(entries[index]);
+        if (index >= 0 && index < entries.size())
+            runner_->run([this, entry = entries[index]] { files_->openRecent(entry); });
     });
-    connect(menus_.menuEditUndo, &QAction::triggered, this, &frmMain::undo);
+    // Before undo and redo, what the controls still hold goes into the league as steps of
+    // its own, so that a typed value is neither lost nor mixed into the league restored:
+    // right after typing, Undo takes back what was typed.
+    runner_->bind(menus_.menuEditUndo, [this] { session_.undo(); });
+    runner_->bind(menus_.menuEditRedo, [this] { session_.redo(); });
     // The menu names the step Undo takes: what is typed is stored before it opens.
-    connect(menus_.menuEdit, &QMenu::aboutToShow, this, &frmMain::storeTyped);
+    connect(menus_.menuEdit, &QMenu::aboutToShow, runner_, &CommandRunner::storeFirst);
     // Text typed into an editor makes Undo and Redo available: they store it first.
     for (TextBox* box : centralWidget()->findChildren<TextBox*>())
         connect(box, &QLineEdit::textEdited, this, &frmMain::showFileState);
-    connect(menus_.menuEditRedo, &QAction::triggered, this, &frmMain::redo);
 
     connect(tree_, &ProjectTreePanel::teamChosen, this, &frmMain::chooseTeam);
     connect(tree_, &ProjectTreePanel::playerChosen, this, &frmMain::choosePlayer);
-    connect(schedule_, &ScheduleEditorPanel::allStarRequested, this, &frmMain::showAllStarWindow);
-    connect(menus_.menuAnalysisCheckSchedule, &QAction::triggered, this, &frmMain::showScheduleCheck);
+    connect(schedule_, &ScheduleEditorPanel::allStarRequested, this,
+            [this] { runner_->run([this] { showAllStarWindow(); }); });
+    runner_->bind(menus_.menuAnalysisCheckSchedule, [this] { showScheduleCheck(); });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -186,7 +186,9 @@ void frmMain::closeSecondaryWindows() {
 
 // Edits not saved are asked about first; Cancel keeps the window open.
 void frmMain::closeEvent(QCloseEvent* e) {
-    if (!files_->settleUnsavedEdits()) {
+    bool goOn = false;
+    runner_->run([this, &goOn] { goOn = files_->settleUnsavedEdits(); });
+    if (!goOn) {
         e->ignore();
         return;
     }
@@ -202,19 +204,8 @@ void frmMain::menuFileExit_Click() {
 // ---------------------------------------------------------------------------------------
 // File and history commands
 
-void frmMain::openFile(const QString& path) { files_->openNamed(path); }
-
-// Before undo and redo, what the controls still hold goes into the league as steps of
-// its own, so that a typed value is neither lost nor mixed into the league restored: right
-// after typing, Undo takes back what was typed.
-void frmMain::undo() {
-    storeTyped();
-    session_.undo();
-}
-
-void frmMain::redo() {
-    storeTyped();
-    session_.redo();
+void frmMain::openFile(const QString& path) {
+    runner_->run([this, path] { files_->openNamed(path); });
 }
 
 void frmMain::showFileState() {
@@ -233,24 +224,15 @@ void frmMain::showFileState() {
 // ---------------------------------------------------------------------------------------
 // Selection
 
-// The player editor, then (withTeam) the team editor, into the selected records; nothing
-// while the editors still show their start texts.
 void frmMain::storeEditors(bool withTeam) {
     if (!leagueShown_) return;
     player_->store();
     if (withTeam) team_->store();
 }
 
-// The box being typed into finished as leaving it would finish it, then everything else the
-// controls hold: what a command on the league runs first.
 void frmMain::storeTyped() {
     if (auto* box = qobject_cast<TextBox*>(QApplication::focusWidget()); box != nullptr && isAncestorOf(box))
         box->finishEditing();
-    storeAll();
-}
-
-// The editors and the schedule's team lists.
-void frmMain::storeAll() {
     storeEditors(true);
     schedule_->store();
 }
@@ -263,41 +245,22 @@ void frmMain::chooseTeam(int team) {
     selection_.player = 0;
     selection_.nesFigureVariant = 0;
     selection_.snesFigureVariant = 0;
-    refreshEditors(false);
-}
-
-// After undo or redo, the team or player the step changed is selected, as a click on its
-// node selects it; a step of the whole league keeps the selection.
-void frmMain::selectStep(EditTarget target) {
-    if (target.team < 0 || target.team >= clsProject::kTeams) return;
-    if (target.player >= 0) {
-        selection_.team = target.team;
-        selection_.player = target.player;
-        tree_->showPlayer(target.team, target.player);
-    } else if (target.team != selection_.team) {
-        selection_.team = target.team;
-        selection_.player = 0;
-        selection_.nesFigureVariant = 0;
-        selection_.snesFigureVariant = 0;
-        tree_->showTeam(target.team);
-    }
+    refreshEditors();
 }
 
 void frmMain::choosePlayer(int team, int player) {
     storeEditors(true);
     selection_.team = team;
     selection_.player = player;
-    refreshEditors(false);
+    refreshEditors();
 }
 
-// Fills and enables the editors for the selection; the schedule lists are filled anew
-// only withSchedule.
-void frmMain::refreshEditors(bool withSchedule) {
+// Fills and enables the editors for the selection.
+void frmMain::refreshEditors() {
     team_->fill();
     team_->setEditable(true);
     player_->fill();
     player_->setEditable(true);
-    if (withSchedule) schedule_->fill();
     schedule_->setEditable(true);
 }
 
@@ -328,91 +291,48 @@ void frmMain::showScheduleCheck() {
 }
 
 // ---------------------------------------------------------------------------------------
-// The refresh
+// Following the league
 
-void frmMain::leagueReplaced(const QString& label) {
-    refresh(label == QLatin1String(EditLabels::kOpen) ? Scope::OpenedLeague : Scope::League, label, {});
-}
-
-void frmMain::leagueChanged(const QString& label, int team, int player) {
-    Scope scope = Scope::Edit;
-    if (label == QLatin1String(EditLabels::kImportTeam)) scope = Scope::Team;
-    if (label == QLatin1String(EditLabels::kImportPlayer)) scope = Scope::Player;
-    if (label == QLatin1String(EditLabels::kImportPlayersCsv) || label == QLatin1String(EditLabels::kSwapPlayers))
-        scope = Scope::Players;
-    refresh(scope, label, {team, player});
-}
-
-// A store of an editor shows the stored texts where else they stand (the tree, the
-// schedule lists, the all-star window) but refills no editor, so that a value typed into
-// another box stays there; an import or a new league shows everything anew.
-void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
-    switch (scope) {
-        case Scope::Status:
-            break;
-        case Scope::Edit:
-            if (label == QLatin1String(EditLabels::kCity) || label == QLatin1String(EditLabels::kMascot))
-                tree_->relabelTeam(target.team);
-            if (label == QLatin1String(EditLabels::kJersey) || label == QLatin1String(EditLabels::kFirstName) ||
-                label == QLatin1String(EditLabels::kLastName))
-                tree_->relabelPlayer(target.team, target.player);
-            // The schedule lists show the abbreviations.
-            if (label == QLatin1String(EditLabels::kAbbreviation)) schedule_->fill();
-            break;
-        case Scope::Player:
-            player_->fill();
-            team_->fill();
-            tree_->relabelPlayer(target.team, target.player);
-            break;
-        case Scope::Team:
-            refreshEditors(true);
-            tree_->relabelTeam(target.team);
-            for (int p = 0; p < clsTeam::kRoster; ++p) tree_->relabelPlayer(target.team, p);
-            break;
-        case Scope::Players:
-            player_->fill();
-            team_->fill();
-            for (int t = 0; t < clsProject::kTeams; ++t)
-                for (int p = 0; p < clsTeam::kRoster; ++p) tree_->relabelPlayer(t, p);
-            // A trade may have moved the selection with its player.
-            if (label == QLatin1String(EditLabels::kSwapPlayers)) tree_->showPlayer(selection_.team, selection_.player);
-            break;
-        case Scope::League:
-            refreshEditors(true);
-            tree_->build();
-            tree_->showPlayer(selection_.team, selection_.player);
-            break;
-        case Scope::Restored:
-            // Anything may have changed back: every text and list is shown anew, at the
-            // step's team or player and at the game shown before.
-            selectStep(target);
-            refreshEditors(false);
-            schedule_->fill(selection_.game);
-            tree_->relabelAll();
-            break;
-        case Scope::OpenedLeague:
+void frmMain::followEvent(const LeagueEvent& event) {
+    switch (event.nature) {
+        case LeagueEvent::Nature::Replaced:
             leagueShown_ = true;
             selection_.team = 0;
             selection_.player = 0;
-            refreshEditors(true);
             menus_.enableRomCommands(true);
-            tree_->build();
-            tree_->showFirstPlayer();
-            team_->showPaletteBoxes();
+            break;
+        case LeagueEvent::Nature::Restored:
+            followStep(event.change);
+            break;
+        case LeagueEvent::Nature::Changed:
+        case LeagueEvent::Nature::Saved:
             break;
     }
-    if (frmAllStar* allStar = allStarWindow(false)) {
-        // A window left open on a replaced league would write its old rosters over the new
-        // ones when it closes: it reads them anew, as after undo, redo or a trade, whose
-        // slots followed its players. After any other change it shows the present names of
-        // the players and teams it holds.
-        if (scope == Scope::League || scope == Scope::OpenedLeague || scope == Scope::Restored ||
-            label == QLatin1String(EditLabels::kSwapPlayers))
-            allStar->reloadFromLeague();
-        else if (scope != Scope::Status)
-            allStar->refreshNames();
+}
+
+// Undo and redo select the record the step was about, as a click on its node selects it:
+// one team (its own fields, and with them perhaps its players: an import of the team),
+// which starts both figures at their first variant, or one player. A step of more (a trade,
+// the schedule, the all-star slots, many players, the whole league) keeps the selection.
+void frmMain::followStep(const LeagueChange& change) {
+    if (change.touches(LeagueChange::Schedule | LeagueChange::AllStars | LeagueChange::RosterOrder)) return;
+    if (change.teams.size() == 1) {
+        selection_.team = change.teams.front();
+        selection_.player = 0;
+        selection_.nesFigureVariant = 0;
+        selection_.snesFigureVariant = 0;
+        tree_->showTeam(selection_.team);
+    } else if (change.teams.empty() && change.players.size() == 1) {
+        selection_.team = change.players.front().team;
+        selection_.player = change.players.front().slot;
+        tree_->showPlayer(selection_.team, selection_.player);
+    } else {
+        return;
     }
-    if (scheduleCheck_ != nullptr && scheduleCheck_->isVisible()) scheduleCheck_->refresh();
+    refreshEditors();
+}
+
+void frmMain::showLeagueState() {
     status_->showFor(session_);
     showFileState();
 }

@@ -9,6 +9,7 @@
 #include "ui/platform/MessageSink.h"
 #include "ui/windows/MainMenus.h"
 
+class CommandRunner;
 class FileCommands;
 class LeagueCommands;
 class PlayerEditorPanel;
@@ -22,10 +23,12 @@ class frmAllStar;
 
 // The editor's main window. It builds the shell (menus, tool strip, the places of the
 // project tree and the League, Team Editor and Player Editor frames, the status bar),
-// holds the selection the panels show, runs the File, Edit, Project and Analysis commands
-// through the program's session and keeps what it shows in step with the league: every
-// open, import, change, undo and redo of the league runs one refresh. The caption names
-// the file and ends in "*" while the league holds edits not saved; closing the window
+// holds the selection the panels show and runs the File, Edit, Project and Analysis
+// commands through its command runner and the program's session. Each panel and window
+// follows the session's events itself; the main window only moves the selection first (a
+// new league starts at its first player, undo and redo go to the step's team or player)
+// and then shows the caption, the Undo and Redo items and the status bar anew. The caption
+// names the file and ends in "*" while the league holds edits not saved; closing the window
 // asks about them first. A ROM file dropped onto the window opens.
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -52,18 +55,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // What a refresh shows anew.
-    enum class Scope {
-        Status,        // an open that failed: the league is as it was
-        Edit,          // a store of an editor: tree texts, the schedule after an abbreviation
-        Player,        // the selected player was imported
-        Team,          // the selected team was imported
-        Players,       // players of any team changed: a CSV import, a trade
-        League,        // a project import replaced the league, or a revert
-        OpenedLeague,  // an open replaced the league
-        Restored,      // undo or redo took the league over a step
-    };
-
     void buildLayout();
     void connectCommands();
     void Form_Load();
@@ -72,24 +63,23 @@ private:
     void menuFileExit_Click();
     void closeSecondaryWindows();
 
-    void storeEditors(bool withTeam);
-    void storeAll();
+    // What every command runs first: the box being typed into finished as leaving it would,
+    // then the editors and the schedule's team lists stored.
     void storeTyped();
-    void undo();
-    void redo();
-    void selectStep(EditTarget target);
+    // The player editor, then (withTeam) the team editor, into the selected records; nothing
+    // while the editors still show their start texts.
+    void storeEditors(bool withTeam);
     void chooseTeam(int team);
     void choosePlayer(int team, int player);
-    void refreshEditors(bool withSchedule);
+    void refreshEditors();
     void showAllStarWindow();
     void showScheduleCheck();
 
-    // The one refresh: tree, editors, status bar and the open all-star and schedule check
-    // windows.
-    void refresh(Scope scope, const QString& label, EditTarget target);
-    void leagueReplaced(const QString& label);
-    void leagueChanged(const QString& label, int team, int player);
-    // The caption with its modified marker, and the Undo and Redo items.
+    // Moves the selection for an event, before the panels show it.
+    void followEvent(const LeagueEvent& event);
+    void followStep(const LeagueChange& change);
+    // The caption with its modified marker, the Undo and Redo items and the status bar.
+    void showLeagueState();
     void showFileState();
 
     Session& session_;
@@ -108,6 +98,7 @@ private:
     PlayerEditorPanel* player_ = nullptr;
     SpaceStatusLabel* status_ = nullptr;
     QPointer<frmAllStar> allStar_;
+    CommandRunner* runner_ = nullptr;
     LeagueCommands* leagueCommands_ = nullptr;
     FileCommands* files_ = nullptr;
     QPointer<ScheduleCheckWindow> scheduleCheck_;

@@ -81,7 +81,7 @@ TEST_F(PatchExportMenu, FailuresSayWhyAndWriteNothing) {
         {"a league that does not fit, flagged in the status bar", Console::Nes,
          [](UiTest& t) {
              EXPECT_FALSE(t.statusText().contains("Too long"));
-             session().edit("Last Name", {}, overfillPlayerArea);
+             session().edit("Last Name", LeagueChange::ofEveryPlayer(), overfillPlayerArea);
              EXPECT_TRUE(t.statusText().contains("Too long")) << str(t.statusText());
          },
          "", 1, "Player names are too long!", ""},

@@ -70,9 +70,9 @@ TEST_F(PlayerEditor, MenuSaveStoresTheTypedWeightTheToolButtonItsNormalForm) {
     openDemo();
     clickNode(playerNode(4, 1));
     type(playerUi().txtWeight, "203");
-    EXPECT_EQ(save(), "File successfully saved!");  // a menu command leaves the focus where it is
-    EXPECT_EQ(playerUi().txtWeight->text(), "203");
-    EXPECT_EQ(player(4, 1).getWeight(), 203);
+    EXPECT_EQ(save(), "File successfully saved!");  // a menu command finishes the box as leaving it would
+    EXPECT_EQ(playerUi().txtWeight->text(), "200");
+    EXPECT_EQ(player(4, 1).getWeight(), 200);
     type(playerUi().txtWeight, "203");
     messages.shown.clear();
     QTest::mouseClick(menus().cmdFileSave, Qt::LeftButton);  // the button takes the focus first
@@ -96,7 +96,7 @@ TEST_F(PlayerEditor, BrowsingPlayersAndGamesChangesNothing) {
         rows.push_back({ref.folder.c_str(), [&ref](UiTest& t) { t.openReference(ref); }});
     rows.push_back({"names longer than their boxes", [](UiTest& t) {
                         t.openDemo(Console::Snes);
-                        session().edit("Last Name", {}, [](clsProject& l) {
+                        session().edit("Last Name", LeagueChange::ofLeague(), [](clsProject& l) {
                             l.getTeamRef(1)->setCity("LONGER CITY NAME");
                             l.getTeamRef(0)->getPlayerRef(1)->setLast("LONGERLASTNAME");
                         });
@@ -123,7 +123,7 @@ TEST_F(PlayerEditor, UnknownPositionCodesAreKept) {
     openDemo();
     clickNode(playerNode(3, 2));
     choose(playerUi().cmbPosition, 4);
-    session().edit("Position", {3, 5},
+    session().edit("Position", LeagueChange::ofPlayer({3, 5}),
                    [](clsProject& l) { l.getTeamRef(3)->getPlayerRef(5)->setPosition(6); });  // no entry in the list
     clickNode(playerNode(3, 5));
     EXPECT_EQ(player(3, 2).getPosition(), 4);
@@ -158,7 +158,8 @@ TEST_F(PlayerEditor, RatingButtonsStepTheirRatingAndRedrawTheBar) {
 // digit typed replaces the full jersey box; a second click places the cursor.
 TEST_F(PlayerEditor, AClickIntoABoxSelectsItsTextLikeTheTabKey) {
     openDemo();
-    session().edit("Jersey", {2, 5}, [](clsProject& l) { l.getTeamRef(2)->getPlayerRef(5)->setJersey(82); });
+    session().edit("Jersey", LeagueChange::ofPlayer({2, 5}),
+                   [](clsProject& l) { l.getTeamRef(2)->getPlayerRef(5)->setJersey(82); });
     clickNode(playerNode(2, 5));
     ASSERT_EQ(playerUi().txtJersey->text(), "82");
     QTest::mouseClick(playerUi().txtFirstname, Qt::LeftButton);

@@ -5,7 +5,7 @@
 
 inline void PrintTo(const LeagueEvent& e, std::ostream* os) {
     const char* kinds[] = {"Replaced", "Changed", "Restored", "Saved"};
-    *os << kinds[int(e.kind)] << " \"" << e.label << "\" team " << e.target.team << " player " << e.target.player;
+    *os << kinds[int(e.nature)] << " \"" << e.label << "\" kinds " << e.change.kinds;
 }
 
 namespace {
@@ -93,7 +93,12 @@ TEST_F(Refresh, EveryStoreIsOneChangeNamedAfterItsFieldAndAStoreOfNothingIsNone)
         EventLog log;
         ASSERT_NO_FATAL_FAILURE(row.act(*this));
         std::vector<LeagueEvent> expected;
-        if (row.label != nullptr) expected.push_back({LeagueEvent::Kind::Changed, row.label, {1, row.player}});
+        const unsigned kind =
+            std::string(row.label ? row.label : "") == "Points" ? LeagueChange::TeamNumbers : LeagueChange::TeamNames;
+        if (row.label != nullptr)
+            expected.push_back(
+                {LeagueEvent::Nature::Changed, row.label,
+                 row.player < 0 ? LeagueChange::ofTeam(1, kind) : LeagueChange::ofPlayer({1, row.player})});
         EXPECT_EQ(log.events, expected);
     }
 }

@@ -166,7 +166,8 @@ TEST_F(PaletteTool, OnlyTheOpenEditionsColoursShowAndAnUnchangedColourIsNoStep) 
         const bool nes = kind == Console::Nes;
         SCOPED_TRACE(nes ? "NES" : "SNES");
         openDemo(kind);
-        session().edit("Colour", {0, -1}, [](clsProject& l) { l.getTeamRef(0)->setSnesByte(11, 0x80); });
+        session().edit("Colour", LeagueChange::ofTeam(0, LeagueChange::Uniforms),
+                       [](clsProject& l) { l.getTeamRef(0)->setSnesByte(11, 0x80); });
         clickNode(teamNode(0));
         const clsProject before = league();
         const std::size_t taken = steps();

@@ -64,7 +64,7 @@ TEST_F(ScheduleCheckMenu, AGameMadeByHandShowsWhileTheWindowIsOpenAndWhenItIsSho
     EXPECT_EQ(clean, QStringList({"No problems"}));
     const QStringList team3 = rowOf(*check, 3);
 
-    session().edit("Schedule", {}, [](clsProject& l) { l.setMatchupBytes(0, 3, 3); });
+    session().edit("Schedule", LeagueChange::ofGame(0), [](clsProject& l) { l.setMatchupBytes(0, 3, 3); });
     const clsProject::Pair was = league().getMatchupBytes(0);
     ASSERT_EQ(was, (clsProject::Pair{3, 3}));
     const QStringList listed = problems(*check);

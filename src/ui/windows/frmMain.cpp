@@ -9,8 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "base/FileIO.h"
 #include "session/modGlobals.h"
+#include "settings/Settings.h"
 #include "ui/commands/CommandRunner.h"
 #include "ui/commands/FileCommands.h"
 #include "ui/commands/LeagueCommands.h"
@@ -147,7 +147,7 @@ void frmMain::Form_Load() {
 
     // The folder remembered from the last run, while it still holds files.
     std::string& folder = session_.settings().lastFolder;
-    if (!FileIO::fileExists(folder + std::string(1, FileIO::separator()))) folder = modGlobals::programFolder();
+    folder = Settings::checkedFolder(folder, modGlobals::programFolder());
     const QString dialogFolder = LocalPath::fromLocal(folder);
     leagueCommands_->setDialogFolder(dialogFolder);
     files_->setDialogFolder(dialogFolder);

@@ -1,195 +1,109 @@
-// The palette tool run from a team's swatches: a NES colour picked from the grid or a SNES
-// word set with the sliders goes into the team, its swatch and its figure; the grid previewed
-// in monochrome and with emphasis; the states kept after OK; a closed tool changes nothing.
+// The palette tool run from a team's swatches: a NES colour picked from the grid, an SNES word
+// set with the sliders or typed, into the team, its swatch and its figure; the grid previewed in
+// monochrome and with emphasis; its states kept after OK; a closed tool changes nothing.
 #include <QCheckBox>
-#include <QSlider>
-#include <optional>
 
+#include "graphics/modGraphics.h"
 #include "ui/support/UiHarness.h"
 
-using PaletteTool = UiTest;
-
-TEST_F(PaletteTool, NesColourPickedAndConfirmedGoesIntoTheTeamSwatchAndFigure) {
-    openDemo();
-    clickNode(teamNode(3));
-    std::array<int, 2> colours = {team(3).getUniformColor_NES_0(), team(3).getUniformColor_NES_1()};
-    for (std::size_t i : {0u, 1u}) {
-        SCOPED_TRACE("swatch " + std::to_string(i));
-        const int original = colours[i];
-        colours[i] = otherColour(original);
-        std::optional<int> offered;
-        withPaletteTool(teamUi().lblnespal[i], [&](frmPaletteTool& tool) { offered = tool.getEntry_NES(); });
-        EXPECT_EQ(offered, original);  // the tool starts from the swatch's colour
-        pickColour(teamUi().lblnespal[i], colours[i]);
-        EXPECT_EQ(team(3).getUniformColor_NES_0(), colours[0]);
-        EXPECT_EQ(team(3).getUniformColor_NES_1(), colours[1]);
-        EXPECT_EQ(teamUi().lblnespal[i]->background(), nesColor(colours[i]));
-        EXPECT_EQ(teamUi().lblnespal[i]->text(), QString::asprintf("%02X", colours[i]));
-        EXPECT_EQ(figureOf(teamUi().picPlayerRenderNES),
-                  expectedFigure(teamUi().picPlayerRenderNES, Console::Nes, team(3), 0));
-        EXPECT_TRUE(w->isEnabled());
+class PaletteTool : public UiTest {
+public:
+    frmPaletteTool* tool() { return w->teamEditor().paletteTool(false); }
+    static QColor nes(int index, bool mono = false, int emphasis = 0) {
+        return colorFromRgbValue(modGraphics::nesColorToRGB(std::uint8_t(index), mono, std::uint8_t(emphasis)));
     }
-}
+};
 
-TEST_F(PaletteTool, SnesWordSetWithTheSlidersGoesIntoTheTeam) {
-    openDemo(Console::Snes);
-    const int entry = 3;  // in palette 0, which the figure of variant 0 wears
-    const int next = team(0).getUniformColor_1Word(entry + 1);
-    withPaletteTool(teamUi().lblsnespal[entry], [&](frmPaletteTool& tool) {
-        EXPECT_EQ(tool.hscrRed->value(), team(0).getRed(entry));  // the tool starts from the entry's channels
-        EXPECT_EQ(tool.hscrGreen->value(), team(0).getGreen(entry));
-        EXPECT_EQ(tool.hscrBlue->value(), team(0).getBlue(entry));
-        QTest::keyClick(tool.hscrRed, Qt::Key_End);
-        QTest::keyClick(tool.hscrGreen, Qt::Key_Home);
-        QTest::keyClick(tool.hscrBlue, Qt::Key_Home);
-        for (int i = 0; i < 9; ++i) QTest::keyClick(tool.hscrBlue, Qt::Key_Right);
-        EXPECT_EQ(tool.txtValue->text(), "241F");
-        QTest::mouseClick(tool.cmdOK, Qt::LeftButton);
-    });
-    EXPECT_EQ(team(0).getUniformData(2 * entry), 0x1F);
-    EXPECT_EQ(team(0).getUniformData(2 * entry + 1), 0x24);
-    EXPECT_EQ(team(0).getUniformColor_1Word(entry + 1), next);
-    EXPECT_EQ(teamUi().lblsnespal[entry]->background(), QColor(248, 0, 72));
-    EXPECT_EQ(figureOf(teamUi().picPlayerRenderSNES),
-              expectedFigure(teamUi().picPlayerRenderSNES, Console::Snes, team(0), 0));
-}
-
-TEST_F(PaletteTool, TheToolKeepsItsStatesAfterOkAndAClosedToolChangesNothing) {
+// A colour confirmed as the swatch showed it is no step: the tool starts from the swatch.
+TEST_F(PaletteTool, NesColoursGoIntoTheTeamTheSwatchAndTheFigure) {
     openDemo();
-    withPaletteTool(teamUi().lblnespal[0], [&](frmPaletteTool& tool) {
-        QTest::mouseClick(tool.chkMonochrome, Qt::LeftButton);
-        QTest::mouseClick(tool.chkIntBlue, Qt::LeftButton);
-        QTest::mouseClick(tool.lblnespal[0x12], Qt::LeftButton);
-        QTest::mouseClick(tool.cmdOK, Qt::LeftButton);
-    });
-    EXPECT_EQ(team(0).getUniformColor_NES_0(), 0x12);  // the plain index, whatever the preview showed
-    const clsTeam before = team(0);
+    act("click team 3");
     const QImage figure = figureOf(teamUi().picPlayerRenderNES);
-    // The close button unloads the tool: its next use starts afresh.
-    struct Row {
-        const char* name;
-        bool kept;
-        QColor cell16;
+    const auto swatch = [this](int i, int colour) {
+        return [=, this] {
+            EXPECT_EQ(teamUi().lblnespal[std::size_t(i)]->background(), nes(colour));
+            EXPECT_EQ(teamUi().lblnespal[std::size_t(i)]->text(), QString::asprintf("%02X", colour));
+        };
     };
-    for (const Row& row :
-         {Row{"after OK", true, QColor(199, 199, 199)}, Row{"after the close button", false, QColor(255, 34, 0)}}) {
-        SCOPED_TRACE(row.name);
-        withPaletteTool(teamUi().lblnespal[0], [&](frmPaletteTool& tool) {
-            EXPECT_EQ(tool.chkMonochrome->isChecked(), row.kept);
-            EXPECT_EQ(tool.chkIntBlue->isChecked(), row.kept);
-            EXPECT_FALSE(tool.chkIntRed->isChecked());
-            EXPECT_EQ(tool.lblnespal[0x16]->background(), row.cell16);
-            QTest::mouseClick(tool.lblnespal[0x16], Qt::LeftButton);
-            tool.close();
-        });
-        EXPECT_TRUE(team(0) == before);
-        EXPECT_EQ(teamUi().lblnespal[0]->background(), nesColor(0x12));
-        EXPECT_EQ(figureOf(teamUi().picPlayerRenderNES), figure);
-        EXPECT_EQ(w->teamEditor().paletteTool(false), nullptr);
-    }
-}
-
-TEST_F(PaletteTool, MonochromeAndEmphasisRecolourTheGridButNotTheSelection) {
-    openDemo();
-    struct Row {
-        const char* name;
-        QCheckBox* frmPaletteTool::*box;
-        bool mono;
-        int emphasis;
-        int index;
-        QColor shown;
-    };
-    const Row rows[] = {{"blue emphasis", &frmPaletteTool::chkIntBlue, false, 4, 0x21, QColor(12, 178, 255)},
-                        {"red emphasis", &frmPaletteTool::chkIntRed, false, 1, 0x03, QColor(68, 0, 122)},
-                        {"green emphasis", &frmPaletteTool::chkIntGreen, false, 2, 0x20, QColor(199, 240, 168)},
-                        {"monochrome", &frmPaletteTool::chkMonochrome, true, 0, 0x0D, QColor(128, 128, 128)}};
-    withPaletteTool(teamUi().lblnespal[0], [&](frmPaletteTool& tool) {
-        for (const Row& row : rows) {
-            SCOPED_TRACE(row.name);
-            QTest::mouseClick(tool.lblnespal[std::size_t(row.index)], Qt::LeftButton);
-            QTest::mouseClick(tool.*row.box, Qt::LeftButton);
-            EXPECT_EQ(tool.lblnespal[std::size_t(row.index)]->background(), row.shown);
-            for (int i = 0; i < 64; ++i)
-                ASSERT_EQ(tool.lblnespal[std::size_t(i)]->background(), nesColor(i, row.mono, row.emphasis)) << i;
-            EXPECT_EQ(tool.lblSelection->background(), nesColor(row.index));
-            EXPECT_EQ(tool.getEntry_NES(), row.index);
-            QTest::mouseClick(tool.lblnespal[0x2A], Qt::LeftButton);  // the selection shows the cell as shown
-            EXPECT_EQ(tool.lblSelection->background(), nesColor(0x2A, row.mono, row.emphasis));
-            QTest::mouseClick(tool.*row.box, Qt::LeftButton);
-        }
+    play({
+        {"click lblnespal_0, click cmdOK, click lblnespal_1, click cmdOK", {}, {}, ""},
+        {"click lblnespal_0, click lblnespal_42, click cmdOK",
+         {"team 3 uniform nes 0: 0x02 -> 0x2A"},
+         {},
+         "Colour",
+         [&] {
+             swatch(0, 0x2A)();
+             EXPECT_NE(figureOf(teamUi().picPlayerRenderNES), figure);
+         }},
+        {"click lblnespal_1, click chkMonochrome, click chkIntBlue, click lblnespal_33, click cmdOK",
+         {"team 3 uniform nes 1: 0x16 -> 0x21"},
+         {},
+         "Colour",
+         [&] {
+             swatch(1, 0x21)();
+             EXPECT_EQ(tool()->lblnespal[0x21]->background(), nes(0x21, true, 4));  // previewed, stored plain
+             EXPECT_EQ(tool()->lblSelection->background(), nes(0x21, true, 4));
+         }},
+        {"click lblnespal_0, click chkMonochrome, click chkIntRed, click lblnespal_3, close frmPaletteTool",
+         {},
+         {},
+         {},
+         [this] { EXPECT_EQ(tool(), nullptr); }},
+        {"click lblnespal_0, click cmdOK",
+         {},
+         {},
+         {},
+         [this] {
+             EXPECT_FALSE(tool()->chkIntBlue->isChecked());  // after the close button the tool starts afresh
+             EXPECT_EQ(tool()->lblnespal[0x03]->background(), nes(0x03));
+         }},
     });
 }
 
-// A word typed into the hex box applies as the sliders do, labelled with their values; text
-// that is no 15-bit colour is refused with a message, and OK waits for a colour.
-TEST_F(PaletteTool, ATypedSnesWordAppliesAndTextThatIsNoColourIsRefused) {
+// Sliders and the hex box set an SNES word, the sliders labelled with their values; text that is
+// no 15-bit colour is refused with a message, and OK waits for a colour.
+TEST_F(PaletteTool, SnesWordsComeFromTheSlidersOrTheHexBox) {
     openDemo(Console::Snes);
-    const clsProject opened = league();
-    struct Row {
-        const char* name;
-        QString typed;
-        std::optional<int> word;  // none: refused
-        QStringList channels;
-    };
-    const Row rows[] = {{"above 15 bits", "FFFF", std::nullopt, {}},
-                        {"a letter beyond F", "12G4", std::nullopt, {}},
-                        {"lower case with leading zeros", "00a1", 0xA1, {"R 1", "G 5", "B 0"}}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        bool open = false;
-        QString message;
-        QStringList channels;
-        withPaletteTool(teamUi().lblsnespal[5], [&](frmPaletteTool& tool) {
-            tool.txtValue->setFocus();
-            tool.txtValue->selectAll();
-            QTest::keyClicks(tool.txtValue, row.typed);
-            QTest::mouseClick(tool.cmdOK, Qt::LeftButton);  // the button takes the focus first
-            open = tool.isVisible();
-            message = tool.lblValueMessage->isVisible() ? tool.lblValueMessage->text() : QString();
-            for (QLabel* l : tool.lblChannel) channels << l->text();
-        });
-        EXPECT_EQ(open, !row.word);
-        EXPECT_EQ(message.isEmpty(), row.word.has_value()) << str(message);
-        if (row.word) {
-            EXPECT_EQ(channels, row.channels);
-            EXPECT_EQ(team(0).getUniformColor_1Word(5), *row.word);
-        } else {
-            EXPECT_TRUE(league() == opened);
-        }
-    }
+    const std::string refused = "see Not a 15-bit colour: type 0 to 7FFF in hexadecimal. in lblValueMessage";
+    play({
+        {"click lblsnespal_3, click cmdOK", {}, {}, ""},
+        {"click lblsnespal_3, focus hscrRed, End, focus hscrGreen, Home, focus hscrBlue, Home, Right*9, see 241F in "
+         "txtValue, click cmdOK",
+         {"team 0 uniform snes 3: 0x3656 -> 0x241F"},
+         {},
+         "Colour",
+         [this] { EXPECT_EQ(teamUi().lblsnespal[3]->background(), QColor(248, 0, 72)); }},
+        {"click lblsnespal_5, type FFFF into txtValue, click cmdOK, " + refused +
+             ", type 12G4 into txtValue, click "
+             "cmdOK, " +
+             refused,
+         {}},
+        {"click lblsnespal_5, type 00a1 into txtValue, click cmdOK",
+         {"team 0 uniform snes 5: 0x109A -> 0x00A1"},
+         {},
+         {},
+         [this] { EXPECT_EQ(tool()->lblChannel[1]->text(), "G 5"); }},
+    });
 }
 
-// Only the open edition's colours show; a click on the other's, and a colour confirmed as the
-// swatch showed it (a word with bit 15 set, which no colour uses), record nothing.
-TEST_F(PaletteTool, OnlyTheOpenEditionsColoursShowAndAnUnchangedColourIsNoStep) {
+// Only the open edition's colours and figure show; a click on the other's records nothing, and
+// neither does a colour confirmed unchanged whatever else its word holds (bit 15).
+TEST_F(PaletteTool, OnlyTheOpenEditionsColoursShow) {
     for (const ConsoleKind kind : {Console::Nes, Console::Snes}) {
-        const bool nes = kind == Console::Nes;
-        SCOPED_TRACE(nes ? "NES" : "SNES");
+        const bool isNes = kind == Console::Nes;
+        SCOPED_TRACE(isNes ? "NES" : "SNES");
         openDemo(kind);
         session().edit("Colour", LeagueChange::ofTeam(0, LeagueChange::Uniforms),
                        [](clsProject& l) { l.getTeamRef(0)->setSnesByte(11, 0x80); });
-        clickNode(teamNode(0));
-        const clsProject before = league();
-        const std::size_t taken = steps();
-        EXPECT_EQ(teamUi().contNesPalEd->isVisibleTo(w.get()), nes);
-        EXPECT_EQ(teamUi().picPlayerRenderNES->isVisibleTo(w.get()), nes);
-        EXPECT_EQ(teamUi().contSnesPalEd->isVisibleTo(w.get()), !nes);
-        EXPECT_EQ(teamUi().picPlayerRenderSNES->isVisibleTo(w.get()), !nes);
-        bool toolShown = false;
-        QTimer::singleShot(0, [&] {
-            frmPaletteTool* tool = w->teamEditor().paletteTool(false);
-            if (tool == nullptr || !tool->isVisible()) return;
-            toolShown = true;
-            QTest::mouseClick(tool->lblnespal[0x21], Qt::LeftButton);
-            QTest::keyClick(tool->hscrRed, Qt::Key_End);
-            QTest::mouseClick(tool->cmdOK, Qt::LeftButton);
-        });
-        QTest::mouseClick(nes ? static_cast<QLabel*>(teamUi().lblsnespal[3]) : teamUi().lblnespal[0], Qt::LeftButton);
-        settle();  // the timer is spent before the next tool comes up
-        EXPECT_FALSE(toolShown);
-        withPaletteTool(nes ? static_cast<QLabel*>(teamUi().lblnespal[0]) : teamUi().lblsnespal[5],
-                        [](frmPaletteTool& tool) { QTest::mouseClick(tool.cmdOK, Qt::LeftButton); });
-        EXPECT_EQ(diffSince(before), Lines{});
-        EXPECT_EQ(steps(), taken);
+        EXPECT_EQ(teamUi().contNesPalEd->isVisibleTo(w.get()), isNes);
+        EXPECT_EQ(teamUi().picPlayerRenderNES->isVisibleTo(w.get()), isNes);
+        EXPECT_EQ(teamUi().contSnesPalEd->isVisibleTo(w.get()), !isNes);
+        EXPECT_EQ(teamUi().picPlayerRenderSNES->isVisibleTo(w.get()), !isNes);
+        play({{isNes ? "click lblsnespal_3, click lblnespal_0, click cmdOK"
+                     : "click lblnespal_0, click lblsnespal_5, click cmdOK",
+               {},
+               {},
+               "Colour"}});
+        restart();
     }
 }

@@ -1,9 +1,6 @@
 // The File menu's commands: opening by the dialogue, the command line, a drop and the recent list;
 // the question about unsaved edits; Save As; a failed open; the open file changed by another
 // program; and the command runner storing what is typed before any command.
-#include <QDragEnterEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <filesystem>
 
 #include "codec/RomWriter.h"
@@ -21,25 +18,16 @@ TEST_F(Files, OpensFollowTheFilterLineOrTheNameAndFailuresSayWhy) {
     EXPECT_FALSE(playerUi().txtFirstname->isEnabled());
     place(DemoRom::makeNes(), "game.bin");
     place(testsupport::hexBytes("4E 45 53 1A 00 00 00 00 00 00 00 00 00 00 00 00"), "stub.nes");
-    const auto caption = [this](const char* name) {
-        return [=, this] { EXPECT_EQ(this->caption(), QString("Tamsel v0.21.0 [") + name + "]"); };
-    };
     play({
-        {"open game.bin line 2", kOtherLeague, {"File successfully loaded!"}, "", caption("game.bin")},
-        {"open game.bin line 3", {}, {"warning: Invalid rom!"}, "", caption("game.bin")},
-        {"open stub.nes",
-         {},
-         {"warning: Error reading data! | teamPtrTable (0x8011, 54 bytes) lies outside the image of 0x10 bytes"}},
-        {"open none.nes",
-         {},
-         {"warning: Error loading file! | No such file or directory: " + file("none.nes")},
-         "",
-         [&] {
-             caption("game.bin")();
-             EXPECT_EQ(dialogs.requests.back(),
-                       "open All Supported Types|*.nes;*.smc|NES Rom (*.nes)|*.nes|SNES Rom (*.smc)|*.smc| in " + dir);
-         }},
+        {"open game.bin line 2, see Tamsel v0.21.0 [game.bin] in frmMain", kOtherLeague, "File successfully loaded!"},
+        {"open game.bin line 3, see Tamsel v0.21.0 [game.bin] in frmMain", "", "warning: Invalid rom!"},
+        {"open stub.nes", "",
+         "warning: Error reading data! | teamPtrTable (0x8011, 54 bytes) lies outside the image of 0x10 bytes"},
+        {"open none.nes, see Tamsel v0.21.0 [game.bin] in frmMain", "",
+         "warning: Error loading file! | No such file or directory: " + file("none.nes")},
     });
+    EXPECT_EQ(dialogs.requests.back(),
+              "open All Supported Types|*.nes;*.smc|NES Rom (*.nes)|*.nes|SNES Rom (*.smc)|*.smc| in " + dir);
     place(DemoRom::makeSnes(), "GAME.SMC");
     for (const auto& [name, says, kind] : {std::tuple{"GAME.SMC", "File successfully loaded!", Console::Snes},
                                            std::tuple{"game.txt", "warning: Invalid rom!", Console::Snes}}) {
@@ -54,30 +42,27 @@ TEST_F(Files, OpensFollowTheFilterLineOrTheNameAndFailuresSayWhy) {
 TEST_F(Files, ADroppedRomOpensAndOtherDragsAreRefused) {
     openDemo();
     const std::string smc = place(DemoRom::makeSnes(), "dropped.smc");
+    const QUrl local = QUrl::fromLocalFile(qs(smc));
     for (const auto& [urls, taken] : {std::pair{QList<QUrl>{QUrl::fromLocalFile(qs(file("notes.txt")))}, false},
-                                      {QList<QUrl>{QUrl::fromLocalFile(qs(smc)), QUrl::fromLocalFile(qs(rom))}, false},
-                                      {QList<QUrl>{QUrl("https://example.org/game.smc")}, false},
-                                      {QList<QUrl>{QUrl::fromLocalFile(qs(smc))}, true}}) {
+                                      {{local, local}, false},
+                                      {{QUrl("https://example.org/game.smc")}, false},
+                                      {{local}, true}}) {
         QMimeData data;
         data.setUrls(urls);
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(teamUi().txtCity, &enter);
         EXPECT_EQ(enter.isAccepted(), taken);
     }
-    play({{"type gotham into txtCity, answer Discard, drop dropped.smc onto txtCity, wait",
-           kOtherLeague,
-           {"ask: Save changes to game.nes?", "File successfully loaded!"},
-           "",
-           [this] {
-               EXPECT_EQ(caption(), "Tamsel v0.21.0 [dropped.smc]");
-               EXPECT_EQ(teamUi().txtCity->text(), qs(team(0).getCity()));
-           }}});
+    play(
+        {{"type gotham into txtCity, answer Discard, drop dropped.smc onto txtCity, wait, see ALDERON in txtCity, see "
+          "Tamsel v0.21.0 [dropped.smc] in frmMain",
+          kOtherLeague, "ask: Save changes to game.nes?\nFile successfully loaded!"}});
 }
 
 // Nine images opened one by one, then the third again: the list keeps the last eight, newest
 // first, each with the edition it was opened as; an entry whose file is gone leaves the list; it
 // lives beside tamsel.ini, here the program's own folder; damaged entries are left out.
-TEST_F(Files, TheRecentListKeepsTheLastEight) {
+TEST_F(Files, TheRecentListKeepsTheLastEightAndTheEmptyTreeOffersThem) {
     start();
     const auto listed = [this] {
         QStringList items;
@@ -96,22 +81,17 @@ TEST_F(Files, TheRecentListKeepsTheLastEight) {
     act(opens + "open game3.nes, open absent.nes");
     EXPECT_EQ(listed(), expected);
     restart();
-    start();
+    start();  // before the first league the tree says where to begin and lists the recent files
     EXPECT_EQ(listed(), expected);
+    QStringList shown;
+    for (int i = 0; i < 6; ++i) shown << w->tree().topLevelItem(i)->text(0);
+    EXPECT_EQ(shown, QStringList({"Open a .nes or .smc image with File > Open (Ctrl+O),", "or drop one here", "",
+                                  "Recent files:", expected[0].mid(3), expected[1].mid(3)}));
     fs::remove(file("game4.nes"));
     play({
-        {"menu menuFileRecent_2",
-         kOtherLeague,
-         {"File successfully loaded!"},
-         "",
-         [this] {
-             EXPECT_EQ(caption(), "Tamsel v0.21.0 [game8.bin]");
-             EXPECT_EQ(session().kind(), Console::Nes);
-         }},
-        {"menu menuFileRecent_6",
-         {},
-         {"warning: The file no longer exists! | " + file("game4.nes")},
-         "",
+        {"double-click recent 2, see Tamsel v0.21.0 [game8.bin] in frmMain", kOtherLeague, "File successfully loaded!"},
+        {"menu menuFileRecent_2, see Tamsel v0.21.0 [game9.nes] in frmMain", "", "File successfully loaded!"},
+        {"menu menuFileRecent_6", "", "warning: The file no longer exists! | " + file("game4.nes"), "",
          [&] { EXPECT_EQ(listed().size(), 7); }},
     });
     EXPECT_TRUE(fs::exists(file("recent.ini")));
@@ -123,20 +103,6 @@ TEST_F(Files, TheRecentListKeepsTheLastEight) {
               (QList<RecentFiles::Entry>{{qs(file("a.nes")), Console::Nes}}));
 }
 
-// Started without a ROM, the tree says where to begin and lists the recent files below; a double
-// click on one opens it.
-TEST_F(Files, TheEmptyTreeShowsWhereToBeginAndOpensARecentFile) {
-    RecentFiles(RecentFiles::defaultFile()).add(qs(place(DemoRom::makeSnes(), "game.smc")), Console::Snes);
-    start();
-    QStringList shown;
-    for (int i = 0; i < w->tree().topLevelItemCount(); ++i) shown << w->tree().topLevelItem(i)->text(0);
-    EXPECT_EQ(shown, QStringList({"Open a .nes or .smc image with File > Open (Ctrl+O),", "or drop one here", "",
-                                  "Recent files:", qs(file("game.smc"))}));
-    play({{"double-click recent 0", kOtherLeague, {"File successfully loaded!"}, "", [this] {
-               EXPECT_EQ(node(1)->text(0), "NBA");
-           }}});
-}
-
 // Exit and the close box ask about edits not saved and follow the answer; Cancel keeps the window.
 TEST_F(Files, ExitAndTheCloseBoxAskFirst) {
     for (const std::string command : {"menu menuFileExit", "close frmMain"}) {
@@ -146,11 +112,8 @@ TEST_F(Files, ExitAndTheCloseBoxAskFirst) {
             openDemo();
             const Lines asked = {"ask: Save changes to game.nes?"};
             const std::string edit = *answer ? "type gotham into txtCity, answer " + std::string(answer) + ", " : "";
-            play({{edit + command,
-                   *answer ? Lines{"team 0 city: \"ALDERON\" -> \"GOTHAM\""} : Lines{},
-                   *answer ? asked : Lines{},
-                   {},
-                   [&] {
+            play({{edit + command, *answer ? Lines{"team 0 city: \"ALDERON\" -> \"GOTHAM\""} : Lines{},
+                   *answer ? asked : Lines{}, nullptr, [&] {
                        EXPECT_EQ(w->isVisible(), !closes);
                        EXPECT_EQ(fs::exists(file("tamsel.ini")), closes);  // the settings are written at close
                        EXPECT_EQ(decoded(rom).getTeamRef(0)->getCity(), saved ? "GOTHAM" : "ALDERON");
@@ -171,44 +134,27 @@ TEST_F(Files, OpenAsksFirstAndSaveAsCarriesOnWithTheNewFile) {
         EXPECT_EQ(testsupport::readBytes(rom), original);
     };
     play({
-        {"type gotham into txtCity, answer Cancel, open other.nes",
-         {"team 0 city: \"ALDERON\" -> \"GOTHAM\""},
-         {"ask: Save changes to game.nes?"},
-         "City",
-         [this] { EXPECT_TRUE(dialogs.requests.empty()); }},
-        {"answer Discard, open other.nes",
-         {"team 0 city: \"GOTHAM\" -> \"ALDERON\""},
-         {"ask: Save changes to game.nes?", "File successfully loaded!"},
-         "",
-         unchanged},
-        {"type gotham into txtCity, file copy.nes, menu menuFileSaveAs",
-         {"team 0 city: \"ALDERON\" -> \"GOTHAM\""},
-         {"File successfully saved!"},
-         "City",
-         [this] {
-             EXPECT_EQ(dialogs.requests.back(), "save NES Rom (*.nes)|*.nes| in " + dir);
-             EXPECT_EQ(decoded(file("copy.nes")).getTeamRef(0)->getCity(), "GOTHAM");
-             EXPECT_EQ(caption(), "Tamsel v0.21.0 [copy.nes]");
-         }},
-        {"type owls into txtMascot", {}, {}, "City", [this] { EXPECT_EQ(caption(), "Tamsel v0.21.0 [copy.nes]"); }},
-        {"menu menuFileSave, menu menuFileSaveAs",
-         {"team 0 mascot: \"KITES\" -> \"OWLS\""},
-         {"File successfully saved!"},
+        {"type gotham into txtCity, answer Cancel, open other.nes", "team 0 city: \"ALDERON\" -> \"GOTHAM\"",
+         "ask: Save changes to game.nes?", "City", [this] { EXPECT_TRUE(dialogs.requests.empty()); }},
+        {"answer Discard, open other.nes", "team 0 city: \"GOTHAM\" -> \"ALDERON\"",
+         "ask: Save changes to game.nes?\nFile successfully loaded!", "", unchanged},
+        {"type gotham into txtCity, file copy.nes, menu menuFileSaveAs, type owls into txtMascot, see Tamsel v0.21.0 "
+         "[copy.nes] in frmMain",
+         "team 0 city: \"ALDERON\" -> \"GOTHAM\"", "File successfully saved!", "City",
+         [this] { EXPECT_EQ(decoded(file("copy.nes")).getTeamRef(0)->getCity(), "GOTHAM"); }},
+        {"menu menuFileSave, menu menuFileSaveAs", "team 0 mascot: \"KITES\" -> \"OWLS\"", "File successfully saved!",
          "Mascot",
          [&] {
              unchanged();
              EXPECT_EQ(decoded(file("copy.nes")).getTeamRef(0)->getMascot(), "OWLS");
          }},
-        {"click player 4.1, type 203 into txtWeight, menu menuFileSave",
-         {"player 4.1 weight: 164 -> 200"},
-         {"File successfully saved!"},
-         "Weight",
-         [this] { EXPECT_EQ(playerUi().txtWeight->text(), "200"); }},
-        {"type 151 into txtWeight, click cmdFileSave", {"player 4.1 weight: 200 -> 148"}, {"File successfully saved!"}},
+        {"click player 4.1, type 203 into txtWeight, menu menuFileSave", "player 4.1 weight: 164 -> 200",
+         "File successfully saved!", "Weight", [this] { EXPECT_EQ(playerUi().txtWeight->text(), "200"); }},
+        {"type 151 into txtWeight, click cmdFileSave", "player 4.1 weight: 200 -> 148", "File successfully saved!"},
     });
     fs::permissions(file("copy.nes"), fs::perms::owner_read);
     play({{"type z into txtAbrev, answer Save, menu menuFileExit",
-           {"team 4 abrev: \"EMB\" -> \"Z\""},
+           "team 4 abrev: \"EMB\" -> \"Z\"",
            {"ask: Save changes to copy.nes?",
             "warning: Error writing to disk! | Permission denied: " + file("copy.nes")},
            "Abbreviation",
@@ -221,29 +167,22 @@ TEST_F(Files, OpenAsksFirstAndSaveAsCarriesOnWithTheNewFile) {
 // leaves the file as last saved on the screen.
 TEST_F(Files, AFailedOpenKeepsTheFileOpenBefore) {
     place(std::vector<std::uint8_t>(0x10000, 0x5A), "noise.nes");
-    for (const auto& [kind, answer, city] :
+    for (const auto& [kind, words, kept] :
          {std::tuple{Console::Snes, "Save", "GOTHAM"}, {Console::Nes, "Discard", "ALDERON"}}) {
+        const std::string name = kind == Console::Nes ? "game.nes" : "game.smc", answer = words, city = kept;
         SCOPED_TRACE(answer);
         openDemo(kind);
-        const QString name = kind == Console::Nes ? "game.nes" : "game.smc";
         PictureBox* figure = kind == Console::Nes ? teamUi().picPlayerRenderNES : teamUi().picPlayerRenderSNES;
         const QImage shown = figureOf(figure);
         play({
-            {"type gotham into txtCity, answer " + std::string(answer) + ", open noise.nes",
-             *answer == 'S' ? Lines{"team 0 city: \"ALDERON\" -> \"GOTHAM\""} : Lines{},
-             {"ask: Save changes to " + name.toStdString() + "?", "warning: Invalid rom!"},
-             *answer == 'S' ? "City" : "",
-             [&] {
-                 EXPECT_EQ(caption(), "Tamsel v0.21.0 [" + name + "]");
-                 EXPECT_EQ(teamUi().txtCity->text(), city);
-                 EXPECT_FALSE(figure->isHidden());
-                 EXPECT_EQ(figureOf(figure), shown);
-             }},
+            {"type gotham into txtCity, answer " + answer + ", open noise.nes, see " + city +
+                 " in txtCity, see Tamsel v0.21.0 [" + name + "] in frmMain",
+             answer == "Save" ? "team 0 city: \"ALDERON\" -> \"GOTHAM\"" : "",
+             "ask: Save changes to " + name + "?\nwarning: Invalid rom!", answer == "Save" ? "City" : "",
+             [&] { EXPECT_TRUE(!figure->isHidden() && figureOf(figure) == shown); }},
             {"type owls into txtMascot, Tab, menu menuFileExit, menu menuFileSave",
-             {"team 0 mascot: \"KITES\" -> \"OWLS\""},
-             {"ask: Save changes to " + name.toStdString() + "?", "File successfully saved!"},
-             "Mascot",
-             [&] { EXPECT_EQ(decoded(rom, kind).getTeamRef(0)->getMascot(), "OWLS"); }},
+             "team 0 mascot: \"KITES\" -> \"OWLS\"", "ask: Save changes to " + name + "?\nFile successfully saved!",
+             "Mascot", [&] { EXPECT_EQ(decoded(rom, kind).getTeamRef(0)->getMascot(), "OWLS"); }},
         });
         restart();
     }
@@ -275,7 +214,7 @@ TEST_F(Files, AnotherProgramsChangeIsToldOnceAndSaveOffersSaveAsReloadOrCancel) 
         Lines says = {"ask: The file was changed by another program! | " + rom};
         if (copied) says.push_back("File successfully saved!");
         if (*answer == 'R') says.push_back("File successfully loaded!");
-        play({{"answer " + std::string(answer) + ", file copy.nes, menu menuFileSave", diff, says, {}, [&] {
+        play({{"answer " + std::string(answer) + ", file copy.nes, menu menuFileSave", diff, says, nullptr, [&] {
                    EXPECT_EQ(testsupport::readBytes(rom), rivals);
                    EXPECT_EQ(fs::exists(file("copy.nes")), copied);
                    EXPECT_EQ(w->isWindowModified(), *answer == 'C');

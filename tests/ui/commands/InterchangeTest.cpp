@@ -1,8 +1,6 @@
 // The Project and Analysis menus and File > Export Patch: each asks for its file with its filter,
 // asks before replacing one, writes what the screen shows and says why it failed; the imports
 // bring back what the file holds, and a refused file changes nothing.
-#include <QDir>
-
 #include "interchange/AttributeReport.h"
 #include "interchange/ProjectFile.h"
 #include "patch/PatchFormat.h"
@@ -31,26 +29,20 @@ TEST_F(Interchange, EachCommandAsksWithItsFilterAndAsksBeforeReplacingAFile) {
     for (const auto& [item, dialogue, written] : items) {
         SCOPED_TRACE(item);
         dialogs.requests.clear();
-        play({{"menu " + item, {}, {}, "", [&] { EXPECT_EQ(dialogs.requests, Lines{dialogue + " in " + dir}); }}});
+        play({{"menu " + item, "", "", "", [&] { EXPECT_EQ(dialogs.requests, Lines{dialogue + " in " + dir}); }}});
         if (written.empty()) continue;
         const std::string ext = dialogue.substr(dialogue.find("(*") + 2, 4), taken = "taken" + ext;
-        const std::string ask = "ask: " + taken + " already exists. Replace it?";
+        const std::string ask = "ask: " + taken + " already exists. Replace it?", missing = file("missing/out" + ext);
+        const auto kept = [&](bool kept) {
+            return [&, kept] { EXPECT_EQ(testsupport::readText(file(taken)) == "kept", kept); };
+        };
         testsupport::writeText(file(taken), "kept");
         play({
-            {"file missing/out" + ext + ", menu " + item,
-             {},
-             {"warning: Error writing " + std::string(ext == ".nes" ? "to disk" : "file") +
-              "! | No such file or directory: " + file("missing/out" + ext)}},
-            {"answer No, file taken, menu " + item,
-             {},
-             {ask},
-             "",
-             [&] { EXPECT_EQ(testsupport::readText(file(taken)), "kept"); }},
-            {"answer Yes, file taken, menu " + item,
-             {},
-             {ask, written},
-             "",
-             [&] { EXPECT_NE(testsupport::readText(file(taken)), "kept"); }},
+            {"file " + missing + ", menu " + item, "",
+             "warning: Error writing " + std::string(ext == ".nes" ? "to disk" : "file") +
+                 "! | No such file or directory: " + missing},
+            {"answer No, file taken, menu " + item, "", ask, "", kept(true)},
+            {"answer Yes, file taken, menu " + item, "", ask + "\n" + written, "", kept(false)},
         });
     }
 }
@@ -63,27 +55,18 @@ TEST_F(Interchange, ImportsBringBackWhatWasExported) {
     play({
         {"click player 5.3, type smith into txtLastname, file p.tpl, menu menuProjectExportPlayer, file t.tte, menu "
          "menuProjectExportTeam, file l.tpr, menu menuProjectExport",
-         {"player 5.3 last: \"COLGAN\" -> \"SMITH\""},
-         {"Player exported!", "Team exported!", "Project exported!"}},
+         "player 5.3 last: \"COLGAN\" -> \"SMITH\"", "Player exported!\nTeam exported!\nProject exported!"},
         {"type jones into txtLastname, type elsewhere into txtCity, type 77 into txtJersey, click player 5.3",
-         {"team 5 city: \"FENHOLT\" -> \"ELSEWHERE\"", "player 5.3 last: \"SMITH\" -> \"JONES\"",
-          "player 5.3 jersey: 20 -> 77"}},
+         "team 5 city: \"FENHOLT\" -> \"ELSEWHERE\"\nplayer 5.3 last: \"SMITH\" -> \"JONES\"\nplayer 5.3 jersey: 20 -> "
+         "77"},
         {"file p.tpl, menu meunProjectImportPlayer",
-         {"player 5.3 last: \"JONES\" -> \"SMITH\"", "player 5.3 jersey: 77 -> 20"},
-         {"Player imported!"},
-         "Import Player",
+         "player 5.3 last: \"JONES\" -> \"SMITH\"\nplayer 5.3 jersey: 77 -> 20", "Player imported!", "Import Player",
          [this] { EXPECT_EQ(node(playerNode(5, 3))->text(0), "20-CALE SMITH"); }},
-        {"file t.tte, menu menuProjectImportTeam",
-         {"team 5 city: \"ELSEWHERE\" -> \"FENHOLT\""},
-         {"Team imported!"},
-         {},
-         [this] { EXPECT_EQ(teamUi().txtCity->text(), "FENHOLT"); }},
-        {"file bad.tte, menu menuProjectImportTeam, click team 20",
-         {},
-         {"warning: Error reading file! | line 3: jersey: '1000' is outside 0..255"}},
-        {"choose 3 in cmbHome, click player 1.1, file l.tpr, menu menuProjectImport",
-         {},
-         {"Team imported!"},
+        {"file t.tte, menu menuProjectImportTeam", "team 5 city: \"ELSEWHERE\" -> \"FENHOLT\"", "Team imported!",
+         nullptr, [this] { EXPECT_EQ(teamUi().txtCity->text(), "FENHOLT"); }},
+        {"file bad.tte, menu menuProjectImportTeam, click team 20", "",
+         "warning: Error reading file! | line 3: jersey: '1000' is outside 0..255"},
+        {"choose 3 in cmbHome, click player 1.1, file l.tpr, menu menuProjectImport", "", "Team imported!",
          "Import Project",
          [this] { EXPECT_EQ(scheduleUi().lstSchedule->item(0)->text(), qs(league().getMatchupStr(0))); }},
     });
@@ -95,13 +78,10 @@ TEST_F(Interchange, PlayersGoOutAsACsvTableAndComeBackWhole) {
     openDemo();
     play({
         {"click cmdEditAllStar, click player 0.2, type smith into txtLastname, file p.csv, menu menuProjectExportCsv",
-         {"player 0.2 last: \"GALRICK\" -> \"SMITH\""},
-         {"Players exported!"}},
+         "player 0.2 last: \"GALRICK\" -> \"SMITH\"", "Players exported!"},
         {"type jones into txtLastname, click player 5.5, type 222 into txtWeight, file p.csv, menu "
          "menuProjectImportCsv",
-         {},
-         {"Players imported!"},
-         "Import Players from CSV",
+         "", "Players imported!", "Import Players from CSV",
          [this] {
              EXPECT_TRUE(node(playerNode(0, 2))->text(0).endsWith(" SMITH"));
              EXPECT_EQ(playerUi().txtWeight->text(), "204");  // the table's
@@ -109,10 +89,8 @@ TEST_F(Interchange, PlayersGoOutAsACsvTableAndComeBackWhole) {
          }},
     });
     testsupport::writeText(file("p.csv"), testsupport::readText(file("p.csv")) + "x,y\r\n");
-    play({{"file p.csv, menu menuProjectImportCsv",
-           {},
-           {"warning: Error reading file! | line 326: the row has 2 fields, the header 18"},
-           "Import Players from CSV"}});
+    play({{"file p.csv, menu menuProjectImportCsv", "",
+           "warning: Error reading file! | line 326: the row has 2 fields, the header 18", "Import Players from CSV"}});
 }
 
 // The report of the item's rating, by position while "Sort by Position" is checked.
@@ -129,6 +107,7 @@ TEST_F(Interchange, ReportsRankTheItemsRatingAndSortByPositionToggles) {
 
 // The patch turns the image as opened into what Save then writes, in the format a typed .ips or
 // .bps names, else the chosen line's, and leaves the ROM file and the session as they are.
+// A league that does not fit gives Save's message and asks for no file.
 TEST_F(Interchange, APatchHoldsTheEditsInTheFormatNamedAndFailuresWriteNothing) {
     for (const auto& [kind, typed, written, format] :
          {std::tuple{Console::Nes, "edits", "edits.bps", patch::PatchFormat::Bps},
@@ -140,9 +119,7 @@ TEST_F(Interchange, APatchHoldsTheEditsInTheFormatNamedAndFailuresWriteNothing) 
         const std::vector<std::uint8_t> opened = testsupport::readBytes(rom);
         play({{"click player 3.2, type smythe into txtLastname, file " + std::string(typed) +
                    ", menu menuFileExportPatch",
-               {"player 3.2 last: \"COLFORD\" -> \"SMYTHE\""},
-               {"Patch exported!"},
-               "Last Name",
+               "player 3.2 last: \"COLFORD\" -> \"SMYTHE\"", "Patch exported!", "Last Name",
                [&] { EXPECT_EQ(testsupport::readBytes(rom), opened); }}});
         const std::vector<std::uint8_t> made = testsupport::readBytes(file(written));
         EXPECT_EQ(patch::formatOfBytes(made), format);
@@ -161,18 +138,12 @@ TEST_F(Interchange, APatchHoldsTheEditsInTheFormatNamedAndFailuresWriteNothing) 
     });
     EXPECT_TRUE(statusText().contains("Too long")) << statusText().toStdString();
     const std::string tooLong = "warning: Player names are too long!";
-    play({
-        {"menu menuFileExportPatch, menu menuFileSave", {}, {tooLong, tooLong}},
-        {"menu menuEditUndo, file missing/p.bps, menu menuFileExportPatch",
-         kOtherLeague,
-         {"warning: Error writing file! | No such file or directory: " + file("missing/p.bps")}},
-    });
+    play({{"menu menuFileExportPatch, menu menuFileSave", "", tooLong + "\n" + tooLong}});
     restart();
     std::vector<std::uint8_t> big = DemoRom::makeSnes();
     big.resize(0x1000000 + 1);
     openImage(big, "big.smc");
-    play({{"menu menuFileExportPatch, file big.ips line 2, menu menuFileExportPatch",
-           {},
-           {"warning: Images over 16 MiB cannot be IPS-patched!"}}});
-    EXPECT_FALSE(fs::exists(file("big.ips")) || fs::exists(file("p.bps")));
+    play({{"menu menuFileExportPatch, file big.ips line 2, menu menuFileExportPatch", "",
+           "warning: Images over 16 MiB cannot be IPS-patched!"}});
+    EXPECT_FALSE(fs::exists(file("big.ips")));
 }

@@ -13,45 +13,29 @@ TEST_F(UiTest, TradesSwapTwoPlayersWithTheirAllStarSlot) {
         *l.getTeamRef(3)->getPlayerRef(7) = *l.getTeamRef(0)->getPlayerRef(2);
         l.getTeamRef(3)->getPlayerRef(7)->setFirst("ANN");
     });
-    const auto at = [this](int team, int player, const char* last) {
-        return [=, this] {
-            EXPECT_EQ(w->selection().team * 100 + w->selection().player, team * 100 + player);
-            EXPECT_EQ(w->tree().currentItem(), node(playerNode(team, player)));
-            EXPECT_EQ(playerUi().txtLastname->text(), last);
-        };
-    };
-    const Lines there = {"player 0.2 first: \"EMRY\" -> \"ANN\"", "player 0.2 last: \"TRADED\" -> \"GALRICK\"",
-                         "player 3.7 first: \"ANN\" -> \"EMRY\"", "player 3.7 last: \"GALRICK\" -> \"TRADED\"",
-                         "west all-star 0: 0.2 -> 3.7"};
-    const Lines back = {"player 0.2 first: \"ANN\" -> \"EMRY\"", "player 0.2 last: \"GALRICK\" -> \"TRADED\"",
-                        "player 3.7 first: \"EMRY\" -> \"ANN\"", "player 3.7 last: \"TRADED\" -> \"GALRICK\"",
-                        "west all-star 0: 3.7 -> 0.2"};
+    const std::string there =
+        "player 0.2 first: \"EMRY\" -> \"ANN\"\nplayer 0.2 last: \"TRADED\" -> \"GALRICK\"\n"
+        "player 3.7 first: \"ANN\" -> \"EMRY\"\nplayer 3.7 last: \"GALRICK\" -> \"TRADED\"\n";
+    const std::string back =
+        "player 0.2 first: \"ANN\" -> \"EMRY\"\nplayer 0.2 last: \"GALRICK\" -> \"TRADED\"\n"
+        "player 3.7 first: \"EMRY\" -> \"ANN\"\nplayer 3.7 last: \"TRADED\" -> \"GALRICK\"\n";
     play({
-        {"click cmdEditAllStar, click player 0.2, type traded into txtLastname, drag player 0.2 onto player 3.7",
-         {"player 0.2 first: \"EMRY\" -> \"ANN\"", "player 3.7 first: \"ANN\" -> \"EMRY\"",
-          "player 3.7 last: \"GALRICK\" -> \"TRADED\"", "west all-star 0: 0.2 -> 3.7"},
-         {},
-         "Swap Players",
-         [&] {
-             at(3, 7, "TRADED")();
-             EXPECT_EQ(node(playerNode(3, 7))->text(0), "68-EMRY TRADED");
-             EXPECT_EQ(w->allStarWindow(false)->lstWEST->item(0)->text(), "EMRY TRADED");
-         }},
+        {"click cmdEditAllStar, click player 0.2, type traded into txtLastname, drag player 0.2 onto player 3.7, see "
+         "68-EMRY TRADED in tvProject, see TRADED in txtLastname",
+         "player 0.2 first: \"EMRY\" -> \"ANN\"\nplayer 3.7 first: \"ANN\" -> \"EMRY\"\nplayer 3.7 last: \"GALRICK\" "
+         "-> "
+         "\"TRADED\"\nwest all-star 0: 0.2 -> 3.7",
+         "", "Swap Players", [this] { EXPECT_EQ(w->allStarWindow(false)->lstWEST->item(0)->text(), "EMRY TRADED"); }},
         {"menu menuProjectSwapPlayers, click cmdOK, see Swap 68-EMRY TRADED of DUSKMOOR MOTHS with: in lblFirst, "
          "choose 2 in cmbPlayer, choose 0 in cmbTeam, click cmdOK",
-         back,
-         {},
-         "Swap Players",
-         at(0, 2, "TRADED")},
-        {"click player 7.4, drag player 0.2 onto player 3.7", there, {}, {}, at(7, 4, "KELNER")},
+         back + "west all-star 0: 3.7 -> 0.2", "", "Swap Players",
+         [this] { EXPECT_EQ(w->tree().currentItem(), node(playerNode(0, 2))); }},
+        {"click player 7.4, drag player 0.2 onto player 3.7, see 62-NILO KELNER in tvProject",
+         there + "west all-star 0: 0.2 -> 3.7"},
         {"drag player 0.2 onto team 9, drag player 0.2 onto root, drag player 0.2 onto player 0.2, drag player 0.2 "
-         "onto nothing, drag team 4 onto player 0.2",
-         {}},
-        {"menu menuProjectSwapPlayers, choose 9 in cmbTeam, click cmdCancel",
-         {},
-         {},
-         "Swap Players",
-         at(7, 4, "KELNER")},
+         "onto nothing, drag team 4 onto player 0.2"},
+        {"menu menuProjectSwapPlayers, choose 9 in cmbTeam, click cmdCancel, see 62-NILO KELNER in tvProject", "", "",
+         "Swap Players"},
     });
     // The press that starts a drag makes the dragged node current; a drag that trades nothing leaves
     // the node the editors show current (offscreen the drag ends at once, nothing dropped).

@@ -1,25 +1,17 @@
 #pragma once
 // The main window driven offscreen: message boxes and file dialogues answered from queues, a
-// transcript of what the window said, and the scenario driver (Scenario.h) that acts as a user.
+// transcript of what the window said, and the scenario driver (Scenario.cpp) that acts as a user.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 #include <deque>
-#include <functional>
 #include <optional>
 
 #include "demo/DemoRom.h"
 #include "model/LeagueDiff.h"
 #include "session/modGlobals.h"
 #include "support/ReferenceImages.h"
-#include "support/TestSupport.h"
 #include "ui/panels/PlayerEditorPanel.h"
 #include "ui/panels/ProjectTreePanel.h"
 #include "ui/panels/ScheduleEditorPanel.h"
@@ -32,69 +24,68 @@
 #include "ui/windows/frmMain.h"
 #include "ui/windows/frmPaletteTool.h"
 
-using Lines = std::vector<std::string>;
+// Lines of text, as a list or as one text of lines joined by "\n".
+struct Lines : std::vector<std::string> {
+    using std::vector<std::string>::vector;
+    Lines(const std::string& joined) {
+        if (!joined.empty())
+            for (std::size_t at = 0, end = 0; end != std::string::npos; at = end + 1)
+                push_back(joined.substr(at, (end = joined.find('\n', at)) == std::string::npos ? end : end - at));
+    }
+    Lines(const char* joined) : Lines(std::string(joined)) {}
+};
 
-// Every message and question, one line each: "Text", "warning: Text" for the warning icon,
-// "ask: Question"; a detail follows after " | ". Questions take the queued answers in turn
-// ("Yes", "No", "Save", "Discard", "Cancel", "Save As", "Reload"), else No or Cancel.
+// Every message and question, a line each: "Text", "warning: Text" with the warning icon, "ask:
+// Question"; each line of a detail follows after " | ". Questions take the queued answers in turn ("Yes", "Save",
+// "Discard", "Save As", "Reload", ...), else No or Cancel. File dialogues answer from a queue too
+// (Cancel when it is empty), each request kept as "open FILTER in FOLDER" or "save ...".
 struct FakeMessages : MessageSink {
     Lines said;
     std::deque<std::string> answers;
-    std::string answer() {
+    std::string ask(const QString& text, const QString& detail = {}) {
+        message(nullptr, "ask: " + text, Icon::None, detail);
         std::string a = answers.empty() ? "" : answers.front();
         if (!answers.empty()) answers.pop_front();
         return a;
     }
-    void say(std::string line, const QString& detail) {
-        said.push_back(detail.isEmpty() ? line : line + " | " + detail.toStdString());
-    }
     void message(QWidget*, const QString& text, Icon icon, const QString& detail = QString()) override {
-        say((icon == Icon::Exclamation ? "warning: " : "") + text.toStdString(), detail);
+        const QString line = (icon == Icon::Exclamation ? "warning: " : "") + text;
+        said.push_back((detail.isEmpty() ? line : line + " | " + QString(detail).replace('\n', " | ")).toStdString());
     }
-    bool askYesNo(QWidget*, const QString& text) override {
-        say("ask: " + text.toStdString(), {});
-        return answer() == "Yes";
-    }
+    bool askYesNo(QWidget*, const QString& text) override { return ask(text) == "Yes"; }
     SaveAnswer askSaveChanges(QWidget*, const QString& text) override {
-        say("ask: " + text.toStdString(), {});
-        const std::string a = answer();
+        const std::string a = ask(text);
         return a == "Save" ? SaveAnswer::Save : a == "Discard" ? SaveAnswer::Discard : SaveAnswer::Cancel;
     }
     ChangedAnswer askFileChanged(QWidget*, const QString& text, const QString& detail) override {
-        say("ask: " + text.toStdString(), detail);
-        const std::string a = answer();
+        const std::string a = ask(text, detail);
         return a == "Save As" ? ChangedAnswer::SaveAs : a == "Reload" ? ChangedAnswer::Reload : ChangedAnswer::Cancel;
     }
 };
-
-// File dialogues answered from a queue (Cancel when it is empty); each request is kept as
-// "open FILTER in FOLDER" or "save FILTER in FOLDER".
 struct FakeDialogs : FileDialogs {
     Lines requests;
     std::deque<FileChoice> answers;
     FileChoice openFile(QWidget*, const QString& f, const QString& d) override { return answer("open ", f, d); }
     FileChoice saveFile(QWidget*, const QString& f, const QString& d) override { return answer("save ", f, d); }
     FileChoice answer(const std::string& how, const QString& filter, const QString& folder) {
-        requests.push_back(how + filter.toStdString() + " in " + folder.toStdString());
-        if (answers.empty()) return {};
-        const FileChoice c = answers.front();
-        answers.pop_front();
+        requests.push_back(how + (filter + " in " + folder).toStdString());
+        const FileChoice c = answers.empty() ? FileChoice{} : answers.front();
+        if (!answers.empty()) answers.pop_front();
         return c;
     }
 };
 
-// A row of a scenario: what the user does, in words (Scenario.h), and what then follows: the
-// league's differences from before the row, as tamsel-cli diff prints them; every message and
-// question shown meanwhile; when given, the step Edit > Undo then names ("" for none); and the
-// row's own checks of what the league cannot show.
-// The diff of a row that opens another edition's league, whose every field differs: not compared.
+// A row of a scenario: what the user does, in words (Scenario.cpp), and what then follows: the
+// league's differences from before the row, as tamsel-cli diff prints them (kOtherLeague: not
+// compared, another edition's league was opened); every message and question shown meanwhile;
+// when given, the step Edit > Undo then names ("" for none); and checks of what the league
+// cannot show.
 inline const Lines kOtherLeague = {"(another league)"};
-
 struct Row {
     std::string does;
     Lines diff = {};
     Lines says = {};
-    std::optional<std::string> undo = std::nullopt;
+    const char* undo = nullptr;  // not checked
     std::function<void()> check = {};
 };
 
@@ -122,14 +113,14 @@ inline void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Each test a fresh run of the program in a folder of its own, which is the program's folder
-// and the one every file name of a scenario is taken in.
+// Each test a fresh run of the program in a folder of its own, which is the program's folder and
+// the one every file name of a scenario is taken in.
 class UiTest : public ::testing::Test {
 public:
     FakeMessages messages;
     FakeDialogs dialogs;
     std::string dir;
-    std::string rom;  // the image opened by openDemo or openReference
+    std::string rom;  // the image opened by openDemo, openReference or openImage
     std::unique_ptr<frmMain> w;
 
     void SetUp() override {
@@ -146,7 +137,6 @@ public:
         settle();
         session() = Session{};
     }
-
     // The window (No to the settings question), shown and active so that clicks move the focus.
     void start() {
         w = std::make_unique<frmMain>(&messages, &dialogs);
@@ -161,10 +151,9 @@ public:
         testsupport::writeBytes(file(name), bytes);
         return file(name);
     }
-    // The window on the demo image of the edition (game.nes, game.smc), or on a reference image.
+    // The window on the demo image of the edition (game.nes, game.smc), a reference image or bytes.
     void openDemo(ConsoleKind kind = Console::Nes) {
-        openImage(kind == Console::Nes ? DemoRom::makeNes() : DemoRom::makeSnes(),
-                  kind == Console::Nes ? "game.nes" : "game.smc");
+        kind == Console::Nes ? openImage(DemoRom::makeNes(), "game.nes") : openImage(DemoRom::makeSnes(), "game.smc");
     }
     void openReference(const testsupport::Reference& ref) { openImage(ref.image(), "game" + ref.ext()); }
     void openImage(const std::vector<std::uint8_t>& bytes, const std::string& name) {
@@ -175,8 +164,7 @@ public:
         messages.said.clear();
         dialogs.requests.clear();
     }
-
-    // Does what the words say (Scenario.h); plays rows one after another in this window.
+    // Does what the words say; plays rows one after another in this window.
     void act(const std::string& does);
     void play(const std::vector<Row>& rows);
 
@@ -187,7 +175,7 @@ public:
     QTreeWidgetItem* node(int index) const { return w->tree().node(index); }
     QString statusText() const { return w->spaceStatus().text(); }
     // The caption as the desktop shows it: the modified marker "[*]" as "*" or left out.
-    QString caption() const { return w->windowHandle() != nullptr ? w->windowHandle()->title() : w->windowTitle(); }
+    QString caption() const { return w->windowHandle()->title(); }
     // The league the file holds.
     static clsProject decoded(const std::string& path, ConsoleKind kind = Console::Nes) {
         return testsupport::decoded(testsupport::readBytes(path), kind);

@@ -15,10 +15,9 @@ public:
     std::function<void()> shows(bool east, int row, const char* name, int team, int player) {
         return [=, this] {
             QListWidget* list = east ? window()->lstEAST : window()->lstWEST;
-            EXPECT_EQ(list->currentRow(), row);
-            EXPECT_EQ(list->item(row)->text(), name);
-            EXPECT_EQ(window()->cmbTeam->currentIndex(), team);
-            EXPECT_EQ(window()->cmbPlayer->currentIndex(), player);
+            EXPECT_EQ(std::tuple(list->currentRow(), list->item(row)->text(), window()->cmbTeam->currentIndex(),
+                                 window()->cmbPlayer->currentIndex()),
+                      std::tuple(row, QString(name), team, player));
         };
     }
 };
@@ -34,39 +33,21 @@ TEST_F(AllStar, AReplacedSlotIsStoredAtOnceAndFollowsImportsAndEdits) {
     other.getTeamRef(19)->getPlayerRef(3)->setLast("AGAIN");
     ASSERT_EQ(PlayerFile::exportPlayer(*other.getTeamRef(19)->getPlayerRef(3), file("p.tpl")), Result::Ok);
     play({
-        {"click cmdEditAllStar, click row 5 of lstEAST", {}, {}, {}, shows(true, 5, "LIOR VALTON", 19, 3)},
-        {"choose 14 in cmbTeam", {}, {}, {}, shows(true, 5, "LIOR VALTON", 14, 3)},
-        {"choose 2 in cmbPlayer, click cmdChangeEast",
-         {"east all-star 5: 19.3 -> 14.2"},
-         {},
-         "All-Stars",
-         [this] { EXPECT_EQ(caption(), "Tamsel v0.21.0 [game.nes]*"); }},
-        {"menu menuFileSave, close frmAllStar",
-         {},
-         {"File successfully saved!"},
-         "All-Stars",
+        {"click cmdEditAllStar, click row 5 of lstEAST", "", "", nullptr, shows(true, 5, "LIOR VALTON", 19, 3)},
+        {"choose 14 in cmbTeam", "", "", nullptr, shows(true, 5, "LIOR VALTON", 14, 3)},
+        {"choose 2 in cmbPlayer, click cmdChangeEast, see Tamsel v0.21.0 [game.nes]* in frmMain",
+         "east all-star 5: 19.3 -> 14.2", "", "All-Stars"},
+        {"menu menuFileSave, close frmAllStar", "", "File successfully saved!", "All-Stars",
          [this] { EXPECT_EQ(diffLines(league(), decoded(rom)), Lines{}); }},
         {"menu menuEditUndo, click cmdEditAllStar, click row 5 of lstEAST, click player 19.0, file t.tte, "
          "menu menuProjectImportTeam",
-         {"team 19 abrev: \"TAM\" -> \"NEW\"", "player 19.3 last: \"VALTON\" -> \"RENAMED\"",
-          "east all-star 5: 14.2 -> 19.3"},
-         {"Team imported!"},
-         "Import Team",
-         shows(true, 5, "LIOR RENAMED", 19, 3)},
-        {"click player 19.3, file p.tpl, menu meunProjectImportPlayer",
-         {"player 19.3 last: \"RENAMED\" -> \"AGAIN\""},
-         {"Player imported!"},
-         {},
-         shows(true, 5, "LIOR AGAIN", 19, 3)},
-        {"type typed into txtLastname, Tab",
-         {"player 19.3 last: \"AGAIN\" -> \"TYPED\""},
-         {},
-         {},
-         [this] {
-             shows(true, 5, "LIOR TYPED", 19, 3)();
-             EXPECT_EQ(window()->cmbTeam->itemText(19), "NEW");
-             EXPECT_EQ(window()->cmbPlayer->itemText(3), "LIOR TYPED");
-         }},
+         "team 19 abrev: \"TAM\" -> \"NEW\"\nplayer 19.3 last: \"VALTON\" -> \"RENAMED\"\neast all-star 5: 14.2 -> "
+         "19.3",
+         "Team imported!", "Import Team", shows(true, 5, "LIOR RENAMED", 19, 3)},
+        {"click player 19.3, file p.tpl, menu meunProjectImportPlayer", "player 19.3 last: \"RENAMED\" -> \"AGAIN\"",
+         "Player imported!", nullptr, shows(true, 5, "LIOR AGAIN", 19, 3)},
+        {"type typed into txtLastname, Tab, see NEW in cmbTeam, see LIOR TYPED in cmbPlayer",
+         "player 19.3 last: \"AGAIN\" -> \"TYPED\"", "", nullptr, shows(true, 5, "LIOR TYPED", 19, 3)},
     });
 }
 
@@ -81,20 +62,15 @@ TEST_F(AllStar, AnOpenWindowReloadsForAnotherLeague) {
     play({
         {"click cmdEditAllStar, click row 1 of lstWEST, choose 9 in cmbTeam, click cmdChangeWest, answer Discard, "
          "open game.nes",
-         {},
-         {"ask: Save changes to game.nes?", "File successfully loaded!"},
-         "",
-         shows(false, 0, "EMRY GALRICK", 0, 2)},
+         "", "ask: Save changes to game.nes?\nFile successfully loaded!", "", shows(false, 0, "EMRY GALRICK", 0, 2)},
         {"click row 1 of lstWEST, file l.tpr, menu menuProjectImport",
-         {"west all-star 1: 1.1 -> 3.4", "east all-star 7: 21.2 -> 0.255"},
-         {"Team imported!"},
-         {},
+         "west all-star 1: 1.1 -> 3.4\neast all-star 7: 21.2 -> 0.255", "Team imported!", nullptr,
          [this] {
              shows(false, 1, "CALE SALSON", 3, 4)();
              EXPECT_EQ(window()->lstEAST->item(7)->text(), "");
              EXPECT_TRUE(statusText().contains("All-star slots need mending: east 7")) << statusText().toStdString();
          }},
-        {"close frmAllStar, wait", {}, {}, {}, [this] { EXPECT_EQ(window(), nullptr); }},
+        {"close frmAllStar, wait", "", "", nullptr, [this] { EXPECT_EQ(window(), nullptr); }},
     });
 }
 
@@ -112,23 +88,15 @@ TEST_F(AllStar, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
                            R"(All-star slots need mending: west 3, east 0</span>$)")))
         << statusText().toStdString();
     play({
-        {"menu menuFileSave",
-         {},
-         {"warning: Unknown error! | west all-star 3 names team 92\neast all-star 0 names "
-          "player 12 of team 4"},
-         {},
+        {"menu menuFileSave", "",
+         "warning: Unknown error! | west all-star 3 names team 92 | east all-star 0 names player 12 of team 4", nullptr,
          [&] { EXPECT_EQ(testsupport::readBytes(rom), image); }},
-        {"click cmdEditAllStar, click row 3 of lstWEST", {}, {}, {}, shows(false, 3, "", 0, 0)},
-        {"choose 5 in cmbPlayer, choose 9 in cmbTeam, click cmdChangeWest",
-         {"west all-star 3: 92.3 -> 9.5"},
-         {},
-         {},
+        {"click cmdEditAllStar, click row 3 of lstWEST", "", "", nullptr, shows(false, 3, "", 0, 0)},
+        {"choose 5 in cmbPlayer, choose 9 in cmbTeam, click cmdChangeWest", "west all-star 3: 92.3 -> 9.5", "", nullptr,
          shows(false, 3, "ZEB LORZER", 9, 5)},
-        {"click row 0 of lstEAST", {}, {}, {}, shows(true, 0, "", 4, 0)},
+        {"click row 0 of lstEAST", "", "", nullptr, shows(true, 0, "", 4, 0)},
         {"choose 6 in cmbPlayer, choose 10 in cmbTeam, click cmdChangeEast, menu menuFileSave",
-         {"east all-star 0: 4.12 -> 10.6"},
-         {"File successfully saved!"},
-         {},
+         "east all-star 0: 4.12 -> 10.6", "File successfully saved!", nullptr,
          [&] {
              EXPECT_FALSE(statusText().contains("need mending"));
              const auto saved = testsupport::readBytes(rom);  // the indexes doubled

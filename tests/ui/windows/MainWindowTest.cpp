@@ -93,17 +93,11 @@ TEST_F(MainWindow, TheScheduleCheckFollowsTheSchedule) {
         };
     };
     play({
-        {"menu menuAnalysisCheckSchedule", {}, {}, {}, problems("No problems")},
+        {"menu menuAnalysisCheckSchedule", "", "", nullptr, problems("No problems")},
         {"click row 0 of lstSchedule, choose 1 in cmbHome, click player 0.1",
-         {"game 0: \"BRA at ALD\" -> \"BRA at BRA\""},
-         {},
-         "Schedule",
-         problems("game 0: BRA plays itself")},
+         "game 0: \"BRA at ALD\" -> \"BRA at BRA\"", "", "Schedule", problems("game 0: BRA plays itself")},
         {"close frmScheduleCheck, menu menuEditUndo, menu menuAnalysisCheckSchedule",
-         {"game 0: \"BRA at BRA\" -> \"BRA at ALD\""},
-         {},
-         "",
-         problems("No problems")},
+         "game 0: \"BRA at BRA\" -> \"BRA at ALD\"", "", "", problems("No problems")},
     });
     settle();
     EXPECT_FALSE(check->tblTeams->horizontalScrollBar()->isVisible());

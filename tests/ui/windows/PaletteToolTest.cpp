@@ -19,44 +19,26 @@ TEST_F(PaletteTool, NesColoursGoIntoTheTeamTheSwatchAndTheFigure) {
     openDemo();
     act("click team 3");
     const QImage figure = figureOf(teamUi().picPlayerRenderNES);
-    const auto swatch = [this](int i, int colour) {
-        return [=, this] {
-            EXPECT_EQ(teamUi().lblnespal[std::size_t(i)]->background(), nes(colour));
-            EXPECT_EQ(teamUi().lblnespal[std::size_t(i)]->text(), QString::asprintf("%02X", colour));
-        };
-    };
     play({
-        {"click lblnespal_0, click cmdOK, click lblnespal_1, click cmdOK", {}, {}, ""},
-        {"click lblnespal_0, click lblnespal_42, click cmdOK",
-         {"team 3 uniform nes 0: 0x02 -> 0x2A"},
-         {},
-         "Colour",
+        {"click lblnespal_0, click cmdOK, click lblnespal_1, click cmdOK", "", "", ""},
+        {"click lblnespal_0, click lblnespal_42, click cmdOK, see 2A in lblnespal_0",
+         "team 3 uniform nes 0: 0x02 -> 0x2A", "", "Colour",
          [&] {
-             swatch(0, 0x2A)();
+             EXPECT_EQ(teamUi().lblnespal[0]->background(), nes(0x2A));
              EXPECT_NE(figureOf(teamUi().picPlayerRenderNES), figure);
          }},
-        {"click lblnespal_1, click chkMonochrome, click chkIntBlue, click lblnespal_33, click cmdOK",
-         {"team 3 uniform nes 1: 0x16 -> 0x21"},
-         {},
-         "Colour",
-         [&] {
-             swatch(1, 0x21)();
-             EXPECT_EQ(tool()->lblnespal[0x21]->background(), nes(0x21, true, 4));  // previewed, stored plain
-             EXPECT_EQ(tool()->lblSelection->background(), nes(0x21, true, 4));
+        {"click lblnespal_1, click chkMonochrome, click chkIntBlue, click lblnespal_33, click cmdOK, see 21 in "
+         "lblnespal_1",
+         "team 3 uniform nes 1: 0x16 -> 0x21", "", "Colour",
+         [&] {  // previewed, stored plain
+             EXPECT_EQ(QList({teamUi().lblnespal[1]->background(), tool()->lblnespal[0x21]->background(),
+                              tool()->lblSelection->background()}),
+                       QList({nes(0x21), nes(0x21, true, 4), nes(0x21, true, 4)}));
          }},
-        {"click lblnespal_0, click chkMonochrome, click chkIntRed, click lblnespal_3, close frmPaletteTool",
-         {},
-         {},
-         {},
-         [this] { EXPECT_EQ(tool(), nullptr); }},
-        {"click lblnespal_0, click cmdOK",
-         {},
-         {},
-         {},
-         [this] {
-             EXPECT_FALSE(tool()->chkIntBlue->isChecked());  // after the close button the tool starts afresh
-             EXPECT_EQ(tool()->lblnespal[0x03]->background(), nes(0x03));
-         }},
+        {"click lblnespal_0, click chkMonochrome, click chkIntRed, click lblnespal_3, close frmPaletteTool", "", "",
+         nullptr, [this] { EXPECT_EQ(tool(), nullptr); }},
+        {"click lblnespal_0, click cmdOK", "", "", nullptr,
+         [this] { EXPECT_EQ(tool()->lblnespal[0x03]->background(), nes(0x03)); }},  // the tool starts afresh
     });
 }
 
@@ -66,23 +48,15 @@ TEST_F(PaletteTool, SnesWordsComeFromTheSlidersOrTheHexBox) {
     openDemo(Console::Snes);
     const std::string refused = "see Not a 15-bit colour: type 0 to 7FFF in hexadecimal. in lblValueMessage";
     play({
-        {"click lblsnespal_3, click cmdOK", {}, {}, ""},
+        {"click lblsnespal_3, click cmdOK", "", "", ""},
         {"click lblsnespal_3, focus hscrRed, End, focus hscrGreen, Home, focus hscrBlue, Home, Right*9, see 241F in "
          "txtValue, click cmdOK",
-         {"team 0 uniform snes 3: 0x3656 -> 0x241F"},
-         {},
-         "Colour",
+         "team 0 uniform snes 3: 0x3656 -> 0x241F", "", "Colour",
          [this] { EXPECT_EQ(teamUi().lblsnespal[3]->background(), QColor(248, 0, 72)); }},
         {"click lblsnespal_5, type FFFF into txtValue, click cmdOK, " + refused +
-             ", type 12G4 into txtValue, click "
-             "cmdOK, " +
-             refused,
-         {}},
-        {"click lblsnespal_5, type 00a1 into txtValue, click cmdOK",
-         {"team 0 uniform snes 5: 0x109A -> 0x00A1"},
-         {},
-         {},
-         [this] { EXPECT_EQ(tool()->lblChannel[1]->text(), "G 5"); }},
+         ", type 12G4 into txtValue, click cmdOK, " + refused},
+        {"click lblsnespal_5, type 00a1 into txtValue, Return, see G 5 in lblChannel_1, click cmdOK",
+         "team 0 uniform snes 5: 0x109A -> 0x00A1"},
     });
 }
 
@@ -95,15 +69,13 @@ TEST_F(PaletteTool, OnlyTheOpenEditionsColoursShow) {
         openDemo(kind);
         session().edit("Colour", LeagueChange::ofTeam(0, LeagueChange::Uniforms),
                        [](clsProject& l) { l.getTeamRef(0)->setSnesByte(11, 0x80); });
-        EXPECT_EQ(teamUi().contNesPalEd->isVisibleTo(w.get()), isNes);
-        EXPECT_EQ(teamUi().picPlayerRenderNES->isVisibleTo(w.get()), isNes);
-        EXPECT_EQ(teamUi().contSnesPalEd->isVisibleTo(w.get()), !isNes);
-        EXPECT_EQ(teamUi().picPlayerRenderSNES->isVisibleTo(w.get()), !isNes);
+        EXPECT_EQ(
+            QList({teamUi().contNesPalEd->isVisibleTo(w.get()), teamUi().picPlayerRenderNES->isVisibleTo(w.get()),
+                   teamUi().contSnesPalEd->isVisibleTo(w.get()), teamUi().picPlayerRenderSNES->isVisibleTo(w.get())}),
+            QList({isNes, isNes, !isNes, !isNes}));
         play({{isNes ? "click lblsnespal_3, click lblnespal_0, click cmdOK"
                      : "click lblnespal_0, click lblsnespal_5, click cmdOK",
-               {},
-               {},
-               "Colour"}});
+               "", "", "Colour"}});
         restart();
     }
 }

@@ -136,8 +136,9 @@ TEST_F(Files, OpenAsksFirstAndSaveAsCarriesOnWithTheNewFile) {
     play({
         {"type gotham into txtCity, answer Cancel, open other.nes", "team 0 city: \"ALDERON\" -> \"GOTHAM\"",
          "ask: Save changes to game.nes?", "City", [this] { EXPECT_TRUE(dialogs.requests.empty()); }},
-        {"answer Discard, open other.nes", "team 0 city: \"GOTHAM\" -> \"ALDERON\"",
-         "ask: Save changes to game.nes?\nFile successfully loaded!", "", unchanged},
+        {"click player 4.1, answer Discard, open other.nes, see 24-MILO WENMON in tvProject",
+         "team 0 city: \"GOTHAM\" -> \"ALDERON\"", "ask: Save changes to game.nes?\nFile successfully loaded!", "",
+         unchanged},
         {"type gotham into txtCity, file copy.nes, menu menuFileSaveAs, type owls into txtMascot, see Tamsel v0.21.0 "
          "[copy.nes] in frmMain",
          "team 0 city: \"ALDERON\" -> \"GOTHAM\"", "File successfully saved!", "City",

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>  // chmod
+#endif
 
 #include <filesystem>
 #include <optional>

@@ -549,6 +549,7 @@ constexpr const char* kNotRegular = "Not a regular file";
 constexpr const char* kDenied = "Permission denied";
 constexpr const char* kDiskFull = "No space left on device";
 constexpr const char* kBadName = "Invalid file name";
+constexpr const char* kDevice = "A name Windows keeps for a device";
 // An emulator keeps the image it runs open and lets nobody else write or replace it.
 constexpr const char* kInUse = "Another program holds the file open";
 
@@ -653,7 +654,7 @@ bool isDeviceName(std::wstring_view name) {
 // ending in a dot or a blank without them, writing another file than the one named, and a
 // colon names a stream inside another file.
 const char* nameFault(std::wstring_view name) {
-    if (isDeviceName(name)) return kNotRegular;
+    if (isDeviceName(name)) return kDevice;
     if (name == L"." || name == L"..") return nullptr;
     if (name.size() > 255) return "File name too long";
     for (const wchar_t c : name)
@@ -686,7 +687,7 @@ bool readInto(const std::string& path, Buffer& out, FileStamp* stamp, FileError*
         return false;
     }
     if (isDeviceName(lastName(*wide))) {
-        setCause(error, path, kNotRegular);
+        setCause(error, path, kDevice);
         return false;
     }
     Handle file = openExisting(*wide, GENERIC_READ);
@@ -932,11 +933,17 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
     if (!exists && ::GetLastError() != ERROR_FILE_NOT_FOUND) return fail(causeOf(::GetLastError()));
     if (exists && (st.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return fail(kIsFolder);
     if (exists && (st.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) return fail(kDenied);
+    // The test seam's full disk strikes the temporary file, or for a hard-linked target the
+    // copy in place.
+    bool linkedBefore = false;
     if (exists) {
-        // Found out before anything is written: the replacement would fail at its last step.
+        // A file another program holds is found out before anything is written: the
+        // replacement would fail at its last step.
         Handle probe = openExisting(*wide, GENERIC_WRITE | DELETE);
         if (!probe.valid()) return fail(causeOf(::GetLastError()));
         if (::GetFileType(probe.get()) != FILE_TYPE_DISK) return fail(kNotRegular);
+        BY_HANDLE_FILE_INFORMATION info{};
+        linkedBefore = ::GetFileInformationByHandle(probe.get(), &info) != 0 && info.nNumberOfLinks > 1;
     }
 
     std::vector<unsigned char> tail;
@@ -955,13 +962,6 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
     removeLeftovers(dir);
     std::optional<std::size_t> budget = g_failAfterBytes;
     std::optional<std::size_t> noBudget;
-    BY_HANDLE_FILE_INFORMATION before{};
-    bool linkedBefore = false;
-    if (exists) {
-        Handle file = openExisting(*wide, FILE_READ_ATTRIBUTES);
-        linkedBefore =
-            file.valid() && ::GetFileInformationByHandle(file.get(), &before) != 0 && before.nNumberOfLinks > 1;
-    }
     // A missing folder, or one that takes no new files, fails the write: writing the file
     // in place could leave it half written.
     Temporary tmp(dir);

@@ -39,4 +39,18 @@ std::int16_t readHexWord(std::string_view text) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
 }
 
+std::optional<int> snesWordOfText(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    if (text.empty() || text.size() > 4) return std::nullopt;
+    int word = 0;
+    for (char c : text) {
+        const int d = TextNumber::hexDigit(c);
+        if (d < 0) return std::nullopt;
+        word = word * 16 + d;
+    }
+    if (word > 0x7FFF) return std::nullopt;
+    return word;
+}
+
 }  // namespace modGraphics

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,9 @@ std::string snesWordText(int word);
 // Hex digits up to the first non-hex character, as a 16-bit two's-complement value
 // ("FFFF" -> -1); no digits give 0. Callers wanting a colour word keep & 0x7FFF.
 std::int16_t readHexWord(std::string_view text);
+// An SNES colour word typed as text: one to four hex digits in either letter case, with
+// blanks around them, naming 0 to 7FFF; any other text is no colour.
+std::optional<int> snesWordOfText(std::string_view text);
 
 // The 32 x 96 figure as a binary PPM (P6) file's bytes.
 std::vector<std::uint8_t> toPpm(const PixelImage& image, int width, int height);

@@ -3,15 +3,13 @@
 #include <string>
 
 #include "base/TextNumber.h"
+#include "model/PlayerBoxes.h"
 
 namespace {
 
-// A percentage box shows the last three characters of "000" followed by the number, and
-// reads back the number that text holds.
+// The number a percentage box reads back from the text it shows for the stored value.
 std::int64_t percentBox(std::int64_t stored) {
-    if (stored >= 0) return stored % 1000;
-    const std::string text = "000" + std::to_string(stored);
-    return static_cast<std::int64_t>(TextNumber::value(std::string_view(text).substr(text.size() - 3)));
+    return static_cast<std::int64_t>(TextNumber::value(PlayerBoxes::shown(PlayerBoxes::Box::FieldGoals, stored)));
 }
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }

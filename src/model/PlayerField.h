@@ -37,7 +37,7 @@ struct PlayerField {
     bool percent;          // one of the three shooting percentages
 
     // What the editor shows for the field: a rating's display scale, the number a
-    // percentage box reads (it shows the last three digits: 1016 shows as 016), else the
+    // percentage box reads (PlayerBoxes: the stored number, 1016 as it is), else the
     // stored value.
     std::int64_t shown(const clsPlayer& player) const;
 

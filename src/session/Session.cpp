@@ -31,21 +31,23 @@ void Session::selectOffsetSet(ConsoleKind kind) {
 }
 
 LoadResult Session::open(const std::string& path, ConsoleKind kind) {
-    kind_ = kind;
-    path_ = path;
-    valid_ = false;
+    RomImage image;
     FileIO::FileStamp stamp;
     FileIO::FileError why;
-    const LoadOutcome read = loadOutcomeOfRead(RomFile::readRomFile(path, kind, image_, stamp, why));
+    const LoadOutcome read = loadOutcomeOfRead(RomFile::readRomFile(path, kind, image, stamp, why));
     if (read == LoadOutcome::FileUnreadable) return {read, why.text()};
     if (read != LoadOutcome::Loaded) return {read, {}};
-    selectOffsetSet(kind);
-    settings_.lastFolder = folderOf(path);
+    const OffsetSet offsets = kind == Console::Nes ? settings_.nesOffsets : settings_.snesOffsets;
     // Decoded into a copy: the fields the decoder leaves alone keep what the league in
     // memory holds, and a decode that fails changes nothing.
     clsProject decoded = league_;
-    if (loadProjectFromRom(decoded, image_, active_, kind) != Result::Ok)
-        return {LoadOutcome::DataUnreadable, offsetProblem(active_, kind, image_)};
+    if (loadProjectFromRom(decoded, image, offsets, kind) != Result::Ok)
+        return {LoadOutcome::DataUnreadable, offsetProblem(offsets, kind, image)};
+    image_ = std::move(image);
+    kind_ = kind;
+    path_ = path;
+    active_ = offsets;
+    settings_.lastFolder = folderOf(path);
     league_ = std::move(decoded);
     valid_ = true;
     stamp_ = stamp;
@@ -54,6 +56,13 @@ LoadResult Session::open(const std::string& path, ConsoleKind kind) {
     history_.clear();
     notify({LeagueEvent::Kind::Replaced, "Open", {}});
     return {};
+}
+
+void Session::revert() {
+    if (!valid_ || !modified()) return;
+    league_ = savedLeague_;
+    history_.clear();
+    notify({LeagueEvent::Kind::Replaced, "Revert", {}});
 }
 
 SaveResult Session::encode(RomImage& image, clsProject& league) const {

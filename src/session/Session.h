@@ -42,7 +42,8 @@ public:
     const RomImage& image() const { return image_; }
     ConsoleKind kind() const { return kind_; }
     const std::string& path() const { return path_; }
-    // True only while the last open succeeded: saving is refused otherwise.
+    // True once a file was opened (a failed open keeps the one before): saving is refused
+    // before.
     bool valid() const { return valid_; }
     clsProject& league() { return league_; }
     const clsProject& league() const { return league_; }
@@ -52,13 +53,16 @@ public:
     // Whether the league differs from the league as it was opened or last saved.
     bool modified() const { return league_ != savedLeague_; }
 
-    // Reads the file and decodes its league. The kind and the path change on every
-    // attempt. The image is replaced as soon as the file was read, even when it then
-    // fails the edition check; once it passed, the edition's offset set becomes active and
-    // the remembered folder becomes the file's folder. Only a decoded league replaces the
-    // one in memory: a failed open leaves the previous league in place and the session
-    // not valid. Observers hear Replaced ("Open") on success.
+    // Reads the file and decodes its league. Only an open that succeeds changes anything:
+    // then the image, kind, path and league are the file's, the edition's offset set is
+    // active, the remembered folder is the file's folder, the history starts afresh and the
+    // observers hear Replaced ("Open"). An open that fails leaves the session as it was: the
+    // file open before stays open, valid and saveable, with its league and history.
     LoadResult open(const std::string& path, ConsoleKind kind);
+    // Takes the league back to the file as opened or last saved, dropping its edits: the
+    // history starts afresh, as after opening the file again, and the observers hear
+    // Replaced ("Revert"). Nothing while the league holds no edits.
+    void revert();
 
     // Encodes the league into the image and writes it over path() in one step, bytes of
     // a longer file beyond the image kept. Refused (NoValidRom) while not valid, and

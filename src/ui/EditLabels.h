@@ -24,6 +24,7 @@ inline constexpr const char* kAllStars = "All-Stars";
 
 // The session's own acts.
 inline constexpr const char* kOpen = "Open";
+inline constexpr const char* kRevert = "Revert";
 inline constexpr const char* kImportProject = "Import Project";
 inline constexpr const char* kImportTeam = "Import Team";
 inline constexpr const char* kImportPlayer = "Import Player";

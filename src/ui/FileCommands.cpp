@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <utility>
 
 #include "base/RomImage.h"
 #include "session/Session.h"
@@ -11,6 +12,7 @@
 #include "ui/LocalPath.h"
 #include "ui/MainMenus.h"
 #include "ui/SaveDetail.h"
+#include "ui/SaveDialog.h"
 #include "ui/UiPlatform.h"
 #include "ui/UiText.h"
 
@@ -60,7 +62,10 @@ FileCommands::FileCommands(Session& session, MessageSink& messages, FileDialogs&
 void FileCommands::open() {
     if (!settleUnsavedEdits()) return;
     const FileChoice choice = dialogs_.openFile(window_, openFilter(), folder_);
-    if (choice.fileName.isEmpty()) return;
+    if (choice.fileName.isEmpty()) {
+        discarded_ = false;  // nothing was opened: the edits stay
+        return;
+    }
 
     ConsoleKind kind = Console::Snes;
     if (choice.filterIndex == 2)
@@ -93,16 +98,17 @@ void FileCommands::openRecent(const RecentFiles::Entry& entry) {
     openPath(entry.path, entry.kind);
 }
 
-// A league read from the file refreshes the window while the session opens it.
+// A league read from the file refreshes the window while the session opens it. An open
+// that fails leaves the file open before as it was, except for the edits the user chose
+// to discard for the open.
 void FileCommands::openPath(const QString& path, ConsoleKind kind) {
     const LoadResult result = session_.open(LocalPath::toLocal(path), kind);
-    // The file was read: its name goes into the caption even when its league does not decode.
-    if (result.outcome == LoadOutcome::Loaded || result.outcome == LoadOutcome::DataUnreadable)
-        emit fileNamed(QFileInfo(path).fileName());
     if (result.ok()) {
+        emit fileNamed(QFileInfo(path).fileName());
         recent_.add(path, kind);
         fillRecentMenu();
     } else {
+        if (std::exchange(discarded_, false)) session_.revert();
         emit openFailed();
     }
     messages_.message(window_, QString::fromLatin1(message(result.outcome)), iconFor(isFailure(result.outcome)),
@@ -122,6 +128,7 @@ void FileCommands::fillRecentMenu() {
         connect(item, &QAction::triggered, this, [this, entry] { openRecent(entry); });
     }
     menu->menuAction()->setEnabled(!entries.isEmpty());
+    emit recentChanged();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -144,10 +151,9 @@ void FileCommands::saveAs() {
         showSaveResult({SaveOutcome::NoValidRom, {}, {}});
         return;
     }
-    const FileChoice choice = dialogs_.saveFile(window_, editionFilter(session_.kind()), folder_);
+    const FileChoice choice = SaveDialog::choose(dialogs_, messages_, window_, editionFilter(session_.kind()), folder_);
     if (choice.fileName.isEmpty()) return;
-    QString path = LocalPath::absolute(choice.fileName);
-    if (QFileInfo(path).suffix().isEmpty()) path += QString::fromLatin1(RomFile::extensionOf(session_.kind()));
+    const QString path = choice.fileName;
 
     const SaveResult result = session_.saveAs(LocalPath::toLocal(path));
     if (result.ok()) {
@@ -167,6 +173,7 @@ void FileCommands::showSaveResult(const SaveResult& result) {
 // Unsaved edits
 
 bool FileCommands::settleUnsavedEdits() {
+    discarded_ = false;
     storeAll_();
     // Only a league opened from a file can be saved; without one there is nothing to ask.
     if (!session_.valid() || !session_.modified()) return true;
@@ -180,6 +187,7 @@ bool FileCommands::settleUnsavedEdits() {
             return false;
         }
         case MessageSink::SaveAnswer::Discard:
+            discarded_ = true;
             return true;
         case MessageSink::SaveAnswer::Cancel:
             break;

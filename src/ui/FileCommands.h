@@ -26,7 +26,7 @@ class FileCommands : public QObject {
 public:
     // storeEditors writes the texts still in the editors into the league (Save does it
     // first); storeAll that and every other edit a control still holds (the schedule's
-    // team lists, an open all-star window), before the question about unsaved edits.
+    // team lists), before the question about unsaved edits.
     FileCommands(Session& session, MessageSink& messages, FileDialogs& dialogs, MainMenus& menus, QWidget* window,
                  std::function<void()> storeEditors, std::function<void()> storeAll);
 
@@ -44,22 +44,24 @@ public:
     // message and opens nothing.
     void openRecent(const RecentFiles::Entry& entry);
     void save();
-    // Writes the image to a file chosen in the save dialogue, with the filter of the open
-    // edition; that file becomes the one the window edits. A name without an extension
-    // gets the edition's.
+    // Writes the image to a file chosen in the save dialogue (SaveDialog), with the filter
+    // of the open edition; that file becomes the one the window edits.
     void saveAs();
 
     // Stores what the controls still hold, then, while the league holds edits not saved,
     // asks "Save changes to game.nes?": Save saves (and a failed save, with its message,
     // keeps everything as it is), Discard goes on, Cancel stops. True to go on; without
-    // unsaved edits it asks nothing and is true.
+    // unsaved edits it asks nothing and is true. Edits discarded for an open that then
+    // fails are dropped all the same: the league is the file as last saved.
     bool settleUnsavedEdits();
 
 signals:
-    // A file was read, whether its league decoded or not, or saved as: the caption names it.
+    // A file was opened or saved as: the caption names it.
     void fileNamed(const QString& fileName);
-    // An open failed: the league is the one held before.
+    // An open failed: the file open before stays open.
     void openFailed();
+    // The recent list may have changed.
+    void recentChanged();
 
 private:
     void openPath(const QString& path, ConsoleKind kind);
@@ -76,4 +78,5 @@ private:
     QString folder_;
     RecentFiles recent_;
     FileChangeWatch* changes_ = nullptr;  // a save refused for another program's change
+    bool discarded_ = false;              // the last question about unsaved edits was answered Discard
 };

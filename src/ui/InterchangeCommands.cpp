@@ -8,6 +8,7 @@
 #include "session/Session.h"
 #include "ui/EditLabels.h"
 #include "ui/LocalPath.h"
+#include "ui/SaveDialog.h"
 #include "ui/UiPlatform.h"
 #include "ui/UiText.h"
 
@@ -43,8 +44,8 @@ InterchangeCommands::InterchangeCommands(Session& session, MessageSink& messages
     : session_(session), messages_(messages), dialogs_(dialogs), parent_(parent) {}
 
 void InterchangeCommands::run(bool save, const QString& filter, const Operation& operation, const QString& success) {
-    const FileChoice choice =
-        save ? dialogs_.saveFile(parent_, filter, folder_) : dialogs_.openFile(parent_, filter, folder_);
+    const FileChoice choice = save ? SaveDialog::choose(dialogs_, messages_, parent_, filter, folder_)
+                                   : dialogs_.openFile(parent_, filter, folder_);
     if (choice.fileName.isEmpty()) return;
     QString why;
     if (operation(LocalPath::toLocal(choice.fileName), why))

@@ -11,7 +11,8 @@ class MessageSink;
 class Session;
 
 // The file commands of the Project and Analysis menus: each asks for a file with its
-// filter (the save dialogue for exports and reports, the open dialogue for imports), runs
+// filter (the save dialogue of SaveDialog for exports and reports, the open dialogue for
+// imports), runs
 // one operation on the session's league and shows the command's one message, the success
 // text with the information icon, the failure text with the exclamation (warning) icon and,
 // below it, why: the line of a refused import and its fault ("line 5: column weight: 'abc'

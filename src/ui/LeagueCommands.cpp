@@ -14,12 +14,7 @@ LeagueCommands::LeagueCommands(Session& session, MessageSink& messages, FileDial
       interchange_(session, messages, dialogs, window),
       patch_(session, messages, dialogs, folder_, window),
       roster_(
-          session, selection,
-          [this] {
-              stores_.editors(true);
-              stores_.allStars();
-          },
-          window) {
+          session, selection, [this] { stores_.editors(true); }, window) {
     connectProjectMenu(menus);
     connectReports(menus);
 

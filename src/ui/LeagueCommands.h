@@ -20,14 +20,13 @@ struct MainMenus;
 // Swap Players), the Analysis menu's reports, File > Export Patch, and a player node of the
 // tree dropped onto another. Every export, report and patch first stores what the editors
 // still show, so that a value being edited is written out; the imports replace what the
-// editors show; a trade first stores the editors and an open all-star window's slots, so
-// that they travel with their players.
+// editors show; a trade first stores the editors, so that what they hold travels with
+// its player.
 class LeagueCommands : public QObject {
     Q_OBJECT
 public:
     struct Stores {
         std::function<void(bool withTeam)> editors;  // the player editor, and with it the team editor
-        std::function<void()> allStars;              // the slots of an open all-star window
     };
 
     LeagueCommands(Session& session, MessageSink& messages, FileDialogs& dialogs, const MainMenus& menus,

@@ -171,9 +171,9 @@ void MainMenus::enableRomCommands(bool enabled) {
     menuFileExportPatch->setEnabled(enabled);
 }
 
-void MainMenus::showHistory(const QString& undoLabel, const QString& redoLabel) {
+void MainMenus::showHistory(const QString& undoLabel, const QString& redoLabel, bool typing) {
     menuEditUndo->setText(undoLabel.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undoLabel);
-    menuEditUndo->setEnabled(!undoLabel.isEmpty());
+    menuEditUndo->setEnabled(typing || !undoLabel.isEmpty());
     menuEditRedo->setText(redoLabel.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redoLabel);
-    menuEditRedo->setEnabled(!redoLabel.isEmpty());
+    menuEditRedo->setEnabled(typing || !redoLabel.isEmpty());
 }

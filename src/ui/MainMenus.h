@@ -54,8 +54,9 @@ struct MainMenus {
     // which need an image.
     void enableRomCommands(bool enabled);
     // Undo and Redo name the step they would take ("Undo City"); an empty label greys
-    // the item out.
-    void showHistory(const QString& undoLabel, const QString& redoLabel);
+    // the item out, unless typing: text typed and not yet stored, which either item
+    // stores first.
+    void showHistory(const QString& undoLabel, const QString& redoLabel, bool typing = false);
 
 private:
     void buildFileMenu(QMainWindow& window);

@@ -9,11 +9,21 @@
 #include "session/Session.h"
 #include "ui/LocalPath.h"
 #include "ui/SaveDetail.h"
+#include "ui/SaveDialog.h"
 #include "ui/UiPlatform.h"
 
 namespace {
 
 const QString kPatchFilter = QStringLiteral("BPS Patch (*.bps)|*.bps|IPS Patch (*.ips)|*.ips|");
+const QString kIps = QStringLiteral(".ips");
+const QString kBps = QStringLiteral(".bps");
+
+// A name typed with a patch extension keeps it, and it gives the format; any other name gets
+// the chosen line's extension, so that the patch never lands on the image it patches.
+QString settlePatchName(const QString& chosen, const QString& filter, int filterLine) {
+    if (chosen.endsWith(kIps, Qt::CaseInsensitive) || chosen.endsWith(kBps, Qt::CaseInsensitive)) return chosen;
+    return chosen + SaveDialog::extensionOf(filter, filterLine);
+}
 
 }  // namespace
 
@@ -29,13 +39,11 @@ void PatchExport::run() {
         return;
     }
 
-    const FileChoice choice = dialogs_.saveFile(parent_, kPatchFilter, folder_);
+    const FileChoice choice = SaveDialog::choose(dialogs_, messages_, parent_, kPatchFilter, folder_, settlePatchName);
     if (choice.fileName.isEmpty()) return;
-    const bool ips = choice.filterIndex == 2;
-    const patch::PatchFormat format = ips ? patch::PatchFormat::Ips : patch::PatchFormat::Bps;
-    const QString extension = ips ? QStringLiteral(".ips") : QStringLiteral(".bps");
-    QString fileName = choice.fileName;
-    if (!fileName.endsWith(extension, Qt::CaseInsensitive)) fileName += extension;
+    const QString fileName = choice.fileName;
+    const patch::PatchFormat format =
+        fileName.endsWith(kIps, Qt::CaseInsensitive) ? patch::PatchFormat::Ips : patch::PatchFormat::Bps;
 
     std::vector<std::uint8_t> bytes;
     const patch::PatchResult made = patch::makePatch(format, session_.baseline(), modified, bytes);

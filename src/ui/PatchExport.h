@@ -11,8 +11,9 @@ class Session;
 // baseline) into the image that saving now would write; the ROM file and the session stay
 // as they are. The league is encoded first: when it does not fit, the command shows the
 // message that Save would show and asks for no file. The save dialogue offers "BPS Patch"
-// first and "IPS Patch"; the chosen line gives the format, and a name that does not end in
-// that format's extension gets it, so that the patch never lands on the image it patches.
+// first and "IPS Patch". A name typed with the extension .ips or .bps gives the format; any
+// other name gets the extension of the chosen line, which then gives it, so that the patch
+// never lands on the image it patches.
 class PatchExport {
 public:
     // folder is the window's dialogue folder, read each time the command runs.

@@ -8,8 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
-#include "base/TextNumber.h"
+#include "model/PlayerBoxes.h"
 #include "model/Rating.h"
 #include "session/Session.h"
 #include "ui/EditLabels.h"
@@ -19,14 +20,6 @@
 #include "ui/UiText.h"
 
 namespace {
-
-// What the byte and word fields of a player record can hold.
-constexpr long long kJerseyMax = 99;
-constexpr long long kFeetMax = 15;
-constexpr long long kInchesShownMax = 11;
-constexpr long long kInchesStoredMax = 15;
-constexpr long long kWeightMax = 32767;
-constexpr long long kPercentMax = 999;
 
 const QColor kBarColour(0, 0, 128);
 constexpr int kBarWidth = 106;
@@ -38,13 +31,15 @@ constexpr std::array<const char*, Rating::Count> kBarNames = {"picRS",    "picJu
 constexpr std::array<const char*, Rating::Count> kValueNames = {"lblRunSpeed", "lblJump",      "lblSteal",
                                                                 "lblBlock",    "lblShotRange", "lblStam"};
 
-long long rounded(const TextBox* box, long long lo, long long hi) {
-    return TextNumber::roundedClamped(UiText::toRom(box->text()), lo, hi);
-}
+using PlayerBoxes::Box;
 
-// Cut toward zero to a multiple of 4, the step in which the game stores weights and
-// percentages.
-long long cutToFour(long long v) { return v - v % 4; }
+// The value a box stores when the user changed its text; none when it shows what the last
+// refresh put there.
+template <typename T>
+std::optional<T> edited(Box box, const TextBox* text) {
+    if (!text->changed()) return std::nullopt;
+    return static_cast<T>(PlayerBoxes::storedFromText(box, UiText::toRom(text->text())));
+}
 
 TextBox* makeBox(const QString& name, const QString& text, int maxLength, bool centred, int width, QWidget* parent) {
     auto* box = new TextBox(name, parent);
@@ -95,7 +90,7 @@ void PlayerEditorPanel::build() {
     auto* bodyRow = new QHBoxLayout();
     ui_.txtFeet = makeBox(QStringLiteral("txtFeet"), QStringLiteral("0"), 1, true, small, this);
     ui_.txtInches = makeBox(QStringLiteral("txtInches"), QStringLiteral("00"), 2, true, small, this);
-    ui_.txtWeight = makeBox(QStringLiteral("txtWeight"), QStringLiteral("000"), 3, true, narrow, this);
+    ui_.txtWeight = makeBox(QStringLiteral("txtWeight"), QStringLiteral("000"), 4, true, narrow, this);
     ui_.cmbPosition = new QComboBox(this);
     ui_.cmbPosition->setObjectName(QStringLiteral("cmbPosition"));
     for (const char* name : Position::kNames) ui_.cmbPosition->addItem(QString::fromLatin1(name));
@@ -115,9 +110,9 @@ void PlayerEditorPanel::build() {
     // Shooting percentages: field goal, three-point, free throw; 452 reads as 0.452.
     auto* pct = new QGridLayout();
     pct->setHorizontalSpacing(2);
-    ui_.txtFGpercent = makeBox(QStringLiteral("txtFGpercent"), QStringLiteral("000"), 3, true, narrow, this);
-    ui_.txtTPTpercent = makeBox(QStringLiteral("txtTPTpercent"), QStringLiteral("000"), 3, true, narrow, this);
-    ui_.txtFTpercent = makeBox(QStringLiteral("txtFTpercent"), QStringLiteral("000"), 3, true, narrow, this);
+    ui_.txtFGpercent = makeBox(QStringLiteral("txtFGpercent"), QStringLiteral("000"), 4, true, narrow, this);
+    ui_.txtTPTpercent = makeBox(QStringLiteral("txtTPTpercent"), QStringLiteral("000"), 4, true, narrow, this);
+    ui_.txtFTpercent = makeBox(QStringLiteral("txtFTpercent"), QStringLiteral("000"), 4, true, narrow, this);
     const std::array<std::pair<const char*, TextBox*>, 3> shots = {
         {{"FG%", ui_.txtFGpercent}, {"3PT%", ui_.txtTPTpercent}, {"FT%", ui_.txtFTpercent}}};
     for (int i = 0; i < 3; ++i) {
@@ -194,17 +189,16 @@ void PlayerEditorPanel::editPlayer(const char* label, const std::function<void(c
 void PlayerEditorPanel::fill() {
     const clsPlayer* p = player();
     if (p == nullptr) return;
-    ui_.txtFirstname->setText(UiText::fromRom(p->getFirst()));
-    ui_.txtLastname->setText(UiText::fromRom(p->getLast()));
-    ui_.txtJersey->setText(UiText::padded(p->getJersey(), 2));
-    ui_.txtFeet->setText(QString::number(p->getFeet()));
-    ui_.txtInches->setText(QString::number(p->getInch()));
-    ui_.txtWeight->setText(QString::number(p->getWeight()));
+    ui_.txtFirstname->showStored(UiText::fromRom(p->getFirst()));
+    ui_.txtLastname->showStored(UiText::fromRom(p->getLast()));
+    const std::array<std::int64_t, 7> values = {p->getJersey(),    p->getFeet(),       p->getInch(),     p->getWeight(),
+                                                p->getFGpercent(), p->get3PTpercent(), p->getFTpercent()};
+    const auto boxes = numberBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i].second->showStored(UiText::fromRom(PlayerBoxes::shown(boxes[i].first, values[i])));
     // A position code beyond the five entries shows no entry.
     ui_.cmbPosition->setCurrentIndex(p->getPosition() < ui_.cmbPosition->count() ? p->getPosition() : -1);
-    ui_.txtFGpercent->setText(UiText::padded(p->getFGpercent(), 3));
-    ui_.txtFTpercent->setText(UiText::padded(p->getFTpercent(), 3));
-    ui_.txtTPTpercent->setText(UiText::padded(p->get3PTpercent(), 3));
+    shownPosition_ = ui_.cmbPosition->currentIndex();
     drawRatings();
 }
 
@@ -219,56 +213,72 @@ void PlayerEditorPanel::setEditable(bool enabled) {
     }
 }
 
+// Only what the user changed since the last refresh is written, so that showing a player
+// never changes him.
 void PlayerEditorPanel::store() {
     if (player() == nullptr) return;
     // Read before the first store: the league's observers run between the stores. Values
     // the fields cannot hold (a minus sign, too many digits) are brought into range.
-    const std::string first = UiText::toRom(ui_.txtFirstname->text());
-    const std::string last = UiText::toRom(ui_.txtLastname->text());
-    const auto jersey = static_cast<std::uint8_t>(rounded(ui_.txtJersey, 0, kJerseyMax));
-    const auto feet = static_cast<std::uint8_t>(rounded(ui_.txtFeet, 0, kFeetMax));
-    const auto inches = static_cast<std::uint8_t>(rounded(ui_.txtInches, 0, kInchesStoredMax));
-    const auto weight = static_cast<std::int16_t>(rounded(ui_.txtWeight, 0, kWeightMax));
+    const auto name = [](const TextBox* box) {
+        return box->changed() ? std::optional(UiText::toRom(box->text())) : std::nullopt;
+    };
+    const auto first = name(ui_.txtFirstname);
+    const auto last = name(ui_.txtLastname);
+    const auto jersey = edited<std::uint8_t>(Box::Jersey, ui_.txtJersey);
+    const auto feet = edited<std::uint8_t>(Box::Feet, ui_.txtFeet);
+    const auto inches = edited<std::uint8_t>(Box::Inches, ui_.txtInches);
+    const auto weight = edited<std::int16_t>(Box::Weight, ui_.txtWeight);
     const int position = ui_.cmbPosition->currentIndex();
-    const auto ft = static_cast<std::int16_t>(rounded(ui_.txtFTpercent, 0, kPercentMax));
-    const auto fg = static_cast<std::int16_t>(rounded(ui_.txtFGpercent, 0, kPercentMax));
-    const auto tp = static_cast<std::int16_t>(rounded(ui_.txtTPTpercent, 0, kPercentMax));
+    const auto ft = edited<std::int16_t>(Box::FreeThrows, ui_.txtFTpercent);
+    const auto fg = edited<std::int16_t>(Box::FieldGoals, ui_.txtFGpercent);
+    const auto tp = edited<std::int16_t>(Box::ThreePointers, ui_.txtTPTpercent);
+    for (TextBox* box : {ui_.txtFirstname, ui_.txtLastname}) box->keepAsStored();
+    for (const auto& [number, box] : numberBoxes()) box->keepAsStored();
+    const bool positionChosen = position != shownPosition_;
+    shownPosition_ = position;
 
-    editPlayer(EditLabels::kFirstName, [&](clsPlayer& p) { p.setFirst(first); });
-    editPlayer(EditLabels::kLastName, [&](clsPlayer& p) { p.setLast(last); });
-    editPlayer(EditLabels::kJersey, [&](clsPlayer& p) { p.setJersey(jersey); });
-    editPlayer(EditLabels::kHeight, [&](clsPlayer& p) {
-        p.setFeet(feet);
-        p.setInch(inches);
-    });
-    editPlayer(EditLabels::kWeight, [&](clsPlayer& p) { p.setWeight(weight); });
+    if (first) editPlayer(EditLabels::kFirstName, [&](clsPlayer& p) { p.setFirst(*first); });
+    if (last) editPlayer(EditLabels::kLastName, [&](clsPlayer& p) { p.setLast(*last); });
+    if (jersey) editPlayer(EditLabels::kJersey, [&](clsPlayer& p) { p.setJersey(*jersey); });
+    if (feet || inches)
+        editPlayer(EditLabels::kHeight, [&](clsPlayer& p) {
+            if (feet) p.setFeet(*feet);
+            if (inches) p.setInch(*inches);
+        });
+    if (weight) editPlayer(EditLabels::kWeight, [&](clsPlayer& p) { p.setWeight(*weight); });
     // With no entry shown (a code beyond the list) the record keeps its code.
-    if (position >= 0)
+    if (positionChosen && position >= 0)
         editPlayer(EditLabels::kPosition, [&](clsPlayer& p) { p.setPosition(static_cast<std::uint8_t>(position)); });
-    editPlayer(EditLabels::kPercentages, [&](clsPlayer& p) {
-        p.setFTpercent(ft);
-        p.setFGpercent(fg);
-        p.set3PTpercent(tp);
-    });
+    if (ft || fg || tp)
+        editPlayer(EditLabels::kPercentages, [&](clsPlayer& p) {
+            if (ft) p.setFTpercent(*ft);
+            if (fg) p.setFGpercent(*fg);
+            if (tp) p.set3PTpercent(*tp);
+        });
 }
 
 // A box left: its text tidied; the jersey and the names are stored at once.
 void PlayerEditorPanel::boxLeft(TextBox* box) {
-    if (box == ui_.txtJersey) {
-        box->setText(UiText::padded(rounded(box, 0, kJerseyMax), 2));
-        store();
-    } else if (box == ui_.txtFirstname || box == ui_.txtLastname) {
+    if (box == ui_.txtFirstname || box == ui_.txtLastname) {
         box->setText(box->text().toUpper());
         store();
-    } else if (box == ui_.txtFeet) {
-        box->setText(QString::number(rounded(box, 0, kFeetMax)));
-    } else if (box == ui_.txtInches) {
-        box->setText(QString::number(rounded(box, 0, kInchesShownMax)));
-    } else if (box == ui_.txtWeight) {
-        box->setText(QString::number(cutToFour(rounded(box, 0, kWeightMax))));
-    } else if (box == ui_.txtFGpercent || box == ui_.txtFTpercent || box == ui_.txtTPTpercent) {
-        box->setText(UiText::padded(cutToFour(rounded(box, 0, kPercentMax)), 3));
+        return;
     }
+    for (const auto& [number, numberBox] : numberBoxes()) {
+        if (numberBox != box) continue;
+        box->setText(UiText::fromRom(PlayerBoxes::tidied(number, UiText::toRom(box->text()))));
+        if (number == Box::Jersey) store();
+    }
+}
+
+std::array<std::pair<PlayerBoxes::Box, TextBox*>, 7> PlayerEditorPanel::numberBoxes() const {
+    return {{{Box::Jersey, ui_.txtJersey},
+             {Box::Feet, ui_.txtFeet},
+             {Box::Inches, ui_.txtInches},
+             {Box::Weight, ui_.txtWeight},
+             {Box::FieldGoals, ui_.txtFGpercent},
+             {Box::ThreePointers, ui_.txtTPTpercent},
+             {Box::FreeThrows, ui_.txtFTpercent}}};
 }
 
 void PlayerEditorPanel::drawRatings() {

@@ -2,6 +2,9 @@
 #include <QGroupBox>
 #include <array>
 #include <functional>
+#include <utility>
+
+#include "model/PlayerBoxes.h"
 
 class QComboBox;
 class QGridLayout;
@@ -16,9 +19,9 @@ struct EditorSelection;
 // The player editor, frame framePlayerEdit ("Player Editor"): name, jersey, height,
 // weight, position and shooting percentages of the selected player, and the six rating
 // rows with their bars and step buttons. The boxes tidy their text when they lose the
-// focus; the jersey and the names are stored then, the other boxes with the next store.
-// A step button changes its rating at once. Every change goes into the league through the
-// session.
+// focus (PlayerBoxes); the jersey and the names are stored then, the other boxes with the
+// next store, which writes only the boxes the user changed. A step button changes its
+// rating at once. Every change goes into the league through the session.
 class PlayerEditorPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -56,6 +59,8 @@ private:
     QGridLayout* buildRatingRows(const QFontMetrics& fm);
     void connectControls();
     void boxLeft(TextBox* box);
+    // The boxes of numbers, each with the rules of what it holds.
+    std::array<std::pair<PlayerBoxes::Box, TextBox*>, 7> numberBoxes() const;
     void drawRatings();
     void step(int row, bool up);
     void editPlayer(const char* label, const std::function<void(clsPlayer&)>& change);
@@ -64,4 +69,5 @@ private:
     Session& session_;
     const EditorSelection& selection_;
     Controls ui_;
+    int shownPosition_ = -1;  // the position entry the last refresh showed
 };

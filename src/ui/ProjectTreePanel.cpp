@@ -1,5 +1,6 @@
 #include "ui/ProjectTreePanel.h"
 
+#include <QDir>
 #include <QDrag>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@ using UiText::fromRom;
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
+constexpr int kRecentRole = Qt::UserRole + 1;  // the index of a recent file shown before the first league
 
 int teamNodeIndex(int team) { return 2 + 13 * team; }
 int playerNodeIndex(int team, int player) { return 3 + 13 * team + player; }
@@ -48,9 +50,14 @@ ProjectTreePanel::ProjectTreePanel(const Session& session, QWidget* parent) : QT
     setUniformRowHeights(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::MoveAction);
-    setDropIndicatorShown(false);  // a trade drops onto a node, never between two
-    setAutoExpandDelay(600);       // a team held under the cursor opens to show its players
+    setDropIndicatorShown(false);       // a trade drops onto a node, never between two
+    setAutoExpandDelay(600);            // a team held under the cursor opens to show its players
+    setTextElideMode(Qt::ElideMiddle);  // a long path keeps its file name in sight
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) { nodeChosen(item); });
+    connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
+        const QVariant recent = item->data(0, kRecentRole);
+        if (recent.isValid()) emit recentChosen(recent.toInt());
+    });
 }
 
 QString ProjectTreePanel::playerText(const clsPlayer& player) {
@@ -68,9 +75,32 @@ QString ProjectTreePanel::teamText(int team) const {
     return t != nullptr ? fromRom(t->getCity()) + QLatin1Char(' ') + fromRom(t->getMascot()) : QString();
 }
 
+void ProjectTreePanel::showStart(const QStringList& recentFiles) {
+    clear();
+    nodes_.clear();
+    setRootIsDecorated(false);
+    const auto line = [this](const QString& text, Qt::ItemFlags flags) {
+        auto* item = new QTreeWidgetItem(this, QStringList(text));
+        item->setFlags(flags);
+        return item;
+    };
+    line(QStringLiteral("Open a .nes or .smc image with File > Open (Ctrl+O),"), Qt::ItemIsEnabled);
+    line(QStringLiteral("or drop one here"), Qt::ItemIsEnabled);
+    if (recentFiles.isEmpty()) return;
+    line(QString(), Qt::NoItemFlags);
+    line(QStringLiteral("Recent files:"), Qt::ItemIsEnabled);
+    for (int i = 0; i < recentFiles.size(); ++i) {
+        QTreeWidgetItem* file =
+            line(QDir::toNativeSeparators(recentFiles[i]), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        file->setData(0, kRecentRole, i);
+        file->setToolTip(0, QStringLiteral("Double-click to open"));
+    }
+}
+
 void ProjectTreePanel::build() {
     clear();
     nodes_.clear();
+    setRootIsDecorated(true);
     nodes_.reserve(1 + clsProject::kTeams * 13);
 
     auto* root = new QTreeWidgetItem(this, QStringList(QStringLiteral("NBA")));

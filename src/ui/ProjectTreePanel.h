@@ -13,7 +13,8 @@ class clsPlayer;
 // under each team, with node texts from the session's league. A click on a team or player
 // node, or a node reached with the keyboard, is reported as a choice; the root is none.
 // A player node dragged onto another player node is reported as a trade of the two; a drop
-// anywhere else does nothing.
+// anywhere else does nothing. Before the first league the tree says where to begin and lists
+// the recent files, which open on a double click.
 class ProjectTreePanel : public QTreeWidget {
     Q_OBJECT
 public:
@@ -24,6 +25,8 @@ public:
 
     // Rebuilds every node from the league: keys Project, Team0..Team26, Player0..Player323.
     void build();
+    // No league yet: a hint where to begin, then the files given (the recent ones) to open.
+    void showStart(const QStringList& recentFiles);
     // The node by creation index from 1: the root, then each team followed by its players.
     QTreeWidgetItem* node(int index) const;
     // Expands the first team and makes its first player the current node.
@@ -47,6 +50,8 @@ signals:
     void playerChosen(int team, int player);
     // The player node of one place was dropped onto the player node of another.
     void playerDropped(int team, int player, int ontoTeam, int ontoPlayer);
+    // The recent file of that index (in the list showStart was given) was double-clicked.
+    void recentChosen(int index);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

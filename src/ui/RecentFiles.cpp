@@ -1,8 +1,9 @@
 #include "ui/RecentFiles.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
-#include "settings/Settings.h"
+#include "session/modGlobals.h"
 #include "ui/LocalPath.h"
 
 namespace {
@@ -16,10 +17,7 @@ const QString kEdition = QStringLiteral("edition");
 RecentFiles::RecentFiles(QString file) : file_(std::move(file)) {}
 
 QString RecentFiles::defaultFile() {
-    const std::string folder = Settings::userConfigFolder();
-    if (folder.empty()) return {};  // no home folder: no list
-    return LocalPath::fromLocal(folder) + QLatin1Char('/') + QString::fromLatin1(Settings::kConfigSubfolder) +
-           QStringLiteral("/recent.ini");
+    return QFileInfo(LocalPath::fromLocal(modGlobals::settingsPath())).absolutePath() + QStringLiteral("/recent.ini");
 }
 
 QList<RecentFiles::Entry> RecentFiles::entries() const {

@@ -5,9 +5,11 @@
 #include "base/ResultCode.h"
 
 // The ROM images opened last, newest first, at most kLimit, each with the edition it was
-// opened as. The list lives in a small settings file of the user's own (recent.ini in the
-// program's configuration folder, apart from tamsel.ini, whose format stays as it is) and
-// is read and written on every use, so that two windows share it.
+// opened as. The list lives in a small settings file beside tamsel.ini (recent.ini, apart
+// from tamsel.ini, whose format stays as it is): beside the program for a copy of its own
+// (a portable copy on a USB stick keeps its list with it), in the user's configuration
+// folder for an installed one. It is read and written on every use, so that two windows
+// share it.
 class RecentFiles {
 public:
     static constexpr int kLimit = 8;
@@ -21,8 +23,7 @@ public:
     // The list kept in file (made with its folder when first written); an empty name keeps
     // no list.
     explicit RecentFiles(QString file);
-    // <configuration folder>/tamsel/recent.ini: $XDG_CONFIG_HOME/tamsel, or ~/.config/tamsel;
-    // empty without a home folder.
+    // recent.ini in the folder of tamsel.ini (modGlobals::settingsPath).
     static QString defaultFile();
 
     // The entries, newest first; entries that the file holds damaged are left out.

@@ -13,8 +13,8 @@ struct EditorSelection;
 // the player it showed: a selected player who is traded is shown at his new place.
 class RosterCommands {
 public:
-    // beforeTrade stores what the window holds apart from the league (the editors' texts,
-    // an open all-star window's slots), so that it travels with its player.
+    // beforeTrade stores what the window holds apart from the league (the editors' texts),
+    // so that it travels with its player.
     RosterCommands(Session& session, EditorSelection& selection, std::function<void()> beforeTrade, QWidget* parent);
 
     // Asks with the Swap Players dialogue for the player to trade the selected one with.

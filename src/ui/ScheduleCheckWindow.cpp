@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/ScheduleCheck.h"
 #include "session/Session.h"
@@ -30,8 +32,11 @@ ScheduleCheckWindow::ScheduleCheckWindow(const Session& session, QWidget* parent
     setWindowTitle(QStringLiteral("Check Schedule"));
     auto* column = new QVBoxLayout(this);
 
-    tblTeams = new QTableWidget(clsProject::kTeams, Columns, this);
+    tblTeams = new QTableWidget(0, Columns, this);
     tblTeams->setObjectName(QStringLiteral("tblTeams"));
+    tblTeams->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 6);
+    tblTeams->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    tblTeams->setRowCount(clsProject::kTeams);
     tblTeams->setHorizontalHeaderLabels(
         {QStringLiteral("Team"), QStringLiteral("Games"), QStringLiteral("Home"), QStringLiteral("Away")});
     QStringList rows;  // the team's index, as the other commands number teams
@@ -40,8 +45,9 @@ ScheduleCheckWindow::ScheduleCheckWindow(const Session& session, QWidget* parent
     tblTeams->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblTeams->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblTeams->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tblTeams->setMinimumSize(300, 420);
-    column->addWidget(tblTeams, 3);
+    tblTeams->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the columns share the width
+    tblTeams->setMinimumWidth(300);
+    column->addWidget(tblTeams, 1);
 
     lblUsualGames = new QLabel(this);
     lblUsualGames->setObjectName(QStringLiteral("lblUsualGames"));
@@ -51,13 +57,32 @@ ScheduleCheckWindow::ScheduleCheckWindow(const Session& session, QWidget* parent
     lstProblems = new QListWidget(this);
     lstProblems->setObjectName(QStringLiteral("lstProblems"));
     problems->setBuddy(lstProblems);
+    lstProblems->setMinimumHeight(4 * (fontMetrics().height() + 4));
     column->addWidget(problems);
-    column->addWidget(lstProblems, 1);
+    column->addWidget(lstProblems);
 
     cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     column->addWidget(cmdClose, 0, Qt::AlignRight);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    openAtFullHeight();
+}
+
+// The table keeps the height of all its rows where the screen allows, the problems below it
+// at least a few lines; the window opens at the height that needs.
+void ScheduleCheckWindow::openAtFullHeight() {
+    constexpr int kWindowFrame = 40;  // the title bar and borders the desktop adds
+    const int wholeTable = tblTeams->horizontalHeader()->sizeHint().height() + tblTeams->verticalHeader()->length() +
+                           2 * tblTeams->frameWidth();
+    tblTeams->setMinimumHeight(wholeTable);
+    QSize size = sizeHint();
+    if (const QScreen* shown = screen()) {
+        const int room = shown->availableGeometry().height() - kWindowFrame;
+        const int around = size.height() - wholeTable - lstProblems->sizeHint().height() + lstProblems->minimumHeight();
+        tblTeams->setMinimumHeight(std::clamp(room - around, 120, wholeTable));
+        size.setHeight(std::min(size.height(), room));
+    }
+    resize(size);
 }
 
 void ScheduleCheckWindow::refresh() {

@@ -11,7 +11,8 @@ class Session;
 // with it (ScheduleCheck). A table of the 27 teams (abbreviation, games, home, away) and
 // the list of problems, or "No problems". It is a window of its own that does not block
 // the main window and changes nothing; it reads the league anew when it is shown and
-// after each change of the league while it is open.
+// after each change of the league while it is open. It opens showing the whole table where
+// the screen allows.
 class ScheduleCheckWindow : public QWidget {
     Q_OBJECT
 public:
@@ -27,5 +28,7 @@ public:
     QPushButton* cmdClose = nullptr;
 
 private:
+    void openAtFullHeight();
+
     const Session& session_;
 };

@@ -102,12 +102,19 @@ void ScheduleEditorPanel::gameClicked() {
     const clsProject::Pair b = session_.league().getMatchupBytes(g);
     showTeam(ui_.cmbHome, b[0]);
     showTeam(ui_.cmbAway, b[1]);
+    shownHome_ = ui_.cmbHome->currentIndex();
+    shownAway_ = ui_.cmbAway->currentIndex();
     selection_.game = g;
 }
 
+// Only a team the user chose is written, so that showing a game never changes its bytes
+// (flags the game keeps beside the team number included).
 void ScheduleEditorPanel::store() {
     const int game = selection_.game;
     if (game < 0 || game >= ui_.lstSchedule->count()) return;
+    if (ui_.cmbHome->currentIndex() == shownHome_ && ui_.cmbAway->currentIndex() == shownAway_) return;
+    shownHome_ = ui_.cmbHome->currentIndex();
+    shownAway_ = ui_.cmbAway->currentIndex();
     // A list showing no entry (a team number beyond the league) keeps the game's team.
     const clsProject::Pair b = session_.league().getMatchupBytes(game);
     const int home = ui_.cmbHome->currentIndex() >= 0 ? ui_.cmbHome->currentIndex() : b[0];

@@ -31,7 +31,7 @@ public:
     // (game 0 when there is no such game).
     void fill(int game = 0);
     // Stores the teams the two lists show into the selected game, as when either list
-    // loses the focus; nothing when they show the game as it is.
+    // loses the focus; nothing unless the user chose another team in either list.
     void store();
     // Enables or disables the three lists and the button.
     void setEditable(bool enabled);
@@ -48,4 +48,6 @@ private:
     EditorSelection& selection_;
     Controls ui_;
     ListClick* gameClick_ = nullptr;
+    int shownHome_ = -1;  // the entries the lists showed when the game was selected
+    int shownAway_ = -1;
 };

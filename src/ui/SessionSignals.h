@@ -17,7 +17,8 @@ public:
     SessionSignals& operator=(const SessionSignals&) = delete;
 
 signals:
-    // A new league: an open ("Open") or a project import ("Import Project").
+    // A new league: an open ("Open"), a project import ("Import Project") or the file as
+    // last saved again ("Revert").
     void leagueReplaced(const QString& label);
     // A change of the league, named as the user reads it ("City", "Import Team"), with
     // the team and player it touched (-1: none, or all of them).

@@ -7,7 +7,10 @@
 
 using UiText::fromRom;
 
-SpaceStatusLabel::SpaceStatusLabel(QWidget* parent) : QLabel(parent) { setObjectName(QStringLiteral("lblSpace")); }
+SpaceStatusLabel::SpaceStatusLabel(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("lblSpace"));
+    setTextFormat(Qt::RichText);
+}
 
 void SpaceStatusLabel::showFor(const Session& session) {
     const ConsoleKind kind = session.kind();
@@ -20,11 +23,11 @@ void SpaceStatusLabel::showFor(const Session& session) {
     QStringList parts;
     QStringList over;
     for (const SpaceRegion& r : report.regions) {
-        parts << QStringLiteral("%1 %2/%3").arg(fromRom(r.name)).arg(r.used).arg(r.available);
+        parts << QStringLiteral("%1 %2/%3").arg(fromRom(r.name).toHtmlEscaped()).arg(r.used).arg(r.available);
         if (!r.fits()) over << fromRom(r.name);
     }
-    QString text = parts.join(QStringLiteral("   "));
-    if (!over.isEmpty()) text += QStringLiteral("   - too long to save: ") + over.join(QStringLiteral(", "));
+    QStringList warnings;
+    if (!over.isEmpty()) warnings << QStringLiteral("Too long to save: ") + over.join(QStringLiteral(", "));
     QString tip =
         QStringLiteral("Bytes used and available in the name tables and the player area that a save rebuilds");
 
@@ -36,13 +39,17 @@ void SpaceStatusLabel::showFor(const Session& session) {
         details << fromRom(AllStarCheck::describe(p));
     }
     if (!toMend.isEmpty()) {
-        text += QStringLiteral("   - All-star slots need mending: ") + toMend.join(QStringLiteral(", "));
+        warnings << QStringLiteral("All-star slots need mending: ") + toMend.join(QStringLiteral(", "));
         tip += QStringLiteral("\n\nChoose a player for each empty entry of the All-Star Editor:\n") +
                details.join(QLatin1Char('\n'));
     }
 
-    const bool flagged = !over.isEmpty() || !toMend.isEmpty();
+    // The figures as they are, each warning after them in red.
+    const QString gap = QStringLiteral("&nbsp;&nbsp;&nbsp;");
+    QString text = parts.join(gap);
+    for (const QString& warning : warnings)
+        text += gap + QStringLiteral("<span style=\"color: rgb(200, 0, 0); font-weight: bold;\">") +
+                warning.toHtmlEscaped() + QStringLiteral("</span>");
     setText(text);
-    setStyleSheet(flagged ? QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;") : QString());
     setToolTip(tip);
 }

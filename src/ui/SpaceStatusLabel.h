@@ -4,8 +4,8 @@
 class Session;
 
 // The status bar's label lblSpace: the bytes used and available in each ROM region that a
-// save rebuilds, and the all-star slots that name no player; red and bold while either
-// stops a save. Empty while no image is open for saving.
+// save rebuilds, then, in red and bold, what stops a save: the regions too long, the all-star
+// slots that name no player. Empty while no image is open for saving.
 class SpaceStatusLabel : public QLabel {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <optional>
 
 #include "base/TextNumber.h"
 #include "graphics/modGraphics.h"
@@ -162,11 +163,11 @@ void TeamEditorPanel::nameLeft(TextBox* box) {
 void TeamEditorPanel::fill() {
     const clsTeam* t = team();
     if (t == nullptr) return;
-    ui_.txtCity->setText(fromRom(t->getCity()));
-    ui_.txtMascot->setText(fromRom(t->getMascot()));
-    ui_.txtAbrev->setText(fromRom(t->getAbrev()));
-    ui_.txtPPGhome->setText(QString::number(t->getPointsScored()));
-    ui_.txtPPGaway->setText(QString::number(t->getPointsGiven()));
+    ui_.txtCity->showStored(fromRom(t->getCity()));
+    ui_.txtMascot->showStored(fromRom(t->getMascot()));
+    ui_.txtAbrev->showStored(fromRom(t->getAbrev()));
+    ui_.txtPPGhome->showStored(QString::number(t->getPointsScored()));
+    ui_.txtPPGaway->showStored(QString::number(t->getPointsGiven()));
     if (session_.kind() == Console::Nes) {
         showNesUniform(true);
         showSnesUniform(false);
@@ -182,27 +183,42 @@ void TeamEditorPanel::setEditable(bool enabled) {
         w->setEnabled(enabled);
 }
 
+// Only the open edition's colours and figure show: the other edition's are not saved into
+// the image. The open edition's figure shows once it is drawn whole.
 void TeamEditorPanel::showPaletteBoxes() {
-    const bool shown = session_.kind() == Console::Nes || session_.kind() == Console::Snes;
-    ui_.contNesPalEd->setVisible(shown);
-    ui_.contSnesPalEd->setVisible(shown);
+    const bool nes = session_.kind() == Console::Nes;
+    const bool snes = session_.kind() == Console::Snes;
+    ui_.contNesPalEd->setVisible(nes);
+    ui_.contSnesPalEd->setVisible(snes);
+    if (!nes) ui_.picPlayerRenderNES->hide();
+    if (!snes) ui_.picPlayerRenderSNES->hide();
 }
 
+// Only what the user changed since the last refresh is written, so that showing a team
+// never changes it.
 void TeamEditorPanel::store() {
     if (team() == nullptr) return;
     // Read before the first store: the league's observers run between the stores.
-    const std::string city = toRom(ui_.txtCity->text());
-    const std::string mascot = toRom(ui_.txtMascot->text());
-    const std::string abbreviation = toRom(ui_.txtAbrev->text());
-    const std::uint8_t scored = pointsByte(ui_.txtPPGhome->text());
-    const std::uint8_t given = pointsByte(ui_.txtPPGaway->text());
-    editTeam(EditLabels::kCity, [&](clsTeam& t) { t.setCity(city); });
-    editTeam(EditLabels::kMascot, [&](clsTeam& t) { t.setMascot(mascot); });
-    editTeam(EditLabels::kAbbreviation, [&](clsTeam& t) { t.setAbrev(abbreviation); });
-    editTeam(EditLabels::kPoints, [&](clsTeam& t) {
-        t.setPointsScored(scored);
-        t.setPointsGiven(given);
-    });
+    const auto name = [](const TextBox* box) {
+        return box->changed() ? std::optional(toRom(box->text())) : std::nullopt;
+    };
+    const auto points = [](const TextBox* box) {
+        return box->changed() ? std::optional(pointsByte(box->text())) : std::nullopt;
+    };
+    const auto city = name(ui_.txtCity);
+    const auto mascot = name(ui_.txtMascot);
+    const auto abbreviation = name(ui_.txtAbrev);
+    const auto scored = points(ui_.txtPPGhome);
+    const auto given = points(ui_.txtPPGaway);
+    for (TextBox* box : {ui_.txtCity, ui_.txtMascot, ui_.txtAbrev, ui_.txtPPGhome, ui_.txtPPGaway}) box->keepAsStored();
+    if (city) editTeam(EditLabels::kCity, [&](clsTeam& t) { t.setCity(*city); });
+    if (mascot) editTeam(EditLabels::kMascot, [&](clsTeam& t) { t.setMascot(*mascot); });
+    if (abbreviation) editTeam(EditLabels::kAbbreviation, [&](clsTeam& t) { t.setAbrev(*abbreviation); });
+    if (scored || given)
+        editTeam(EditLabels::kPoints, [&](clsTeam& t) {
+            if (scored) t.setPointsScored(*scored);
+            if (given) t.setPointsGiven(*given);
+        });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -266,8 +282,11 @@ bool TeamEditorPanel::runPaletteTool(frmPaletteTool* tool) {
     return accepted;
 }
 
+// A colour chosen as the swatch showed it changes nothing, whatever else the stored byte or
+// word holds; the other edition's swatches take no clicks.
 void TeamEditorPanel::nesSwatchClicked(int index) {
     if (index < 0 || index >= static_cast<int>(ui_.lblnespal.size()) || team() == nullptr) return;
+    if (session_.kind() != Console::Nes) return;
     SwatchLabel* swatch = ui_.lblnespal[static_cast<std::size_t>(index)];
     frmPaletteTool* tool = paletteTool();
     tool->initForm(1);
@@ -275,6 +294,7 @@ void TeamEditorPanel::nesSwatchClicked(int index) {
     if (!runPaletteTool(tool)) return;
 
     const std::uint8_t entry = tool->getEntry_NES();
+    if (entry == (team()->getUniformColor_NES_single(index) & 63)) return;
     editTeam(EditLabels::kColour, [&](clsTeam& t) { t.setUniformColor_NES_single(index, entry); });
     swatch->setBackground(nesSwatchColour(team()->getUniformColor_NES_single(index)));
     if (session_.kind() == Console::Nes) showNesUniform(true);
@@ -283,13 +303,14 @@ void TeamEditorPanel::nesSwatchClicked(int index) {
 void TeamEditorPanel::snesSwatchClicked(int index) {
     if (index < 0 || index >= static_cast<int>(ui_.lblsnespal.size())) return;
     const clsTeam* current = team();
-    if (current == nullptr) return;
+    if (current == nullptr || session_.kind() != Console::Snes) return;
     frmPaletteTool* tool = paletteTool();
     tool->initForm(2);
     tool->setupSnesColor(current->getRed(index), current->getGreen(index), current->getBlue(index));
     if (!runPaletteTool(tool)) return;
 
     const std::int16_t word = tool->getEntry_SNES();
+    if (word == team()->getUniformColor_1Word(index)) return;
     editTeam(EditLabels::kColour, [&](clsTeam& t) { t.setUniformColor_1Word(index, word); });
     const clsTeam* t = team();
     ui_.lblsnespal[static_cast<std::size_t>(index)]->setBackground(colorFromRgbValue(t->getUniformColor_RGB(index)));

@@ -14,10 +14,10 @@ class frmPaletteTool;
 struct EditorSelection;
 
 // The team editor, frame frameTeamEditor ("Team Editor"): city, mascot, abbreviation and
-// the two points figures of the selected team, its uniform colours of both editions as
-// swatches, and the preview figure of the open edition. A swatch click runs the palette
-// tool; a figure click shows the figure's next variant. Every change goes into the league
-// through the session, one field at a time.
+// the two points figures of the selected team, and the uniform colours of the open
+// edition as swatches with its preview figure. A swatch click runs the palette tool; a
+// figure click shows the figure's next variant. Every change goes into the league through
+// the session, one field at a time, and only a box the user changed is stored.
 class TeamEditorPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -41,11 +41,11 @@ public:
     const Controls& controls() const { return ui_; }
 
     // Shows the selected team: texts, points, and the swatches and figure of the open
-    // edition (the other edition's swatches show the record, its figure is blank).
+    // edition.
     void fill();
     // Enables or disables the five boxes and the two figures.
     void setEditable(bool enabled);
-    // Both swatch boxes visible while an edition is open, hidden before.
+    // The open edition's swatches shown, the other edition's swatches and figure hidden.
     void showPaletteBoxes();
     // Stores the five boxes into the selected team: city, mascot, abbreviation, points.
     void store();

@@ -1,6 +1,7 @@
 #include "ui/TextBox.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QValidator>
 
 namespace {
@@ -30,6 +31,25 @@ TextBox::TextBox(const QString& name, QWidget* parent) : QLineEdit(parent) { set
 void TextBox::acceptPrintableAsciiOnly() { setValidator(new PrintableAsciiValidator(this)); }
 
 void TextBox::selectAllOnFocus() { selectsOnFocus_ = true; }
+
+void TextBox::showStored(const QString& text) {
+    setText(text);
+    shownText_ = this->text();
+}
+
+bool TextBox::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        const QKeyCombination pressed = key->keyCombination();
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            pressed == QKeyCombination(Qt::CTRL | Qt::Key_Y) ||
+            pressed == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)) {
+            e->ignore();  // not the box's: a shortcut of the window may take it
+            return true;
+        }
+    }
+    return QLineEdit::event(e);
+}
 
 void TextBox::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);

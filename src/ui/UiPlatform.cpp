@@ -1,11 +1,15 @@
 #include "ui/UiPlatform.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 
 namespace {
+
+constexpr int kMessageWidth = 420;
 
 QMessageBox::Icon boxIcon(MessageSink::Icon icon) {
     switch (icon) {
@@ -23,12 +27,22 @@ QMessageBox::Icon boxIcon(MessageSink::Icon icon) {
 
 void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, const QString& detail) {
     QMessageBox box(boxIcon(icon), kAppTitle, text, QMessageBox::Ok, parent);
-    if (!detail.isEmpty()) box.setInformativeText(detail);
+    if (!detail.isEmpty()) {
+        box.setInformativeText(detail);
+        // Each line of the detail (a file's line and its fault, a path) stays whole.
+        if (auto* lines = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+            lines->setWordWrap(false);
+    }
+    // Wide enough that a sentence does not break word by word.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(kMessageWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(),
+                      0, 1, grid->columnCount());
     box.exec();
 }
 
 bool QtMessageSink::askYesNo(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

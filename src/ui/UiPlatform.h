@@ -22,7 +22,8 @@ public:
     // cause of a failed write, the region that does not fit the image) goes below the
     // text, which stays as it is.
     virtual void message(QWidget* parent, const QString& text, Icon icon, const QString& detail = QString()) = 0;
-    // A Yes/No question with the exclamation icon; true for Yes.
+    // A Yes/No question with the exclamation icon; true for Yes. Escape and the close box
+    // answer No.
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
     // "Save changes to game.nes?" with Save, Discard and Cancel and the question icon;
     // Escape and the close box answer Cancel.

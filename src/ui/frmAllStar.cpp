@@ -104,8 +104,6 @@ void frmAllStar::Form_Load() {
     westClick_->select(0);
 }
 
-void frmAllStar::Form_Unload() { store(); }
-
 void frmAllStar::store() {
     session_.edit(EditLabels::kAllStars, {}, [this](clsProject& league) {
         for (int i = 0; i < kSlots; ++i) {
@@ -128,12 +126,9 @@ void frmAllStar::refreshNames() {
     for (int p = 0; p < cmbPlayer->count(); ++p) cmbPlayer->setItemText(p, nameOf(cmbTeam->currentIndex(), p));
 }
 
+// Every change went into the league as it was made: closing writes nothing.
 void frmAllStar::closeEvent(QCloseEvent* e) {
-    if (!unloaded_) {
-        // Gone for the main window before the slots reach the league and it hears of them.
-        unloaded_ = true;
-        Form_Unload();
-    }
+    unloaded_ = true;
     e->accept();
 }
 
@@ -218,4 +213,5 @@ void frmAllStar::changeSlot(bool east) {
                                                                    static_cast<std::uint8_t>(player)};
     list->item(s)->setText(nameOf(team, player));
     (east ? eastClick_ : westClick_)->select(s);
+    store();
 }

@@ -11,11 +11,12 @@ class QListWidget;
 class QPushButton;
 
 // The all-star editor: the twelve West and twelve East slots of the league's all-star
-// rosters, each one player of one team. It works on its own copy of the slots, read when
-// the window loads and written into the league, through the session, when it closes. It
-// is a window of its own that does not block the main window; closing it unloads it. A
-// slot that names no player (read from a damaged roster table) shows as an empty entry to
-// be replaced.
+// rosters, each one player of one team. It shows its own copy of the slots, read when the
+// window loads; a slot replaced with "^" goes into the league at once, through the session,
+// as a step of its own ("All-Stars"), so that the caption, Save and every other command see
+// it while the window stays open. It is a window of its own that does not block the main
+// window; closing it unloads it and writes nothing. A slot that names no player (read from
+// a damaged roster table) shows as an empty entry to be replaced.
 class frmAllStar : public QWidget {
     Q_OBJECT
 public:
@@ -29,11 +30,7 @@ public:
     // Keeps the slots and the choice below them, and shows the league's present names of
     // their players and teams: after any other change of the league.
     void refreshNames();
-    // Writes the slots into the league now, as closing does (one step when they differ
-    // from the league's): before undo, redo, a question about unsaved edits or a trade
-    // that moves the players they name.
-    void store();
-    // True once the window was closed (its slots written back); it is deleted soon after.
+    // True once the window was closed; it is deleted soon after.
     bool isUnloaded() const { return unloaded_; }
 
     // Controls, named as their objectName.
@@ -56,7 +53,8 @@ private:
 
     void buildControls();
     void Form_Load();
-    void Form_Unload();
+    // Writes the slots into the league: one step when they differ from the league's.
+    void store();
     void loadWestList();
     void loadEastList();
     void fillTeamCombo();

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include "ui/SettingsPromptUi.h"
 #include "ui/SpaceStatusLabel.h"
 #include "ui/TeamEditorPanel.h"
+#include "ui/TextBox.h"
 #include "ui/UiText.h"
 #include "ui/frmAllStar.h"
 #include "ui/frmPaletteTool.h"
@@ -44,10 +46,7 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     menus_.build(*this);
     buildLayout();
     leagueCommands_ = new LeagueCommands(session_, *messages_, *dialogs_, menus_, *tree_, selection_, this,
-                                         {[this](bool withTeam) { storeEditors(withTeam); },
-                                          [this] {
-                                              if (frmAllStar* allStar = allStarWindow(false)) allStar->store();
-                                          }});
+                                         {[this](bool withTeam) { storeEditors(withTeam); }});
     files_ = new FileCommands(
         session_, *messages_, *dialogs_, menus_, this, [this] { storeEditors(true); }, [this] { storeAll(); });
     connectCommands();
@@ -118,7 +117,17 @@ void frmMain::connectCommands() {
         showFileState();
     });
     connect(files_, &FileCommands::openFailed, this, [this] { refresh(Scope::Status, QString(), {}); });
+    connect(files_, &FileCommands::recentChanged, this, &frmMain::showStart);
+    connect(tree_, &ProjectTreePanel::recentChosen, this, [this](int index) {
+        const QList<RecentFiles::Entry> entries = files_->recent().entries();
+        if (index >= 0 && index < entries.size()) files_->openRecent(entries[index]);
+    });
     connect(menus_.menuEditUndo, &QAction::triggered, this, &frmMain::undo);
+    // The menu names the step Undo takes: what is typed is stored before it opens.
+    connect(menus_.menuEdit, &QMenu::aboutToShow, this, &frmMain::storeTyped);
+    // Text typed into an editor makes Undo and Redo available: they store it first.
+    for (TextBox* box : centralWidget()->findChildren<TextBox*>())
+        connect(box, &QLineEdit::textEdited, this, &frmMain::showFileState);
     connect(menus_.menuEditRedo, &QAction::triggered, this, &frmMain::redo);
 
     connect(tree_, &ProjectTreePanel::teamChosen, this, &frmMain::chooseTeam);
@@ -151,6 +160,15 @@ void frmMain::Form_Load() {
     schedule_->setEditable(false);
     status_->showFor(session_);
     showFileState();
+    showStart();
+}
+
+// Before the first league the tree says where to begin and offers the recent files.
+void frmMain::showStart() {
+    if (leagueShown_) return;
+    QStringList recent;
+    for (const RecentFiles::Entry& entry : files_->recent().entries()) recent << entry.path;
+    tree_->showStart(recent);
 }
 
 void frmMain::Form_Unload() {
@@ -159,7 +177,7 @@ void frmMain::Form_Unload() {
     closeSecondaryWindows();
 }
 
-// The palette tool, then the all-star window, which writes its rosters into the league.
+// The palette tool, the all-star window and the schedule check.
 void frmMain::closeSecondaryWindows() {
     if (frmPaletteTool* tool = team_->paletteTool(false)) tool->close();
     if (frmAllStar* allStar = allStarWindow(false)) allStar->close();
@@ -187,22 +205,26 @@ void frmMain::menuFileExit_Click() {
 void frmMain::openFile(const QString& path) { files_->openNamed(path); }
 
 // Before undo and redo, what the controls still hold goes into the league as steps of
-// its own, so that a typed value is neither lost nor mixed into the league restored.
+// its own, so that a typed value is neither lost nor mixed into the league restored: right
+// after typing, Undo takes back what was typed.
 void frmMain::undo() {
-    storeAll();
+    storeTyped();
     session_.undo();
 }
 
 void frmMain::redo() {
-    storeAll();
+    storeTyped();
     session_.redo();
 }
 
 void frmMain::showFileState() {
     const UndoHistory& history = session_.history();
-    menus_.showHistory(QString::fromStdString(history.undoLabel()), QString::fromStdString(history.redoLabel()));
-    // Only a league opened from a file can be saved: the marker stands after the file's
-    // name, and a failed open shows none.
+    bool typing = false;
+    if (leagueShown_)
+        for (const TextBox* box : centralWidget()->findChildren<TextBox*>()) typing = typing || box->changed();
+    menus_.showHistory(QString::fromStdString(history.undoLabel()), QString::fromStdString(history.redoLabel()),
+                       typing);
+    // The marker stands after the name of the file open, from the first successful open on.
     if (captionFile_.isEmpty()) return;
     setWindowTitle(kAppTitle + QStringLiteral(" [") + captionFile_ + QStringLiteral("][*]"));
     setWindowModified(session_.valid() && session_.modified());
@@ -219,11 +241,18 @@ void frmMain::storeEditors(bool withTeam) {
     if (withTeam) team_->store();
 }
 
-// The editors, the schedule's team lists and the slots of an open all-star window.
+// The box being typed into finished as leaving it would finish it, then everything else the
+// controls hold: what a command on the league runs first.
+void frmMain::storeTyped() {
+    if (auto* box = qobject_cast<TextBox*>(QApplication::focusWidget()); box != nullptr && isAncestorOf(box))
+        box->finishEditing();
+    storeAll();
+}
+
+// The editors and the schedule's team lists.
 void frmMain::storeAll() {
     storeEditors(true);
     schedule_->store();
-    if (frmAllStar* allStar = allStarWindow(false)) allStar->store();
 }
 
 // A team node: the editors are stored into the old selection, then show the team's first
@@ -351,6 +380,7 @@ void frmMain::refresh(Scope scope, const QString& label, EditTarget target) {
         case Scope::League:
             refreshEditors(true);
             tree_->build();
+            tree_->showPlayer(selection_.team, selection_.player);
             break;
         case Scope::Restored:
             // Anything may have changed back: every text and list is shown anew, at the

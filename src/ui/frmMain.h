@@ -58,7 +58,7 @@ private:
         Player,        // the selected player was imported
         Team,          // the selected team was imported
         Players,       // players of any team changed: a CSV import, a trade
-        League,        // a project import replaced the league
+        League,        // a project import replaced the league, or a revert
         OpenedLeague,  // an open replaced the league
         Restored,      // undo or redo took the league over a step
     };
@@ -67,11 +67,13 @@ private:
     void connectCommands();
     void Form_Load();
     void Form_Unload();
+    void showStart();
     void menuFileExit_Click();
     void closeSecondaryWindows();
 
     void storeEditors(bool withTeam);
     void storeAll();
+    void storeTyped();
     void undo();
     void redo();
     void selectStep(EditTarget target);

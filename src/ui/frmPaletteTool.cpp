@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <optional>
 
 #include "graphics/modGraphics.h"
 #include "model/SnesColorWord.h"
@@ -15,6 +16,8 @@
 #include "ui/UiText.h"
 
 namespace {
+
+const QString kNoColour = QStringLiteral("Not a 15-bit colour: type 0 to 7FFF in hexadecimal.");
 
 QSlider* makeSlider(const QString& name, int top, QWidget* parent) {
     auto* s = new QSlider(Qt::Horizontal, parent);
@@ -96,11 +99,23 @@ void frmPaletteTool::buildControls() {
     txtValue->setMaxLength(4);
     txtValue->setText(QStringLiteral("0000"));
     connect(txtValue, &TextBox::lostFocus, this, [this] { txtValue_LostFocus(); });
+    connect(txtValue, &QLineEdit::returnPressed, this, [this] { applyTypedWord(); });
     hscrRed = makeSlider(QStringLiteral("hscrRed"), 8, contSnesPalEd);
     hscrGreen = makeSlider(QStringLiteral("hscrGreen"), 32, contSnesPalEd);
     hscrBlue = makeSlider(QStringLiteral("hscrBlue"), 56, contSnesPalEd);
     for (QSlider* s : {hscrRed, hscrGreen, hscrBlue})
         connect(s, &QSlider::valueChanged, this, [this] { hscr_Change(); });
+    for (std::size_t i = 0; i < lblChannel.size(); ++i) {
+        lblChannel[i] = new QLabel(contSnesPalEd);
+        lblChannel[i]->setObjectName(QStringLiteral("lblChannel_%1").arg(i));
+        lblChannel[i]->setGeometry(318, 8 + 24 * static_cast<int>(i), 48, 17);
+    }
+    lblValueMessage = new QLabel(kNoColour, this);
+    lblValueMessage->setObjectName(QStringLiteral("lblValueMessage"));
+    lblValueMessage->setGeometry(8, 110, 416, 34);
+    lblValueMessage->setWordWrap(true);
+    lblValueMessage->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+    lblValueMessage->hide();
 
     lblSelection = new SwatchLabel(QStringLiteral("lblSelection"), this);
     lblSelection->setGeometry(24, 160, 19, 19);
@@ -120,6 +135,7 @@ void frmPaletteTool::initForm(int rtype) {
     contNesPalEd->setVisible(rtype == 1);
     lblSelection->setVisible(rtype == 1);
     contSnesPalEd->setVisible(rtype == 2);
+    lblValueMessage->hide();
 }
 
 void frmPaletteTool::setupNesColor(std::uint8_t color) {
@@ -152,6 +168,9 @@ void frmPaletteTool::showSnesPreview() {
     lblColor->setBackground(
         colorFromRgbValue(SnesColor::rgb(hscrRed->value() * 8, hscrGreen->value() * 8, hscrBlue->value() * 8)));
     txtValue->setText(getString());
+    const std::array<QSlider*, 3> sliders = {hscrRed, hscrGreen, hscrBlue};
+    for (std::size_t i = 0; i < sliders.size(); ++i)
+        lblChannel[i]->setText(QStringLiteral("%1 %2").arg(QLatin1Char("RGB"[i])).arg(sliders[i]->value()));
 }
 
 void frmPaletteTool::refreshWindow() {
@@ -179,12 +198,27 @@ void frmPaletteTool::lblnespal_Click(int index) {
     lblSelection->setBackground(lblnespal[static_cast<std::size_t>(index)]->background());
 }
 
-void frmPaletteTool::txtValue_LostFocus() {
-    int word = modGraphics::readHexWord(UiText::toRom(txtValue->text())) & 0x7FFF;
-    txtValue->setText(UiText::fromRom(modGraphics::snesWordText(word)));
+void frmPaletteTool::txtValue_LostFocus() { applyTypedWord(); }
+
+// A word typed into the hex box sets the sliders, as moving them would; text that is no
+// colour is refused with a message and stays for the user to mend.
+bool frmPaletteTool::applyTypedWord() {
+    const std::optional<int> word = modGraphics::snesWordOfText(UiText::toRom(txtValue->text()));
+    lblValueMessage->setVisible(!word);
+    if (word)
+        setupSnesColor(static_cast<std::uint8_t>(SnesColor::red(*word)),
+                       static_cast<std::uint8_t>(SnesColor::green(*word)),
+                       static_cast<std::uint8_t>(SnesColor::blue(*word)));
+    return word.has_value();
 }
 
+// OK with text in the hex box that is no colour waits for the user to mend it.
 void frmPaletteTool::cmdOK_Click() {
+    if (rtype_ == 2 && !applyTypedWord()) {
+        txtValue->setFocus();
+        txtValue->selectAll();
+        return;
+    }
     isOpen_ = false;
     isAccepted_ = true;
     accept();  // hides the window; the controls keep their states

@@ -13,7 +13,9 @@ class TextBox;
 
 // The palette tool: picks one colour, an entry of the NES master palette (shown as a
 // 16 x 4 grid that can be previewed in monochrome and with colour emphasis) or an SNES
-// colour word set with three 5-bit channel sliders.
+// colour word set with three 5-bit channel sliders, each labelled with its channel and value,
+// or typed into the hex box, which applies it as the sliders do (text that is no 15-bit
+// colour is refused with a message below, and OK waits until it is mended).
 //
 // The team editor runs it as a modal dialogue. OK hides it and keeps every control state
 // for the next use; the close button (or Escape) unloads it: the window is deleted once
@@ -63,6 +65,8 @@ public:
     QSlider* hscrRed = nullptr;
     QSlider* hscrGreen = nullptr;
     QSlider* hscrBlue = nullptr;
+    std::array<QLabel*, 3> lblChannel{};  // "R 31", "G 0", "B 9": each slider's channel and value
+    QLabel* lblValueMessage = nullptr;    // why a typed word is refused
     SwatchLabel* lblSelection = nullptr;
     QPushButton* cmdOK = nullptr;
 
@@ -76,6 +80,7 @@ protected:
 private:
     void buildControls();
     void hscr_Change();
+    bool applyTypedWord();
     std::uint8_t getEmphasis() const;
     void showSnesPreview();
     void unload();

@@ -23,7 +23,7 @@ clsProject smallLeague() {
         p.setLast(last);
         for (const auto& [key, value] : v) PlayerField::find(key)->set(p, value);
     };
-    // jump 191: 70.5 shows as 70; fg 1016: the box shows 016; stam 69 shows 70
+    // jump 191: 70.5 shows as 70; fg 1016: the box shows 1016; stam 69 shows 70
     set(3, 4, "MILO", "WENMON",
         {{"jersey", 24}, {"pos", 4}, {"jump", 191}, {"feet", 6}, {"inch", 11}, {"fg", 1016}, {"stam", 69}});
     set(5, 0, "XAN", "", {{"jersey", 7}, {"pos", 3}, {"jump", 190}, {"weight", 250}});  // jump 190 shows 69
@@ -56,7 +56,7 @@ TEST(PlayerQuery, EachTermAndEachRefusal) {
         {"JUMP=69", "5.0"},
         {"jump<=69 jump>-216", "5.0"},
         {"stam=70", "3.4"},
-        {"fg=16", "3.4"},
+        {"fg=1016", "3.4"},
         {"height>82", "3.4"},
         {"weight>=250", "5.0"},
         {"jump<-215.5 #33", "0.2"},

@@ -1,6 +1,8 @@
 // The Project and Analysis menus: dialogues and messages, stores before the exports,
 // refreshes after the imports, failed imports that change nothing, and the reports.
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <algorithm>
 
 #include "UiHarness.h"
@@ -73,11 +75,63 @@ TEST_F(InterchangeMenu, EveryFileCommandAsksWithItsFilterCancelChangesNothingAnd
         EXPECT_TRUE(league() == before);
         EXPECT_EQ(nodeTexts(*w), nodes);
         if (!row.save) continue;
-        EXPECT_EQ(menu(row.item, file("no-such-folder/out")), "Error writing file!");
+        EXPECT_EQ(menu(row.item, file("no-such-folder/out.x")), "Error writing file!");
         EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::Exclamation);
-        EXPECT_EQ(messages.shown[0].detail, qs("No such file or directory: " + file("no-such-folder/out")));
+        EXPECT_EQ(messages.shown[0].detail, qs("No such file or directory: " + file("no-such-folder/out.x")));
     }
     EXPECT_TRUE(QDir(qs(dir)).entryList({"*.tpr", "*.tte", "*.tpl", "*.txt", "*.csv"}).isEmpty());
+}
+
+// Every save dialogue settles the name first (a bare name gets the chosen filter line's
+// extension) and asks before it replaces a file of that name: No shows the dialogue again,
+// Yes writes.
+TEST_F(InterchangeMenu, EverySaveDialogueAsksBeforeReplacingAFile) {
+    openDemo();
+    struct Row {
+        const char* name;
+        QAction* item;
+        std::string extension;
+        QString written;
+    };
+    const Row rows[] = {
+        {"Export Patch", menus().menuFileExportPatch, ".bps", "Patch exported!"},
+        {"Export Project", menus().menuProjectExport, ".tpr", "Project exported!"},
+        {"Export Team", menus().menuProjectExportTeam, ".tte", "Team exported!"},
+        {"Export Player", menus().menuProjectExportPlayer, ".tpl", "Player exported!"},
+        {"Export Players as CSV", menus().menuProjectExportCsv, ".csv", "Players exported!"},
+        {"a report", menus().menuAnalysisAtt[2], ".txt", "Analysis complete!"},
+        {"Save As", menus().menuFileSaveAs, ".nes", "File successfully saved!"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string taken = file("taken" + row.extension);
+        testsupport::writeText(taken, "kept");
+        const QString question = qs("taken" + row.extension + " already exists. Replace it?");
+        for (const bool yes : {false, true}) {
+            messages.yes = yes;
+            dialogs.requests.clear();
+            EXPECT_EQ(menu(row.item, file("taken")), yes ? row.written : question);
+            EXPECT_EQ(messages.shown[0].text, question);
+            EXPECT_EQ(dialogs.requests.size(), yes ? 1u : 2u);  // No: the dialogue again, then Cancel
+            EXPECT_EQ(testsupport::readText(taken) == "kept", !yes);
+        }
+    }
+}
+
+// The Qt message box answers a Yes/No question No when Escape is pressed, and the Qt save
+// dialogue leaves the question about an existing file to the program.
+TEST_F(InterchangeMenu, TheQtQuestionTakesEscapeAsNoAndTheQtDialogueDoesNotAsk) {
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    EXPECT_FALSE(QtMessageSink().askYesNo(nullptr, "taken.csv already exists. Replace it?"));
+    bool dialogueAsks = true;
+    QTimer::singleShot(0, [&dialogueAsks] {
+        auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialogue, nullptr);
+        dialogueAsks = !dialogue->testOption(QFileDialog::DontConfirmOverwrite);
+        dialogue->reject();
+    });
+    EXPECT_EQ(QtFileDialogs().saveFile(nullptr, "CSV Table (*.csv)|*.csv|", qs(dir)).fileName, "");
+    EXPECT_FALSE(dialogueAsks);
 }
 
 // A last name typed and still in its box is exported; the record is then changed and the
@@ -88,6 +142,7 @@ TEST_F(InterchangeMenu, ExportChangeAndImportBringsTheRecordBack) {
         Item exportItem;
         Item importItem;
         int node;
+        std::string file;
         QString exported;
         QString imported;
         bool teamRestored;      // the whole team, not the player alone, is as exported
@@ -95,19 +150,19 @@ TEST_F(InterchangeMenu, ExportChangeAndImportBringsTheRecordBack) {
         bool scheduleRefilled;  // the schedule list shows the game changed before the import
     };
     const Row rows[] = {
-        {"team", &MainMenus::menuProjectExportTeam, &MainMenus::menuProjectImportTeam, teamNode(5), "Team exported!",
-         "Team imported!", true, false, true},
+        {"team", &MainMenus::menuProjectExportTeam, &MainMenus::menuProjectImportTeam, teamNode(5), "team.tte",
+         "Team exported!", "Team imported!", true, false, true},
         {"player", &MainMenus::menuProjectExportPlayer, &MainMenus::meunProjectImportPlayer, playerNode(5, 3),
-         "Player exported!", "Player imported!", false, false, false},
-        {"project", &MainMenus::menuProjectExport, &MainMenus::menuProjectImport, playerNode(5, 3), "Project exported!",
-         "Team imported!", true, true, true},
+         "player.tpl", "Player exported!", "Player imported!", false, false, false},
+        {"project", &MainMenus::menuProjectExport, &MainMenus::menuProjectImport, playerNode(5, 3), "league.tpr",
+         "Project exported!", "Team imported!", true, true, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         openDemo();
         clickNode(row.node);
         type(playerUi().txtLastname, "smith");  // still in its box: the export stores the editors first
-        const std::string path = file("record");
+        const std::string path = file(row.file);
         EXPECT_EQ(menu(menus().*row.exportItem, path), row.exported);
         clickNode(row.node);
         const std::string savedTeam = teamText(team(5));
@@ -175,6 +230,7 @@ TEST_F(InterchangeMenu, FailedImportsChangeNothingAndTheNextTreeClickWritesNothi
 
 TEST_F(InterchangeMenu, ReportsMatchTheCoreAndSortByPositionToggles) {
     openDemo();
+    messages.yes = true;  // the report replaces the one before
     EXPECT_TRUE(menus().menuAnalysisSortByPos->isChecked());
     struct Order {
         const char* name;

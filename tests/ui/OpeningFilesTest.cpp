@@ -138,4 +138,27 @@ TEST_F(OpeningFiles, TheRecentListKeepsTheLastEightNewestFirstAndPrunesMissingFi
     EXPECT_EQ(recentItems(menus()).size(), 7);
     EXPECT_FALSE(recentItems(menus()).join(' ').contains("game4.nes"));
     EXPECT_EQ(RecentFiles(RecentFiles::defaultFile()).entries().size(), 7);
+    // Beside the program, as tamsel.ini is (a copy of its own), and not in the user's folder.
+    EXPECT_EQ(RecentFiles(qs(file("recent.ini"))).entries().size(), 7);
+    EXPECT_FALSE(fs::exists(file("config")));
+}
+
+// Started without a ROM, the tree says where to begin and lists the recent files below; a
+// double click on one opens it.
+TEST_F(OpeningFiles, TheEmptyTreeShowsWhereToBeginAndOpensARecentFile) {
+    const std::string game = place(DemoRom::makeSnes(), "game.smc");
+    RecentFiles(RecentFiles::defaultFile()).add(qs(game), Console::Snes);
+    start();
+    QTreeWidget& tree = w->tree();
+    QStringList shown;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) shown << tree.topLevelItem(i)->text(0);
+    EXPECT_EQ(shown, QStringList({"Open a .nes or .smc image with File > Open (Ctrl+O),", "or drop one here", "",
+                                  "Recent files:", qs(game)}));
+    QTreeWidgetItem* entry = tree.topLevelItem(tree.topLevelItemCount() - 1);
+    const QPoint at = tree.visualItemRect(entry).center();
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);  // a double click as the desktop sends it
+    QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
+    ASSERT_EQ(last(), "File successfully loaded!");
+    EXPECT_EQ(caption(), "Tamsel v0.21.0 [game.smc]");
+    EXPECT_EQ(node(1)->text(0), "NBA");
 }

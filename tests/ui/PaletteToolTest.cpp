@@ -120,26 +120,75 @@ TEST_F(PaletteTool, MonochromeAndEmphasisRecolourTheGridButNotTheSelection) {
     });
 }
 
-TEST_F(PaletteTool, TypedSnesWordIsShownMaskedButNotApplied) {
+// A word typed into the hex box applies as the sliders do, labelled with their values; text
+// that is no 15-bit colour is refused with a message, and OK waits for a colour.
+TEST_F(PaletteTool, ATypedSnesWordAppliesAndTextThatIsNoColourIsRefused) {
     openDemo(Console::Snes);
-    const clsTeam before = team(0);
+    const clsProject opened = league();
     struct Row {
         const char* name;
         QString typed;
-        QString shown;
+        std::optional<int> word;  // none: refused
+        QStringList channels;
     };
-    const Row rows[] = {{"above 15 bits", "FFFF", "7FFF"},
-                        {"a letter beyond F", "12G4", "12"},
-                        {"lower case and leading zeros", "00a1", "A1"}};
+    const Row rows[] = {{"above 15 bits", "FFFF", std::nullopt, {}},
+                        {"a letter beyond F", "12G4", std::nullopt, {}},
+                        {"lower case with leading zeros", "00a1", 0xA1, {"R 1", "G 5", "B 0"}}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        bool open = false;
+        QString message;
+        QStringList channels;
         withPaletteTool(teamUi().lblsnespal[5], [&](frmPaletteTool& tool) {
             tool.txtValue->setFocus();
             tool.txtValue->selectAll();
             QTest::keyClicks(tool.txtValue, row.typed);
             QTest::mouseClick(tool.cmdOK, Qt::LeftButton);  // the button takes the focus first
-            EXPECT_EQ(tool.txtValue->text(), row.shown);
+            open = tool.isVisible();
+            message = tool.lblValueMessage->isVisible() ? tool.lblValueMessage->text() : QString();
+            for (QLabel* l : tool.lblChannel) channels << l->text();
         });
-        EXPECT_TRUE(team(0) == before);
+        EXPECT_EQ(open, !row.word);
+        EXPECT_EQ(message.isEmpty(), row.word.has_value()) << str(message);
+        if (row.word) {
+            EXPECT_EQ(channels, row.channels);
+            EXPECT_EQ(team(0).getUniformColor_1Word(5), *row.word);
+        } else {
+            EXPECT_TRUE(league() == opened);
+        }
+    }
+}
+
+// Only the open edition's colours show; a click on the other's, and a colour confirmed as the
+// swatch showed it (a word with bit 15 set, which no colour uses), record nothing.
+TEST_F(PaletteTool, OnlyTheOpenEditionsColoursShowAndAnUnchangedColourIsNoStep) {
+    for (const ConsoleKind kind : {Console::Nes, Console::Snes}) {
+        const bool nes = kind == Console::Nes;
+        SCOPED_TRACE(nes ? "NES" : "SNES");
+        openDemo(kind);
+        session().edit("Colour", {0, -1}, [](clsProject& l) { l.getTeamRef(0)->setSnesByte(11, 0x80); });
+        clickNode(teamNode(0));
+        const clsProject before = league();
+        const std::size_t taken = steps();
+        EXPECT_EQ(teamUi().contNesPalEd->isVisibleTo(w.get()), nes);
+        EXPECT_EQ(teamUi().picPlayerRenderNES->isVisibleTo(w.get()), nes);
+        EXPECT_EQ(teamUi().contSnesPalEd->isVisibleTo(w.get()), !nes);
+        EXPECT_EQ(teamUi().picPlayerRenderSNES->isVisibleTo(w.get()), !nes);
+        bool toolShown = false;
+        QTimer::singleShot(0, [&] {
+            frmPaletteTool* tool = w->teamEditor().paletteTool(false);
+            if (tool == nullptr || !tool->isVisible()) return;
+            toolShown = true;
+            QTest::mouseClick(tool->lblnespal[0x21], Qt::LeftButton);
+            QTest::keyClick(tool->hscrRed, Qt::Key_End);
+            QTest::mouseClick(tool->cmdOK, Qt::LeftButton);
+        });
+        QTest::mouseClick(nes ? static_cast<QLabel*>(teamUi().lblsnespal[3]) : teamUi().lblnespal[0], Qt::LeftButton);
+        settle();  // the timer is spent before the next tool comes up
+        EXPECT_FALSE(toolShown);
+        withPaletteTool(nes ? static_cast<QLabel*>(teamUi().lblnespal[0]) : teamUi().lblsnespal[5],
+                        [](frmPaletteTool& tool) { QTest::mouseClick(tool.cmdOK, Qt::LeftButton); });
+        EXPECT_EQ(diffSince(before), Lines{});
+        EXPECT_EQ(steps(), taken);
     }
 }

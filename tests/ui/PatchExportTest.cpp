@@ -33,7 +33,8 @@ TEST_F(PatchExportMenu, PatchTurnsTheOpenedImageIntoWhatSaveWrites) {
     const Row rows[] = {
         {"BPS with its extension added", Console::Nes, 1, "edits", "edits.bps", patch::PatchFormat::Bps},
         {"IPS with its extension in capitals", Console::Nes, 2, "edits.IPS", "edits.IPS", patch::PatchFormat::Ips},
-        {"BPS named as an IPS patch", Console::Snes, 1, "edits.ips", "edits.ips.bps", patch::PatchFormat::Bps},
+        {"IPS from the typed extension, the BPS line chosen", Console::Snes, 1, "edits.ips", "edits.ips",
+         patch::PatchFormat::Ips},
         {"IPS onto the image's own name", Console::Snes, 2, "game.smc", "game.smc.ips", patch::PatchFormat::Ips},
     };
     for (const Row& row : rows) {
@@ -79,9 +80,9 @@ TEST_F(PatchExportMenu, FailuresSayWhyAndWriteNothing) {
     const Row rows[] = {
         {"a league that does not fit, flagged in the status bar", Console::Nes,
          [](UiTest& t) {
-             EXPECT_FALSE(t.statusText().contains("too long"));
+             EXPECT_FALSE(t.statusText().contains("Too long"));
              session().edit("Last Name", {}, overfillPlayerArea);
-             EXPECT_TRUE(t.statusText().contains("too long")) << str(t.statusText());
+             EXPECT_TRUE(t.statusText().contains("Too long")) << str(t.statusText());
          },
          "", 1, "Player names are too long!", ""},
         {"a folder that does not exist", Console::Nes, [](UiTest&) {}, "missing/edits.bps", 1, "Error writing file!",

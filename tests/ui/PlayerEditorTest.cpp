@@ -11,9 +11,6 @@ using PlayerEditor = UiTest;
 
 namespace {
 
-using Box = TextBox* PlayerEditorPanel::Controls::*;
-using Ctl = PlayerEditorPanel::Controls;
-
 // How many pixels of the rating box hold the bar colour: ten rows as long as the rating.
 int barPixels(const PictureBox* box) {
     const QImage& img = box->image();
@@ -37,18 +34,7 @@ TEST_F(PlayerEditor, BoxesNormaliseWhenTheyLoseTheFocusAndNamesRenameTheNode) {
         QString shown;
     };
     const Row rows[] = {
-        {"inches kept", playerUi().txtInches, "9", "9", "9"},
-        {"inches above 11", playerUi().txtInches, "15", "15", "11"},
-        {"inches negative", playerUi().txtInches, "-3", "-3", "0"},
-        {"feet without a number", playerUi().txtFeet, "x", "x", "0"},
-        {"weight cut to a multiple of 4", playerUi().txtWeight, "203", "203", "200"},
-        {"weight without a number", playerUi().txtWeight, "abc", "abc", "0"},
-        {"field goals cut to 0", playerUi().txtFGpercent, "1", "1", "000"},
-        {"field goals cut", playerUi().txtFGpercent, "455", "455", "452"},
-        {"three-pointers padded", playerUi().txtTPTpercent, "45", "45", "044"},
-        {"free throws with a point", playerUi().txtFTpercent, "8.", "8.", "008"},
-        {"jersey negative", playerUi().txtJersey, "-5", "-5", "00"},
-        {"jersey empty", playerUi().txtJersey, "", "", "00"},
+        {"percentage of four digits cut", playerUi().txtFGpercent, "1019", "1019", "1016"},
         {"jersey padded", playerUi().txtJersey, "7", "7", "07"},
         {"first name beyond ASCII", playerUi().txtFirstname, QString::fromUtf8("M\u00dcLLER"), "MLLER", "MLLER"},
         {"first name upper-cased", playerUi().txtFirstname, "abc d", "abc d", "ABC D"},
@@ -64,6 +50,7 @@ TEST_F(PlayerEditor, BoxesNormaliseWhenTheyLoseTheFocusAndNamesRenameTheNode) {
         EXPECT_EQ(row.box->text(), row.shown);
     }
     // The jersey and the names are stored as soon as they are left, and renamed the node.
+    EXPECT_EQ(player(2, 3).getFGpercent(), 1016);
     EXPECT_EQ(player(2, 3).getJersey(), 7);
     EXPECT_EQ(str(node(playerNode(2, 3))->text(0)), "07-ABC D " + player(2, 3).getLast());
 }
@@ -95,42 +82,40 @@ TEST_F(PlayerEditor, MenuSaveStoresTheTypedWeightTheToolButtonItsNormalForm) {
     EXPECT_EQ(player(4, 1).getWeight(), 200);
 }
 
-// Texts still in their boxes when the menu save stores them: out of range, and at the top of the boxes.
-TEST_F(PlayerEditor, ValuesTheFieldsCannotHoldAreBroughtIntoRangeWhenStored) {
-    openDemo();
-    clickNode(playerNode(8, 6));
+// Clicking through every player in the tree and every game in the schedule stores nothing:
+// each box shows what its field holds (percentages of 1,000 and more in four digits, names
+// longer than their box), and a box the user did not change is not written back.
+TEST_F(PlayerEditor, BrowsingPlayersAndGamesChangesNothing) {
+    REQUIRE_FIXTURES();
     struct Row {
         const char* name;
-        Box box;
-        int (*stored)(const clsPlayer&);
-        QString text;
-        int expected;
+        std::function<void(UiTest&)> open;
     };
-    const auto jersey = [](const clsPlayer& p) { return int(p.getJersey()); };
-    const auto feet = [](const clsPlayer& p) { return int(p.getFeet()); };
-    const auto inches = [](const clsPlayer& p) { return int(p.getInch()); };
-    const auto weight = [](const clsPlayer& p) { return int(p.getWeight()); };
-    const auto fg = [](const clsPlayer& p) { return int(p.getFGpercent()); };
-    const auto tp = [](const clsPlayer& p) { return int(p.get3PTpercent()); };
-    const Row rows[] = {
-        {"jersey negative", &Ctl::txtJersey, jersey, "-5", 0},
-        {"feet a minus sign alone", &Ctl::txtFeet, feet, "-", 0},
-        {"inches negative", &Ctl::txtInches, inches, "-3", 0},
-        {"weight negative", &Ctl::txtWeight, weight, "-20", 0},
-        {"field goals negative", &Ctl::txtFGpercent, fg, "-44", 0},
-        {"three-pointers with an exponent", &Ctl::txtTPTpercent, tp, "1e9", 1},
-        {"jersey 98", &Ctl::txtJersey, jersey, "98", 98},
-        {"feet 9", &Ctl::txtFeet, feet, "9", 9},
-        {"inches 14, kept until the box is left", &Ctl::txtInches, inches, "14", 14},
-        {"weight 999", &Ctl::txtWeight, weight, "999", 999},
-        {"field goals 999", &Ctl::txtFGpercent, fg, "999", 999},
-        {"three-pointers 7", &Ctl::txtTPTpercent, tp, "7", 7},
-    };
+    std::vector<Row> rows;
+    for (const testsupport::Reference& ref : testsupport::kReferences)
+        rows.push_back({ref.folder.c_str(), [&ref](UiTest& t) { t.openReference(ref); }});
+    rows.push_back({"names longer than their boxes", [](UiTest& t) {
+                        t.openDemo(Console::Snes);
+                        session().edit("Last Name", {}, [](clsProject& l) {
+                            l.getTeamRef(1)->setCity("LONGER CITY NAME");
+                            l.getTeamRef(0)->getPlayerRef(1)->setLast("LONGERLASTNAME");
+                        });
+                        ASSERT_EQ(t.save(), "File successfully saved!");
+                        t.open(t.rom);
+                    }});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        (playerUi().*row.box)->setText(row.text);
-        EXPECT_EQ(save(), "File successfully saved!");
-        EXPECT_EQ(row.stored(player(8, 6)), row.expected);
+        ASSERT_NO_FATAL_FAILURE(row.open(*this));
+        const clsProject opened = league();
+        for (int t = 0; t < clsProject::kTeams; ++t)
+            for (int p = 0; p < clsTeam::kRoster; ++p) clickNode(playerNode(t, p));
+        clickRow(scheduleUi().lstSchedule, 0);
+        for (int g = 1; g < 1107; ++g) QTest::keyClick(scheduleUi().lstSchedule, Qt::Key_Down);
+        ASSERT_EQ(w->selection().game, 1106);
+        clickNode(playerNode(0, 0));
+        EXPECT_EQ(diffSince(opened), Lines{});
+        EXPECT_EQ(steps(), 0u);
+        EXPECT_FALSE(w->isWindowModified());
     }
 }
 

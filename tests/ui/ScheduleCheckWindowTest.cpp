@@ -2,6 +2,8 @@
 // the schedule's problems, read anew when it is shown and while it is open; it changes
 // nothing.
 #include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "UiHarness.h"
@@ -75,4 +77,19 @@ TEST_F(ScheduleCheckMenu, AGameMadeByHandShowsWhileTheWindowIsOpenAndWhenItIsSho
     EXPECT_EQ(showCheck(), check);  // the same window, read anew
     EXPECT_EQ(problems(*check), clean);
     EXPECT_EQ(rowOf(*check, 3), team3);
+}
+
+// The window opens showing every team's row, without a scroll bar, where the screen allows;
+// on a smaller screen it takes the screen's height.
+TEST_F(ScheduleCheckMenu, TheWindowOpensShowingTheWholeTable) {
+    openDemo();
+    ScheduleCheckWindow* check = showCheck();
+    ASSERT_NE(check, nullptr);
+    settle();
+    const QTableWidget* table = check->tblTeams;
+    EXPECT_FALSE(table->horizontalScrollBar()->isVisible());
+    const int available = check->screen()->availableGeometry().height();
+    EXPECT_TRUE(!table->verticalScrollBar()->isVisible() || check->frameGeometry().height() >= available * 9 / 10)
+        << check->frameGeometry().height() << " of " << available << " px, rows "
+        << table->rowAt(table->viewport()->height() - 1) + 1;
 }

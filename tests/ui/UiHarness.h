@@ -20,7 +20,9 @@
 #include "interchange/PlayerFile.h"
 #include "interchange/ProjectFile.h"
 #include "interchange/TeamFile.h"
+#include "model/LeagueDiff.h"
 #include "session/modGlobals.h"
+#include "support/ReferenceImages.h"
 #include "support/TestSupport.h"
 #include "ui/PictureBox.h"
 #include "ui/PlayerEditorPanel.h"
@@ -90,6 +92,14 @@ inline std::size_t steps() { return modGlobals::session().history().undoCount();
 inline clsProject& league() { return session().league(); }
 inline clsTeam& team(int t) { return *league().getTeamRef(t); }
 inline clsPlayer& player(int t, int p) { return *team(t).getPlayerRef(p); }
+// How one league differs from another, a line a difference as tamsel-cli diff prints them.
+using Lines = std::vector<std::string>;
+inline Lines diffLines(const clsProject& before, const clsProject& after) {
+    Lines lines;
+    for (const LeagueDiff::Difference& d : LeagueDiff::compare(before, after)) lines.push_back(d.text());
+    return lines;
+}
+inline Lines diffSince(const clsProject& before) { return diffLines(before, league()); }
 // Tree nodes by creation index: 1 the root, then each team followed by its twelve players.
 constexpr int teamNode(int t) { return 2 + 13 * t; }
 constexpr int playerNode(int t, int p) { return 3 + 13 * t + p; }
@@ -154,6 +164,12 @@ public:
     }
     std::string placeFixture(const std::string& rel) {
         return place(testsupport::readBytes(testsupport::fixture(rel)), rel.substr(rel.rfind('/') + 1));
+    }
+    // Starts the window on a reference image.
+    void openReference(const testsupport::Reference& ref) {
+        start();
+        rom = placeFixture(ref.folder + "/game" + ref.ext());
+        open(rom);
     }
     // Starts the window on the demo image of the edition.
     void openDemo(ConsoleKind kind = Console::Nes) {

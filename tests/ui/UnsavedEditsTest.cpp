@@ -4,6 +4,7 @@
 // by another program meanwhile.
 #include <QToolButton>
 #include <filesystem>
+#include <optional>
 
 #include "UiHarness.h"
 #include "codec/RomReader.h"
@@ -146,6 +147,59 @@ TEST_F(UnsavedEdits, SaveAsWritesTheNewFileAndLeavesTheOpenedOneAsItWas) {
         dialogs.requests.clear();
         EXPECT_EQ(menu(menus().menuFileSaveAs), "");  // Cancel writes nothing and says nothing
         EXPECT_EQ(dialogs.requests.size(), 1u);
+    }
+}
+
+// An open that fails changes nothing: the file open before stays open, with its caption,
+// history, figure and the question before Exit, and saves to its own file. Discard before
+// the failed open leaves the file as last saved on the screen.
+TEST_F(UnsavedEdits, AFailedOpenKeepsTheFileOpenBefore) {
+    const std::vector<std::uint8_t> noise(0x10000, 0x5A);
+    const std::vector<std::uint8_t> stub = testsupport::hexBytes("4E 45 53 1A 00 00 00 00 00 00 00 00 00 00 00 00");
+    struct Row {
+        const char* name;
+        ConsoleKind kind;
+        std::string file;
+        const std::vector<std::uint8_t>& bytes;
+        std::optional<Answer> answer;  // the city typed first and the question answered so; none: no edit
+        QString message;
+        bool cityKept;
+    };
+    const Row rows[] = {
+        {"NES, a league that does not decode, no edits", Console::Nes, "stub.nes", stub, std::nullopt,
+         "Error reading data!", false},
+        {"SNES, not an image, after Save", Console::Snes, "noise.smc", noise, Answer::Save, "Invalid rom!", true},
+        {"NES, not an image, after Discard", Console::Nes, "noise.nes", noise, Answer::Discard, "Invalid rom!", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        openDemo(row.kind);
+        const clsProject opened = league();
+        const bool nes = row.kind == Console::Nes;
+        PictureBox* figure = nes ? teamUi().picPlayerRenderNES : teamUi().picPlayerRenderSNES;
+        const QImage shown = figureOf(figure);
+        if (row.answer) typeCity();
+        messages.saveAnswer = row.answer.value_or(Answer::Cancel);
+        EXPECT_EQ(openWith(place(row.bytes, row.file)), row.message);
+        const QString name = nes ? "game.nes" : "game.smc";
+        EXPECT_EQ(caption(), "Tamsel v0.21.0 [" + name + "]");
+        EXPECT_EQ(
+            diffSince(opened),
+            row.cityKept ? Lines{"team 0 city: \"" + opened.getTeamRef(0)->getCity() + "\" -> \"GOTHAM\""} : Lines{});
+        EXPECT_EQ(teamUi().txtCity->text(), qs(team(0).getCity()));
+        EXPECT_EQ(menus().menuEditUndo->text(), row.cityKept ? "&Undo City" : "&Undo");
+        clickNode(teamNode(0));
+        EXPECT_FALSE(figure->isHidden());
+        EXPECT_EQ(figureOf(figure), shown);
+
+        typeAndLeave(teamUi().txtMascot, "owls", teamUi().txtCity);
+        EXPECT_EQ(caption(), "Tamsel v0.21.0 [" + name + "]*");
+        messages.questions.clear();
+        messages.saveAnswer = Answer::Cancel;
+        menus().menuFileExit->trigger();
+        EXPECT_EQ(messages.questions, std::vector<QString>{"Save changes to " + name + "?"});
+        EXPECT_EQ(save(), "File successfully saved!");
+        EXPECT_EQ(decoded(rom, row.kind).getTeamRef(0)->getMascot(), "OWLS");
     }
 }
 

@@ -18,11 +18,8 @@ TEST(PathText, Win32PathsAreAbsoluteWithBackslashesAndPrefixedFrom248Characters)
         std::string path;
         std::optional<std::wstring> expected;
     } rows[] = {
-        {"slashes", "C:/roms/game.nes", L"C:\\roms\\game.nes"},
-        {"a step up", "C:\\roms\\..\\game.nes", L"C:\\game.nes"},
-        {"letters beyond ASCII", "C:\\\xC3\x89quipe \xE3\x83\x90.nes", L"C:\\\u00C9quipe \u30D0.nes"},
         {"247 characters", "C:\\" + a247, L"C:\\" + w247},
-        {"248 characters", "C:\\" + a248, L"\\\\?\\C:\\" + w248},
+        {"248 characters, with slashes", "C:/" + a248, L"\\\\?\\C:\\" + w248},
         {"a long path on a network share", "\\\\server\\share\\" + a248, L"\\\\?\\UNC\\server\\share\\" + w248},
         {"already prefixed", "\\\\?\\C:\\x", L"\\\\?\\C:\\x"},
         {"not UTF-8", "C:\\\xFF.nes", std::nullopt},

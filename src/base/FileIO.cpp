@@ -4,6 +4,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <cwctype>
 #else
 #include <dirent.h>
 #include <fcntl.h>

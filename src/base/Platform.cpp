@@ -1,5 +1,6 @@
 #include "base/Platform.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>

@@ -76,6 +76,7 @@ struct Entry {
     int field = 0;
     std::int64_t before = 0, after = 0;
     bool clamped = false;
+    bool operator==(const Entry&) const = default;
 };
 
 // Applies the changes, in their order, to each player at the places. One entry for every

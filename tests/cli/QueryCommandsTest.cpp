@@ -46,7 +46,6 @@ TEST(QueryCommands, EditChangesEveryMatchAndTheSavedImageExactlyThat) {
     const std::string dir = clitest::folder("cli-edit");
     clitest::runRows(
         {
-            {{"edit", "{rom}", "pos:C", "height>82", "jump<40", "--set", "jump=+2", "--dry-run"}, 0, raised, ""},
             {{"edit", "{rom}", "pos:C", "height>82", "jump<40", "--set", "jump=+2", "-o", "{dir}/out.nes"},
              0,
              raised + "File successfully saved!\n",

@@ -9,6 +9,7 @@
 
 #include "base/FileIO.h"
 #include "demo/DemoRom.h"
+#include "session/OtherLeague.h"
 #include "session/Session.h"
 #include "support/ReferenceImages.h"
 
@@ -246,6 +247,81 @@ TEST_F(SessionTest, SaveWritesOnlyOverTheFileAsItWasReadOrLastSaved) {
         EXPECT_TRUE(session.modified());
         EXPECT_TRUE(heard.empty());
     }
+}
+
+// Saves keep what a file held before the session first replaces it: once for each file in a session, for Save As
+// over another existing file too, never for a file that was not there.
+TEST_F(SessionTest, TheFirstSaveOverEachFileKeepsWhatItHeld) {
+    session.setBackups(BackupStore(dir + "/backups"));
+    const std::string other = dir + "/b/other.smc", fresh = dir + "/b/new.smc";
+    RomImage otherBytes = snes;
+    otherBytes[0x100] ^= 1;
+    writeBytes(other, otherBytes);
+    const auto edit = [this](const char* city) { session.league().getTeamRef(3)->setCity(city); };
+    const auto kept = [this](const std::string& file) {
+        std::vector<RomImage> images;
+        for (const BackupStore::Backup& b : session.backups().list(file)) images.push_back(readBytes(b.path));
+        return images;
+    };
+    for (const char* city : {"FIRST", "SECOND"}) {
+        edit(city);
+        ASSERT_TRUE(session.save().ok());
+    }
+    ASSERT_TRUE(session.saveAs(fresh).ok());
+    ASSERT_TRUE(session.saveAs(other).ok());
+    edit("THIRD");
+    ASSERT_TRUE(session.save().ok());
+    EXPECT_EQ(kept(rom), std::vector<RomImage>{snes});
+    EXPECT_EQ(kept(other), std::vector<RomImage>{otherBytes});
+    EXPECT_TRUE(kept(fresh).empty());
+}
+
+// A backup that cannot be kept stops the save, which writes nothing and tells nobody, until the user goes on
+// without one; later saves of that file go on without asking.
+TEST_F(SessionTest, ABackupThatFailsStopsTheSaveUntilTheUserGoesOnWithout) {
+    writeBytes(dir + "/backups", {});  // a file where the folder would be made
+    session.setBackups(BackupStore(dir + "/backups"));
+    session.league().getTeamRef(3)->setCity("FIRST");
+    heard.clear();
+    const SaveResult refused = session.save();
+    EXPECT_EQ(refused.outcome, SaveOutcome::BackupFailed);
+    EXPECT_TRUE(refused.detail.starts_with("Cannot make the folder: " + dir)) << refused.detail;
+    EXPECT_TRUE(readBytes(rom) == snes);
+    EXPECT_TRUE(heard.empty());
+    ASSERT_TRUE(session.save(BackupChoice::GoOnWithout).ok());
+    session.league().getTeamRef(3)->setCity("SECOND");
+    EXPECT_TRUE(session.save().ok());
+}
+
+// A backup's league, read as another image's, comes into the session as one step over the open image: the bytes
+// outside the league stay the open image's, and nothing is written.
+TEST_F(SessionTest, ABackupsLeagueComesInAsOneStep) {
+    const BackupStore store(dir + "/backups");
+    const auto setCity = [this](const char* city) {
+        session.edit("City", {3, -1}, [city](clsProject& l) { l.getTeamRef(3)->setCity(city); });
+    };
+    setCity("OLD");
+    RomImage old;
+    ASSERT_TRUE(session.encodeCopy(old).ok());
+    old[0x20] ^= 0xFF;  // outside the league
+    FileIO::FileError why;
+    ASSERT_EQ(store.keep(rom, old, {2024, 3, 5, 14, 7, 9}, why), Result::Ok);
+    setCity("NEW");
+    const clsProject edited = session.league();
+    const OtherLeague backup = readOtherLeague(session, store.list(rom).at(0).path);
+    ASSERT_TRUE(backup.ok());
+    heard.clear();
+    EXPECT_TRUE(session.restoreLeague(backup.league));
+    EXPECT_FALSE(session.restoreLeague(backup.league));  // the same league: no step
+    EXPECT_EQ(heard, (Events{{Kind::Replaced, "Restore Backup", {}}}));
+    EXPECT_EQ(session.history().undoCount(), 3u);
+    RomImage saved, expected = old;
+    expected[0x20] = snes[0x20];
+    ASSERT_TRUE(session.encodeCopy(saved).ok());
+    EXPECT_TRUE(saved == expected);
+    EXPECT_TRUE(readBytes(rom) == snes);
+    ASSERT_TRUE(session.undo());
+    EXPECT_TRUE(session.league() == edited);
 }
 
 TEST_F(SessionTest, ForgottenObserversHearNothingMore) {

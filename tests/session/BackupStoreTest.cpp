@@ -61,7 +61,7 @@ TEST(BackupStore, EachFileHasItsOwnBackups) {
     std::filesystem::create_directories(dir + "/a");
     std::filesystem::create_directories(dir + "/b");
     for (const char* f : {"/a/game.nes", "/b/game.nes"})
-        testsupport::writeBytes(dir + f, Bytes{f[1] == 'a' ? 'A' : 'B'});
+        testsupport::writeBytes(dir + f, Bytes{static_cast<std::uint8_t>(f[1] == 'a' ? 'A' : 'B')});
     const BackupStore store(dir + "/backups");
     FileIO::FileError why;
     ASSERT_EQ(store.keepFile(dir + "/a/game.nes", {2024, 3, 5, 14, 7, 9}, why), Result::Ok);

@@ -9,64 +9,46 @@
 
 namespace {
 
-using clitest::Row;
-constexpr Platform::LocalTime kTime = {2024, 3, 5, 14, 7, 9};
-
-// {dir}/game.nes the NES demo image; {dir}/old.nes the same with byte 0x100 changed, which {dir}/p.ips also does.
+// {dir}/game.nes the NES demo image; {dir}/old.nes the same with byte 0x100 changed, as {dir}/p.ips changes it;
+// {dir}/short.nes without its last 16 bytes.
 std::string backupFolder(const std::string& name) {
     const std::string dir = clitest::folder(name);
     RomImage demo = DemoRom::makeNes(), old = demo;
     old[0x100] ^= 0xFF;
     testsupport::writeBytes(dir + "/game.nes", demo);
     testsupport::writeBytes(dir + "/old.nes", old);
+    testsupport::writeBytes(dir + "/short.nes", RomImage(demo.begin(), demo.end() - 16));
     testsupport::writeBytes(dir + "/p.ips", {'P', 'A', 'T', 'C', 'H', 0, 1, 0, 0, 1, old[0x100], 'E', 'O', 'F'});
+    EXPECT_EQ(clitest::run({"swap", "{rom}", "3.4", "17.0", "-o", "{dir}/swapped.nes"}, dir).status, 0);
     return dir;
 }
 
-// Each writer over ROM in each case, in a folder of its own: the exit status, and whether ROM is written and a
-// backup of what it held is kept.
+// Each writer over ROM (and what ROM then holds) in each case, in a fresh folder.
 TEST(BackupCommands, WritesOverRomKeepABackupFirst) {
-    struct Writer {
-        const char* name;
-        std::vector<std::string> args;
-        const char* result;  // what ROM then holds
+    const std::pair<std::vector<std::string>, const char*> writers[] = {
+        {{"swap", "{rom}", "3.4", "17.0"}, "{dir}/swapped.nes"},
+        {{"swap", "{rom}", "3.4", "17.0", "-o", "{dir}/./game.nes"}, "{dir}/swapped.nes"},
+        {{"apply-patch", "{rom}", "{dir}/p.ips"}, "{dir}/old.nes"},
+        {{"restore", "{rom}", "{dir}/short.nes"}, "{dir}/short.nes"},
     };
-    const Writer writers[] = {
-        {"swap", {"swap", "{rom}", "3.4", "17.0"}, "{dir}/swapped.nes"},
-        {"swap -o ROM", {"swap", "{rom}", "3.4", "17.0", "-o", "{dir}/./game.nes"}, "{dir}/swapped.nes"},
-        {"apply-patch", {"apply-patch", "{rom}", "{dir}/p.ips"}, "{dir}/old.nes"},
-        {"restore", {"restore", "{rom}", "{dir}/old.nes"}, "{dir}/old.nes"},
-    };
-    struct Case {
-        const char* name;
-        bool noBackup, folderFails;
-        int status;
-        std::string err;
-    };
-    const Case cases[] = {
-        {"a backup", false, false, 0, ""},
-        {"--no-backup", true, false, 0, ""},
-        {"a failing folder", false, true, 1,
-         "Error writing the backup! (Cannot make the folder: {dir}{sep}backups{sep}game.nes-...)\n"
-         "Nothing was written; --no-backup writes without keeping a backup.\n"},
-        {"a failing folder, --no-backup", true, true, 0, ""},
-    };
-    for (const Writer& w : writers)
-        for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(w.name) + ", " + c.name);
+    const std::string refused =
+        "Error writing the backup! (Cannot make the folder: {dir}{sep}backups{sep}game.nes-...)\n"
+        "Nothing was written; --no-backup writes without keeping a backup.\n";
+    for (const auto& [args, result] : writers)
+        for (const auto& [noBackup, folderFails] : {std::pair{false, false}, {true, true}, {false, true}}) {
+            SCOPED_TRACE(args[0] + " " + args.back() + (noBackup ? " --no-backup" : "") +
+                         (folderFails ? ", no folder" : ""));
             const std::string dir = backupFolder("cli-backup-writers");
-            ASSERT_EQ(clitest::run({"swap", "{rom}", "3.4", "17.0", "-o", "{dir}/swapped.nes"}, dir).status, 0);
-            if (c.folderFails) testsupport::writeBytes(dir + "/backups", {});
-            std::vector<std::string> args = w.args;
-            if (c.noBackup) args.push_back("--no-backup");
-            const clitest::CliResult r = clitest::run(args, dir);
-            EXPECT_EQ(r.status, c.status);
-            EXPECT_TRUE(clitest::matches(r.err, clitest::expand(c.err, dir))) << r.err;
-            const RomImage now = testsupport::readBytes(dir + "/game.nes");
-            EXPECT_TRUE(now ==
-                        (r.status == 0 ? testsupport::readBytes(clitest::expand(w.result, dir)) : DemoRom::makeNes()));
+            if (folderFails) testsupport::writeBytes(dir + "/backups", {});
+            std::vector<std::string> line = args;
+            if (noBackup) line.push_back("--no-backup");
+            const clitest::CliResult r = clitest::run(line, dir);
+            EXPECT_EQ(r.status, folderFails && !noBackup ? 1 : 0);
+            EXPECT_TRUE(clitest::matches(r.err, r.status == 0 ? "" : clitest::expand(refused, dir))) << r.err;
+            EXPECT_TRUE(testsupport::readBytes(dir + "/game.nes") ==
+                        (r.status == 0 ? testsupport::readBytes(clitest::expand(result, dir)) : DemoRom::makeNes()));
             const auto kept = BackupStore(dir + "/backups").list(dir + "/game.nes");
-            ASSERT_EQ(kept.size(), c.noBackup || c.folderFails ? 0u : 1u);
+            ASSERT_EQ(kept.size(), folderFails ? 0u : 1u);
             EXPECT_TRUE(kept.empty() || testsupport::readBytes(kept[0].path) == DemoRom::makeNes());
         }
 }
@@ -75,16 +57,13 @@ TEST(BackupCommands, ListAndRestore) {
     const std::string dir = backupFolder("cli-backups");
     const BackupStore store(dir + "/backups");
     FileIO::FileError why;
-    ASSERT_EQ(store.keep(dir + "/game.nes", testsupport::readBytes(dir + "/old.nes"), kTime, why), Result::Ok);
-    ASSERT_EQ(store.keep(dir + "/game.nes", {1, 2, 3}, kTime, why), Result::Ok);
+    ASSERT_EQ(store.keep(dir + "/game.nes", testsupport::readBytes(dir + "/old.nes"), {2024, 3, 5, 14, 7, 9}, why), 0);
+    ASSERT_EQ(store.keep(dir + "/game.nes", {1, 2, 3}, {2024, 3, 5, 14, 7, 9}, why), 0);
     std::filesystem::copy_file(dir + "/game.nes", dir + "/demo.nes");
+    const std::string listed = "2024-03-05 14:07:09  {dir}{sep}backups{sep}game.nes-...{sep}20240305-140709";
     clitest::runRows(
         {
-            {{"backups", "{rom}"},
-             0,
-             "2024-03-05 14:07:09  {dir}{sep}backups{sep}game.nes-...{sep}20240305-140709-2.nes  3\n"
-             "2024-03-05 14:07:09  {dir}{sep}backups{sep}game.nes-...{sep}20240305-140709.nes  393232\n",
-             ""},
+            {{"backups", "{rom}"}, 0, listed + "-2.nes  3\n" + listed + ".nes  393232\n", ""},
             {{"backups", "{dir}/old.nes"}, 0, "", ""},
             {{"backups"}, 2, "", "usage: tamsel-cli backups ROM\n"},
             {{"restore", "{rom}", "{dir}/old.nes", "-o", "{dir}/out.nes"},

@@ -144,11 +144,6 @@ TEST(SettingsLocation, OnWindowsBesideAPortableCopyElseInTheRoamingApplicationDa
         EXPECT_EQ(Settings::settingsPath(row.programFolder, Settings::userConfigFolder()), row.expected);
     }
     _wputenv((L"APPDATA=" + oldAppData).c_str());
-    const std::wstring oldLocal = _wgetenv(L"LOCALAPPDATA") != nullptr ? _wgetenv(L"LOCALAPPDATA") : L"";
-    _wputenv(L"LOCALAPPDATA=C:\\Users\\u\\AppData\\Local");
-    EXPECT_EQ(Settings::backupFolder(none, "C:\\Users\\u\\AppData\\Roaming", Settings::userDataFolder()),
-              "C:\\Users\\u\\AppData\\Local\\tamsel\\backups");
-    _wputenv((L"LOCALAPPDATA=" + oldLocal).c_str());
 }
 #endif
 

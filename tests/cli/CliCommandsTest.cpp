@@ -211,7 +211,7 @@ TEST(CliCommands, AnEmptyOutputNameIsAUsageError) {
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.err, "tamsel-cli " + c.name + ": -o needs a file name\n");
     }
-    EXPECT_EQ(commands, 9);
+    EXPECT_EQ(commands, 10);
     EXPECT_TRUE(testsupport::readBytes(dir + "/demo.nes") == before);
 }
 

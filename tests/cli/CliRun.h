@@ -8,6 +8,7 @@
 
 #include "base/FileIO.h"
 #include "cli/CliCommand.h"
+#include "session/modGlobals.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
 
@@ -32,8 +33,10 @@ inline std::string expand(std::string text, const std::string& dir) {
     return text;
 }
 
-// "--settings {dir}/tamsel.ini" follows the command name, so that no user's settings file is read.
+// "--settings {dir}/tamsel.ini" follows the command name, so that no user's settings file is read; {dir}
+// stands for the folder of a copy of the program that keeps tamsel.ini beside it, so backups go to {dir}/backups.
 inline CliResult run(std::vector<std::string> args, const std::string& dir) {
+    modGlobals::setProgramFolder(dir);
     for (std::string& a : args) a = expand(a, dir);
     if (!args.empty() && args[0][0] != '-') args.insert(args.begin() + 1, {"--settings", dir + "/tamsel.ini"});
     std::ostringstream out, err;

@@ -68,6 +68,9 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
         SCOPED_TRACE(row.name);
         EXPECT_EQ(Settings::settingsPath(row.programFolder, row.configFolder), row.expected);
     }
+    // The backups follow tamsel.ini, into the user's data folder.
+    EXPECT_EQ(Settings::backupFolder(roIni, config, "/data"), roIni + "/backups");
+    EXPECT_EQ(Settings::backupFolder(ro, config, "/data"), "/data/tamsel/backups");
     release();
     // A file in the configuration folder does not draw a portable copy away from its own folder.
     testsupport::writeText(inConfig, "");
@@ -86,25 +89,30 @@ TEST(SettingsLocation, TheConfigurationFolderComesFromXdgConfigHomeElseHome) {
     const auto old = [](const char* name) {
         return std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt;
     };
-    const std::optional<std::string> oldXdg = old("XDG_CONFIG_HOME"), oldHome = old("HOME");
+    const std::optional<std::string> oldXdg = old("XDG_CONFIG_HOME"), oldData = old("XDG_DATA_HOME"),
+                                     oldHome = old("HOME");
     const struct {
         const char* name;
-        std::optional<std::string> xdg, home;
-        std::string expected;
+        std::optional<std::string> xdg, home;  // XDG_CONFIG_HOME and XDG_DATA_HOME alike
+        std::string config, data;
     } rows[] = {
-        {"XDG_CONFIG_HOME set", "/data/conf", "/home/u", "/data/conf"},
-        {"XDG_CONFIG_HOME empty", "", "/home/u", "/home/u/.config"},
-        {"XDG_CONFIG_HOME unset", std::nullopt, "/home/u", "/home/u/.config"},
-        {"XDG_CONFIG_HOME relative, which the XDG rules tell to ignore", "conf", "/home/u", "/home/u/.config"},
-        {"neither", std::nullopt, std::nullopt, ""},
+        {"XDG_CONFIG_HOME set", "/data/conf", "/home/u", "/data/conf", "/data/conf"},
+        {"XDG_CONFIG_HOME empty", "", "/home/u", "/home/u/.config", "/home/u/.local/share"},
+        {"XDG_CONFIG_HOME unset", std::nullopt, "/home/u", "/home/u/.config", "/home/u/.local/share"},
+        {"XDG_CONFIG_HOME relative, which the XDG rules tell to ignore", "conf", "/home/u", "/home/u/.config",
+         "/home/u/.local/share"},
+        {"neither", std::nullopt, std::nullopt, "", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         set("XDG_CONFIG_HOME", row.xdg);
+        set("XDG_DATA_HOME", row.xdg);
         set("HOME", row.home);
-        EXPECT_EQ(Settings::userConfigFolder(), row.expected);
+        EXPECT_EQ(Settings::userConfigFolder(), row.config);
+        EXPECT_EQ(Settings::userDataFolder(), row.data);
     }
     set("XDG_CONFIG_HOME", oldXdg);
+    set("XDG_DATA_HOME", oldData);
     set("HOME", oldHome);
 }
 

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileOpenEvent>
 #include <QTimer>
 
 #include "session/modGlobals.h"
@@ -7,9 +8,31 @@
 #include "ui/widgets/ToolIcons.h"
 #include "ui/windows/frmMain.h"
 
+namespace {
+
+// macOS hands a document opened from the Finder, or dropped on the program's icon in the Dock,
+// to the running program as an event rather than on the command line.
+class FileOpenEvents : public QObject {
+public:
+    explicit FileOpenEvents(frmMain& window) : window_(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::FileOpen) return QObject::eventFilter(watched, e);
+        window_.openFile(static_cast<QFileOpenEvent*>(e)->file());
+        return true;
+    }
+
+private:
+    frmMain& window_;
+};
+
+}  // namespace
+
 // The editor: one main window, opening the ROM named on the command line, if any, once the
 // window is up. tamsel.ini lives beside the program, or in the user's configuration folder
-// when the program's folder takes no files (an installed copy).
+// when the program's folder takes no files (an installed copy); the backups of the files it
+// replaces lie beside the program or in the user's data folder by the same rule.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tamsel"));
@@ -27,7 +50,10 @@ int main(int argc, char** argv) {
     if (files.size() > 1) parser.showHelp(2);
 
     modGlobals::setProgramFolder(LocalPath::toLocal(QCoreApplication::applicationDirPath()));
+    modGlobals::session().setBackups(BackupStore(modGlobals::backupFolder()));
     frmMain window;
+    FileOpenEvents fileOpens(window);
+    app.installEventFilter(&fileOpens);
     window.show();
     if (!files.isEmpty()) QTimer::singleShot(0, &window, [&window, file = files.first()] { window.openFile(file); });
     return app.exec();

@@ -2,12 +2,14 @@
 
 #include <ostream>
 
+#include "settings/Settings.h"
+
 namespace cli {
 
 std::vector<Command> allCommands() {
     std::vector<Command> all;
     for (auto group : {codecCommands, interchangeCommands, rosterCommands, graphicsCommands, patchCommands,
-                       compareCommands, mergeCommands, statsCommands, queryCommands}) {
+                       compareCommands, mergeCommands, statsCommands, queryCommands, backupCommands}) {
         auto cmds = group();
         all.insert(all.end(), cmds.begin(), cmds.end());
     }
@@ -22,14 +24,23 @@ void printHelp(std::ostream& os) {
     os << "\nOptions:\n"
           "  --nes, --snes     force the edition (otherwise a name ending in .nes is NES, anything else SNES)\n"
           "  --settings FILE   read the ROM offsets from a settings file (default: the editor's\n"
-          "                    tamsel.ini, beside the program or in ~/.config/tamsel, when it reads\n"
+          "                    tamsel.ini, beside the program or in "
+       << Settings::kUserFolderText
+       << ", when it reads\n"
           "                    cleanly, else the built-in offsets)\n"
           "  -o OUT            write the changed image to OUT instead of over ROM\n"
+          "  --no-backup       write over ROM without first keeping its bytes as a backup (kept in\n"
+          "                    "
+       << Settings::kBackupFolderText
+       << ", or beside the program where tamsel.ini is;\n"
+          "                    the newest 20 of each file; see backups and restore)\n"
           "  --by-position     (report) group the ranking by position\n"
           "  --csv             (stats) write the table as CSV, one row per team in team order\n"
           "  --only PATTERN    (merge) take only the differences whose whole diff line matches\n"
           "                    PATTERN (* any text, ? one character); may be given again\n"
-          "  --dry-run         (merge) print what would be taken and write nothing\n"
+          "  --set FIELD=VALUE (edit) set a field of every player found; FIELD=+N, FIELD=-N add or\n"
+          "                    subtract (a rating: presses of its + or - button); may be given again\n"
+          "  --dry-run         (merge, edit) print the differences it would make and write nothing\n"
           "  --rom ROM         (check) also import the file into ROM's league in memory\n"
           "  --team T          (check --rom) the team a team or player file goes to (default 0)\n"
           "  --player P        (check --rom) the slot a player file goes to (default 0)\n"

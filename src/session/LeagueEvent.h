@@ -1,6 +1,7 @@
 #pragma once
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/Trade.h"
@@ -52,6 +53,8 @@ struct LeagueChange {
         for (int slot = 0; slot < clsTeam::kRoster; ++slot) change.players.push_back({team, slot});
         return change;
     }
+    // The players named, several fields of each (a bulk edit).
+    static LeagueChange ofPlayers(std::vector<Trade::Place> places) { return {Players, {}, std::move(places), {}}; }
     // Every player of the league, several fields at once.
     static LeagueChange ofEveryPlayer() {
         LeagueChange change{Players, {}, {}, {}};

@@ -6,13 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "base/FileIO.h"
 #include "cli/CliCommand.h"
+#include "session/modGlobals.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
 
 // Runs tamsel-cli in process and checks what a run says and leaves behind. In arguments, texts
-// and file names "{dir}" stands for the test's folder, "{rom}" for {dir}/game.nes and "{fx}" for
-// the folder of the NES reference image.
+// and file names "{dir}" stands for the test's folder, "{rom}" for {dir}/game.nes, "{fx}" for
+// the folder of the NES reference image and "{sep}" for the separator the tool puts between a
+// folder and a name it adds ("\\" on Windows).
 namespace clitest {
 
 struct CliResult {
@@ -21,15 +24,19 @@ struct CliResult {
 };
 
 inline std::string expand(std::string text, const std::string& dir) {
-    const std::pair<std::string, std::string> names[] = {
-        {"{rom}", dir + "/game.nes"}, {"{dir}", dir}, {"{fx}", testsupport::fixture("nes-1")}};
+    const std::pair<std::string, std::string> names[] = {{"{rom}", dir + "/game.nes"},
+                                                         {"{dir}", dir},
+                                                         {"{fx}", testsupport::fixture("nes-1")},
+                                                         {"{sep}", std::string(1, FileIO::separator())}};
     for (const auto& [key, value] : names)
         for (std::size_t at; (at = text.find(key)) != std::string::npos;) text.replace(at, key.size(), value);
     return text;
 }
 
-// "--settings {dir}/tamsel.ini" follows the command name, so that no user's settings file is read.
+// "--settings {dir}/tamsel.ini" follows the command name, so that no user's settings file is read; {dir}
+// stands for the folder of a copy of the program that keeps tamsel.ini beside it, so backups go to {dir}/backups.
 inline CliResult run(std::vector<std::string> args, const std::string& dir) {
+    modGlobals::setProgramFolder(dir);
     for (std::string& a : args) a = expand(a, dir);
     if (!args.empty() && args[0][0] != '-') args.insert(args.begin() + 1, {"--settings", dir + "/tamsel.ini"});
     std::ostringstream out, err;
@@ -81,7 +88,9 @@ inline void runRows(const std::vector<Row>& rows, const std::string& dir, const 
         std::string commandLine = "tamsel-cli";
         for (const std::string& a : row.args) commandLine += " " + a;
         SCOPED_TRACE(commandLine);
-        fs::copy_file(original, dir + "/game.nes", fs::copy_options::overwrite_existing);
+        // Removed first: the C++ library of MinGW takes any two files for the same one and refuses to overwrite.
+        fs::remove(dir + "/game.nes");
+        fs::copy_file(original, dir + "/game.nes");
         fs::permissions(dir + "/game.nes", fs::perms::owner_read | fs::perms::owner_write);
         for (const auto& [file, equals] : row.written) fs::remove(expand(file, dir));
         for (const std::string& file : row.notWritten) fs::remove(expand(file, dir));

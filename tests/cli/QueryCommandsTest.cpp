@@ -24,14 +24,11 @@ TEST(QueryCommands, FindListsTheMatchesInTeamAndSlotOrder) {
     const std::string dir = clitest::folder("cli-find");
     clitest::runRows(
         {
-            {{"find", "{rom}", "pos:C", "jump>=70"}, 0, centers, ""},
-            {{"find", "{rom}", "pos:C jump>=70 jump<70"}, 1, "", ""},
-            {{"find", "{rom}", "pos:C", "jmp>=70"}, 2, "", "tamsel-cli find: unknown field 'jmp'\n"},
-            {{"find", "{dir}/none.nes", "pos:C"},
-             2,
-             "",
-             "Error loading file! (No such file or directory: {dir}/none.nes)\n"},
-            {{"find", "{rom}"}, 2, "", "usage: tamsel-cli find ROM QUERY...\n"},
+            {"find {rom} pos:C 'jump>=70'", 0, centers, ""},
+            {"find {rom} 'pos:C jump>=70 jump<70'", 1, "", ""},
+            {"find {rom} pos:C 'jmp>=70'", 2, "", "tamsel-cli find: unknown field 'jmp'\n"},
+            {"find {dir}/none.nes pos:C", 2, "", "Error loading file! (No such file or directory: {dir}/none.nes)\n"},
+            {"find {rom}", 2, "", "usage: tamsel-cli find ROM QUERY...\n"},
         },
         dir, testsupport::fixture("nes-1/game.nes"));
 }

@@ -72,36 +72,25 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
 }
 
 TEST(SettingsLocation, TheConfigurationFolderComesFromXdgConfigHomeElseHome) {
-    const auto set = [](const char* name, const std::optional<std::string>& value) {
-        if (value) {
-            ::setenv(name, value->c_str(), 1);
-        } else {
-            ::unsetenv(name);
-        }
+    const auto set = [](const char* name, const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); };
+    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+    const char* oldHome = std::getenv("HOME");
+    const std::string keptXdg = oldXdg ? oldXdg : "", keptHome = oldHome ? oldHome : "";
+    const std::tuple<const char*, const char*, std::string> rows[] = {
+        // XDG_CONFIG_HOME, HOME (nullptr: unset), the folder
+        {"/data/conf", "/home/u", "/data/conf"},
+        {"", "/home/u", "/home/u/.config"},
+        {nullptr, "/home/u", "/home/u/.config"},
+        {"conf", "/home/u", "/home/u/.config"},  // relative, which the XDG rules tell to ignore
+        {nullptr, nullptr, ""},
     };
-    const auto old = [](const char* name) {
-        return std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt;
-    };
-    const std::optional<std::string> oldXdg = old("XDG_CONFIG_HOME"), oldHome = old("HOME");
-    const struct {
-        const char* name;
-        std::optional<std::string> xdg, home;
-        std::string expected;
-    } rows[] = {
-        {"XDG_CONFIG_HOME set", "/data/conf", "/home/u", "/data/conf"},
-        {"XDG_CONFIG_HOME empty", "", "/home/u", "/home/u/.config"},
-        {"XDG_CONFIG_HOME unset", std::nullopt, "/home/u", "/home/u/.config"},
-        {"XDG_CONFIG_HOME relative, which the XDG rules tell to ignore", "conf", "/home/u", "/home/u/.config"},
-        {"neither", std::nullopt, std::nullopt, ""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        set("XDG_CONFIG_HOME", row.xdg);
-        set("HOME", row.home);
-        EXPECT_EQ(Settings::userConfigFolder(), row.expected);
+    for (const auto& [xdg, home, expected] : rows) {
+        set("XDG_CONFIG_HOME", xdg);
+        set("HOME", home);
+        EXPECT_EQ(Settings::userConfigFolder(), expected) << (xdg ? xdg : "unset") << ", " << (home ? home : "unset");
     }
-    set("XDG_CONFIG_HOME", oldXdg);
-    set("HOME", oldHome);
+    set("XDG_CONFIG_HOME", oldXdg ? keptXdg.c_str() : nullptr);
+    set("HOME", oldHome ? keptHome.c_str() : nullptr);
 }
 
 }  // namespace

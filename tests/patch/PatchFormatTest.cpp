@@ -1,4 +1,4 @@
-// Recognising a patch by its first bytes and by its file name, and the message of every outcome.
+// Recognising a patch by its first bytes and by its file name.
 #include <gtest/gtest.h>
 
 #include "patch/PatchFormat.h"
@@ -43,20 +43,6 @@ TEST(PatchFormat, ApplyRefusesOtherFiles) {
     EXPECT_EQ(patch::makePatch(PatchFormat::Unknown, {1, 2}, {1, 3}, p), PatchResult::NotAPatch);
     EXPECT_TRUE(target.empty());
     EXPECT_TRUE(p.empty());
-}
-
-// The sentences the editor and tamsel-cli show, each ended there by "!".
-TEST(PatchResultMessage, EveryOutcomeHasItsOwnSentence) {
-    const std::pair<PatchResult, const char*> rows[] = {
-        {PatchResult::Ok, "Done"},
-        {PatchResult::NotAPatch, "This file is not an IPS or BPS patch"},
-        {PatchResult::Damaged, "This patch is damaged"},
-        {PatchResult::WrongSource, "This patch was made for a different ROM"},
-        {PatchResult::ResultMismatch, "The patched image does not match this patch"},
-        {PatchResult::TooLargeForIps, "Images over 16 MiB cannot be IPS-patched"},
-        {PatchResult::TooLarge, "Images over 64 MiB cannot be patched"},
-        {PatchResult::OutOfMemory, "There is not enough memory for this patch"}};
-    for (const auto& [result, sentence] : rows) EXPECT_EQ(patch::message(result), sentence);
 }
 
 }  // namespace

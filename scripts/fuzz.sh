@@ -4,9 +4,8 @@
 # fails the script; the input that caused it is left in BUILD/artifacts/. Inputs that add
 # coverage collect in BUILD/corpus/, outside the source tree.
 #
-# The harnesses come from the sanitizer build of scripts/test.sh (build-asan) when it is
-# there; otherwise they are built with clang++ into build-fuzz/. TAMSEL_FUZZ_BUILD names
-# another build folder.
+# The harnesses are built with clang++ into build-fuzz/ (TAMSEL_FUZZ_BUILD names another
+# build folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,14 +14,9 @@ bash scripts/setup.sh
 seconds="${1:-60}"
 jobs=$(nproc 2>/dev/null || echo 2)
 
-build="${TAMSEL_FUZZ_BUILD:-}"
-if [ -z "$build" ]; then
-  if grep -qs '^TAMSEL_FUZZ:BOOL=ON' build-asan/CMakeCache.txt; then build=build-asan; else build=build-fuzz; fi
-fi
-if ! grep -qs '^TAMSEL_FUZZ:BOOL=ON' "$build/CMakeCache.txt"; then
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DTAMSEL_FUZZ=ON -DTAMSEL_BUILD_UI=OFF -DTAMSEL_BUILD_BENCH=OFF >/dev/null
-fi
+build="${TAMSEL_FUZZ_BUILD:-build-fuzz}"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DTAMSEL_FUZZ=ON -DTAMSEL_BUILD_UI=OFF -DTAMSEL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j "$jobs" --target tamsel_fuzzers
 
 harnesses=$(sed -n 's/^tamsel_fuzz_harness(\([A-Za-z0-9_]*\).*/\1/p' fuzz/CMakeLists.txt)

@@ -20,17 +20,18 @@ bool parseOptions(const std::vector<std::string>& args, Options& out, std::strin
             out.csv = true;
         } else if (a == "--dry-run") {
             out.dryRun = true;
-        } else if (a == "--only" || a == "--settings" || a == "-o" || a == "--rom" || a == "--team" ||
+        } else if (a == "--only" || a == "--set" || a == "--settings" || a == "-o" || a == "--rom" || a == "--team" ||
                    a == "--player") {
             // An empty value is no value: "-o $OUT" with OUT unset must not write over ROM.
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 error = a + (a == "--only"                      ? " needs a pattern"
+                             : a == "--set"                     ? " needs FIELD=VALUE, +N or -N"
                              : a == "--team" || a == "--player" ? " needs a number"
                                                                 : " needs a file name");
                 return false;
             }
-            if (a == "--only") {
-                out.only.push_back(args[++i]);
+            if (a == "--only" || a == "--set") {
+                (a == "--only" ? out.only : out.sets).push_back(args[++i]);
                 continue;
             }
             std::string& value = a == "-o"           ? out.output

@@ -24,8 +24,9 @@ struct Options {
     std::string team;                        // --team T (check), as given
     std::string player;                      // --player P (check), as given
     bool csv = false;                        // --csv (stats)
-    bool dryRun = false;                     // --dry-run (merge)
+    bool dryRun = false;                     // --dry-run (merge, edit)
     std::vector<std::string> only;           // --only PATTERN, each one given (merge)
+    std::vector<std::string> sets;           // --set FIELD=VALUE, each one given (edit)
     std::vector<std::string> positional;     // the command's own arguments
 };
 

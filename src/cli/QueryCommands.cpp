@@ -1,8 +1,11 @@
-// tamsel-cli find: the players of an image's league that a query matches.
+// tamsel-cli find and edit: the players of an image's league that a query matches, and
+// changing them all at once.
 #include <ostream>
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "model/BulkEdit.h"
+#include "model/LeagueDiff.h"
 #include "model/PlayerQuery.h"
 
 namespace cli {
@@ -36,6 +39,50 @@ int runFind(const Options& opts, std::ostream& out, std::ostream& err) {
     return found.empty() ? kExitFailure : kExitOk;
 }
 
+// The query and every --set are read before the image. The diff lines of the edit go to
+// standard output, one line a value held back by its field's limits to standard error
+// ("player 3.4 weight: clamped at 200"). Exit 0 saved (or, with --dry-run, listed), 1 no
+// player matched (nothing written) or the image could not be read or saved, 2 a bad query
+// or --set.
+int runEdit(const Options& opts, std::ostream& out, std::ostream& err) {
+    PlayerQuery::Fault fault;
+    const std::optional<PlayerQuery> query = PlayerQuery::parse(queryText(opts), fault);
+    if (!query) {
+        err << "tamsel-cli edit: " << fault.message() << "\n";
+        return kExitUsage;
+    }
+    if (opts.sets.empty()) {
+        err << "tamsel-cli edit: nothing to change (--set FIELD=VALUE, +N or -N)\n";
+        return kExitUsage;
+    }
+    std::vector<BulkEdit::FieldChange> changes;
+    for (const std::string& text : opts.sets) {
+        std::string why;
+        const std::optional<BulkEdit::FieldChange> change = BulkEdit::parse(text, why);
+        if (!change) {
+            err << "tamsel-cli edit: --set " << text << ": " << why << "\n";
+            return kExitUsage;
+        }
+        changes.push_back(*change);
+    }
+    Session rom;
+    if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
+    const std::vector<Trade::Place> found = query->find(rom.league());
+    if (found.empty()) {
+        err << "no player matches: nothing to edit\n";
+        return kExitFailure;
+    }
+    clsProject edited = rom.league();
+    for (const BulkEdit::Entry& e : BulkEdit::applyAll(edited, found, changes))
+        if (e.clamped)
+            err << "player " << e.place.team << "." << e.place.slot << " " << BulkEdit::key(e.field) << ": clamped at "
+                << e.after << "\n";
+    for (const LeagueDiff::Difference& d : LeagueDiff::compare(rom.league(), edited)) out << d.text() << "\n";
+    if (opts.dryRun) return kExitOk;
+    rom.edit(BulkEdit::label(found.size()), {}, [&edited](clsProject& league) { league = edited; });
+    return saveRom(opts, rom, out, err);
+}
+
 }  // namespace
 
 std::vector<Command> queryCommands() {
@@ -46,6 +93,14 @@ std::vector<Command> queryCommands() {
          "player file's numeric keys or height in inches, ratings as the editor shows them; quote the terms: "
          "tamsel-cli find game.nes 'pos:C' 'jump>=70' (exit 0 found, 1 none, 2 trouble)",
          2, runFind, true},
+        {"edit", "ROM QUERY... --set FIELD=VALUE|+N|-N [--set ...] [--dry-run] [-o OUT]",
+         "change every player the query finds (terms as find's) and save, printing the diff lines of the change: "
+         "FIELD is one of the player file's numeric keys or height in inches; =VALUE sets it, =+N and =-N add and "
+         "subtract; a rating moves in the editor's + and - steps and is set to the nearest value it shows, other "
+         "numbers are stored as their box stores a typed number (weight and percentages cut to a multiple of 4), "
+         "pos takes a code 0..4; tamsel-cli edit game.nes 'pos:C' 'height>82' 'jump<40' --set jump=+2 (exit 0 "
+         "saved, 1 none found or trouble, 2 a bad query or --set)",
+         2, runEdit, true},
     };
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "model/PlayerField.h"
 #include "model/Rating.h"
 
 namespace LeagueStats {
@@ -41,7 +42,7 @@ Figures compute(const clsProject& league) {
             team.sums[Fg] += p.getFGpercent();
             team.sums[Ft] += p.getFTpercent();
             team.sums[Threept] += p.get3PTpercent();
-            team.sums[Height] += p.getFeet() * 12 + p.getInch();
+            team.sums[Height] += PlayerField::height(p);
             team.sums[Weight] += p.getWeight();
         }
     }

@@ -43,6 +43,10 @@ struct PlayerField {
 
     // The field of a key, in any letter case; nullptr for any other text.
     static const PlayerField* find(std::string_view key);
+
+    // The height in inches, feet * 12 + inch, as the queries, the team figures and the
+    // bulk edits take it.
+    static std::int64_t height(const clsPlayer& player) { return player.getFeet() * 12 + player.getInch(); }
 };
 
 inline constexpr std::array<PlayerField, PlayerField::Count> kPlayerFields = {{

@@ -130,8 +130,8 @@ bool PlayerQuery::holds(const Term& term, const clsPlayer& player, const clsTeam
         case Term::Kind::Compare:
             break;
     }
-    const double v = static_cast<double>(term.field != nullptr ? term.field->shown(player)
-                                                               : player.getFeet() * 12 + player.getInch());
+    const double v =
+        static_cast<double>(term.field != nullptr ? term.field->shown(player) : PlayerField::height(player));
     switch (term.op) {
         case Op::Less:
             return v < term.value;

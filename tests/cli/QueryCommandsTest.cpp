@@ -1,5 +1,6 @@
 // tamsel-cli find: the centers jumping 70 or more of a reference image, worked out here from the reference
-// decoding's players; exit statuses as grep's.
+// decoding's players; exit statuses as grep's. tamsel-cli edit: what it would change, what it saves as diff
+// tells it, and what it refuses before reading the image.
 #include <gtest/gtest.h>
 
 #include "cli/CliRun.h"
@@ -29,6 +30,31 @@ TEST(QueryCommands, FindListsTheMatchesInTeamAndSlotOrder) {
             {"find {rom} pos:C 'jmp>=70'", 2, "", "tamsel-cli find: unknown field 'jmp'\n"},
             {"find {dir}/none.nes pos:C", 2, "", "Error loading file! (No such file or directory: {dir}/none.nes)\n"},
             {"find {rom}", 2, "", "usage: tamsel-cli find ROM QUERY...\n"},
+        },
+        dir, testsupport::fixture("nes-1/game.nes"));
+}
+
+TEST(QueryCommands, EditChangesEveryMatchAndTheSavedImageExactlyThat) {
+    REQUIRE_FIXTURES();
+    const std::string raised =  // the tall centers jumping under 40, two "+" presses each
+        "player 1.10 jump: 165 -> 167\nplayer 4.2 jump: 169 -> 171\nplayer 6.0 jump: 169 -> 171\n"
+        "player 10.4 jump: 169 -> 171\nplayer 12.0 jump: 152 -> 154\nplayer 13.4 jump: 168 -> 170\n"
+        "player 20.4 jump: 154 -> 156\n";
+    const std::string dir = clitest::folder("cli-edit");
+    clitest::runRows(
+        {
+            {"edit {rom} pos:C 'height>82' 'jump<40' --set jump=+2 -o {dir}/out.nes", 0,
+             raised + "File successfully saved!\n", "", "{dir}/out.nes"},
+            {"diff {rom} {dir}/out.nes", 1, raised, ""},
+            {"edit {rom} team:1 #68 --set weight=-3 --set height=200 --set pos=2 --set STAM=+1 --dry-run", 0,
+             "player 1.10 feet: 7 -> 15\nplayer 1.10 inch: 8 -> 11\nplayer 1.10 weight: 276 -> 272\n"
+             "player 1.10 pos: 4 -> 2\nplayer 1.10 stam: 94 -> 95\n",
+             "player 1.10 weight: clamped at 272\nplayer 1.10 height: clamped at 191\n"},
+            {"edit {rom} pos:C 'jump<0' --set jump=+2 -o {dir}/nothing.nes", 1, "",
+             "no player matches: nothing to edit\n"},
+            {"edit {dir}/none.nes pos:C --set jump=+2", 1, "", "Error loading file! ...\n"},
+            {"edit {dir}/none.nes 'jmp<40' --set jump=+2", 2, "", "tamsel-cli edit: unknown field 'jmp'\n"},
+            {"edit {dir}/none.nes pos:C --set pos=+1", 2, "", "tamsel-cli edit: --set pos=+1: pos takes a code 0..4\n"},
         },
         dir, testsupport::fixture("nes-1/game.nes"));
 }

@@ -48,19 +48,14 @@ const ApplyRow kApplyRows[] = {
     {"FourStrayBytes", kHead + kEof + " 00 00 04 00", PatchResult::Damaged, ""},
 };
 
-void PrintTo(const ApplyRow& row, std::ostream* os) { *os << row.name; }
-
-class IpsApply : public testing::TestWithParam<ApplyRow> {};
-
-TEST_P(IpsApply, GivesTargetOrRefuses) {
-    const ApplyRow& row = GetParam();
-    Bytes target = {0x55};
-    EXPECT_EQ(patch::applyIps(hexBytes("00 01 02 03 04 05 06 07"), hexBytes(row.patch), target), row.result);
-    EXPECT_EQ(target, row.result == PatchResult::Ok ? hexBytes(row.target) : Bytes{0x55});
+TEST(IpsApply, GivesTargetOrRefuses) {
+    for (const ApplyRow& row : kApplyRows) {
+        SCOPED_TRACE(row.name);
+        Bytes target = {0x55};
+        EXPECT_EQ(patch::applyIps(hexBytes("00 01 02 03 04 05 06 07"), hexBytes(row.patch), target), row.result);
+        EXPECT_EQ(target, row.result == PatchResult::Ok ? hexBytes(row.target) : Bytes{0x55});
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, IpsApply, testing::ValuesIn(kApplyRows),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // The records of a patch as (offset, size, run length), read here without the reader.
 struct Record {
@@ -108,29 +103,26 @@ const WriterRow kWriterRows[] = {
     {"GrowWithZerosReachesFullLength", 4, 8, {{4, 1, 9}}, {{4, 4, 0}}, ""},
 };
 
-void PrintTo(const WriterRow& row, std::ostream* os) { *os << row.name; }
-
-class IpsWriter : public testing::TestWithParam<WriterRow> {};
-
-TEST_P(IpsWriter, RecordsAndRoundTrip) {
-    const WriterRow& row = GetParam();
-    const Bytes original(row.originalSize, 0);
-    Bytes modified(row.modifiedSize, 0);
-    for (const auto& [from, count, value] : row.runs)
-        for (int i = 0; i < count; ++i)
-            modified[static_cast<std::size_t>(from + i)] = static_cast<std::uint8_t>(value < 0 ? 1 + i % 251 : value);
-    Bytes p, back;
-    ASSERT_EQ(patch::makeIps(original, modified, p), PatchResult::Ok);
-    EXPECT_EQ(recordsOf(p), row.records);
-    const Bytes tail = hexBytes(row.tail);
-    ASSERT_GE(p.size(), tail.size() + 3);
-    EXPECT_EQ(Bytes(p.end() - static_cast<std::ptrdiff_t>(tail.size() + 3), p.end()), hexBytes("45 4F 46 " + row.tail));
-    ASSERT_EQ(patch::applyIps(original, p, back), PatchResult::Ok);
-    EXPECT_EQ(back, modified);
+TEST(IpsWriter, RecordsAndRoundTrip) {
+    for (const WriterRow& row : kWriterRows) {
+        SCOPED_TRACE(row.name);
+        const Bytes original(row.originalSize, 0);
+        Bytes modified(row.modifiedSize, 0);
+        for (const auto& [from, count, value] : row.runs)
+            for (int i = 0; i < count; ++i)
+                modified[static_cast<std::size_t>(from + i)] =
+                    static_cast<std::uint8_t>(value < 0 ? 1 + i % 251 : value);
+        Bytes p, back;
+        ASSERT_EQ(patch::makeIps(original, modified, p), PatchResult::Ok);
+        EXPECT_EQ(recordsOf(p), row.records);
+        const Bytes tail = hexBytes(row.tail);
+        ASSERT_GE(p.size(), tail.size() + 3);
+        EXPECT_EQ(Bytes(p.end() - static_cast<std::ptrdiff_t>(tail.size() + 3), p.end()),
+                  hexBytes("45 4F 46 " + row.tail));
+        ASSERT_EQ(patch::applyIps(original, p, back), PatchResult::Ok);
+        EXPECT_EQ(back, modified);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, IpsWriter, testing::ValuesIn(kWriterRows),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IpsWriter, RefusesImagesOver16MiB) {
     const Bytes limit(patch::kIpsMaxImage, 0), over(patch::kIpsMaxImage + 1, 0);

@@ -9,6 +9,7 @@ packages=(
   clang clang-format libclang-rt-14-dev
   xauth xvfb
   libstb-dev desktop-file-utils appstream dpkg-dev groff-base
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64
 )
 
 missing=()

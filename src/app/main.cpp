@@ -1,11 +1,33 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileOpenEvent>
 #include <QTimer>
 
 #include "session/modGlobals.h"
 #include "ui/LocalPath.h"
 #include "ui/ToolIcons.h"
 #include "ui/frmMain.h"
+
+namespace {
+
+// macOS hands a document opened from the Finder, or dropped on the program's icon in the Dock,
+// to the running program as an event rather than on the command line.
+class FileOpenEvents : public QObject {
+public:
+    explicit FileOpenEvents(frmMain& window) : window_(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::FileOpen) return QObject::eventFilter(watched, e);
+        window_.openFile(static_cast<QFileOpenEvent*>(e)->file());
+        return true;
+    }
+
+private:
+    frmMain& window_;
+};
+
+}  // namespace
 
 // The editor: one main window, opening the ROM named on the command line, if any, once the
 // window is up. tamsel.ini lives beside the program, or in the user's configuration folder
@@ -28,6 +50,8 @@ int main(int argc, char** argv) {
 
     modGlobals::setProgramFolder(LocalPath::toLocal(QCoreApplication::applicationDirPath()));
     frmMain window;
+    FileOpenEvents fileOpens(window);
+    app.installEventFilter(&fileOpens);
     window.show();
     if (!files.isEmpty()) QTimer::singleShot(0, &window, [&window, file = files.first()] { window.openFile(file); });
     return app.exec();

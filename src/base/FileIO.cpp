@@ -1,7 +1,11 @@
 #include "base/FileIO.h"
 
+#include "base/PathText.h"
+
 #ifdef _WIN32
-#include <fstream>
+#include <windows.h>
+
+#include <cwctype>
 #else
 #include <dirent.h>
 #include <fcntl.h>
@@ -114,12 +118,9 @@ private:
 };
 
 // The folder a file lies in, "." for a bare name.
-std::string folderOf(const std::string& file) {
-    fs::path dir = fs::path(file).parent_path();
-    return dir.empty() ? std::string(".") : dir.string();
-}
+std::string folderOf(const std::string& file) { return PathText::folderOf(file); }
 
-std::string inFolder(const std::string& dir, std::string_view name) { return (fs::path(dir) / name).string(); }
+std::string inFolder(const std::string& dir, std::string_view name) { return PathText::join(dir, name); }
 
 }  // namespace
 
@@ -505,16 +506,116 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
 
 }  // namespace
 
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    if (path.empty()) return false;
+    if (path.back() == '/') {
+        fs::directory_iterator it(path, ec);
+        if (ec) return false;
+        for (; it != fs::directory_iterator(); it.increment(ec)) {
+            if (ec) return false;
+            if (it->is_regular_file(ec)) return true;
+        }
+        return false;
+    }
+    return fs::is_regular_file(path, ec);
+}
+
+bool folderTakesNewFiles(const std::string& folder) {
+    std::string probe = inFolder(folder, ".tamsel-probe-XXXXXX");
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
+ResultCode makeFolders(const std::string& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    return fs::is_directory(folder, ec) ? Result::Ok : Result::Failed;
+}
+
 #else
 
 // ---------------------------------------------------------------------------------------
-// Windows: the standard library's files. No lock is taken and hard links are not kept yet.
+// Windows: the wide file functions, on paths in the form that takes any length
+// (PathText::win32Path). The causes use the words of the POSIX branch where they mean the
+// same, so that a message reads alike on every platform.
 
 namespace {
 
-std::int64_t modifiedNanoseconds(const fs::path& path, std::error_code& ec) {
-    const auto t = fs::last_write_time(path, ec);
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
+constexpr const char* kNoSuchFile = "No such file or directory";
+constexpr const char* kIsFolder = "Is a directory";
+constexpr const char* kNotRegular = "Not a regular file";
+constexpr const char* kDenied = "Permission denied";
+constexpr const char* kDiskFull = "No space left on device";
+constexpr const char* kBadName = "Invalid file name";
+constexpr const char* kDevice = "A name Windows keeps for a device";
+// An emulator keeps the image it runs open and lets nobody else write or replace it.
+constexpr const char* kInUse = "Another program holds the file open";
+
+// A handle closed when it goes.
+class Handle {
+public:
+    explicit Handle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() { close(); }
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+    bool close() {
+        const bool ok = !valid() || ::CloseHandle(h_) != 0;
+        h_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+    void reset(HANDLE h) {
+        close();
+        h_ = h;
+    }
+
+private:
+    HANDLE h_;
+};
+
+std::string causeOf(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+            return kNoSuchFile;
+        case ERROR_ACCESS_DENIED:
+            return kDenied;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_USER_MAPPED_FILE:
+            return kInUse;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return kDiskFull;
+        case ERROR_WRITE_PROTECT:
+            return "Read-only file system";
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_DIRECTORY:
+            return kBadName;
+        case ERROR_FILENAME_EXCED_RANGE:
+            return "File name too long";
+        default:
+            break;
+    }
+    wchar_t* text = nullptr;
+    const DWORD n =
+        ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string cause = n > 0 ? PathText::fromWide(std::wstring_view(text, n)) : "Error " + std::to_string(code);
+    if (text != nullptr) ::LocalFree(text);
+    while (!cause.empty() &&
+           (cause.back() == '\n' || cause.back() == '\r' || cause.back() == '.' || cause.back() == ' '))
+        cause.pop_back();
+    return cause;
 }
 
 void setCause(FileError* error, const std::string& path, const std::string& cause) {
@@ -523,113 +624,433 @@ void setCause(FileError* error, const std::string& path, const std::string& caus
     error->path = path;
 }
 
+std::int64_t nanoseconds(const FILETIME& t) {
+    constexpr std::int64_t kUnixEpoch = 116444736000000000;  // 1970-01-01 in 100 ns steps from 1601
+    const std::int64_t ticks = static_cast<std::int64_t>((std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime);
+    return (ticks - kUnixEpoch) * 100;
+}
+
+std::uint64_t sizeFrom(DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; }
+
+// The last name of a path, with a drive's "X:" taken off a bare "X:name".
+std::wstring_view lastName(std::wstring_view path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    std::wstring_view name = slash == std::wstring_view::npos ? path : path.substr(slash + 1);
+    if (slash == std::wstring_view::npos && name.size() >= 2 && name[1] == L':') name.remove_prefix(2);
+    return name;
+}
+
+// The names Windows takes for a device in every folder (NUL, CON, COM1, ...), with or
+// without an extension.
+bool isDeviceName(std::wstring_view name) {
+    std::wstring base(name.substr(0, name.find(L'.')));
+    while (!base.empty() && base.back() == L' ') base.pop_back();
+    for (wchar_t& c : base) c = static_cast<wchar_t>(::towupper(c));
+    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"})
+        if (base == device) return true;
+    return base.size() == 4 && (base.starts_with(L"COM") || base.starts_with(L"LPT")) && base[3] >= L'1' &&
+           base[3] <= L'9';
+}
+
+// Why a file cannot be written under this name, or nullptr. Windows would take a name
+// ending in a dot or a blank without them, writing another file than the one named, and a
+// colon names a stream inside another file.
+const char* nameFault(std::wstring_view name) {
+    if (isDeviceName(name)) return kDevice;
+    if (name == L"." || name == L"..") return nullptr;
+    if (name.size() > 255) return "File name too long";
+    for (const wchar_t c : name)
+        if (c < 32 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos) return kBadName;
+    if (!name.empty() && (name.back() == L'.' || name.back() == L' ')) return kBadName;
+    return nullptr;
+}
+
+Handle openExisting(const std::wstring& path, DWORD access, DWORD flags = FILE_ATTRIBUTE_NORMAL) {
+    return Handle(::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, flags, nullptr));
+}
+
+bool attributes(const std::wstring& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
+    return ::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) != 0;
+}
+
+// The cause of a failed open: a folder under the name says so.
+std::string openCause(const std::wstring& path, DWORD code) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (attributes(path, data) && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return kIsFolder;
+    return causeOf(code);
+}
+
 template <typename Buffer>
 bool readInto(const std::string& path, Buffer& out, FileStamp* stamp, FileError* error) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (ec) {
-        setCause(error, path, ec.message());
+    const std::optional<std::wstring> wide = PathText::win32Path(path);
+    if (!wide) {
+        setCause(error, path, kBadName);
         return false;
     }
-    if (!fs::is_regular_file(status)) {
-        setCause(error, path, fs::is_directory(status) ? "Is a directory" : "Not a regular file");
+    if (isDeviceName(lastName(*wide))) {
+        setCause(error, path, kDevice);
         return false;
     }
-    std::ifstream in(fs::path(path), std::ios::binary);
-    const std::uint64_t size = fs::file_size(path, ec);
-    const std::int64_t modified = modifiedNanoseconds(path, ec);
-    if (!in || ec) {
-        setCause(error, path, ec ? ec.message() : std::string("Permission denied"));
+    Handle file = openExisting(*wide, GENERIC_READ);
+    if (!file.valid()) {
+        setCause(error, path, openCause(*wide, ::GetLastError()));
         return false;
     }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+        setCause(error, path, kNotRegular);
+        return false;
+    }
+    if (::GetFileInformationByHandle(file.get(), &info) == 0) {
+        setCause(error, path, causeOf(::GetLastError()));
+        return false;
+    }
+    const std::uint64_t size = sizeFrom(info.nFileSizeHigh, info.nFileSizeLow);
     Buffer data(static_cast<std::size_t>(size), 0);
-    in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    if (static_cast<std::uint64_t>(in.gcount()) != size) {
-        setCause(error, path, "Input/output error");
-        return false;
+    for (std::size_t done = 0; done < data.size();) {
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(data.size() - done, 1u << 24));
+        DWORD got = 0;
+        if (::ReadFile(file.get(), data.data() + done, want, &got, nullptr) == 0) {
+            setCause(error, path, causeOf(::GetLastError()));
+            return false;
+        }
+        if (got == 0) {
+            setCause(error, path, "File shrank while it was read");
+            return false;
+        }
+        done += got;
     }
     if (stamp != nullptr) {
         ByteHash hash;
         hash.add(data.data(), data.size());
-        *stamp = {true, size, modified, hash.value()};
+        *stamp = {true, size, nanoseconds(info.ftLastWriteTime), hash.value()};
     }
     out = std::move(data);
     return true;
 }
 
 bool stampWithoutHash(const std::string& path, FileStamp& stamp) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return false;
-    const std::uint64_t size = fs::file_size(path, ec);
-    const std::int64_t modified = modifiedNanoseconds(path, ec);
-    if (ec) return false;
-    stamp = {true, size, modified, 0};
+    const std::optional<std::wstring> wide = PathText::win32Path(path);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!wide || isDeviceName(lastName(*wide)) || !attributes(*wide, data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return false;
+    stamp = {true, sizeFrom(data.nFileSizeHigh, data.nFileSizeLow), nanoseconds(data.ftLastWriteTime), 0};
     return true;
 }
 
-// Writes data then tail to a fresh file, stopping as a full disk would with the test seam.
-bool writeBoth(const fs::path& file, const unsigned char* data, std::size_t size,
-               const std::vector<unsigned char>& tail, std::ios::openmode mode) {
-    std::optional<std::size_t> budget = g_failAfterBytes;
-    std::ofstream out(file, std::ios::binary | mode);
-    for (auto [p, n] : {std::pair{data, size}, std::pair{tail.data(), tail.size()}}) {
-        const std::size_t allowed = budget ? std::min(n, *budget) : n;
-        out.write(reinterpret_cast<const char*>(p), static_cast<std::streamsize>(allowed));
-        if (budget) *budget -= allowed;
-        if (allowed < n) return false;
+// Writes the bytes, stopping as a full disk would once the test seam's budget is spent; 0,
+// or the error.
+DWORD writeAll(HANDLE file, const unsigned char* p, std::size_t n, std::optional<std::size_t>& budget) {
+    while (n > 0) {
+        std::size_t chunk = std::min<std::size_t>(n, 1u << 24);
+        if (budget) {
+            if (*budget == 0) return ERROR_DISK_FULL;
+            chunk = std::min(chunk, *budget);
+        }
+        DWORD written = 0;
+        if (::WriteFile(file, p, static_cast<DWORD>(chunk), &written, nullptr) == 0) return ::GetLastError();
+        p += written;
+        n -= written;
+        if (budget) *budget -= written;
     }
-    out.flush();
-    return static_cast<bool>(out);
+    return 0;
+}
+
+// A symbolic link (or a folder junction on the way) is written through: the final path of
+// the file it names, as the system resolves it. Anything else stays as it is.
+std::string finalPath(const std::string& path, const std::wstring& wide) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!attributes(wide, data) || (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return path;
+    Handle file = openExisting(wide, 0, FILE_FLAG_BACKUP_SEMANTICS);
+    std::wstring final(MAX_PATH, L'\0');
+    for (;;) {
+        if (!file.valid()) return path;
+        const DWORD n = ::GetFinalPathNameByHandleW(file.get(), final.data(), static_cast<DWORD>(final.size()), 0);
+        if (n == 0) return path;
+        if (n < final.size()) {
+            final.resize(n);
+            break;
+        }
+        final.resize(n + 1);
+    }
+    if (final.starts_with(LR"(\\?\UNC\)")) return PathText::fromWide(LR"(\\)" + final.substr(8));
+    if (final.starts_with(LR"(\\?\)")) return PathText::fromWide(final.substr(4));
+    return PathText::fromWide(final);
+}
+
+// Removes the temporary files of this program's naming that a killed write left in the
+// folder, once they are older than kLeftoverAge. Nothing else is touched; errors are let be.
+void removeLeftovers(const std::string& dir) {
+    const std::optional<std::wstring> pattern = PathText::win32Path(inFolder(dir, ".tamsel-*.tmp"));
+    if (!pattern) return;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search =
+        ::FindFirstFileExW(pattern->c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return;
+    const std::int64_t limit = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                   (std::chrono::system_clock::now() - kLeftoverAge).time_since_epoch())
+                                   .count();
+    do {
+        const std::string name = PathText::fromWide(found.cFileName);
+        if (!isTemporaryName(name) || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+            nanoseconds(found.ftLastWriteTime) >= limit)
+            continue;
+        if (const auto file = PathText::win32Path(inFolder(dir, name))) ::DeleteFileW(file->c_str());
+    } while (::FindNextFileW(search, &found) != 0);
+    ::FindClose(search);
+}
+
+// The temporary file of one write, under a short name in the target's folder. It is marked
+// for deletion from the start, so that a write killed before the rename leaves nothing;
+// the mark is lifted only when the file is complete and about to be renamed (or kept).
+class Temporary {
+public:
+    explicit Temporary(std::string dir) : dir_(std::move(dir)) {}
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+    ~Temporary() {
+        file_.close();
+        if (!wide_.empty() && !keep_) ::DeleteFileW(wide_.c_str());
+    }
+
+    // Makes the file; 0, or the error.
+    DWORD make() {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::string path = inFolder(dir_, temporaryName());
+            const std::optional<std::wstring> wide = PathText::win32Path(path);
+            if (!wide) return ERROR_INVALID_NAME;
+            file_.reset(::CreateFileW(wide->c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (!file_.valid()) {
+                const DWORD e = ::GetLastError();
+                if (e == ERROR_FILE_EXISTS || e == ERROR_ALREADY_EXISTS) continue;
+                return e;
+            }
+            path_ = path;
+            wide_ = *wide;
+            // Without the mark (a file system that refuses it) the name is removed as before.
+            FILE_DISPOSITION_INFO gone{TRUE};
+            marked_ = ::SetFileInformationByHandle(file_.get(), FileDispositionInfo, &gone, sizeof gone) != 0;
+            return 0;
+        }
+        return ERROR_FILE_EXISTS;
+    }
+
+    HANDLE handle() const { return file_.get(); }
+
+    // Lifts the deletion mark and closes the file, which then stays under its name; 0, or
+    // the error.
+    DWORD name() {
+        if (marked_) {
+            FILE_DISPOSITION_INFO stay{FALSE};
+            if (::SetFileInformationByHandle(file_.get(), FileDispositionInfo, &stay, sizeof stay) == 0)
+                return ::GetLastError();
+            marked_ = false;
+        }
+        return file_.close() ? 0 : ::GetLastError();
+    }
+
+    const std::string& path() const { return path_; }
+    const std::wstring& wide() const { return wide_; }
+    // The name is the target's now, or a copy kept for the user.
+    void release() { wide_.clear(); }
+    void keep() { keep_ = true; }
+
+private:
+    std::string dir_;
+    Handle file_;
+    std::string path_;
+    std::wstring wide_;
+    bool marked_ = false;
+    bool keep_ = false;
+};
+
+// The lock every writer of this program takes in a folder around comparing a file with its
+// stamp and replacing it. The lock is an open of the lock file that shares it with nobody;
+// the file goes when its holder closes it (or ends), and a writer that finds it held, or
+// just being removed, tries again a moment later.
+class FolderLock {
+public:
+    // 0, or the error.
+    DWORD take(const std::string& dir) {
+        const std::optional<std::wstring> wide = PathText::win32Path(inFolder(dir, kLockName));
+        if (!wide) return ERROR_INVALID_NAME;
+        for (int removing = 0;;) {
+            file_.reset(::CreateFileW(wide->c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+            if (file_.valid()) return 0;
+            const DWORD e = ::GetLastError();
+            if (e != ERROR_SHARING_VIOLATION && (e != ERROR_ACCESS_DENIED || ++removing > 400)) return e;
+            ::Sleep(5);
+        }
+    }
+
+private:
+    Handle file_;
+};
+
+// Writes the new contents over a hard-linked target in place and flushes them: the only
+// way for every name of the file to see them. The modification time written into stamp.
+DWORD copyInPlace(const std::wstring& target, const unsigned char* data, std::size_t size,
+                  const std::vector<unsigned char>& tail, std::optional<std::size_t>& budget, FileStamp& stamp) {
+    Handle file(::CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return ::GetLastError();
+    if (DWORD e = writeAll(file.get(), data, size, budget)) return e;
+    if (DWORD e = writeAll(file.get(), tail.data(), tail.size(), budget)) return e;
+    if (::SetEndOfFile(file.get()) == 0 || ::FlushFileBuffers(file.get()) == 0 || !file.close())
+        return ::GetLastError();
+    WIN32_FILE_ATTRIBUTE_DATA done{};
+    if (attributes(target, done)) stamp.modified = nanoseconds(done.ftLastWriteTime);
+    return 0;
+}
+
+// Whether another program holds the file open so that it can be neither written nor
+// replaced; such a handle refuses an open for writing and deleting.
+bool heldByAnother(const std::wstring& target) {
+    Handle probe = openExisting(target, GENERIC_WRITE | DELETE);
+    return !probe.valid() && ::GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::size_t size, bool keepTail,
                      FileStamp* stamp, FileError& error) {
-    if (path.empty()) {
-        setCause(&error, path, "No such file or directory");
+    std::string target = path;
+    auto fail = [&](const std::string& cause) {
+        setCause(&error, target, cause);
         return Result::Failed;
+    };
+    if (path.empty()) return fail(kNoSuchFile);
+    std::optional<std::wstring> wide = PathText::win32Path(path);
+    if (!wide) return fail(kBadName);
+    target = finalPath(path, *wide);
+    if (target != path) wide = PathText::win32Path(target);
+    if (!wide) return fail(kBadName);
+    // The name as given: the full path has lost a trailing dot or blank already.
+    if (const char* fault = nameFault(lastName(PathText::toWide(target).value_or(L"")))) return fail(fault);
+
+    WIN32_FILE_ATTRIBUTE_DATA st{};
+    const bool exists = attributes(*wide, st);
+    if (!exists && ::GetLastError() != ERROR_FILE_NOT_FOUND) return fail(causeOf(::GetLastError()));
+    if (exists && (st.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return fail(kIsFolder);
+    if (exists && (st.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) return fail(kDenied);
+    // The test seam's full disk strikes the temporary file, or for a hard-linked target the
+    // copy in place.
+    bool linkedBefore = false;
+    if (exists) {
+        // A file another program holds is found out before anything is written: the
+        // replacement would fail at its last step.
+        Handle probe = openExisting(*wide, GENERIC_WRITE | DELETE);
+        if (!probe.valid()) return fail(causeOf(::GetLastError()));
+        if (::GetFileType(probe.get()) != FILE_TYPE_DISK) return fail(kNotRegular);
+        BY_HANDLE_FILE_INFORMATION info{};
+        linkedBefore = ::GetFileInformationByHandle(probe.get(), &info) != 0 && info.nNumberOfLinks > 1;
     }
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    const bool exists = fs::exists(status);
-    if (exists && !fs::is_regular_file(status)) {
-        setCause(&error, path, fs::is_directory(status) ? "Is a directory" : "Not a regular file");
-        return Result::Failed;
-    }
+
     std::vector<unsigned char> tail;
-    if (exists && keepTail) {
+    const std::uint64_t oldSize = exists ? sizeFrom(st.nFileSizeHigh, st.nFileSizeLow) : 0;
+    if (exists && keepTail && oldSize > size) {
         std::vector<std::uint8_t> old;
-        if (!readInto(path, old, nullptr, &error)) return Result::Failed;
+        if (!readInto(target, old, nullptr, &error)) return Result::Failed;
         if (old.size() > size) tail.assign(old.begin() + static_cast<std::ptrdiff_t>(size), old.end());
     }
-    const std::string dir = folderOf(path);
-    const fs::path tmp = inFolder(dir, temporaryName());
-    if (!writeBoth(tmp, bytes, size, tail, std::ios::trunc)) {
-        fs::remove(tmp, ec);
-        setCause(&error, path, "No space left on device");
-        return Result::Failed;
-    }
+    ByteHash hash;
+    hash.add(bytes, size);
+    hash.add(tail.data(), tail.size());
+    FileStamp written{true, size + tail.size(), 0, hash.value()};
+
+    const std::string dir = folderOf(target);
+    removeLeftovers(dir);
+    std::optional<std::size_t> budget = g_failAfterBytes;
+    std::optional<std::size_t> noBudget;
+    // A missing folder, or one that takes no new files, fails the write: writing the file
+    // in place could leave it half written.
+    Temporary tmp(dir);
+    if (DWORD e = tmp.make()) return fail(causeOf(e));
+    if (DWORD e = writeAll(tmp.handle(), bytes, size, linkedBefore ? noBudget : budget)) return fail(causeOf(e));
+    if (DWORD e = writeAll(tmp.handle(), tail.data(), tail.size(), linkedBefore ? noBudget : budget))
+        return fail(causeOf(e));
+    if (::FlushFileBuffers(tmp.handle()) == 0) return fail(causeOf(::GetLastError()));
+
+    FolderLock lock;
+    if (DWORD e = lock.take(dir)) return fail(causeOf(e));
     if (g_beforeReplace != nullptr) g_beforeReplace();
-    if (stamp != nullptr && stamp->known && !unchangedSince(path, *stamp)) {
-        fs::remove(tmp, ec);
-        setCause(&error, path, "The file changed since it was read");
+    if (stamp != nullptr && stamp->known && !unchangedSince(target, *stamp)) {
+        setCause(&error, target, "The file changed since it was read");
         return kChangedOnDisk;
     }
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        setCause(&error, path, ec.message());
-        return Result::Failed;
+    BY_HANDLE_FILE_INFORMATION now{};
+    Handle current = openExisting(*wide, FILE_READ_ATTRIBUTES);
+    const bool linked = current.valid() && ::GetFileInformationByHandle(current.get(), &now) != 0 &&
+                        (now.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && now.nNumberOfLinks > 1;
+    current.close();
+    if (linked) {
+        // A file with more than one name cannot be replaced in one step: a new file would
+        // take this name only and leave the other names on the old contents. It is written
+        // over in place from the complete copy; should that fail, the copy stays for the
+        // user, and the error names it.
+        if (DWORD e = copyInPlace(*wide, bytes, size, tail, budget, written)) {
+            if (tmp.name() == 0) {
+                tmp.keep();
+                error.kept = tmp.path();
+            }
+            return fail(causeOf(e));
+        }
+    } else {
+        if (DWORD e = tmp.name()) return fail(causeOf(e));
+        WIN32_FILE_ATTRIBUTE_DATA done{};
+        if (attributes(tmp.wide(), done)) written.modified = nanoseconds(done.ftLastWriteTime);
+        if (::MoveFileExW(tmp.wide().c_str(), wide->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
+            const DWORD e = ::GetLastError();
+            return fail(e == ERROR_ACCESS_DENIED && heldByAnother(*wide) ? std::string(kInUse) : causeOf(e));
+        }
+        tmp.release();
     }
-    if (stamp != nullptr) {
-        ByteHash hash;
-        hash.add(bytes, size);
-        hash.add(tail.data(), tail.size());
-        *stamp = {true, size + tail.size(), modifiedNanoseconds(path, ec), hash.value()};
-    }
+    if (stamp != nullptr) *stamp = written;
     return Result::Ok;
 }
 
 }  // namespace
+
+bool fileExists(const std::string& path) {
+    if (path.empty()) return false;
+    if (path.back() == '\\' || path.back() == '/') {
+        const std::optional<std::wstring> pattern = PathText::win32Path(path + "*");
+        WIN32_FIND_DATAW found{};
+        const HANDLE search =
+            pattern ? ::FindFirstFileExW(pattern->c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0)
+                    : INVALID_HANDLE_VALUE;
+        if (search == INVALID_HANDLE_VALUE) return false;
+        bool any = false;
+        do any = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+        while (!any && ::FindNextFileW(search, &found) != 0);
+        ::FindClose(search);
+        return any;
+    }
+    FileStamp ignored;
+    return stampWithoutHash(path, ignored);
+}
+
+bool folderTakesNewFiles(const std::string& folder) {
+    const std::optional<std::wstring> probe = PathText::win32Path(inFolder(folder, temporaryName()));
+    return probe && Handle(::CreateFileW(probe->c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr))
+                        .valid();
+}
+
+ResultCode makeFolders(const std::string& folder) {
+    const std::optional<std::wstring> wide = PathText::win32Path(folder);
+    if (!wide) return Result::Failed;
+    // Each folder from the top down; the drive, the share and folders that exist refuse,
+    // and the check at the end tells.
+    for (std::size_t at = wide->find(L'\\');; at = wide->find(L'\\', at + 1)) {
+        ::CreateDirectoryW(wide->substr(0, at).c_str(), nullptr);
+        if (at == std::wstring::npos) break;
+    }
+    const DWORD found = ::GetFileAttributesW(wide->c_str());
+    return found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_DIRECTORY) != 0 ? Result::Ok : Result::Failed;
+}
 
 #endif
 
@@ -655,11 +1076,9 @@ ResultCode readTextFile(const std::string& path, std::string& out) {
 }
 
 std::optional<std::uint64_t> fileSize(const std::string& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return std::nullopt;
-    const std::uint64_t size = fs::file_size(path, ec);
-    if (ec) return std::nullopt;
-    return size;
+    FileStamp stamp;
+    if (!stampWithoutHash(path, stamp)) return std::nullopt;
+    return stamp.size;
 }
 
 bool unchangedSince(const std::string& path, const FileStamp& stamp) {
@@ -688,21 +1107,14 @@ ResultCode writeFileIfUnchanged(const std::string& path, const void* data, std::
 void setFailAfterBytesForTesting(std::optional<std::size_t> bytes) { g_failAfterBytes = bytes; }
 void setBeforeReplaceForTesting(void (*hook)()) { g_beforeReplace = hook; }
 
-bool fileExists(const std::string& path) {
-    std::error_code ec;
-    if (path.empty()) return false;
-    if (path.back() == separator() || path.back() == '/') {
-        fs::directory_iterator it(path, ec);
-        if (ec) return false;
-        for (; it != fs::directory_iterator(); it.increment(ec)) {
-            if (ec) return false;
-            if (it->is_regular_file(ec)) return true;
-        }
-        return false;
-    }
-    return fs::is_regular_file(path, ec);
-}
-
 char separator() { return static_cast<char>(fs::path::preferred_separator); }
+
+const char* separators() {
+#ifdef _WIN32
+    return "\\/";
+#else
+    return "/";
+#endif
+}
 
 }  // namespace FileIO

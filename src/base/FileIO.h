@@ -67,6 +67,10 @@ constexpr ResultCode kChangedOnDisk = 2;
 // program's naming older than a day are removed from the folder first. A target that is
 // not writable, a folder that is missing or takes no new file fails (result 1) and leaves
 // the target untouched; so does any failed write. The second form says why in error.
+// Paths are UTF-8 on every platform. On Windows the replacement is a rename with write-through
+// after the data are flushed; a target that another program holds open so that it cannot be
+// replaced (an emulator running the image) fails before anything is written ("Another program
+// holds the file open"), as do a name Windows cannot hold and a device name such as NUL or CON.
 ResultCode writeFileAtomically(const std::string& path, const void* data, std::size_t size, bool keepTail,
                                FileError& error);
 ResultCode writeFileAtomically(const std::string& path, const void* data, std::size_t size, bool keepTail = false);
@@ -97,7 +101,17 @@ void setBeforeReplaceForTesting(void (*hook)());
 // folder holds at least one ordinary file; otherwise the path is an ordinary file.
 bool fileExists(const std::string& path);
 
+// Whether a new file can be made in the folder, found out by making one and removing it
+// again: permission bits do not tell (root makes files in a folder without write bits, a
+// read-only file system refuses everyone, Windows has access lists).
+bool folderTakesNewFiles(const std::string& folder);
+
+// Makes the folder and every missing folder above it; Ok when the folder then exists.
+ResultCode makeFolders(const std::string& folder);
+
 // The platform's path separator as text.
 char separator();
+// Every character that ends a folder's name in a path: "/", and on Windows "\\" as well.
+const char* separators();
 
 }  // namespace FileIO

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "settings/Settings.h"
+
 namespace cli {
 
 std::vector<Command> allCommands() {
@@ -22,7 +24,9 @@ void printHelp(std::ostream& os) {
     os << "\nOptions:\n"
           "  --nes, --snes     force the edition (otherwise a name ending in .nes is NES, anything else SNES)\n"
           "  --settings FILE   read the ROM offsets from a settings file (default: the editor's\n"
-          "                    tamsel.ini, beside the program or in ~/.config/tamsel, when it reads\n"
+          "                    tamsel.ini, beside the program or in "
+       << Settings::kUserFolderText
+       << ", when it reads\n"
           "                    cleanly, else the built-in offsets)\n"
           "  -o OUT            write the changed image to OUT instead of over ROM\n"
           "  --by-position     (report) group the ranking by position\n"

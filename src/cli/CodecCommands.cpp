@@ -1,9 +1,10 @@
 // tamsel-cli info, resave and demo: the league of an image at a glance, the editor's
 // Save without edits, and the demo images.
-#include <filesystem>
 #include <iomanip>
 #include <ostream>
 
+#include "base/FileIO.h"
+#include "base/PathText.h"
 #include "cli/CliCommand.h"
 #include "cli/SpaceTable.h"
 #include "codec/AllStarCheck.h"
@@ -49,10 +50,8 @@ int runDemo(const Options& opts, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     }
     for (const char* name : {"demo.nes", "demo.smc"}) {
-        std::filesystem::path p = std::filesystem::path(dir) / name;
-        std::error_code ec;
-        auto size = std::filesystem::file_size(p, ec);
-        out << "Wrote " << p.string() << " (" << (ec ? 0 : size) << " bytes)\n";
+        const std::string file = PathText::join(dir, name);
+        out << "Wrote " << file << " (" << FileIO::fileSize(file).value_or(0) << " bytes)\n";
     }
     return kExitOk;
 }

@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cstring>
-#include <filesystem>
 
 #include "base/FileIO.h"
 #include "base/OffsetSet.h"
+#include "base/PathText.h"
 #include "codec/RomWriter.h"
 #include "graphics/FigureLayout.h"
 #include "model/Rating.h"
@@ -354,15 +354,12 @@ RomImage makeSnes() {
 }
 
 ResultCode writeDemoRoms(const std::string& dir) {
-    std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    if (ec) return Result::Failed;
+    if (FileIO::makeFolders(dir) != Result::Ok) return Result::Failed;
     RomImage nes = makeNes(), snes = makeSnes();
     if (nes.empty() || snes.empty()) return Result::Failed;
-    std::filesystem::path base(dir);
-    if (FileIO::writeFileAtomically((base / "demo.nes").string(), nes.data(), nes.size()) != Result::Ok)
+    if (FileIO::writeFileAtomically(PathText::join(dir, "demo.nes"), nes.data(), nes.size()) != Result::Ok)
         return Result::Failed;
-    if (FileIO::writeFileAtomically((base / "demo.smc").string(), snes.data(), snes.size()) != Result::Ok)
+    if (FileIO::writeFileAtomically(PathText::join(dir, "demo.smc"), snes.data(), snes.size()) != Result::Ok)
         return Result::Failed;
     return Result::Ok;
 }

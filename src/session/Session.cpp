@@ -15,7 +15,7 @@ namespace {
 
 // The folder part of a path: everything before its last separator.
 std::string folderOf(const std::string& path) {
-    const std::size_t at = path.find_last_of(FileIO::separator());
+    const std::size_t at = path.find_last_of(FileIO::separators());
     return at == std::string::npos ? std::string() : path.substr(0, at);
 }
 

@@ -1,9 +1,7 @@
 #include "session/modGlobals.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "base/FileIO.h"
+#include "base/Platform.h"
 #include "codec/OffsetCheck.h"
 #include "codec/RomReader.h"
 #include "codec/RomWriter.h"
@@ -29,11 +27,7 @@ std::string g_programFolder;
 clsProject& project() { return session().league(); }
 
 std::string programFolder() {
-    if (g_programFolder.empty()) {
-        std::error_code ec;
-        auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-        g_programFolder = ec ? std::filesystem::current_path(ec).string() : exe.parent_path().string();
-    }
+    if (g_programFolder.empty()) g_programFolder = Platform::programFolder();
     return g_programFolder;
 }
 

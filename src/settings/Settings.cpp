@@ -1,15 +1,12 @@
 #include "settings/Settings.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <limits>
 #include <vector>
 
 #include "base/FileIO.h"
+#include "base/PathText.h"
+#include "base/Platform.h"
 #include "base/TextNumber.h"
 
 namespace Settings {
@@ -54,36 +51,31 @@ ResultCode refuse(LineReport& report, int line, std::string reason) {
     return Result::Failed;
 }
 
-// Whether a new file can be created in the folder, found out by creating one and removing it
-// again. Permission bits do not tell: root creates files in a folder without write bits, and
-// a read-only file system refuses everyone whatever the bits say.
-bool folderTakesNewFiles(const std::string& folder) {
-    std::string probe = folder + "/.tamsel-probe-XXXXXX";
-    int fd = ::mkstemp(probe.data());
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
-}
-
-std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
 }  // namespace
 
 std::string settingsPath(const std::string& programFolder, const std::string& configFolder) {
     const std::string beside = programFolder + FileIO::separator() + kFileName;
-    if (configFolder.empty() || FileIO::fileExists(beside) || folderTakesNewFiles(programFolder)) return beside;
-    return (std::filesystem::path(configFolder) / kConfigSubfolder / kFileName).string();
+    const bool inBundle = programFolder.ends_with(".app/Contents/MacOS");
+    if (configFolder.empty() || FileIO::fileExists(beside) || (!inBundle && FileIO::folderTakesNewFiles(programFolder)))
+        return beside;
+    return PathText::join(PathText::join(configFolder, kConfigSubfolder), kFileName);
 }
 
 std::string userConfigFolder() {
-    const std::string xdg = environment("XDG_CONFIG_HOME");
+#ifdef _WIN32
+    // The roaming application data, where Windows programs keep their settings.
+    const std::string appData = Platform::environment("APPDATA");
+    return PathText::toPath(appData).is_absolute() ? appData : "";
+#else
+    const std::string xdg = Platform::environment("XDG_CONFIG_HOME");
     if (!xdg.empty() && xdg.front() == '/') return xdg;
-    const std::string home = environment("HOME");
+    const std::string home = Platform::environment("HOME");
+#ifdef __APPLE__
+    return home.empty() ? "" : home + "/Library/Application Support";
+#else
     return home.empty() ? "" : home + "/.config";
+#endif
+#endif
 }
 
 ResultCode parse(const std::string& text, SettingsData& out) {
@@ -154,9 +146,9 @@ void loadSettings(const std::string& path, const std::string& programFolder, Set
 }
 
 ResultCode saveSettings(const std::string& path, const SettingsData& data, SettingsPrompt& prompt) {
-    // The folder in the user's configuration folder does not exist before the first save.
-    std::error_code ignored;  // a folder that cannot be made fails the write below
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    // The folder in the user's configuration folder does not exist before the first save;
+    // a folder that cannot be made fails the write below.
+    FileIO::makeFolders(PathText::folderOf(path));
     ResultCode r = writeFile(path, data);
     if (r != Result::Ok) prompt.reportSaveFailed();
     return r;

@@ -35,13 +35,25 @@ inline constexpr const char* kConfigSubfolder = "tamsel";
 
 // Where tamsel.ini lives. Beside the program when a tamsel.ini is already there or a new
 // file can be created in the program folder (a copy unpacked into a folder of its own);
-// otherwise "<configFolder>/tamsel/tamsel.ini" (an installed copy in a system folder).
-// An empty configFolder keeps the file beside the program.
+// otherwise "<configFolder>/tamsel/tamsel.ini" (an installed copy in a system folder). The
+// inside of a macOS application bundle is no place for it, writable or not. An empty
+// configFolder keeps the file beside the program.
 std::string settingsPath(const std::string& programFolder, const std::string& configFolder);
 
 // The user's configuration folder: $XDG_CONFIG_HOME when it holds an absolute path, else
-// $HOME/.config; empty when HOME is unset or empty.
+// $HOME/.config; empty when HOME is unset or empty. On macOS $HOME/Library/Application
+// Support (the same XDG_CONFIG_HOME first); on Windows %APPDATA% when it holds an absolute
+// path, else empty.
 std::string userConfigFolder();
+
+// How help texts name "<the user's configuration folder>/tamsel" on this platform.
+#if defined(_WIN32)
+inline constexpr const char* kUserFolderText = "%APPDATA%\\tamsel";
+#elif defined(__APPLE__)
+inline constexpr const char* kUserFolderText = "~/Library/Application Support/tamsel";
+#else
+inline constexpr const char* kUserFolderText = "~/.config/tamsel";
+#endif
 
 inline constexpr std::size_t kLines = 33;
 

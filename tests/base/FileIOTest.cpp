@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <chrono>
 #include <filesystem>
@@ -14,12 +17,40 @@
 #include <sstream>
 
 #include "base/FileIO.h"
+#include "base/PathText.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+#ifdef _WIN32
+// Every name below dir, with "/" between folders, with "dir" or the bytes of an ordinary file; listed through
+// the wide functions, which reach paths of any length.
+void listInto(const std::string& dir, const std::string& prefix, std::map<std::string, std::string>& names) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(PathText::win32Path(dir + "/*")->c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = PathText::fromWide(found.cFileName);
+        if (name == "." || name == "..") continue;
+        std::string& bytes = names[prefix + name];
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            bytes = "dir";
+            listInto(dir + "/" + name, prefix + name + "/", names);
+        } else {
+            FileIO::readWholeFile(dir + "/" + name, bytes);
+        }
+    } while (::FindNextFileW(search, &found) != 0);
+    ::FindClose(search);
+}
+
+std::map<std::string, std::string> listing(const std::string& dir) {
+    std::map<std::string, std::string> names;
+    listInto(dir, "", names);
+    return names;
+}
+#else
 // Every name below dir with what it is: "link", "dir" or the bytes of an ordinary file.
 std::map<std::string, std::string> listing(const std::string& dir) {
     std::map<std::string, std::string> names;
@@ -30,6 +61,7 @@ std::map<std::string, std::string> listing(const std::string& dir) {
                                                                : testsupport::readText(e.path().string());
     return names;
 }
+#endif
 
 // Each row builds its folder from words: "roms/" a folder, "a.nes" a file holding OLD, "a.nes@25" one holding
 // LEFT last written 25 hours ago, "a.nes>b.nes" a symbolic link ("{dir}" the folder itself), "a.nes=b.nes" a hard
@@ -48,6 +80,7 @@ TEST(FileIO, WritesThroughLinksReplacesOrWritesInPlaceLeavingNothingOfItsOwnOrSa
     };
     const Row rows[] = {
         {"plain file", "game.nes", "game.nes=NEW"},
+#ifndef _WIN32  // symbolic links need a privilege on Windows
         {"link to a file beside it", "real.nes game.nes>real.nes", "real.nes=NEW"},
         {"absolute link into another folder", "roms/ roms/real.nes game.nes>{dir}/roms/real.nes", "roms/real.nes=NEW"},
         {"relative link counted from the link's folder",
@@ -58,9 +91,12 @@ TEST(FileIO, WritesThroughLinksReplacesOrWritesInPlaceLeavingNothingOfItsOwnOrSa
          "nowhere/made.nes"},
         {"links in a loop", "game.nes>other.nes other.nes>game.nes", "", "Too many levels of symbolic links",
          "game.nes"},
+#endif
         {"missing folder", "", "", "No such file or directory", "none/game.nes", "none/game.nes"},
         {"a folder under the name", "game.nes/", "", "Is a directory", "game.nes"},
+#ifndef _WIN32
         {"link to a folder", "real/ game.nes>real", "", "Is a directory", "real"},
+#endif
         {"hard link", "game.nes other.nes=game.nes", "game.nes=NEW other.nes=NEW"},
         {"hard link, disk full in the copy in place", "game.nes other.nes=game.nes",
          "game.nes=NED other.nes=NED {kept}=NEW", "No space left on device", "game.nes", "game.nes", 2},
@@ -162,13 +198,71 @@ TEST(FileIORead, AWholeFileOfAnySizeComesBackByteForByte) {
 
 TEST(FileIORead, FoldersFifosAndMissingFilesFailAtOnceAndLeaveTheTargetAlone) {
     const std::string dir = testsupport::freshDir("fileio-refuse");
-    ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0644), 0);  // opening it for reading must not wait for a writer
-    for (const std::string name : {"", "/fifo", "/missing"}) {
+#ifdef _WIN32
+    const std::string device = "/NUL";  // a device Windows finds in every folder
+#else
+    const std::string device = "/fifo";
+    ASSERT_EQ(::mkfifo((dir + device).c_str(), 0644), 0);  // opening it for reading must not wait for a writer
+#endif
+    for (const std::string& name : {std::string(), device, std::string("/missing")}) {
         SCOPED_TRACE(name);
         std::vector<std::uint8_t> read{1, 2, 3};
         EXPECT_EQ(FileIO::readWholeFile(dir + name, read), Result::Failed);
         EXPECT_EQ(read, (std::vector<std::uint8_t>{1, 2, 3}));
     }
 }
+
+#ifdef _WIN32
+// Each row writes "NEW" to its target in a folder holding game.nes ("OLD"), while a prepared handle is
+// open, and compares the folder afterwards, every file read back by its name.
+TEST(FileIOWindows, NamesOfAnyLengthAndAlphabetAndFilesHeldOrMarkedReadOnly) {
+    const std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/" + std::string(100, 'f');
+    struct Row {
+        const char* name;
+        std::string target;
+        std::string cause;                                                     // "" for a write that succeeds
+        DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;  // of a handle held on game.nes
+        DWORD attributes = FILE_ATTRIBUTE_NORMAL;                              // given to game.nes
+    };
+    const Row rows[] = {
+        {"accented letters", "\xC3\x89quipe 1994.nes", ""},
+        {"Japanese letters", "\xE3\x83\x90\xE3\x82\xB9\xE3\x82\xB1.smc", ""},
+        {"a path of 320 characters", deep + "/game.nes", ""},
+        {"held open by a program that shares nothing", "game.nes", "Another program holds the file open", 0},
+        {"held open by a program that lets others read and write, not replace", "game.nes",
+         "Another program holds the file open", FILE_SHARE_READ | FILE_SHARE_WRITE},
+        {"read-only", "game.nes", "Permission denied", FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+         FILE_ATTRIBUTE_READONLY},
+        {"the null device", "NUL", "A name Windows keeps for a device"},
+        {"the console, with an extension", "con.nes", "A name Windows keeps for a device"},
+        {"a character Windows keeps for patterns", "a?.nes", "Invalid file name"},
+        {"a colon, which would name a stream inside a file", "game.nes:x", "Invalid file name"},
+        {"a trailing dot Windows would drop", "game.nes.", "Invalid file name"},
+        {"missing folder", "none/game.nes", "No such file or directory"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string dir = testsupport::freshDir("fileio-windows");
+        const std::string game = dir + "/game.nes";
+        if (row.target.starts_with(std::string(100, 'd')))
+            FileIO::makeFolders(PathText::folderOf(dir + "/" + row.target));
+        testsupport::writeText(game, "OLD");
+        ::SetFileAttributesW(PathText::toWide(game)->c_str(), row.attributes);
+        std::map<std::string, std::string> expected = listing(dir);
+        if (row.cause.empty()) expected[row.target] = "NEW";
+        const HANDLE held = ::CreateFileW(PathText::toWide(game)->c_str(), GENERIC_READ, row.share, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        FileIO::WriteError why;
+        const ResultCode written = FileIO::writeFileAtomically(dir + "/" + row.target, "NEW", why);
+        ::CloseHandle(held);
+        EXPECT_EQ(written, row.cause.empty() ? Result::Ok : Result::Failed);
+        EXPECT_EQ(why.cause, row.cause);
+        EXPECT_EQ(listing(dir), expected) << "nothing else written, no temporary file left";
+        ::SetFileAttributesW(PathText::toWide(game)->c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+#endif
 
 }  // namespace

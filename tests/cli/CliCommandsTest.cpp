@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "base/PathText.h"
 #include "cli/CliRun.h"
 #include "demo/DemoRom.h"
 #include "support/PngDecode.h"
@@ -40,8 +41,8 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
             {"resave {dir}/allstars.nes -o {dir}/o.nes", 1, "", "Unknown error!\n" + stars},
             {"resave {rom} -o ''", 2, "", "tamsel-cli resave: -o needs a file name\n"},
             {"demo {dir}/made/here", 0,
-             "Wrote {dir}/made/here/demo.nes (393232 bytes)\nWrote {dir}/made/here/demo.smc (1048576 bytes)\n", "",
-             "{dir}/made/here/demo.nes={dir}/demo.nes {dir}/made/here/demo.smc={dir}/demo.smc"},
+             "Wrote {dir}/made/here{sep}demo.nes (393232 bytes)\nWrote {dir}/made/here{sep}demo.smc (1048576 bytes)\n",
+             "", "{dir}/made/here/demo.nes={dir}/demo.nes {dir}/made/here/demo.smc={dir}/demo.smc"},
             {"demo {dir}/allstars.nes/sub", 1, "", "Error writing to disk!\n"},
             {"export-project {rom} {dir}/l.tpr", 0, "Project exported!\n", "", "{dir}/l.tpr={fx}/expected/league.tpr"},
             {"export-team {rom} 26 {dir}/t.tte", 0, "Team exported!\n", "", "{dir}/t.tte={fx}/expected/team26.tte"},
@@ -99,22 +100,43 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
     EXPECT_TRUE(png.ok && png.width == 32 && png.height == 96 && png.rgb == RomImage(ppm.begin() + 13, ppm.end()));
 }
 
-// The built tool, as a user runs it.
+// The built tool, as a user runs it. On Windows its arguments and output are UTF-8 as elsewhere, and
+// printed lines end in CR LF.
 TEST(CliCommands, RunAsAProgram) {
     const std::string dir = testsupport::freshDir("cli-process");
     const std::pair<std::string, clitest::CliResult> runs[] = {
-        {"demo {dir}/roms", {0, "Wrote {dir}/roms/demo.nes (393232 bytes)\n...", ""}},
+        {"demo {dir}/roms",
+         {0, "Wrote {dir}/roms{sep}demo.nes (393232 bytes)\nWrote {dir}/roms{sep}demo.smc (1048576 bytes)\n", ""}},
         {"info", {2, "", "usage: tamsel-cli info ROM\n"}},
+        {"demo \"{dir}/\xC3\x89quipe \xE3\x83\x90\"",
+         {0, "Wrote {dir}/\xC3\x89quipe \xE3\x83\x90{sep}demo.nes (393232 bytes)\nWrote ...", ""}},
     };
     for (const auto& [args, expected] : runs) {
         SCOPED_TRACE(args);
-        const std::string line = "\"" TAMSEL_CLI_EXE "\" " + clitest::expand(args, dir);
-        const int raw = std::system((line + " >" + dir + "/out.txt 2>" + dir + "/err.txt").c_str());
-        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, expected.status);
-        EXPECT_TRUE(clitest::matches(testsupport::readText(dir + "/out.txt"), clitest::expand(expected.out, dir)));
-        EXPECT_TRUE(clitest::matches(testsupport::readText(dir + "/err.txt"), clitest::expand(expected.err, dir)));
+        const std::string command =
+            "\"" TAMSEL_CLI_EXE "\" " + clitest::expand(args, dir) + " >" + dir + "/out.txt 2>" + dir + "/err.txt";
+#ifdef _WIN32
+        // cmd.exe takes the outer quotes off a command line that starts with one.
+        const int status = ::_wsystem(PathText::toWide("\"" + command + "\"")->c_str());
+        const auto printed = [](std::string text) {
+            for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+            return text;
+        };
+#else
+        const int raw = std::system(command.c_str());
+        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        const auto printed = [](const std::string& text) { return text; };
+#endif
+        EXPECT_EQ(status, expected.status);
+        EXPECT_TRUE(
+            clitest::matches(printed(testsupport::readText(dir + "/out.txt")), clitest::expand(expected.out, dir)));
+        EXPECT_TRUE(
+            clitest::matches(printed(testsupport::readText(dir + "/err.txt")), clitest::expand(expected.err, dir)));
     }
     EXPECT_TRUE(testsupport::readBytes(dir + "/roms/demo.nes") == DemoRom::makeNes());
+    std::vector<std::uint8_t> made;
+    EXPECT_EQ(FileIO::readWholeFile(dir + "/\xC3\x89quipe \xE3\x83\x90/demo.smc", made), Result::Ok);
+    EXPECT_TRUE(made == DemoRom::makeSnes());
 }
 
 }  // namespace

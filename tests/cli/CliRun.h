@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "base/FileIO.h"
 #include "cli/CliCommand.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
 
 // Runs tamsel-cli in process and checks what a run says and leaves behind. In command lines, texts
-// and file names "{dir}" stands for the test's folder, "{rom}" for {dir}/game.nes and "{fx}" for
-// the folder of the NES reference image.
+// and file names "{dir}" stands for the test's folder, "{rom}" for {dir}/game.nes, "{fx}" for
+// the folder of the NES reference image and "{sep}" for the separator the tool puts between a
+// folder and a name it adds ("\\" on Windows).
 namespace clitest {
 
 struct CliResult {
@@ -22,8 +24,10 @@ struct CliResult {
 };
 
 inline std::string expand(std::string text, const std::string& dir) {
-    const std::pair<std::string, std::string> names[] = {
-        {"{rom}", dir + "/game.nes"}, {"{dir}", dir}, {"{fx}", testsupport::fixture("nes-1")}};
+    const std::pair<std::string, std::string> names[] = {{"{rom}", dir + "/game.nes"},
+                                                         {"{dir}", dir},
+                                                         {"{fx}", testsupport::fixture("nes-1")},
+                                                         {"{sep}", std::string(1, FileIO::separator())}};
     for (const auto& [key, value] : names)
         for (std::size_t at; (at = text.find(key)) != std::string::npos;) text.replace(at, key.size(), value);
     return text;
@@ -102,7 +106,9 @@ inline void runRows(const std::vector<Row>& rows, const std::string& dir, const 
     namespace fs = std::filesystem;
     for (const Row& row : rows) {
         SCOPED_TRACE("tamsel-cli " + row.line);
-        fs::copy_file(original, dir + "/game.nes", fs::copy_options::overwrite_existing);
+        // Removed first: the C++ library of MinGW takes any two files for the same one and refuses to overwrite.
+        fs::remove(dir + "/game.nes");
+        fs::copy_file(original, dir + "/game.nes");
         fs::permissions(dir + "/game.nes", fs::perms::owner_read | fs::perms::owner_write);
         std::vector<std::pair<std::string, std::string>> written;
         for (const std::string& w : words(expand(row.written, dir))) {

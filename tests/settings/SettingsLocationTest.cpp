@@ -9,10 +9,13 @@
 #include <fstream>
 #include <optional>
 
+#include "base/FileIO.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
 
 namespace {
+
+#ifndef _WIN32
 
 namespace fs = std::filesystem;
 
@@ -36,13 +39,13 @@ bool makeReadOnly(const std::string& folder, bool on) {
 TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileElseInTheConfigurationFolder) {
     const std::string base = std::string(TAMSEL_TEST_TMP) + "/settings-location";
     const std::string writable = base + "/portable", roIni = base + "/ro-ini", ro = base + "/ro",
-                      config = base + "/config";
+                      config = base + "/config", bundle = base + "/Tamsel.app/Contents/MacOS";
     const auto release = [&] {
         for (const std::string& d : {roIni, ro}) makeReadOnly(d, false);
     };
     release();  // an earlier run killed half way may have left them read-only
     testsupport::freshDir("settings-location");
-    for (const std::string& d : {writable, roIni, ro, config}) fs::create_directories(d);
+    for (const std::string& d : {writable, roIni, ro, config, bundle}) fs::create_directories(d);
     testsupport::writeText(roIni + "/tamsel.ini", "");
     if (!makeReadOnly(roIni, true) || !makeReadOnly(ro, true)) {
         release();
@@ -58,6 +61,7 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
         {"read-only program folder without it", ro, config, inConfig},
         {"program folder in /proc, where nobody creates a file", "/proc/self", config, inConfig},
         {"missing program folder", base + "/none", config, inConfig},
+        {"inside a macOS application bundle, writable", bundle, config, inConfig},
         {"no configuration folder known", ro, "", ro + "/tamsel.ini"},
     };
     for (const auto& row : rows) {
@@ -92,5 +96,36 @@ TEST(SettingsLocation, TheConfigurationFolderComesFromXdgConfigHomeElseHome) {
     set("XDG_CONFIG_HOME", oldXdg ? keptXdg.c_str() : nullptr);
     set("HOME", oldHome ? keptHome.c_str() : nullptr);
 }
+
+#else
+// A portable copy keeps tamsel.ini in its own folder whatever letters that folder's name holds; otherwise
+// the file lives in the roaming application data, %APPDATA%\tamsel.
+TEST(SettingsLocation, OnWindowsBesideAPortableCopyElseInTheRoamingApplicationData) {
+    const std::string base = testsupport::freshDir("settings-windows");
+    const std::string portable = base + "/Programme \xC3\x89t\xC3\xA9", none = base + "/none";
+    ASSERT_EQ(FileIO::makeFolders(portable), Result::Ok);
+    const std::wstring oldAppData = _wgetenv(L"APPDATA") != nullptr ? _wgetenv(L"APPDATA") : L"";
+    const struct {
+        const char* name;
+        std::wstring appData;  // "" unsets it
+        std::string programFolder, expected;
+    } rows[] = {
+        {"portable folder with accented letters", L"C:\\Users\\u\\AppData\\Roaming", portable,
+         portable + "\\tamsel.ini"},
+        {"program folder taking no files", L"C:\\Users\\u\\AppData\\Roaming", none,
+         "C:\\Users\\u\\AppData\\Roaming\\tamsel\\tamsel.ini"},
+        {"user name beyond the system's code page", L"C:\\Users\\\u30D0\\AppData\\Roaming", none,
+         "C:\\Users\\\xE3\x83\x90\\AppData\\Roaming\\tamsel\\tamsel.ini"},
+        {"APPDATA relative", L"Roaming", none, none + "\\tamsel.ini"},
+        {"APPDATA unset", L"", none, none + "\\tamsel.ini"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        _wputenv((L"APPDATA=" + row.appData).c_str());
+        EXPECT_EQ(Settings::settingsPath(row.programFolder, Settings::userConfigFolder()), row.expected);
+    }
+    _wputenv((L"APPDATA=" + oldAppData).c_str());
+}
+#endif
 
 }  // namespace

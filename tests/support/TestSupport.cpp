@@ -13,6 +13,12 @@ namespace testsupport {
 std::string freshDir(const std::string& name) {
     fs::path p = fs::path(TAMSEL_TEST_TMP) / name;
     std::error_code ec;
+#ifdef _WIN32
+    // Copies of the read-only fixtures are read-only as well, and Windows removes no read-only file.
+    for (auto it = fs::recursive_directory_iterator(p, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec))
+        fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ec);
+#endif
     fs::remove_all(p, ec);
     fs::create_directories(p);
     return p.string();

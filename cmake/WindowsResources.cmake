@@ -1,0 +1,21 @@
+# The icon, version information and manifest (UTF-8 code page, long paths) of a Windows
+# program, from data/windows. Nothing on other platforms.
+function(tamsel_windows_resources target description)
+  if(NOT WIN32)
+    return()
+  endif()
+  set(TAMSEL_RC_NAME ${target})
+  set(TAMSEL_RC_FILE ${target}.exe)
+  set(TAMSEL_RC_DESCRIPTION "${description}")
+  set(TAMSEL_RC_ICON "${PROJECT_SOURCE_DIR}/data/windows/tamsel.ico")
+  set(TAMSEL_RC_MANIFEST_FILE "${PROJECT_SOURCE_DIR}/data/windows/tamsel.manifest")
+  set(rc "${CMAKE_CURRENT_BINARY_DIR}/${target}.rc")
+  configure_file("${PROJECT_SOURCE_DIR}/data/windows/tamsel.rc.in" "${rc}" @ONLY)
+  target_sources(${target} PRIVATE "${rc}")
+  if(MSVC)
+    target_sources(${target} PRIVATE "${TAMSEL_RC_MANIFEST_FILE}")
+  else()
+    set_source_files_properties("${rc}" PROPERTIES COMPILE_DEFINITIONS TAMSEL_RC_MANIFEST
+                                OBJECT_DEPENDS "${TAMSEL_RC_ICON};${TAMSEL_RC_MANIFEST_FILE}")
+  endif()
+endfunction()

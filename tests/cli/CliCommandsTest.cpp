@@ -79,7 +79,6 @@ TEST(CliCommands, MessagesExitCodesAndFiles) {
             {"", 2, "", usage},
             {"bogus", 2, "", "tamsel-cli: unknown command bogus (see --help)\n"},
             {"info", 2, "", "usage: tamsel-cli info ROM\n"},
-            {"info {rom} {rom}", 2, "", "usage: tamsel-cli info ROM\n"},
             {"resave a.nes --bogus", 2, "", "tamsel-cli resave: unknown option --bogus\n"},
             {"export-team {rom} 27 {dir}/t.tte", 2, "", "tamsel-cli export-team: TEAM must be 0..26\n"},
             {"export-player {rom} 0 12 {dir}/p.tpl", 2, "", "tamsel-cli export-player: SLOT must be 0..11\n"},

@@ -78,13 +78,13 @@ inline bool matches(const std::string& text, const std::string& pattern) {
     }
 }
 
-// Every file below the folder with its size and time.
+// Every file below the folder, by its name within it ("made/demo.nes"), with its size and time.
 inline std::map<std::string, std::string> listing(const std::string& dir) {
     namespace fs = std::filesystem;
     std::map<std::string, std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(dir))
         if (e.is_regular_file())
-            files[e.path().string()] =
+            files[e.path().lexically_relative(dir).generic_string()] =
                 std::to_string(e.file_size()) + " " + std::to_string(e.last_write_time().time_since_epoch().count());
     return files;
 }
@@ -123,13 +123,14 @@ inline void runRows(const std::vector<Row>& rows, const std::string& dir, const 
         EXPECT_TRUE(matches(r.err, expand(row.err, dir))) << r.err;
         std::map<std::string, std::string> now = listing(dir);
         for (const auto& [file, equals] : written) {
-            ASSERT_TRUE(now.erase(file)) << file << " is not written";
+            ASSERT_TRUE(now.erase(fs::path(file).lexically_relative(dir).generic_string()))
+                << file << " is not written";
             EXPECT_TRUE(equals.empty() || testsupport::readBytes(file) == testsupport::readBytes(equals)) << file;
         }
         EXPECT_TRUE(testsupport::readBytes(dir + "/game.nes") ==
                     testsupport::readBytes(row.image.empty() ? original : expand(row.image, dir)));
-        others.erase(dir + "/game.nes");
-        now.erase(dir + "/game.nes");
+        others.erase("game.nes");
+        now.erase("game.nes");
         EXPECT_EQ(now, others) << "files written, made or removed besides the row's";
     }
 }

@@ -31,7 +31,8 @@ private:
 
 // The editor: one main window, opening the ROM named on the command line, if any, once the
 // window is up. tamsel.ini lives beside the program, or in the user's configuration folder
-// when the program's folder takes no files (an installed copy).
+// when the program's folder takes no files (an installed copy); the backups of the files it
+// replaces lie beside the program or in the user's data folder by the same rule.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tamsel"));
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     if (files.size() > 1) parser.showHelp(2);
 
     modGlobals::setProgramFolder(LocalPath::toLocal(QCoreApplication::applicationDirPath()));
+    modGlobals::session().setBackups(BackupStore(modGlobals::backupFolder()));
     frmMain window;
     FileOpenEvents fileOpens(window);
     app.installEventFilter(&fileOpens);

@@ -536,6 +536,34 @@ ResultCode makeFolders(const std::string& folder) {
     return fs::is_directory(folder, ec) ? Result::Ok : Result::Failed;
 }
 
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) return names;
+    while (const dirent* entry = ::readdir(listing)) {
+        struct stat st {};
+        if (::fstatat(::dirfd(listing), entry->d_name, &st, 0) == 0 && S_ISREG(st.st_mode))
+            names.emplace_back(entry->d_name);
+    }
+    ::closedir(listing);
+    return names;
+}
+
+ResultCode removeFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT ? Result::Ok : Result::Failed;
+}
+
+std::string fullPath(const std::string& path) {
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+        std::string name(real);
+        std::free(real);
+        return name;
+    }
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    return ec ? path : absolute.lexically_normal().string();
+}
+
 #else
 
 // ---------------------------------------------------------------------------------------
@@ -760,24 +788,35 @@ DWORD writeAll(HANDLE file, const unsigned char* p, std::size_t n, std::optional
 
 // A symbolic link (or a folder junction on the way) is written through: the final path of
 // the file it names, as the system resolves it. Anything else stays as it is.
-std::string finalPath(const std::string& path, const std::wstring& wide) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!attributes(wide, data) || (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return path;
+// The name the system finally resolves an existing file or folder to, links followed and in
+// the case the folder keeps; "" when it does not tell.
+std::wstring finalName(const std::wstring& wide) {
     Handle file = openExisting(wide, 0, FILE_FLAG_BACKUP_SEMANTICS);
     std::wstring final(MAX_PATH, L'\0');
     for (;;) {
-        if (!file.valid()) return path;
+        if (!file.valid()) return {};
         const DWORD n = ::GetFinalPathNameByHandleW(file.get(), final.data(), static_cast<DWORD>(final.size()), 0);
-        if (n == 0) return path;
+        if (n == 0) return {};
         if (n < final.size()) {
             final.resize(n);
-            break;
+            return final;
         }
         final.resize(n + 1);
     }
-    if (final.starts_with(LR"(\\?\UNC\)")) return PathText::fromWide(LR"(\\)" + final.substr(8));
-    if (final.starts_with(LR"(\\?\)")) return PathText::fromWide(final.substr(4));
-    return PathText::fromWide(final);
+}
+
+// A path as a person writes it, without the prefix that lifts the length limit.
+std::string plainPath(const std::wstring& path) {
+    if (path.starts_with(LR"(\\?\UNC\)")) return PathText::fromWide(LR"(\\)" + path.substr(8));
+    if (path.starts_with(LR"(\\?\)")) return PathText::fromWide(path.substr(4));
+    return PathText::fromWide(path);
+}
+
+std::string finalPath(const std::string& path, const std::wstring& wide) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!attributes(wide, data) || (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return path;
+    const std::wstring final = finalName(wide);
+    return final.empty() ? path : plainPath(final);
 }
 
 // Removes the temporary files of this program's naming that a killed write left in the
@@ -1050,6 +1089,35 @@ ResultCode makeFolders(const std::string& folder) {
     }
     const DWORD found = ::GetFileAttributesW(wide->c_str());
     return found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_DIRECTORY) != 0 ? Result::Ok : Result::Failed;
+}
+
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    const std::optional<std::wstring> pattern = PathText::win32Path(inFolder(folder, "*"));
+    WIN32_FIND_DATAW found{};
+    const HANDLE search =
+        pattern ? ::FindFirstFileExW(pattern->c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0)
+                : INVALID_HANDLE_VALUE;
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            names.push_back(PathText::fromWide(found.cFileName));
+    while (::FindNextFileW(search, &found) != 0);
+    ::FindClose(search);
+    return names;
+}
+
+ResultCode removeFile(const std::string& path) {
+    const std::optional<std::wstring> wide = PathText::win32Path(path);
+    if (!wide) return Result::Failed;
+    return ::DeleteFileW(wide->c_str()) != 0 || ::GetLastError() == ERROR_FILE_NOT_FOUND ? Result::Ok : Result::Failed;
+}
+
+std::string fullPath(const std::string& path) {
+    const std::optional<std::wstring> wide = PathText::win32Path(path);
+    if (!wide) return path;
+    const std::wstring final = finalName(*wide);
+    return plainPath(final.empty() ? *wide : final);
 }
 
 #endif

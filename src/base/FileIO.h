@@ -109,6 +109,18 @@ bool folderTakesNewFiles(const std::string& folder);
 // Makes the folder and every missing folder above it; Ok when the folder then exists.
 ResultCode makeFolders(const std::string& folder);
 
+// The names of the ordinary files in a folder, in no particular order; none when the folder
+// cannot be listed.
+std::vector<std::string> filesIn(const std::string& folder);
+
+// Removes a file; Ok when no file is left under the name.
+ResultCode removeFile(const std::string& path);
+
+// The one name of a file however a path reaches it: absolute, without "." and "..", and for a
+// file that exists with its links followed (on Windows also with its letters in the case the
+// folder keeps), so that two paths to the same file give the same name.
+std::string fullPath(const std::string& path);
+
 // The platform's path separator as text.
 char separator();
 // Every character that ends a folder's name in a path: "/", and on Windows "\\" as well.

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -25,6 +26,17 @@ std::string currentFolder() {
 }
 
 }  // namespace
+
+LocalTime localTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm t{};
+#ifdef _WIN32
+    ::localtime_s(&t, &now);
+#else
+    ::localtime_r(&now, &t);
+#endif
+    return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
+}
 
 #ifdef _WIN32
 

@@ -17,6 +17,16 @@ std::string environment(const char* name);
 // every letter it has no room for.
 std::vector<std::string> arguments(int argc, char** argv);
 
+// A moment as the clock on the wall shows it where the program runs.
+struct LocalTime {
+    int year = 1970, month = 1, day = 1;  // month 1..12, day 1..31
+    int hour = 0, minute = 0, second = 0;
+    auto operator<=>(const LocalTime&) const = default;
+};
+
+// The local time now.
+LocalTime localTimeNow();
+
 // Makes a console window show the program's UTF-8 output as such (Windows); output to a
 // file or a pipe is the same bytes on every platform.
 void useUtf8Console();

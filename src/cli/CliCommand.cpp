@@ -9,7 +9,7 @@ namespace cli {
 std::vector<Command> allCommands() {
     std::vector<Command> all;
     for (auto group : {codecCommands, interchangeCommands, rosterCommands, graphicsCommands, patchCommands,
-                       compareCommands, mergeCommands, statsCommands, queryCommands}) {
+                       compareCommands, mergeCommands, statsCommands, queryCommands, backupCommands}) {
         auto cmds = group();
         all.insert(all.end(), cmds.begin(), cmds.end());
     }
@@ -29,6 +29,11 @@ void printHelp(std::ostream& os) {
        << ", when it reads\n"
           "                    cleanly, else the built-in offsets)\n"
           "  -o OUT            write the changed image to OUT instead of over ROM\n"
+          "  --no-backup       write over ROM without first keeping its bytes as a backup (kept in\n"
+          "                    "
+       << Settings::kBackupFolderText
+       << ", or beside the program where tamsel.ini is;\n"
+          "                    the newest 20 of each file; see backups and restore)\n"
           "  --by-position     (report) group the ranking by position\n"
           "  --csv             (stats) write the table as CSV, one row per team in team order\n"
           "  --only PATTERN    (merge) take only the differences whose whole diff line matches\n"

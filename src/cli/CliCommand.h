@@ -29,6 +29,7 @@ std::vector<Command> compareCommands();
 std::vector<Command> mergeCommands();
 std::vector<Command> statsCommands();
 std::vector<Command> queryCommands();
+std::vector<Command> backupCommands();
 
 std::vector<Command> allCommands();
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "base/Platform.h"
 #include "base/RomImage.h"
 #include "session/modGlobals.h"
 
@@ -20,6 +21,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& out, std::strin
             out.csv = true;
         } else if (a == "--dry-run") {
             out.dryRun = true;
+        } else if (a == "--no-backup") {
+            out.noBackup = true;
         } else if (a == "--only" || a == "--set" || a == "--settings" || a == "-o" || a == "--rom" || a == "--team" ||
                    a == "--player") {
             // An empty value is no value: "-o $OUT" with OUT unset must not write over ROM.
@@ -88,8 +91,53 @@ bool loadRom(const Options& opts, const std::string& path, Session& session, std
 
 std::string withDetail(const std::string& detail) { return detail.empty() ? std::string() : " (" + detail + ")"; }
 
+bool writesInPlace(const Options& opts, const std::string& rom) {
+    return opts.output.empty() || FileIO::fullPath(opts.output) == FileIO::fullPath(rom);
+}
+
+BackupStore backupStore() { return BackupStore(modGlobals::backupFolder()); }
+
+namespace {
+
+void backupRefused(const std::string& detail, std::ostream& err) {
+    err << message(SaveOutcome::BackupFailed) << withDetail(detail)
+        << "\nNothing was written; --no-backup writes without keeping a backup.\n";
+}
+
+}  // namespace
+
+bool keepBackup(const Options& opts, const std::string& rom, const std::vector<std::uint8_t>& bytes,
+                std::ostream& err) {
+    FileIO::FileError why;
+    if (opts.noBackup || backupStore().keep(rom, bytes, Platform::localTimeNow(), why) == Result::Ok) return true;
+    backupRefused(why.text(), err);
+    return false;
+}
+
+bool readInput(const std::string& path, std::vector<std::uint8_t>& bytes, FileIO::FileStamp& stamp, std::ostream& err) {
+    FileIO::FileError why;
+    if (FileIO::readWholeFile(path, bytes, stamp, why) == Result::Ok) return true;
+    err << message(LoadOutcome::FileUnreadable) << withDetail(why.text()) << "\n";
+    return false;
+}
+
+bool writeWhole(const std::string& path, const std::vector<std::uint8_t>& bytes, FileIO::FileStamp& stamp,
+                const std::string& changedName, std::ostream& err) {
+    FileIO::WriteError why;
+    const ResultCode written = FileIO::writeFileIfUnchanged(path, bytes.data(), bytes.size(), false, stamp, why);
+    if (written == FileIO::kChangedOnDisk) err << message(SaveOutcome::FileChanged) << withDetail(changedName) << "\n";
+    if (written != Result::Ok && written != FileIO::kChangedOnDisk)
+        err << message(SaveOutcome::WriteFailed) << withDetail(why.text()) << "\n";
+    return written == Result::Ok;
+}
+
 int saveRom(const Options& opts, Session& session, std::ostream& out, std::ostream& err) {
+    session.setBackups(writesInPlace(opts, session.path()) && !opts.noBackup ? backupStore() : BackupStore());
     const SaveResult r = opts.output.empty() ? session.save() : session.saveAs(opts.output);
+    if (r.outcome == SaveOutcome::BackupFailed) {
+        backupRefused(r.detail, err);
+        return kExitFailure;
+    }
     if (!r.ok()) {
         err << message(r.outcome) << withDetail(r.detail) << "\n";
         // The editor's message says nothing more; name the slots that stop the save.

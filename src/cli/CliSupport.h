@@ -1,9 +1,12 @@
 #pragma once
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
+#include "base/FileIO.h"
 #include "base/ResultCode.h"
+#include "session/BackupStore.h"
 #include "session/Session.h"
 #include "settings/Settings.h"
 
@@ -25,6 +28,7 @@ struct Options {
     std::string player;                      // --player P (check), as given
     bool csv = false;                        // --csv (stats)
     bool dryRun = false;                     // --dry-run (merge, edit)
+    bool noBackup = false;                   // --no-backup: write over ROM without keeping a backup
     std::vector<std::string> only;           // --only PATTERN, each one given (merge)
     std::vector<std::string> sets;           // --set FIELD=VALUE, each one given (edit)
     std::vector<std::string> positional;     // the command's own arguments
@@ -50,7 +54,28 @@ ConsoleKind kindFor(const Options& opts, const std::string& path);
 // FILE! (line 5: '12abc' is not a whole number ...)").
 bool loadRom(const Options& opts, const std::string& path, Session& session, std::ostream& err);
 
-// Saves the session over its file, or to opts.output when given. Prints the editor's save
+// Whether the command writes over ROM: no -o, or an OUT that names the same file.
+bool writesInPlace(const Options& opts, const std::string& rom);
+
+// The backups of this copy of the program (modGlobals::backupFolder).
+BackupStore backupStore();
+
+// Before a write over ROM: keeps bytes, what ROM holds, as its newest backup, unless
+// --no-backup. When that fails, says why and how to write without one, and returns false:
+// nothing may be written then.
+bool keepBackup(const Options& opts, const std::string& rom, const std::vector<std::uint8_t>& bytes, std::ostream& err);
+
+// Reads a whole file; on failure prints the load message with the cause and the file.
+bool readInput(const std::string& path, std::vector<std::uint8_t>& bytes, FileIO::FileStamp& stamp, std::ostream& err);
+
+// Replaces the file at path with bytes, whole, while it is still the file the stamp was taken
+// of (an empty stamp: whatever it holds); on failure prints the save message with the cause
+// (for a changed file, changedName) and returns false.
+bool writeWhole(const std::string& path, const std::vector<std::uint8_t>& bytes, FileIO::FileStamp& stamp,
+                const std::string& changedName, std::ostream& err);
+
+// Saves the session over its file, or to opts.output when given, keeping a backup of the file
+// first when it writes over ROM (see keepBackup). Prints the editor's save
 // message to out on success, to err otherwise: a failed write with its cause ("Error
 // writing to disk! (No space left on device: PATH)"), a file another program changed since
 // it was read with its name ("The file was changed by another program! (PATH)"), and for

@@ -12,15 +12,8 @@
 namespace cli {
 namespace {
 
-// Reads a whole image or patch; on failure prints the load message with the cause and the
-// file.
-bool readInput(const std::string& path, std::vector<std::uint8_t>& bytes, FileIO::FileStamp& stamp, std::ostream& err) {
-    FileIO::FileError why;
-    if (FileIO::readWholeFile(path, bytes, stamp, why) == Result::Ok) return true;
-    err << message(LoadOutcome::FileUnreadable) << withDetail(why.text()) << "\n";
-    return false;
-}
-bool readInput(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err) {
+// An image or patch read whole; the load message when it cannot be.
+bool readBytes(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err) {
     FileIO::FileStamp ignored;
     return readInput(path, bytes, ignored, err);
 }
@@ -50,7 +43,7 @@ int runMakePatch(const Options& opts, std::ostream& out, std::ostream& err) {
     if (!fitsFormat(format, opts.positional[0], r) || !fitsFormat(format, opts.positional[1], r))
         return refused(r, err);
     std::vector<std::uint8_t> original, modified, bytes;
-    if (!readInput(opts.positional[0], original, err) || !readInput(opts.positional[1], modified, err))
+    if (!readBytes(opts.positional[0], original, err) || !readBytes(opts.positional[1], modified, err))
         return kExitFailure;
     r = patch::makePatch(format, original, modified, bytes);
     if (r != patch::PatchResult::Ok) return refused(r, err);
@@ -72,23 +65,14 @@ int runApplyPatch(const Options& opts, std::ostream& out, std::ostream& err) {
     FileIO::FileStamp stamp;
     patch::PatchResult r = patch::PatchResult::Ok;
     if (!fitsFormat(patch::PatchFormat::Unknown, romPath, r)) return refused(r, err);
-    if (!readInput(romPath, source, stamp, err) || !readInput(opts.positional[1], patchBytes, err)) return kExitFailure;
+    if (!readInput(romPath, source, stamp, err) || !readBytes(opts.positional[1], patchBytes, err)) return kExitFailure;
     r = patch::applyPatch(source, patchBytes, target);
     if (r != patch::PatchResult::Ok) return refused(r, err);
     // The patched image replaces the file whole: a patch that shortens it leaves no old tail.
-    FileIO::WriteError why;
-    const bool inPlace = opts.output.empty();
+    const bool inPlace = writesInPlace(opts, romPath);
     if (!inPlace) stamp = {};
-    const ResultCode written =
-        FileIO::writeFileIfUnchanged(inPlace ? romPath : opts.output, target.data(), target.size(), false, stamp, why);
-    if (written == FileIO::kChangedOnDisk) {
-        err << message(SaveOutcome::FileChanged) << withDetail(romPath) << "\n";
-        return kExitFailure;
-    }
-    if (written != Result::Ok) {
-        err << message(SaveOutcome::WriteFailed) << withDetail(why.text()) << "\n";
-        return kExitFailure;
-    }
+    if (inPlace && !keepBackup(opts, romPath, source, err)) return kExitFailure;
+    if (!writeWhole(opts.output.empty() ? romPath : opts.output, target, stamp, romPath, err)) return kExitFailure;
     out << "Patch applied!\n";
     if (patch::formatOfBytes(patchBytes) == patch::PatchFormat::Ips)
         for (patch::PatchCaution caution : patch::ipsCautions(source, target)) err << patch::message(caution) << "!\n";

@@ -34,6 +34,8 @@ const char* message(SaveOutcome outcome) {
             return "Load a valid rom!";
         case SaveOutcome::FileChanged:
             return "The file was changed by another program!";
+        case SaveOutcome::BackupFailed:
+            return "Error writing the backup!";
         case SaveOutcome::EncodeFailed:
             break;
     }

@@ -26,6 +26,7 @@ enum class SaveOutcome : std::int16_t {
     WriteFailed = 6,           // "Error writing to disk!"
     NoValidRom = 7,            // "Load a valid rom!"
     FileChanged = 8,           // "The file was changed by another program!": not the file read, so not written
+    BackupFailed = 9,          // "Error writing the backup!": the file's bytes could not be kept, so not written
 };
 
 const char* message(LoadOutcome outcome);
@@ -54,7 +55,7 @@ struct LoadResult {
 
 // A save's outcome with what a person needs to mend it: for WriteFailed the system's
 // cause and the file ("No space left on device: /roms/game.nes"); for FileChanged the
-// file; for EncodeFailed the
+// file; for BackupFailed why, as for WriteFailed; for EncodeFailed the
 // offset region that does not fit the image, if one does not, and one line for each
 // all-star slot that names no player ("west all-star 3 names team 92").
 struct SaveResult {

@@ -87,12 +87,19 @@ SaveResult Session::encodeCopy(RomImage& out) const {
 
 // Over the file read (sameFile): the bytes beyond the image kept, and only while the file
 // is still the one read. To another file: exactly the image, whatever that file held.
-SaveResult Session::writeOut(const std::string& path, bool sameFile, const char* label) {
+SaveResult Session::writeOut(const std::string& path, bool sameFile, const char* label, BackupChoice backup) {
     if (!valid_) return {SaveOutcome::NoValidRom, {}, {}};
     RomImage image = image_;
     clsProject league = league_;  // the encoder places the players' data pointers
     SaveResult result = encode(image, league);
     if (!result.ok()) return result;
+    const std::string full = FileIO::fullPath(path);
+    if (backups_.keepsBackups() && !backedUp_.contains(full)) {
+        FileIO::FileError why;
+        if (backup == BackupChoice::Keep && backups_.keepFile(path, Platform::localTimeNow(), why) != Result::Ok)
+            return {SaveOutcome::BackupFailed, why.text(), {}};
+        backedUp_.insert(full);
+    }
     FileIO::FileStamp stamp = sameFile ? stamp_ : FileIO::FileStamp{};
     FileIO::FileError why;
     const ResultCode written = FileIO::writeFileIfUnchanged(path, image.data(), image.size(), sameFile, stamp, why);
@@ -108,12 +115,12 @@ SaveResult Session::writeOut(const std::string& path, bool sameFile, const char*
     return result;
 }
 
-SaveResult Session::save() { return writeOut(path_, true, "Save"); }
+SaveResult Session::save(BackupChoice backup) { return writeOut(path_, true, "Save", backup); }
 
 bool Session::changedOnDisk() const { return valid_ && !FileIO::unchangedSince(path_, stamp_); }
 
-SaveResult Session::saveAs(const std::string& path) {
-    SaveResult result = writeOut(path, false, "Save As");
+SaveResult Session::saveAs(const std::string& path, BackupChoice backup) {
+    SaveResult result = writeOut(path, false, "Save As", backup);
     if (result.ok()) settings_.lastFolder = folderOf(path);
     return result;
 }
@@ -152,6 +159,14 @@ ImportResult Session::importPlayer(int team, int player, const std::string& path
     result.imported = PlayerFile::importPlayer(*record, path, result.report) == Result::Ok;
     if (result.imported) changed({LeagueEvent::Kind::Changed, "Import Player", {team, player}}, std::move(before));
     return result;
+}
+
+bool Session::restoreLeague(const clsProject& league) {
+    if (!valid_ || league == league_) return false;
+    clsProject before = std::move(league_);
+    league_ = league;
+    changed({LeagueEvent::Kind::Replaced, "Restore Backup", {}}, std::move(before));
+    return true;
 }
 
 bool Session::edit(const std::string& label, EditTarget target, const std::function<void(clsProject&)>& change) {

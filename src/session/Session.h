@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,10 +11,15 @@
 #include "base/ResultCode.h"
 #include "base/RomImage.h"
 #include "model/clsProject.h"
+#include "session/BackupStore.h"
 #include "session/LeagueEvent.h"
 #include "session/Outcome.h"
 #include "session/UndoHistory.h"
 #include "settings/Settings.h"
+
+// Whether a save first keeps a backup of the file it replaces (see Session::save), or goes on
+// without one, as the user may choose once keeping it failed.
+enum class BackupChoice { Keep, GoOnWithout };
 
 // An import of an interchange file: done, or refused with the line at fault and why.
 struct ImportResult {
@@ -64,16 +70,25 @@ public:
     // Replaced ("Revert"). Nothing while the league holds no edits.
     void revert();
 
+    // Where saves keep backups of the files they replace; a store that keeps nothing (the
+    // default) makes none.
+    void setBackups(BackupStore backups) { backups_ = std::move(backups); }
+    const BackupStore& backups() const { return backups_; }
+
     // Encodes the league into the image and writes it over path() in one step, bytes of
     // a longer file beyond the image kept. Refused (NoValidRom) while not valid, and
     // (FileChanged) when the file on disk is no longer the one opened or last saved here:
     // another program wrote it meanwhile, and its work would be lost. A failed encode or
     // write leaves image and league as they were. Observers hear Saved ("Save").
-    SaveResult save();
+    // The first time this session replaces a file, what the file held is kept in backups()
+    // first; when that fails nothing is written (BackupFailed, why in the detail), until the
+    // save is made again with GoOnWithout, which also asks no more for that file.
+    SaveResult save(BackupChoice backup = BackupChoice::Keep);
     // As save, to another file, which becomes path() once written, its folder the
     // remembered one; the old file is not touched. The new file holds exactly the image;
-    // whatever the file held before is replaced. Observers hear Saved ("Save As").
-    SaveResult saveAs(const std::string& path);
+    // whatever the file held before is replaced (and kept as save keeps it). Observers hear
+    // Saved ("Save As").
+    SaveResult saveAs(const std::string& path, BackupChoice backup = BackupChoice::Keep);
     // While valid: whether the file at path() is no longer the one opened or last saved here.
     bool changedOnDisk() const;
     // The image that save() would now write, into out (unchanged on failure); no file is
@@ -87,6 +102,12 @@ public:
     ImportResult importProject(const std::string& path);
     ImportResult importTeam(int team, const std::string& path);
     ImportResult importPlayer(int team, int player, const std::string& path);
+
+    // Puts another league in place of the open one (a backup's, read by readOtherLeague) as
+    // one step of the history; the image and its bytes outside the league stay, and nothing
+    // is written until a save. Observers hear Replaced ("Restore Backup"). False, and no
+    // step, when the league is the same.
+    bool restoreLeague(const clsProject& league);
 
     // Runs change on the league. When the league differs afterwards, the edit is one step
     // of the history, the observers hear Changed with the label and the target, and the
@@ -107,7 +128,7 @@ public:
 
 private:
     SaveResult encode(RomImage& image, clsProject& league) const;
-    SaveResult writeOut(const std::string& path, bool sameFile, const char* label);
+    SaveResult writeOut(const std::string& path, bool sameFile, const char* label, BackupChoice backup);
     void notify(LeagueEvent event);
     // Records the step from before to the league now held and tells the observers.
     void changed(LeagueEvent event, clsProject before);
@@ -123,6 +144,8 @@ private:
     RomImage baseline_;
     clsProject savedLeague_;
     UndoHistory history_;
+    BackupStore backups_;
+    std::set<std::string> backedUp_;  // full paths of the files whose backup this session kept or waived
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserver_ = 1;
 };

@@ -35,6 +35,10 @@ void setProgramFolder(const std::string& folder) { g_programFolder = folder; }
 
 std::string settingsPath() { return Settings::settingsPath(programFolder(), Settings::userConfigFolder()); }
 
+std::string backupFolder() {
+    return Settings::backupFolder(programFolder(), Settings::userConfigFolder(), Settings::userDataFolder());
+}
+
 void loadSettings(SettingsPrompt& prompt) {
     Settings::loadSettings(settingsPath(), programFolder(), session().settings(), prompt);
 }

@@ -33,6 +33,9 @@ std::string programFolder();
 void setProgramFolder(const std::string& folder);
 // tamsel.ini beside the program or in the user's configuration folder (Settings::settingsPath).
 std::string settingsPath();
+// Where saves keep the backups of the files they replace, by the rule settingsPath follows:
+// beside the program for a portable copy, else in the user's data folder (Settings::backupFolder).
+std::string backupFolder();
 
 void loadSettings(SettingsPrompt& prompt);
 ResultCode saveSettings(SettingsPrompt& prompt);

@@ -53,12 +53,22 @@ ResultCode refuse(LineReport& report, int line, std::string reason) {
 
 }  // namespace
 
-std::string settingsPath(const std::string& programFolder, const std::string& configFolder) {
-    const std::string beside = programFolder + FileIO::separator() + kFileName;
+bool besideProgram(const std::string& programFolder, const std::string& configFolder) {
     const bool inBundle = programFolder.ends_with(".app/Contents/MacOS");
-    if (configFolder.empty() || FileIO::fileExists(beside) || (!inBundle && FileIO::folderTakesNewFiles(programFolder)))
-        return beside;
+    return configFolder.empty() || FileIO::fileExists(programFolder + FileIO::separator() + kFileName) ||
+           (!inBundle && FileIO::folderTakesNewFiles(programFolder));
+}
+
+std::string settingsPath(const std::string& programFolder, const std::string& configFolder) {
+    if (besideProgram(programFolder, configFolder)) return programFolder + FileIO::separator() + kFileName;
     return PathText::join(PathText::join(configFolder, kConfigSubfolder), kFileName);
+}
+
+std::string backupFolder(const std::string& programFolder, const std::string& configFolder,
+                         const std::string& dataFolder) {
+    if (dataFolder.empty() || besideProgram(programFolder, configFolder))
+        return PathText::join(programFolder, "backups");
+    return PathText::join(PathText::join(dataFolder, kConfigSubfolder), "backups");
 }
 
 std::string userConfigFolder() {
@@ -74,6 +84,23 @@ std::string userConfigFolder() {
     return home.empty() ? "" : home + "/Library/Application Support";
 #else
     return home.empty() ? "" : home + "/.config";
+#endif
+#endif
+}
+
+std::string userDataFolder() {
+#ifdef _WIN32
+    // The local application data: backups are large and belong to this machine.
+    const std::string local = Platform::environment("LOCALAPPDATA");
+    return PathText::toPath(local).is_absolute() ? local : "";
+#else
+    const std::string home = Platform::environment("HOME");
+#ifdef __APPLE__
+    return home.empty() ? "" : home + "/Library/Application Support";
+#else
+    const std::string xdg = Platform::environment("XDG_DATA_HOME");
+    if (!xdg.empty() && xdg.front() == '/') return xdg;
+    return home.empty() ? "" : home + "/.local/share";
 #endif
 #endif
 }

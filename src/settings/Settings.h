@@ -39,6 +39,13 @@ inline constexpr const char* kConfigSubfolder = "tamsel";
 // inside of a macOS application bundle is no place for it, writable or not. An empty
 // configFolder keeps the file beside the program.
 std::string settingsPath(const std::string& programFolder, const std::string& configFolder);
+// Whether tamsel.ini lives beside the program by that rule: a portable copy.
+bool besideProgram(const std::string& programFolder, const std::string& configFolder);
+
+// Where the backups of replaced ROM files are kept: "<programFolder>/backups" for a copy that
+// keeps tamsel.ini beside it (and when dataFolder is empty), else "<dataFolder>/tamsel/backups".
+std::string backupFolder(const std::string& programFolder, const std::string& configFolder,
+                         const std::string& dataFolder);
 
 // The user's configuration folder: $XDG_CONFIG_HOME when it holds an absolute path, else
 // $HOME/.config; empty when HOME is unset or empty. On macOS $HOME/Library/Application
@@ -46,13 +53,22 @@ std::string settingsPath(const std::string& programFolder, const std::string& co
 // path, else empty.
 std::string userConfigFolder();
 
-// How help texts name "<the user's configuration folder>/tamsel" on this platform.
+// The user's data folder: $XDG_DATA_HOME when it holds an absolute path, else
+// $HOME/.local/share; empty when HOME is unset or empty. On macOS $HOME/Library/Application
+// Support; on Windows %LOCALAPPDATA% when it holds an absolute path, else empty.
+std::string userDataFolder();
+
+// How help texts name "<the user's configuration folder>/tamsel" and the backup folder of an
+// installed copy on this platform.
 #if defined(_WIN32)
 inline constexpr const char* kUserFolderText = "%APPDATA%\\tamsel";
+inline constexpr const char* kBackupFolderText = "%LOCALAPPDATA%\\tamsel\\backups";
 #elif defined(__APPLE__)
 inline constexpr const char* kUserFolderText = "~/Library/Application Support/tamsel";
+inline constexpr const char* kBackupFolderText = "~/Library/Application Support/tamsel/backups";
 #else
 inline constexpr const char* kUserFolderText = "~/.config/tamsel";
+inline constexpr const char* kBackupFolderText = "~/.local/share/tamsel/backups";
 #endif
 
 inline constexpr std::size_t kLines = 33;

@@ -9,6 +9,7 @@
 
 #include "base/FileIO.h"
 #include "cli/CliCommand.h"
+#include "session/modGlobals.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
 
@@ -46,8 +47,10 @@ inline std::vector<std::string> words(const std::string& line) {
     return out;
 }
 
-// "--settings {dir}/tamsel.ini" follows the command name, so that no user's settings file is read.
+// "--settings {dir}/tamsel.ini" follows the command name, so that no user's settings file is read; {dir}
+// stands for the folder of a copy of the program that keeps tamsel.ini beside it, so backups go to {dir}/backups.
 inline CliResult run(const std::string& line, const std::string& dir) {
+    modGlobals::setProgramFolder(dir);
     std::vector<std::string> args = words(expand(line, dir));
     if (!args.empty() && args[0][0] != '-') args.insert(args.begin() + 1, {"--settings", dir + "/tamsel.ini"});
     std::ostringstream out, err;
@@ -78,13 +81,15 @@ inline bool matches(const std::string& text, const std::string& pattern) {
     }
 }
 
-// Every file below the folder, by its name within it ("made/demo.nes"), with its size and time.
+// Every file below the folder, by its name within it ("made/demo.nes"), with its size and time; the backups a
+// write over ROM keeps are the backup tests' work.
 inline std::map<std::string, std::string> listing(const std::string& dir) {
     namespace fs = std::filesystem;
     std::map<std::string, std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(dir))
-        if (e.is_regular_file())
-            files[e.path().lexically_relative(dir).generic_string()] =
+        if (const std::string name = e.path().lexically_relative(dir).generic_string();
+            e.is_regular_file() && !name.starts_with("backups/"))
+            files[name] =
                 std::to_string(e.file_size()) + " " + std::to_string(e.last_write_time().time_since_epoch().count());
     return files;
 }

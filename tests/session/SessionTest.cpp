@@ -9,6 +9,7 @@
 
 #include "base/FileIO.h"
 #include "demo/DemoRom.h"
+#include "session/OtherLeague.h"
 #include "session/Session.h"
 #include "support/ReferenceImages.h"
 
@@ -176,6 +177,66 @@ TEST_F(SessionTest, SaveWritesOnlyOverTheFileAsItWasReadOrLastSavedOrLeavesEvery
         EXPECT_TRUE(session.modified());
         EXPECT_TRUE(heard.empty());
     }
+}
+
+// Saves keep what a file held before the session first replaces it: once for each file in a session, for Save As
+// over another existing file too (of the same name, in another folder), none for a file that was not there.
+TEST_F(SessionTest, TheFirstSaveOverEachFileKeepsWhatItHeld) {
+    session.setBackups(BackupStore(dir + "/backups"));
+    RomImage other = snes;
+    other[0x100] ^= 1;
+    writeBytes(dir + "/b/game.smc", other);
+    const auto kept = [this](const std::string& file) {
+        std::vector<RomImage> images;
+        for (const BackupStore::Backup& b : session.backups().list(file)) images.push_back(readBytes(b.path));
+        return images;
+    };
+    for (const char* city : {"FIRST", "SECOND"}) {
+        session.league().getTeamRef(3)->setCity(city);
+        ASSERT_TRUE(session.save().ok());
+    }
+    ASSERT_TRUE(session.saveAs(dir + "/b/new.smc").ok());  // nothing there to keep
+    ASSERT_TRUE(session.saveAs(dir + "/b/game.smc").ok());
+    EXPECT_EQ(kept(dir + "/b/../a/game.smc"), std::vector<RomImage>{snes});
+    EXPECT_EQ(kept(dir + "/b/game.smc"), std::vector<RomImage>{other});
+}
+
+// A backup that cannot be kept stops the save, which writes and tells nothing, until the user goes on without;
+// later saves of that file then go on without asking.
+TEST_F(SessionTest, ABackupThatFailsStopsTheSaveUntilTheUserGoesOnWithout) {
+    writeBytes(dir + "/backups", {});  // a file where the folder would be made
+    session.setBackups(BackupStore(dir + "/backups"));
+    session.league().getTeamRef(3)->setCity("FIRST");
+    heard.clear();
+    const SaveResult refused = session.save();
+    EXPECT_EQ(refused.outcome, SaveOutcome::BackupFailed);
+    EXPECT_TRUE(refused.detail.starts_with("Cannot make the folder: " + dir)) << refused.detail;
+    EXPECT_TRUE(readBytes(rom) == snes && heard.empty());
+    ASSERT_TRUE(session.save(BackupChoice::GoOnWithout).ok());
+    EXPECT_TRUE(session.save().ok());
+}
+
+// A backup's league, read as another image's, comes in as one step over the open image, whose bytes outside the
+// league stay; nothing is written.
+TEST_F(SessionTest, ABackupsLeagueComesInAsOneStep) {
+    RomImage old, saved;
+    session.league().getTeamRef(3)->setCity("OLD");
+    ASSERT_TRUE(session.encodeCopy(old).ok());
+    old[0x20] ^= 0xFF;  // outside the league
+    writeBytes(dir + "/old.smc", old);
+    session.edit("City", {3, -1}, [](clsProject& l) { l.getTeamRef(3)->setCity("NEW"); });
+    const clsProject edited = session.league();
+    const OtherLeague backup = readOtherLeague(session, dir + "/old.smc");
+    heard.clear();
+    EXPECT_TRUE(session.restoreLeague(backup.league));
+    EXPECT_FALSE(session.restoreLeague(backup.league));  // the same league: no step
+    EXPECT_EQ(heard, (Events{{Kind::Replaced, "Restore Backup", {}}}));
+    EXPECT_EQ(session.history().undoCount(), 2u);
+    ASSERT_TRUE(session.encodeCopy(saved).ok());
+    old[0x20] = snes[0x20];
+    EXPECT_TRUE(saved == old && readBytes(rom) == snes);
+    ASSERT_TRUE(session.undo());
+    EXPECT_TRUE(session.league() == edited);
 }
 
 TEST_F(SessionTest, ForgottenObserversHearNothingMore) {

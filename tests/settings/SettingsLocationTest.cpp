@@ -68,6 +68,9 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
         SCOPED_TRACE(row.name);
         EXPECT_EQ(Settings::settingsPath(row.programFolder, row.configFolder), row.expected);
     }
+    // The backups follow tamsel.ini, into the user's data folder.
+    EXPECT_EQ(Settings::backupFolder(roIni, config, "/data"), roIni + "/backups");
+    EXPECT_EQ(Settings::backupFolder(ro, config, "/data"), "/data/tamsel/backups");
     release();
     // A file in the configuration folder does not draw a portable copy away from its own folder.
     testsupport::writeText(inConfig, "");
@@ -75,26 +78,27 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
     EXPECT_TRUE(fs::is_empty(writable));  // the probe file is gone again
 }
 
-TEST(SettingsLocation, TheConfigurationFolderComesFromXdgConfigHomeElseHome) {
+// XDG_CONFIG_HOME and XDG_DATA_HOME, set alike, else folders in HOME.
+TEST(SettingsLocation, TheConfigurationAndDataFoldersComeFromTheXdgVariablesElseHome) {
     const auto set = [](const char* name, const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); };
-    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
-    const char* oldHome = std::getenv("HOME");
-    const std::string keptXdg = oldXdg ? oldXdg : "", keptHome = oldHome ? oldHome : "";
-    const std::tuple<const char*, const char*, std::string> rows[] = {
-        // XDG_CONFIG_HOME, HOME (nullptr: unset), the folder
-        {"/data/conf", "/home/u", "/data/conf"},
-        {"", "/home/u", "/home/u/.config"},
-        {nullptr, "/home/u", "/home/u/.config"},
-        {"conf", "/home/u", "/home/u/.config"},  // relative, which the XDG rules tell to ignore
-        {nullptr, nullptr, ""},
+    const char* names[] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "HOME"};
+    std::vector<std::optional<std::string>> kept;
+    for (const char* name : names) kept.push_back(std::getenv(name) ? std::optional(std::getenv(name)) : std::nullopt);
+    const std::tuple<const char*, const char*, std::string, std::string> rows[] = {
+        // the XDG variables, HOME (nullptr: unset), the configuration folder, the data folder
+        {"/data/conf", "/home/u", "/data/conf", "/data/conf"},
+        {"", "/home/u", "/home/u/.config", "/home/u/.local/share"},
+        {nullptr, "/home/u", "/home/u/.config", "/home/u/.local/share"},
+        {"conf", "/home/u", "/home/u/.config", "/home/u/.local/share"},  // relative, which the XDG rules ignore
+        {nullptr, nullptr, "", ""},
     };
-    for (const auto& [xdg, home, expected] : rows) {
-        set("XDG_CONFIG_HOME", xdg);
-        set("HOME", home);
-        EXPECT_EQ(Settings::userConfigFolder(), expected) << (xdg ? xdg : "unset") << ", " << (home ? home : "unset");
+    for (const auto& [xdg, home, config, data] : rows) {
+        SCOPED_TRACE(std::string(xdg ? xdg : "unset") + ", " + (home ? home : "unset"));
+        set(names[0], xdg), set(names[1], xdg), set(names[2], home);
+        EXPECT_EQ(Settings::userConfigFolder(), config);
+        EXPECT_EQ(Settings::userDataFolder(), data);
     }
-    set("XDG_CONFIG_HOME", oldXdg ? keptXdg.c_str() : nullptr);
-    set("HOME", oldHome ? keptHome.c_str() : nullptr);
+    for (std::size_t k = 0; k < 3; ++k) set(names[k], kept[k] ? kept[k]->c_str() : nullptr);
 }
 
 #else

@@ -63,120 +63,85 @@ std::map<std::string, std::string> listing(const std::string& dir) {
 }
 #endif
 
-#ifndef _WIN32
-// Each row builds its folder from words ("roms/" a folder, "a.nes" a file holding OLD, "a.nes>b.nes" a
-// symbolic link, "{dir}" the folder itself), writes "NEW" to its target and looks at the result: the
-// cause of a failure, which file holds the new bytes; every other name stays as it was.
-TEST(FileIO, WritesThroughSymbolicLinksToTheirTargetOrSaysWhyNot) {
-    struct Row {
-        const char* name;
-        std::string build;
-        std::string cause;       // "" for a write that succeeds
-        std::string failedPath;  // the file named in the cause
-        std::string written;     // the file that holds "NEW" afterwards; "" for none
-        std::string target = "game.nes";
-    };
-    const Row rows[] = {
-        {"plain file", "game.nes", "", "", "game.nes"},
-        {"link to a file beside it", "real.nes game.nes>real.nes", "", "", "real.nes"},
-        {"absolute link into another folder", "roms/ roms/real.nes game.nes>{dir}/roms/real.nes", "", "",
-         "roms/real.nes"},
-        {"relative link counted from the link's folder",
-         "roms/ links/ roms/real.nes links/game.nes>../roms/real.nes game.nes>links/game.nes", "", "", "roms/real.nes"},
-        {"chain of two links", "real.nes game.nes>middle.nes middle.nes>real.nes", "", "", "real.nes"},
-        {"dangling link", "game.nes>made.nes", "", "", "made.nes"},
-        {"dangling link into a missing folder", "game.nes>nowhere/made.nes", "No such file or directory",
-         "nowhere/made.nes", ""},
-        {"links in a loop", "game.nes>other.nes other.nes>game.nes", "Too many levels of symbolic links", "game.nes",
-         ""},
-        {"missing folder", "", "No such file or directory", "none/game.nes", "", "none/game.nes"},
-        {"a folder under the name", "game.nes/", "Is a directory", "game.nes", ""},
-        {"link to a folder", "real/ game.nes>real", "Is a directory", "real", ""},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const std::string dir = testsupport::freshDir("fileio-links");
-        std::istringstream words(row.build);
-        for (std::string w; words >> w;) {
-            const std::size_t arrow = w.find('>');
-            std::string to = w.substr(arrow + 1);
-            if (to.rfind("{dir}", 0) == 0) to = dir + to.substr(5);
-            if (arrow != std::string::npos) {
-                fs::create_symlink(to, dir + "/" + w.substr(0, arrow));
-            } else if (w.back() == '/') {
-                fs::create_directory(dir + "/" + w);
-            } else {
-                testsupport::writeText(dir + "/" + w, "OLD");
-            }
-        }
-        std::map<std::string, std::string> expected = listing(dir);
-        if (!row.written.empty()) expected[row.written] = "NEW";
-        FileIO::WriteError why;
-        EXPECT_EQ(FileIO::writeFileAtomically(dir + "/" + row.target, "NEW", why),
-                  row.cause.empty() ? Result::Ok : Result::Failed);
-        EXPECT_EQ(why.cause, row.cause);
-        EXPECT_EQ(why.path, row.cause.empty() ? "" : dir + "/" + row.failedPath);
-        EXPECT_EQ(listing(dir), expected) << "links stay, other files keep their bytes, no temporary file is left";
-    }
-}
-#endif
-
-// Each row prepares the folder of game.nes, writes "NEW" over it and compares the folder with what must follow;
-// "{kept}" stands for the copy a failed write keeps. Hard links stay linked, so every name sees the new bytes.
-TEST(FileIO, ReplacesOrWritesInPlaceLeavingNothingOfItsOwn) {
+// Each row builds its folder from words: "roms/" a folder, "a.nes" a file holding OLD, "a.nes@25" one holding
+// LEFT last written 25 hours ago, "a.nes>b.nes" a symbolic link ("{dir}" the folder itself), "a.nes=b.nes" a hard
+// link. It writes "NEW" to its target, the disk filling up after failAfter bytes, and compares the folder with the
+// one before but for the words of `after` ("a.nes=TEXT": the file holds TEXT; "a.nes=": it is gone; "{kept}": the
+// copy a failed write keeps). A failure's cause names failedPath.
+TEST(FileIO, WritesThroughLinksReplacesOrWritesInPlaceLeavingNothingOfItsOwnOrSaysWhyNot) {
     const std::string longName = std::string(250, 'n') + ".nes";
-    const auto daysOld = [](const std::string& file, int hours) {
-        testsupport::writeText(file, "LEFT");
-        fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(hours));
-    };
     struct Row {
         const char* name;
-        std::function<void(const std::string& dir)> prepare;
-        std::map<std::string, std::string> after;
-        std::string cause = "";
+        std::string build, after;
+        std::string cause = "";  // "" for a write that succeeds
+        std::string failedPath = "";
         std::string target = "game.nes";
         std::optional<std::size_t> failAfter = std::nullopt;
     };
     const Row rows[] = {
-        {"hard link",
-         [](const std::string& d) { fs::create_hard_link(d + "/game.nes", d + "/other.nes"); },
-         {{"game.nes", "NEW"}, {"other.nes", "NEW"}}},
-        {"hard link, disk full in the copy in place",
-         [](const std::string& d) { fs::create_hard_link(d + "/game.nes", d + "/other.nes"); },
-         {{"game.nes", "NED"}, {"other.nes", "NED"}, {"{kept}", "NEW"}},
-         "No space left on device",
-         "game.nes",
-         2},
-        {"a name of 254 bytes", [](const std::string&) {}, {{"game.nes", "OLD"}, {longName, "NEW"}}, "", longName},
+        {"plain file", "game.nes", "game.nes=NEW"},
+#ifndef _WIN32  // symbolic links need a privilege on Windows
+        {"link to a file beside it", "real.nes game.nes>real.nes", "real.nes=NEW"},
+        {"absolute link into another folder", "roms/ roms/real.nes game.nes>{dir}/roms/real.nes", "roms/real.nes=NEW"},
+        {"relative link counted from the link's folder",
+         "roms/ links/ roms/real.nes links/game.nes>../roms/real.nes game.nes>links/game.nes", "roms/real.nes=NEW"},
+        {"chain of two links", "real.nes game.nes>middle.nes middle.nes>real.nes", "real.nes=NEW"},
+        {"dangling link", "game.nes>made.nes", "made.nes=NEW"},
+        {"dangling link into a missing folder", "game.nes>nowhere/made.nes", "", "No such file or directory",
+         "nowhere/made.nes"},
+        {"links in a loop", "game.nes>other.nes other.nes>game.nes", "", "Too many levels of symbolic links",
+         "game.nes"},
+#endif
+        {"missing folder", "", "", "No such file or directory", "none/game.nes", "none/game.nes"},
+        {"a folder under the name", "game.nes/", "", "Is a directory", "game.nes"},
+#ifndef _WIN32
+        {"link to a folder", "real/ game.nes>real", "", "Is a directory", "real"},
+#endif
+        {"hard link", "game.nes other.nes=game.nes", "game.nes=NEW other.nes=NEW"},
+        {"hard link, disk full in the copy in place", "game.nes other.nes=game.nes",
+         "game.nes=NED other.nes=NED {kept}=NEW", "No space left on device", "game.nes", "game.nes", 2},
+        {"a name of 254 bytes", "game.nes", longName + "=NEW", "", "", longName},
         {"leftovers of killed writes older than a day",
-         [&](const std::string& d) {
-             daysOld(d + "/.tamsel-abcd0123.tmp", 25);
-             daysOld(d + "/.tamsel-abcd0124.tmp", 23);
-             daysOld(d + "/.tamsel-abcd012.tmp", 25);
-             daysOld(d + "/.tamsel-abcd0125.tmpx", 25);
-         },
-         {{"game.nes", "NEW"},
-          {".tamsel-abcd0124.tmp", "LEFT"},
-          {".tamsel-abcd012.tmp", "LEFT"},
-          {".tamsel-abcd0125.tmpx", "LEFT"}}},
+         "game.nes .tamsel-abcd0123.tmp@25 .tamsel-abcd0124.tmp@23 .tamsel-abcd012.tmp@25 .tamsel-abcd0125.tmpx@25",
+         "game.nes=NEW .tamsel-abcd0123.tmp="},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::string dir = testsupport::freshDir("fileio-replace");
-        testsupport::writeText(dir + "/game.nes", "OLD");
-        row.prepare(dir);
+        const std::string dir = testsupport::freshDir("fileio-write");
+        std::istringstream words(row.build);
+        for (std::string w; words >> w;) {
+            const std::size_t mark = w.find_first_of(">=@");
+            const std::string name = dir + "/" + w.substr(0, mark);
+            std::string to = mark == std::string::npos ? "" : w.substr(mark + 1);
+            if (to.rfind("{dir}", 0) == 0) to = dir + to.substr(5);
+            if (mark == std::string::npos) {
+                w.back() == '/' ? (void)fs::create_directory(name) : testsupport::writeText(name, "OLD");
+            } else if (w[mark] == '>') {
+                fs::create_symlink(to, name);
+            } else if (w[mark] == '=') {
+                fs::create_hard_link(dir + "/" + to, name);
+            } else {
+                testsupport::writeText(name, "LEFT");
+                fs::last_write_time(name, fs::file_time_type::clock::now() - std::chrono::hours(std::stoi(to)));
+            }
+        }
+        std::map<std::string, std::string> expected = listing(dir);
         FileIO::setFailAfterBytesForTesting(row.failAfter);
         FileIO::WriteError why;
         EXPECT_EQ(FileIO::writeFileAtomically(dir + "/" + row.target, "NEW", why),
                   row.cause.empty() ? Result::Ok : Result::Failed);
         FileIO::setFailAfterBytesForTesting(std::nullopt);
         EXPECT_EQ(why.cause, row.cause);
-        std::map<std::string, std::string> after = row.after;
-        if (after.erase("{kept}")) after[fs::path(why.kept).filename().string()] = "NEW";
-        EXPECT_EQ(listing(dir), after);
-#ifndef _WIN32  // the C library of Windows counts one link for every file
-        EXPECT_EQ(fs::hard_link_count(dir + "/game.nes"), row.after.count("other.nes") ? 2u : 1u);
-#endif
+        EXPECT_EQ(why.path, row.cause.empty() ? "" : dir + "/" + row.failedPath);
+        std::istringstream changes(row.after);
+        for (std::string w; changes >> w;) {
+            const std::string name = w.substr(0, w.find('=')), text = w.substr(w.find('=') + 1);
+            if (text.empty())
+                expected.erase(name);
+            else
+                expected[name == "{kept}" ? fs::path(why.kept).filename().string() : name] = text;
+        }
+        EXPECT_EQ(listing(dir), expected);
     }
 }
 
@@ -194,18 +159,13 @@ TEST(FileIO, NewFilesFollowTheUmask) {
 #endif
 
 TEST(FileIO, TextFilesReadWithoutAByteOrderMark) {
-    const std::pair<std::string, std::string> rows[] = {// the file, the text read; each names its row
-                                                        {"\xEF\xBB\xBF"
-                                                         "first=AB\r\n",
-                                                         "first=AB\r\n"},
-                                                        {"first=AB\r\n", "first=AB\r\n"},
-                                                        {"\xEF\xBB\xBF", ""},
-                                                        {"\xEF\xBB"
-                                                         "first",
-                                                         "\xEF\xBB"
-                                                         "first"},
-                                                        {"x\xEF\xBB\xBF", "x\xEF\xBB\xBF"},
-                                                        {"\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"}};
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::pair<std::string, std::string> rows[] = {// the file, the text read
+                                                        {mark + "first=AB", "first=AB"},
+                                                        {mark, ""},
+                                                        {"\xEF\xBB!", "\xEF\xBB!"},
+                                                        {"x" + mark, "x" + mark},
+                                                        {mark + mark, mark}};
     const std::string path = testsupport::freshDir("fileio-text") + "/a.tpl";
     for (const auto& [file, text] : rows) {
         SCOPED_TRACE(::testing::PrintToString(file));

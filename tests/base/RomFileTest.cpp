@@ -26,8 +26,6 @@ static Bytes image(std::size_t n, const std::string& text = "", std::size_t at =
 TEST(RomFile, ReadChecksTheEditionAndKeepsTheBytesReadInMemory) {
     const std::string title = "SUPER NBA BASKETBALL";
     const Bytes snes = image(0x8000, title, 0x7FC0);
-    Bytes copier(512, 0);
-    copier.insert(copier.end(), snes.begin(), snes.end());
     struct Row {
         const char* name;
         std::optional<Bytes> file;
@@ -38,19 +36,13 @@ TEST(RomFile, ReadChecksTheEditionAndKeepsTheBytesReadInMemory) {
         {"NES and any fourth byte", image(64, "NES\xFF"), Console::Nes, 0},
         {"just NES", Bytes{'N', 'E', 'S'}, Console::Nes, 0},
         {"nES", image(64, "nES"), Console::Nes, 2},
-        {"NeS", image(64, "NeS"), Console::Nes, 2},
         {"NEs", image(64, "NEs"), Console::Nes, 2},
         {"two bytes", Bytes{'N', 'E'}, Console::Nes, 1},
-        {"0 bytes as NES", Bytes{}, Console::Nes, 1},
-        {"0 bytes as SNES", Bytes{}, Console::Snes, 1},
-        {"SNES title at 0x7FC0", snes, Console::Snes, 0},
+        {"0 bytes", Bytes{}, Console::Snes, 1},
         {"ending with the title", image(0x7FD4, title, 0x7FC0), Console::Snes, 0},
         {"one byte short of the title's end", image(0x7FD3, title, 0x7FC0), Console::Snes, 1},
         {"title a byte late", image(0x8000, title, 0x7FC1), Console::Snes, 2},
-        {"lower-case title", image(0x8000, "super nba basketball", 0x7FC0), Console::Snes, 2},
-        {"512-byte copier header", copier, Console::Snes, 2},
         {"SNES image as NES", snes, Console::Nes, 2},
-        {"NES image as SNES", image(0x8000, "NES\x1A"), Console::Snes, 2},
         {"kind 3", snes, 3, 2},
         {"no file", std::nullopt, Console::Nes, 1},
     };
@@ -74,19 +66,10 @@ TEST(RomFile, AllSupportedTypesTakesNesFromTheLastThreeLettersInAnyCase) {
 }
 
 TEST(RomFile, AFileNamedOrDroppedTakesItsEditionFromItsExtensionOnly) {
-    struct Row {
-        const char* fileName;
-        ConsoleKind kind;
-    };
-    const Row rows[] = {{"game.nes", Console::Nes},        {"/roms/GAME.SMC", Console::Snes},
-                        {"a.b/game.Nes", Console::Nes},    {"romnes", Console::None},
-                        {"x.bin", Console::None},          {"x.nes.bak", Console::None},
-                        {"x.nes ", Console::None},         {".smc", Console::Snes},
-                        {"/roms.nes/game", Console::None}, {"", Console::None}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string("\"") + row.fileName + "\"");
-        EXPECT_EQ(RomFile::kindFromExtension(row.fileName), row.kind);
-    }
+    const std::pair<const char*, ConsoleKind> rows[] = {
+        {"/roms/GAME.SMC", Console::Snes}, {"a.b/game.Nes", Console::Nes}, {"romnes", Console::None},
+        {"x.nes.bak", Console::None},      {".smc", Console::Snes},        {"/roms.nes/game", Console::None}};
+    for (const auto& [name, kind] : rows) EXPECT_EQ(RomFile::kindFromExtension(name), kind) << name;
 }
 
 TEST(RomFile, WriteReplacesTheFileInOneStepKeepingTailAndModeOrLeavesItUntouched) {

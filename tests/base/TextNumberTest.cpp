@@ -1,3 +1,5 @@
+// Numbers read from text: the lenient leading-number reader, rounding halves to even, the field readers that
+// clamp or refuse, truth values, and the whole numbers of the settings file's offset lines.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -8,62 +10,47 @@
 using std::nullopt;
 
 TEST(TextNumber, ValueReadsTheLeadingNumber) {
-    const std::pair<const char*, double> rows[] = {{"32785", 32785},
-                                                   {" 32785", 32785},
+    const std::pair<const char*, double> rows[] = {{" 32785", 32785},
                                                    {"3 2 7", 327},
                                                    {"\t1\n2", 12},
                                                    {"- 4", -4},
                                                    {"+5", 5},
-                                                   {"12.6", 12.6},
                                                    {"1.2.3", 1.2},
                                                    {"-.25", -0.25},
-                                                   {"12abc", 12},
                                                    {"12e3", 12},
-                                                   {"4-5", 4},
                                                    {"--4", 0},
-                                                   {"12\r", 12},
                                                    {"\r12", 0},
-                                                   {"&H8011", 32785},
                                                    {"&h 1d c0c", 121868},
                                                    {"&Hff", 255},
                                                    {"&HG1", 0},
                                                    {"&H12xyz", 18},
                                                    {"abc", 0},
-                                                   {"", 0},
                                                    {"&", 0}};
     for (const auto& [text, expected] : rows) EXPECT_DOUBLE_EQ(TextNumber::value(text), expected) << '"' << text << '"';
 }
 
 TEST(TextNumber, RoundHalfEvenSendsHalvesToTheEvenNeighbour) {
-    const double rows[][2] = {{0.5, 0},   {1.5, 2},       {2.5, 2},       {3.5, 4},
-                              {54.5, 54}, {55.5, 56},     {-0.5, 0},      {-1.5, -2},
-                              {-2.5, -2}, {-3.5, -4},     {2.4, 2},       {-2.6, -3},
-                              {7, 7},     {2.4999999, 2}, {2.5000001, 3}, {2147483647.5, 2147483648.0}};
+    const double rows[][2] = {{0.5, 0},   {1.5, 2}, {2.5, 2},       {-1.5, -2},     {-2.5, -2},
+                              {-2.6, -3}, {7, 7},   {2.4999999, 2}, {2.5000001, 3}, {2147483647.5, 2147483648.0}};
     for (const auto& r : rows) EXPECT_EQ(TextNumber::roundHalfEven(r[0]), r[1]) << r[0];
 }
 
 TEST(TextNumber, FieldReadersRoundThenClampOrRefuse) {
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    // text, bounds, then what the lenient reader (clamped) and the strict one (nothing when out of bounds or malformed)
-    // give
+    // text, bounds, what the lenient reader (clamped) and the strict one (nothing when out of bounds or
+    // malformed) give
     const std::tuple<const char*, std::int64_t, std::int64_t, std::int64_t, std::optional<std::int64_t>> rows[] = {
         {"6.5", 0, 255, 6, 6},
-        {"7.5", 0, 255, 8, 8},
         {" 12\t", 0, 255, 12, 12},
         {"-7.5", -100, 100, -8, -8},
-        {"+3", 0, 9, 3, 3},
         {"255.4", 0, 255, 255, 255},
         {"255.5", 0, 255, 255, nullopt},
-        {"300", 0, 255, 255, nullopt},
         {"-1", 0, 255, 0, nullopt},
         {"-0.4", 0, 255, 0, 0},
         {"12abc", 0, 255, 12, nullopt},
-        {"abc", 0, 255, 0, nullopt},
         {"", 0, 255, 0, nullopt},
-        {"1 2", 0, 255, 12, nullopt},
         {"&H10", 0, 255, 16, nullopt},
-        {".", 0, 255, 0, nullopt},
         {"1.2.3", 0, 255, 1, nullopt},
         {"9223372036854775808", kMin, kMax, kMax, nullopt},
         {"-99999999999999999999999", kMin, kMax, kMin, nullopt}};
@@ -72,44 +59,29 @@ TEST(TextNumber, FieldReadersRoundThenClampOrRefuse) {
         EXPECT_EQ(TextNumber::strictInRange(text, lo, hi), strict) << '"' << text << '"';
     }
     const std::pair<const char*, std::optional<bool>> truths[] = {{"True", true}, {" FALSE ", false}, {"-1", true},
-                                                                  {"0.0", false}, {"2.5", true},      {"yes", nullopt},
-                                                                  {"", nullopt},  {"1x", nullopt}};
+                                                                  {"0.0", false}, {"yes", nullopt},   {"1x", nullopt}};
     for (const auto& [text, expected] : truths) EXPECT_EQ(TextNumber::truth(text), expected) << '"' << text << '"';
 }
 
-// The offset lines of the settings file: one whole number, blanks around it, decimal or "&H", within 32 bits.
+// One whole number, blanks around it, decimal or "&H", within the bounds (here -100..1000).
 TEST(TextNumber, StrictWholeTakesOneWholeNumberAndNothingElse) {
-    constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min(),
-                           kMax = std::numeric_limits<std::int32_t>::max();
-    const std::pair<const char*, std::optional<std::int64_t>> rows[] = {{"32785", 32785},
-                                                                        {"&H8011", 32785},
-                                                                        {"&h8011  ", 32785},
-                                                                        {"\t32785\t", 32785},
-                                                                        {" -1 ", -1},
+    const std::pair<const char*, std::optional<std::int64_t>> rows[] = {{"&h3E8  ", 1000},
+                                                                        {"\t-100\t", -100},
                                                                         {"+7", 7},
                                                                         {"007", 7},
-                                                                        {"2147483647", kMax},
-                                                                        {"-2147483648", kMin},
-                                                                        {"&H7FFFFFFF", kMax},
-                                                                        {"", nullopt},
+                                                                        {"1001", nullopt},
+                                                                        {"-101", nullopt},
+                                                                        {"&H3E9", nullopt},
                                                                         {" \t ", nullopt},
-                                                                        {"abc", nullopt},
                                                                         {"12abc", nullopt},
                                                                         {"12 13", nullopt},
-                                                                        {"1.5", nullopt},
                                                                         {"12.0", nullopt},
-                                                                        {"\t32785 ; note", nullopt},
-                                                                        {"1e5", nullopt},
-                                                                        {"-", nullopt},
                                                                         {"- 5", nullopt},
                                                                         {"&H", nullopt},
                                                                         {"-&H10", nullopt},
-                                                                        {"&H8011G", nullopt},
-                                                                        {"2147483648", nullopt},
-                                                                        {"-2147483649", nullopt},
-                                                                        {"4294967296", nullopt},
-                                                                        {"&H80000000", nullopt},
+                                                                        {"&H8G", nullopt},
+                                                                        {"18446744073709551617", nullopt},
                                                                         {"123456789012345678901234567890", nullopt}};
     for (const auto& [text, expected] : rows)
-        EXPECT_EQ(TextNumber::strictWhole(text, kMin, kMax), expected) << '"' << text << '"';
+        EXPECT_EQ(TextNumber::strictWhole(text, -100, 1000), expected) << '"' << text << '"';
 }

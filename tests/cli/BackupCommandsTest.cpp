@@ -19,29 +19,27 @@ std::string backupFolder(const std::string& name) {
     testsupport::writeBytes(dir + "/old.nes", old);
     testsupport::writeBytes(dir + "/short.nes", RomImage(demo.begin(), demo.end() - 16));
     testsupport::writeBytes(dir + "/p.ips", {'P', 'A', 'T', 'C', 'H', 0, 1, 0, 0, 1, old[0x100], 'E', 'O', 'F'});
-    EXPECT_EQ(clitest::run({"swap", "{rom}", "3.4", "17.0", "-o", "{dir}/swapped.nes"}, dir).status, 0);
+    EXPECT_EQ(clitest::run("swap {rom} 3.4 17.0 -o {dir}/swapped.nes", dir).status, 0);
     return dir;
 }
 
 // Each writer over ROM (and what ROM then holds) in each case, in a fresh folder.
 TEST(BackupCommands, WritesOverRomKeepABackupFirst) {
-    const std::pair<std::vector<std::string>, const char*> writers[] = {
-        {{"swap", "{rom}", "3.4", "17.0"}, "{dir}/swapped.nes"},
-        {{"swap", "{rom}", "3.4", "17.0", "-o", "{dir}/./game.nes"}, "{dir}/swapped.nes"},
-        {{"apply-patch", "{rom}", "{dir}/p.ips"}, "{dir}/old.nes"},
-        {{"restore", "{rom}", "{dir}/short.nes"}, "{dir}/short.nes"},
+    const std::pair<std::string, const char*> writers[] = {
+        {"swap {rom} 3.4 17.0", "{dir}/swapped.nes"},
+        {"swap {rom} 3.4 17.0 -o {dir}/./game.nes", "{dir}/swapped.nes"},
+        {"apply-patch {rom} {dir}/p.ips", "{dir}/old.nes"},
+        {"restore {rom} {dir}/short.nes", "{dir}/short.nes"},
     };
     const std::string refused =
         "Error writing the backup! (Cannot make the folder: {dir}{sep}backups{sep}game.nes-...)\n"
         "Nothing was written; --no-backup writes without keeping a backup.\n";
     for (const auto& [args, result] : writers)
         for (const auto& [noBackup, folderFails] : {std::pair{false, false}, {true, true}, {false, true}}) {
-            SCOPED_TRACE(args[0] + " " + args.back() + (noBackup ? " --no-backup" : "") +
-                         (folderFails ? ", no folder" : ""));
+            const std::string line = args + (noBackup ? " --no-backup" : "");
+            SCOPED_TRACE(line + (folderFails ? ", no folder" : ""));
             const std::string dir = backupFolder("cli-backup-writers");
             if (folderFails) testsupport::writeBytes(dir + "/backups", {});
-            std::vector<std::string> line = args;
-            if (noBackup) line.push_back("--no-backup");
             const clitest::CliResult r = clitest::run(line, dir);
             EXPECT_EQ(r.status, folderFails && !noBackup ? 1 : 0);
             EXPECT_TRUE(clitest::matches(r.err, r.status == 0 ? "" : clitest::expand(refused, dir))) << r.err;
@@ -63,20 +61,15 @@ TEST(BackupCommands, ListAndRestore) {
     const std::string listed = "2024-03-05 14:07:09  {dir}{sep}backups{sep}game.nes-...{sep}20240305-140709";
     clitest::runRows(
         {
-            {{"backups", "{rom}"}, 0, listed + "-2.nes  3\n" + listed + ".nes  393232\n", ""},
-            {{"backups", "{dir}/old.nes"}, 0, "", ""},
-            {{"backups"}, 2, "", "usage: tamsel-cli backups ROM\n"},
-            {{"restore", "{rom}", "{dir}/old.nes", "-o", "{dir}/out.nes"},
-             0,
-             "Backup restored!\n",
-             "",
-             {{"{dir}/out.nes", "{dir}/old.nes"}}},
-            {{"restore", "{rom}", "{dir}/missing.nes"},
-             1,
-             "",
+            {"backups {rom}", 0, listed + "-2.nes  3\n" + listed + ".nes  393232\n", ""},
+            {"backups {dir}/old.nes", 0, "", ""},
+            {"backups", 2, "", "usage: tamsel-cli backups ROM\n"},
+            {"restore {rom} {dir}/old.nes -o {dir}/out.nes", 0, "Backup restored!\n", "",
+             "{dir}/out.nes={dir}/old.nes"},
+            {"restore {rom} {dir}/missing.nes", 1, "",
              "Error loading file! (No such file or directory: {dir}/missing.nes)\n"},
-            {{"restore", "{rom}", "{dir}/p.ips"}, 1, "", "Invalid rom! ({dir}/p.ips)\n"},
-            {{"restore", "{rom}"}, 2, "", "usage: tamsel-cli restore ROM BACKUP [-o OUT]\n"},
+            {"restore {rom} {dir}/p.ips", 1, "", "Invalid rom! ({dir}/p.ips)\n"},
+            {"restore {rom}", 2, "", "usage: tamsel-cli restore ROM BACKUP [-o OUT]\n"},
         },
         dir, dir + "/demo.nes");
 }

@@ -1,7 +1,7 @@
 // tamsel-cli info, resave, demo, the interchange exports and imports, report and sprite: each
 // message and exit path once, each command's choice of team, slot, attribute and option checked
 // against the reference files (what the files hold is the codec, interchange and graphics tests'
-// work); the picture formats; and a real run of the tool.
+// work); and a real run of the tool.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,223 +10,93 @@
 #include "cli/CliRun.h"
 #include "demo/DemoRom.h"
 #include "support/PngDecode.h"
+#include "support/ReferenceImages.h"
 
 namespace {
-
-using clitest::Row;
 
 TEST(CliCommands, MessagesExitCodesAndFiles) {
     REQUIRE_FIXTURES();
     const std::string dir = clitest::folder("cli-commands"), fx = testsupport::fixture("nes-1");
     ASSERT_EQ(DemoRom::writeDemoRoms(dir), Result::Ok);
     const RomImage game = testsupport::readBytes(fx + "/game.nes");
-    RomImage rom = game;  // all-star roster bytes naming no player: east 0 names team 4 player 12, west 3 team 92
-    const std::size_t roster = static_cast<std::size_t>(OffsetSet::nesDefaults()[OffsetSet::allStarRosterTable]);
-    rom[roster + 24] = 8;
-    rom[roster + 25] = 25;
-    rom[roster + 6] = 184;
-    testsupport::writeBytes(dir + "/allstars.nes", rom);
-    testsupport::writeBytes(dir + "/cut.nes",
-                            RomImage(game.begin(), game.begin() + 0x40710 + 100));  // into the figure's tiles
+    testsupport::writeBytes(dir + "/allstars.nes", testsupport::withDamagedAllStars(game, Console::Nes));
+    testsupport::writeBytes(dir + "/cut.nes", RomImage(game.begin(), game.begin() + 0x40710 + 100));  // in a tile
     testsupport::writeText(dir + "/bad.tte", "city=X\r\n#2\r\njersey=1000\r\n#END\r\n");
     SettingsData outside;
     outside.nesOffsets[OffsetSet::uniformTable] = 0x60010 - 20;
     ASSERT_EQ(Settings::writeFile(dir + "/outside.ini", outside), Result::Ok);
-    const std::string saved = "File successfully saved!\n",
-                      stars = "west all-star 3 names team 92\neast all-star 0 names player 12 of team 4\n";
+    const std::string saved = "File successfully saved!\n", stars = testsupport::kDamagedSlots + "\n";
+    const std::string usage = "Usage: tamsel-cli COMMAND ARGUMENTS [OPTIONS]\n...";
     clitest::runRows(
         {
-            {{"info", "{rom}"},
-             0,
+            {"info {rom}", 0,
              "Edition: NES\nImage length: 393232 bytes (0x60010)\n\nTeam  City            Mascot          "
-             "Abbreviation\n"
-             "   0  LYLFHTGTHDS     ...\n  26  ...\n\nRegion              Used  Available  Left\n...\n\nSaving now: "
-             "everything fits\n",
+             "Abbreviation\n   0  LYLFHTGTHDS     ...\n  26  ...\n\nRegion              Used  Available  Left\n...\n\n"
+             "Saving now: everything fits\n",
              ""},
-            {{"info", "{dir}/demo.smc"}, 0, "Edition: SNES\nImage length: 1048576 bytes (0x100000)\n...", ""},
-            {{"info", "{dir}/allstars.nes"}, 0, "...\nSaving now: Unknown error!\n" + stars, ""},
-            {{"info", "{dir}/missing.nes"},
-             1,
-             "",
-             "Error loading file! (No such file or directory: {dir}/missing.nes)\n"},
-            {{"resave", "{rom}"}, 0, saved, ""},
-            {{"resave", "{dir}/allstars.nes", "-o", "{dir}/o.nes"},
-             1,
-             "",
-             "Unknown error!\n" + stars,
-             {},
-             {"{dir}/o.nes"}},
-            {{"demo", "{dir}/made/here"},
-             0,
+            {"info {dir}/demo.smc", 0, "Edition: SNES\nImage length: 1048576 bytes (0x100000)\n...", ""},
+            {"info {dir}/allstars.nes", 0, "...\nSaving now: Unknown error!\n" + stars, ""},
+            {"info {dir}/missing.nes", 1, "", "Error loading file! (No such file or directory: {dir}/missing.nes)\n"},
+            {"resave {rom}", 0, saved, ""},
+            {"resave {dir}/allstars.nes -o {dir}/o.nes", 1, "", "Unknown error!\n" + stars},
+            {"resave {rom} -o ''", 2, "", "tamsel-cli resave: -o needs a file name\n"},
+            {"demo {dir}/made/here", 0,
              "Wrote {dir}/made/here{sep}demo.nes (393232 bytes)\nWrote {dir}/made/here{sep}demo.smc (1048576 bytes)\n",
-             "",
-             {{"{dir}/made/here/demo.nes", "{dir}/demo.nes"}, {"{dir}/made/here/demo.smc", "{dir}/demo.smc"}}},
-            {{"demo", "{dir}/allstars.nes/sub"}, 1, "", "Error writing to disk!\n"},
-            {{"export-project", "{rom}", "{dir}/l.tpr"},
-             0,
-             "Project exported!\n",
-             "",
-             {{"{dir}/l.tpr", "{fx}/expected/league.tpr"}}},
-            {{"export-team", "{rom}", "26", "{dir}/t.tte"},
-             0,
-             "Team exported!\n",
-             "",
-             {{"{dir}/t.tte", "{fx}/expected/team26.tte"}}},
-            {{"export-player", "{rom}", "26", "11", "{dir}/p.tpl"},
-             0,
-             "Player exported!\n",
-             "",
-             {{"{dir}/p.tpl", "{fx}/expected/player_26_11.tpl"}}},
-            {{"report", "{rom}", "3", "{dir}/r.txt", "--by-position"},
-             0,
-             "Analysis complete!\n",
-             "",
-             {{"{dir}/r.txt", "{fx}/expected/report_3_bypos.txt"}}},
-            {{"report", "{rom}", "shooting-range", "{dir}/r.txt"},
-             0,
-             "Analysis complete!\n",
-             "",
-             {{"{dir}/r.txt", "{fx}/expected/report_4_plain.txt"}}},
-            {{"export-project", "{rom}", "{dir}/none/l.tpr"},
-             1,
-             "",
+             "", "{dir}/made/here/demo.nes={dir}/demo.nes {dir}/made/here/demo.smc={dir}/demo.smc"},
+            {"demo {dir}/allstars.nes/sub", 1, "", "Error writing to disk!\n"},
+            {"export-project {rom} {dir}/l.tpr", 0, "Project exported!\n", "", "{dir}/l.tpr={fx}/expected/league.tpr"},
+            {"export-team {rom} 26 {dir}/t.tte", 0, "Team exported!\n", "", "{dir}/t.tte={fx}/expected/team26.tte"},
+            {"export-player {rom} 26 11 {dir}/p.tpl", 0, "Player exported!\n", "",
+             "{dir}/p.tpl={fx}/expected/player_26_11.tpl"},
+            {"report {rom} 3 {dir}/r.txt --by-position", 0, "Analysis complete!\n", "",
+             "{dir}/r.txt={fx}/expected/report_3_bypos.txt"},
+            {"report {rom} shooting-range {dir}/r.txt", 0, "Analysis complete!\n", "",
+             "{dir}/r.txt={fx}/expected/report_4_plain.txt"},
+            {"export-project {rom} {dir}/none/l.tpr", 1, "",
              "Error writing file! (No such file or directory: {dir}/none/l.tpr)\n"},
-            {{"import-project", "{rom}", "{fx}/edit.tpr"}, 0, saved, "", {}, {}, "{fx}/expected/edited.nes"},
-            {{"import-team", "{rom}", "0", "{fx}/expected/team0.tte"}, 0, saved, ""},
-            {{"import-player", "{rom}", "26", "11", "{fx}/expected/player_26_11.tpl", "-o", "{dir}/o.nes"},
-             0,
-             saved,
-             "",
-             {{"{dir}/o.nes", "{fx}/game.nes"}}},
-            {{"import-team", "{rom}", "4", "{dir}/bad.tte", "-o", "{dir}/o.nes"},
-             1,
-             "",
-             "Error reading file! (line 3: jersey: '1000' is outside 0..255)\n",
-             {},
-             {"{dir}/o.nes"}},
-            {{"import-project", "{rom}", "{fx}/edit.tpr", "-o", "{dir}/none/o.nes"},
-             1,
-             "",
+            {"import-project {rom} {fx}/edit.tpr", 0, saved, "", "", "{fx}/expected/edited.nes"},
+            {"import-team {rom} 0 {fx}/expected/team0.tte", 0, saved, ""},
+            {"import-player {rom} 26 11 {fx}/expected/player_26_11.tpl -o {dir}/o.nes", 0, saved, "",
+             "{dir}/o.nes={fx}/game.nes"},
+            {"import-team {rom} 4 {dir}/bad.tte -o {dir}/o.nes", 1, "",
+             "Error reading file! (line 3: jersey: '1000' is outside 0..255)\n"},
+            {"import-project {rom} {fx}/edit.tpr -o {dir}/none/o.nes", 1, "",
              "Error writing to disk! (No such file or directory: {dir}/none/o.nes)\n"},
-            // A settings file named on the command line is used whole or the command fails, as do offsets outside the
-            // image.
-            {{"resave", "{rom}", "--settings", "{dir}/missing.ini"},
-             1,
-             "",
+            // A settings file named on the command line is used whole or the command fails, as do offsets outside
+            // the image.
+            {"resave {rom} --settings {dir}/missing.ini", 1, "",
              "Error loading {dir}/missing.ini! (the file cannot be read)\n"},
-            {{"import-project", "{rom}", "{fx}/edit.tpr", "--settings", "{dir}/outside.ini", "-o", "{dir}/o.nes"},
-             1,
-             "",
-             "Error reading data! (uniformTable (0x5FFFC, 27 bytes) lies outside the image of 0x60010 bytes)\n",
-             {},
-             {"{dir}/o.nes"}},
-            {{"sprite", "{rom}", "0", "3", "{dir}/a.ppm"},
-             0,
-             "Figure of team 0, variant 3 written to {dir}/a.ppm\n",
-             "",
-             {{"{dir}/a.ppm", "{fx}/expected/sprite_3.ppm"}}},
-            {{"sprite", "{dir}/cut.nes", "0", "1", "{dir}/a.ppm"},
-             1,
-             "",
-             "Error reading data! (the image ends inside the figure's tile data)\n",
-             {},
-             {"{dir}/a.ppm"}},
+            {"import-project {rom} {fx}/edit.tpr --settings {dir}/outside.ini -o {dir}/o.nes", 1, "",
+             "Error reading data! (uniformTable (0x5FFFC, 27 bytes) lies outside the image of 0x60010 bytes)\n"},
+            {"sprite {rom} 0 3 {dir}/a.ppm", 0, "Figure of team 0, variant 3 written to {dir}/a.ppm\n", "",
+             "{dir}/a.ppm={fx}/expected/sprite_3.ppm"},
+            {"sprite {rom} 0 3 {dir}/a.PNG", 0, "...", "", "{dir}/a.PNG"},
+            {"sprite {dir}/cut.nes 0 1 {dir}/a.ppm", 1, "",
+             "Error reading data! (the image ends inside the figure's tile data)\n"},
             // Usage errors; the ROM is not read.
-            {{"--help"},
-             0,
-             "Usage: tamsel-cli COMMAND ARGUMENTS [OPTIONS]\n...\n  resave ROM [-o OUT]\n...\nExit status: 0 success, "
-             "1 failure, 2 usage error.\n",
+            {"--help", 0, usage + "\n  resave ROM [-o OUT]\n...\nExit status: 0 success, 1 failure, 2 usage error.\n",
              ""},
-            {{}, 2, "", "Usage: tamsel-cli COMMAND ARGUMENTS [OPTIONS]\n..."},
-            {{"bogus"}, 2, "", "tamsel-cli: unknown command bogus (see --help)\n"},
-            {{"info"}, 2, "", "usage: tamsel-cli info ROM\n"},
-            {{"resave", "a.nes", "-o"}, 2, "", "tamsel-cli resave: -o needs a file name\n"},
-            {{"resave", "a.nes", "--bogus"}, 2, "", "tamsel-cli resave: unknown option --bogus\n"},
-            {{"export-team", "{rom}", "27", "{dir}/t.tte"},
-             2,
-             "",
-             "tamsel-cli export-team: TEAM must be 0..26\n",
-             {},
-             {"{dir}/t.tte"}},
-            {{"export-player", "{rom}", "0", "12", "{dir}/p.tpl"},
-             2,
-             "",
-             "tamsel-cli export-player: SLOT must be 0..11\n",
-             {},
-             {"{dir}/p.tpl"}},
-            {{"import-player", "{rom}", "0", "-1", "{dir}/p.tpl"},
-             2,
-             "",
-             "tamsel-cli import-player: unknown option -1\n"},
-            {{"report", "{rom}", "speed", "{dir}/r.txt"},
-             2,
-             "",
+            {"", 2, "", usage},
+            {"bogus", 2, "", "tamsel-cli: unknown command bogus (see --help)\n"},
+            {"info", 2, "", "usage: tamsel-cli info ROM\n"},
+            {"resave a.nes --bogus", 2, "", "tamsel-cli resave: unknown option --bogus\n"},
+            {"export-team {rom} 27 {dir}/t.tte", 2, "", "tamsel-cli export-team: TEAM must be 0..26\n"},
+            {"export-player {rom} 0 12 {dir}/p.tpl", 2, "", "tamsel-cli export-player: SLOT must be 0..11\n"},
+            {"report {rom} 6 {dir}/r.txt", 2, "",
              "tamsel-cli report: ATTR must be 0..5 or run-speed, jumping, stealing, blocking, shooting-range, "
-             "stamina\n",
-             {},
-             {"{dir}/r.txt"}},
-            {{"report", "{rom}", "6", "{dir}/r.txt"},
-             2,
-             "",
-             "tamsel-cli report: ATTR must be 0..5 or...",
-             {},
-             {"{dir}/r.txt"}},
-            {{"sprite", "{rom}", "0", "4", "{dir}/a.ppm"},
-             2,
-             "",
-             "tamsel-cli sprite: VARIANT must be 0..3 for the NES edition\n",
-             {},
-             {"{dir}/a.ppm"}},
-            {{"sprite", "{dir}/g.smc", "0", "8", "{dir}/a.ppm"},
-             2,
-             "",
+             "stamina\n"},
+            {"sprite {rom} 0 4 {dir}/a.ppm", 2, "", "tamsel-cli sprite: VARIANT must be 0..3 for the NES edition\n"},
+            {"sprite {dir}/g.smc 0 8 {dir}/a.ppm", 2, "",
              "tamsel-cli sprite: VARIANT must be 0..7 for the SNES edition\n"},
-            {{"sprite", "{rom}", "27", "0", "{dir}/a.ppm"}, 2, "", "tamsel-cli sprite: TEAM must be 0..26\n"},
-            {{"sprite", "{rom}", "0", "0", "{dir}/a.bmp"},
-             2,
-             "",
-             "tamsel-cli sprite: OUT must end in .png or .ppm\n",
-             {},
-             {"{dir}/a.bmp"}},
-            {{"sprite", "{rom}", "0", "0", ".png"}, 2, "", "tamsel-cli sprite: OUT must end in .png or .ppm\n"},
+            {"sprite {rom} 27 0 {dir}/a.ppm", 2, "", "tamsel-cli sprite: TEAM must be 0..26\n"},
+            {"sprite {rom} 0 0 {dir}/a.bmp", 2, "", "tamsel-cli sprite: OUT must end in .png or .ppm\n"},
+            {"sprite {rom} 0 0 .png", 2, "", "tamsel-cli sprite: OUT must end in .png or .ppm\n"},
         },
         dir, fx + "/game.nes");
-}
-
-// An empty -o (a script's unset $OUT) names no file, for every command that takes -o: a usage error, and the image
-// is not written over.
-TEST(CliCommands, AnEmptyOutputNameIsAUsageError) {
-    const std::string dir = clitest::folder("cli-empty-output");
-    ASSERT_EQ(DemoRom::writeDemoRoms(dir), Result::Ok);
-    const RomImage before = testsupport::readBytes(dir + "/demo.nes");
-    int commands = 0;
-    for (const cli::Command& c : cli::allCommands()) {
-        if (c.usage.find("[-o OUT]") == std::string::npos) continue;
-        SCOPED_TRACE(c.name);
-        ++commands;
-        std::vector<std::string> args = {c.name, "{dir}/demo.nes"};
-        args.resize(c.arguments + 1, "1.1");  // a roster place, a team and slot, or a file: the option comes first
-        args.insert(args.end(), {"-o", ""});
-        const clitest::CliResult r = clitest::run(args, dir);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.err, "tamsel-cli " + c.name + ": -o needs a file name\n");
-    }
-    EXPECT_EQ(commands, 10);
-    EXPECT_TRUE(testsupport::readBytes(dir + "/demo.nes") == before);
-}
-
-// A name ending in .png in any case gives a PNG file holding the reference figure's pixels.
-TEST(CliCommands, SpriteAsPngHoldsTheFiguresPixels) {
-    REQUIRE_FIXTURES();
-    const std::string dir = clitest::folder("cli-png");
-    ASSERT_EQ(clitest::run({"sprite", "{fx}/game.nes", "0", "3", "{dir}/a.PNG"}, dir).status, 0);
+    // A name ending in .png in any case gives a PNG file of the figure.
     const testsupport::DecodedPng png = testsupport::decodePng(testsupport::readBytes(dir + "/a.PNG"));
-    const RomImage ppm = testsupport::readBytes(
-        testsupport::fixture("nes-1/expected/sprite_3.ppm"));  // a 13-byte header, then the pixels
-    ASSERT_TRUE(png.ok);
-    EXPECT_EQ(png.width, 32);
-    EXPECT_EQ(png.height, 96);
-    EXPECT_TRUE(png.rgb == RomImage(ppm.begin() + 13, ppm.end()));
+    const RomImage ppm = testsupport::readBytes(fx + "/expected/sprite_3.ppm");  // a 13-byte header, then pixels
+    EXPECT_TRUE(png.ok && png.width == 32 && png.height == 96 && png.rgb == RomImage(ppm.begin() + 13, ppm.end()));
 }
 
 // The built tool, as a user runs it. On Windows its arguments and output are UTF-8 as elsewhere, and

@@ -9,7 +9,7 @@ namespace {
 
 std::vector<std::string> diffLines(const std::string& a, const std::string& b, const std::string& dir) {
     std::vector<std::string> lines;
-    std::istringstream out(clitest::run({"diff", a, b}, dir).out);
+    std::istringstream out(clitest::run("diff " + a + " " + b, dir).out);
     for (std::string line; std::getline(out, line);) lines.push_back(line);
     return lines;
 }
@@ -23,53 +23,31 @@ TEST(MergeCommands, TakesDifferencesAndRefusesOtherFiles) {
     const std::string ok = "File successfully saved!\n", overflow = "{fx}/../snes-overflow-2/";
     clitest::runRows(
         {
-            {{"merge", "{rom}", "{fx}/expected/edited.nes"},
-             0,
-             "team 0 city: \"LYLFHTGTHDS\" -> \"IXRAUHGQ\"\n...\neast all-star 11: 4.7 -> 0.3\n" + ok,
-             "",
-             {},
-             {},
+            {"merge {rom} {fx}/expected/edited.nes", 0,
+             "team 0 city: \"LYLFHTGTHDS\" -> \"IXRAUHGQ\"\n...\neast all-star 11: 4.7 -> 0.3\n" + ok, "", "",
              "{fx}/expected/edited.nes"},
-            {{"merge", "{rom}", "{fx}/edit.tpr", "-o", "{dir}/o.nes"},
-             0,
-             "...",
-             "",
-             {{"{dir}/o.nes", "{fx}/expected/edited.nes"}}},
+            {"merge {rom} {fx}/edit.tpr -o {dir}/o.nes", 0, "...", "", "{dir}/o.nes={fx}/expected/edited.nes"},
             // Read over the open league: the players' seventh rating bytes, which a project file lacks, stay.
-            {{"merge", overflow + "game.smc", overflow + "edit.tpr", "-o", "{dir}/o.smc"},
-             0,
-             "...",
-             "",
-             {{"{dir}/o.smc", overflow + "expected/edited.smc"}}},
-            {{"merge", "{rom}", "{fx}/edit.tpr", "--only", "game 1?: *", "--dry-run", "-o", "{dir}/d.nes"},
-             0,
-             "game 10: ...\ngame 19: \"JFH at YHZ\" -> \"RREGX at SL\"\n",
-             "",
-             {},
-             {"{dir}/d.nes"}},
-            {{"merge", "{rom}", "{fx}/edit.tpr", "--only", "game 1?"},
-             1,
-             "",
-             "no difference matches: nothing to take\n"},
-            {{"merge", "{rom}", "{rom}"}, 1, "", "the leagues are equal: nothing to take\n"},
-            {{"merge", "{rom}", "{fx}/../snes-1/game.smc"},
-             1,
-             "",
+            {"merge " + overflow + "game.smc " + overflow + "edit.tpr -o {dir}/o.smc", 0, "...", "",
+             "{dir}/o.smc=" + overflow + "expected/edited.smc"},
+            {"merge {rom} {fx}/edit.tpr --only 'game 1?: *' --dry-run -o {dir}/d.nes", 0,
+             "game 10: ...\ngame 19: \"JFH at YHZ\" -> \"RREGX at SL\"\n", ""},
+            {"merge {rom} {fx}/edit.tpr --only 'game 1?'", 1, "", "no difference matches: nothing to take\n"},
+            {"merge {rom} {rom}", 1, "", "the leagues are equal: nothing to take\n"},
+            {"merge {rom} {fx}/../snes-1/game.smc", 1, "",
              "{fx}/../snes-1/game.smc: Image of the other edition! (an SNES image beside an NES league)\n"},
-            {{"merge", "{rom}", "{dir}/junk.nes"}, 1, "", "{dir}/junk.nes: Invalid rom!\n"},
-            {{"merge", "{rom}", "{dir}/bad.tpr"},
-             1,
-             "",
+            {"merge {rom} {dir}/junk.nes", 1, "", "{dir}/junk.nes: Invalid rom!\n"},
+            {"merge {rom} {dir}/bad.tpr", 1, "",
              "{dir}/bad.tpr: Error reading file! (line 27: weight: 'x72' is not a number)\n"},
-            {{"merge", "{rom}"}, 2, "", "usage: tamsel-cli merge ROM OTHER [--only PATTERN]... [--dry-run] [-o OUT]\n"},
+            {"merge {rom}", 2, "", "usage: tamsel-cli merge ROM OTHER [--only PATTERN]... [--dry-run] [-o OUT]\n"},
         },
         dir, fx + "/game.nes");
 
     // A pattern takes exactly its lines: they are what tells the merged image from the original, and the rest
     // is what still tells it from the edited one.
-    const std::vector<std::string> patterns = {"team * city*", "player 3.*"};
-    ASSERT_EQ(clitest::run({"merge", fx + "/game.nes", fx + "/edit.tpr", "--only", patterns[0], "--only", patterns[1],
-                            "-o", dir + "/p.nes"},
+    const std::string patterns[] = {"team * city*", "player 3.*"};
+    ASSERT_EQ(clitest::run("merge {fx}/game.nes {fx}/edit.tpr --only '" + patterns[0] + "' --only '" + patterns[1] +
+                               "' -o {dir}/p.nes",
                            dir)
                   .status,
               0);

@@ -25,14 +25,11 @@ TEST(QueryCommands, FindListsTheMatchesInTeamAndSlotOrder) {
     const std::string dir = clitest::folder("cli-find");
     clitest::runRows(
         {
-            {{"find", "{rom}", "pos:C", "jump>=70"}, 0, centers, ""},
-            {{"find", "{rom}", "pos:C jump>=70 jump<70"}, 1, "", ""},
-            {{"find", "{rom}", "pos:C", "jmp>=70"}, 2, "", "tamsel-cli find: unknown field 'jmp'\n"},
-            {{"find", "{dir}/none.nes", "pos:C"},
-             2,
-             "",
-             "Error loading file! (No such file or directory: {dir}/none.nes)\n"},
-            {{"find", "{rom}"}, 2, "", "usage: tamsel-cli find ROM QUERY...\n"},
+            {"find {rom} pos:C 'jump>=70'", 0, centers, ""},
+            {"find {rom} 'pos:C jump>=70 jump<70'", 1, "", ""},
+            {"find {rom} pos:C 'jmp>=70'", 2, "", "tamsel-cli find: unknown field 'jmp'\n"},
+            {"find {dir}/none.nes pos:C", 2, "", "Error loading file! (No such file or directory: {dir}/none.nes)\n"},
+            {"find {rom}", 2, "", "usage: tamsel-cli find ROM QUERY...\n"},
         },
         dir, testsupport::fixture("nes-1/game.nes"));
 }
@@ -46,29 +43,18 @@ TEST(QueryCommands, EditChangesEveryMatchAndTheSavedImageExactlyThat) {
     const std::string dir = clitest::folder("cli-edit");
     clitest::runRows(
         {
-            {{"edit", "{rom}", "pos:C", "height>82", "jump<40", "--set", "jump=+2", "-o", "{dir}/out.nes"},
-             0,
-             raised + "File successfully saved!\n",
-             ""},
-            {{"diff", "{rom}", "{dir}/out.nes"}, 1, raised, ""},
-            {{"edit", "{rom}", "team:1", "#68", "--set", "weight=-3", "--set", "height=200", "--set", "pos=2", "--set",
-              "STAM=+1", "--dry-run"},
-             0,
+            {"edit {rom} pos:C 'height>82' 'jump<40' --set jump=+2 -o {dir}/out.nes", 0,
+             raised + "File successfully saved!\n", "", "{dir}/out.nes"},
+            {"diff {rom} {dir}/out.nes", 1, raised, ""},
+            {"edit {rom} team:1 #68 --set weight=-3 --set height=200 --set pos=2 --set STAM=+1 --dry-run", 0,
              "player 1.10 feet: 7 -> 15\nplayer 1.10 inch: 8 -> 11\nplayer 1.10 weight: 276 -> 272\n"
              "player 1.10 pos: 4 -> 2\nplayer 1.10 stam: 94 -> 95\n",
              "player 1.10 weight: clamped at 272\nplayer 1.10 height: clamped at 191\n"},
-            {{"edit", "{rom}", "pos:C", "jump<0", "--set", "jump=+2", "-o", "{dir}/nothing.nes"},
-             1,
-             "",
-             "no player matches: nothing to edit\n",
-             {},
-             {"{dir}/nothing.nes"}},
-            {{"edit", "{dir}/none.nes", "pos:C", "--set", "jump=+2"}, 1, "", "Error loading file! ...\n"},
-            {{"edit", "{dir}/none.nes", "jmp<40", "--set", "jump=+2"}, 2, "", "tamsel-cli edit: unknown field 'jmp'\n"},
-            {{"edit", "{dir}/none.nes", "pos:C", "--set", "pos=+1"},
-             2,
-             "",
-             "tamsel-cli edit: --set pos=+1: pos takes a code 0..4\n"},
+            {"edit {rom} pos:C 'jump<0' --set jump=+2 -o {dir}/nothing.nes", 1, "",
+             "no player matches: nothing to edit\n"},
+            {"edit {dir}/none.nes pos:C --set jump=+2", 1, "", "Error loading file! ...\n"},
+            {"edit {dir}/none.nes 'jmp<40' --set jump=+2", 2, "", "tamsel-cli edit: unknown field 'jmp'\n"},
+            {"edit {dir}/none.nes pos:C --set pos=+1", 2, "", "tamsel-cli edit: --set pos=+1: pos takes a code 0..4\n"},
         },
         dir, testsupport::fixture("nes-1/game.nes"));
 }

@@ -51,14 +51,13 @@ TEST(StatsCommands, ReferenceTableOrderAndExitStatuses) {
     const std::string dir = clitest::folder("cli-stats");
     clitest::runRows(
         {
-            {{"stats", "{rom}", "--csv"}, 0, csv, ""},
-            {{"stats", "{rom}"},
-             0,
+            {"stats {rom} --csv", 0, csv, ""},
+            {"stats {rom}", 0,
              "rank  team  abrev  strength  rspeed  jump  steal  block  shoot  stam     fg     ft  threept  height  "
              "weight  name\n   1     5  SGGG       55.0  ...\n  27    10  JFH        40.0  ...",
              ""},
-            {{"stats", "{dir}/none.nes"}, 1, "", "Error loading file! (No such file or directory: {dir}/none.nes)\n"},
-            {{"stats"}, 2, "", "usage: tamsel-cli stats ROM [--csv]\n"},
+            {"stats {dir}/none.nes", 1, "", "Error loading file! (No such file or directory: {dir}/none.nes)\n"},
+            {"stats", 2, "", "usage: tamsel-cli stats ROM [--csv]\n"},
         },
         dir, testsupport::fixture("nes-1/game.nes"));
 }

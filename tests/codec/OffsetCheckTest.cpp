@@ -119,15 +119,4 @@ TEST(OffsetCheck, RegionsOutsideTheImageOrOnEachOtherRefuseOpenAndSave) {
     }
 }
 
-TEST(OffsetCheck, TheOutcomeNamesTheRegionAndWhereItLies) {
-    OffsetSet o = E::nesDefaults();
-    o[E::scheduleTable] = 0x5FA00;
-    EXPECT_EQ(OffsetCheck::check(o, Console::Nes, 0x60010).describe(),
-              "scheduleTable (0x5FA00, 2214 bytes) lies outside the image of 0x60010 bytes");
-    o[E::scheduleTable] = -16;
-    EXPECT_EQ(OffsetCheck::check(o, Console::Nes, 0x60010).describe(),
-              "scheduleTable (-0x10, 2214 bytes) lies outside the image of 0x60010 bytes");
-    EXPECT_EQ(OffsetCheck::check(E::nesDefaults(), 3, 0x60010).problem, Problem::NoSuchEdition);
-}
-
 }  // namespace

@@ -85,12 +85,9 @@ TEST(RomReader, TextPointersUseEachTablesBase) {
         {"NES mascot, bits 14 and 15 masked", Console::Nes, E::mascotPtrTable, 0xF000, 0xB010, 4},
         {"NES abbreviation in its own bank", Console::Nes, E::abrevPtrTable, 0x2385, 0xE395, 4},
         {"SNES city with bit 15", Console::Snes, E::cityPtrTable, 0xC123, 0x40123, 4},
-        {"SNES city with bit 14", Console::Snes, E::cityPtrTable, 0x4123, 0x40123, 4},
         {"SNES mascot at the window's end", Console::Snes, E::mascotPtrTable, 0x7FFF, 0x43FFF, 4},
         {"SNES abbreviation", Console::Snes, E::abrevPtrTable, 0xDAB5, 0x5AB5, 4},
-        {"SNES abbreviation without bit 15", Console::Snes, E::abrevPtrTable, 0x5A00, 0x5A00, 4},
         {"an empty text", Console::Nes, E::cityPtrTable, 0xB7F0, 0xB800, 0},
-        {"256 letters", Console::Nes, E::cityPtrTable, 0xB7F0, 0xB800, 256},
         {"257 letters are cut at 256", Console::Nes, E::cityPtrTable, 0xB7F0, 0xB800, 257},
     };
     for (const Row& row : rows) {
@@ -119,27 +116,17 @@ void endWithText(HandImage& h, std::size_t letters) {
 }
 
 TEST(RomReader, DamagedImagesGiveNonZeroAndEdgesStillDecode) {
-    using Damage = std::function<void(HandImage&)>;
     struct Row {
-        std::string name;
+        const char* name;
         ConsoleKind kind;
-        Damage apply;
+        std::function<void(HandImage&)> apply;
         ResultCode result;
     };
-    std::vector<Row> rows = {
-        {"empty image", Console::Snes, [](HandImage& h) { h.rom.clear(); }, 1},
+    const Row rows[] = {
         {"team list off the end", Console::Snes,
-         [](HandImage& h) {
-             h.putWord(h.o[0] + 52, 0xFFF0);
-             h.rom.resize(0x47FFA);
-         },
-         1},
+         [](HandImage& h) { h.putWord(h.o[0] + 52, 0xFFF0), h.rom.resize(0x47FFA); }, 1},
         {"player record off the end", Console::Snes,
-         [](HandImage& h) {
-             h.putWord(h.list(13) + 22, 0xFFFF);
-             h.rom.resize(0x47FFF);
-         },
-         1},
+         [](HandImage& h) { h.putWord(h.list(13) + 22, 0xFFFF), h.rom.resize(0x47FFF); }, 1},
         {"name running to the end", Console::Snes,
          [](HandImage& h) { h.rom.resize(h.placeRecord(2, 2, Bytes(40, 'N')) + 40); }, 1},
         {"record cut in its figures", Console::Nes,
@@ -151,38 +138,6 @@ TEST(RomReader, DamagedImagesGiveNonZeroAndEdgesStillDecode) {
         {"abbreviation ending at the last byte", Console::Nes, [](HandImage& h) { endWithText(h, 15); }, 0},
         {"kind 3: pointers taken as offsets, no uniforms", 3, [](HandImage&) {}, 2},
     };
-    // Images cut at a table's entry + n (the last byte of its table, or one past it).
-    struct Cut {
-        ConsoleKind kind;
-        int entry;
-        std::int64_t keep;
-        ResultCode result;
-    };
-    const Cut cuts[] = {{Console::Nes, E::teamPtrTable, 53, 1},     {Console::Snes, E::playerDataArea, 30, 1},
-                        {Console::Nes, E::attributeTable, 1943, 1}, {Console::Nes, E::scheduleTable, 2213, 1},
-                        {Console::Nes, E::pointsTable, 53, 1},      {Console::Snes, E::uniformTable, 6911, 1},
-                        {Console::Snes, E::uniformTable, 6912, 0},  {Console::Nes, E::uniformTable, 55, 1},
-                        {Console::Nes, E::uniformTable, 56, 0}};
-    for (const Cut& c : cuts)
-        rows.push_back({"cut at " + std::string(E::entryName(c.entry)) + " + " + std::to_string(c.keep), c.kind,
-                        [c](HandImage& h) { h.rom.resize(static_cast<std::size_t>(h.o[c.entry] + c.keep)); },
-                        c.result});
-    // Tables moved to an offset (the SNES image ends at 0x50000).
-    struct Move {
-        ConsoleKind kind;
-        int entry;
-        std::int32_t offset;
-        ResultCode result;
-    };
-    const Move moves[] = {{Console::Nes, E::attributeTable, 0x7FFFFFF0, 1},
-                          {Console::Nes, E::allStarRosterTable, -5, 1},
-                          {Console::Snes, E::uniformTable, -1, 1},
-                          {Console::Snes, E::allStarRosterTable, 0x4FFD1, 1},
-                          {Console::Snes, E::allStarRosterTable, 0x4FFD0, 0},
-                          {Console::Nes, E::pointsTable, INT32_MIN, 1}};
-    for (const Move& m : moves)
-        rows.push_back({std::string(E::entryName(m.entry)) + " at " + std::to_string(m.offset), m.kind,
-                        [m](HandImage& h) { h.o[m.entry] = m.offset; }, m.result});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         HandImage h(row.kind);

@@ -62,62 +62,36 @@ TEST(NesColorToRGB, IndexesAboveThePaletteAndEmphasisAbove7) {
     }
 }
 
-// Stored low byte first; bit 15 of a stored word is no part of the colour; entries wrap at 128 (-1 is
-// entry 127); storing a colour marks the SNES uniform as read.
-TEST(SnesColour, StoredBytesWordsChannelsDisplayAndText) {
-    struct Row {
-        const char* name;
-        std::uint8_t low, high;
-        int word, r, g, b;
-        const char* text;
-    };
-    const Row rows[] = {
-        {"white", 0xFF, 0x7F, 0x7FFF, 31, 31, 31, "7FFF"},
-        {"red", 0x1F, 0x00, 0x001F, 31, 0, 0, "1F"},
-        {"green", 0xE0, 0x03, 0x03E0, 0, 31, 0, "3E0"},
-        {"blue", 0x00, 0x7C, 0x7C00, 0, 0, 31, "7C00"},
-        {"black", 0x00, 0x00, 0, 0, 0, 0, "0"},
-        {"mixed", 0x34, 0x12, 0x1234, 20, 17, 4, "1234"},
-        {"one of each", 0x21, 0x04, 0x0421, 1, 1, 1, "421"},
-        {"0xFFFF without bit 15", 0xFF, 0xFF, 0x7FFF, 31, 31, 31, "7FFF"},
-        {"bit 15 alone", 0x00, 0x80, 0, 0, 0, 0, "0"},
-        {"mixed with bit 15", 0x34, 0x92, 0x1234, 20, 17, 4, "1234"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
+// Stored low byte first; bit 15 of a stored word is no part of the colour (nor of its text); entries wrap at
+// 128 (-1 is entry 127); storing a colour marks the SNES uniform as read. (Each word's colour is in the
+// reference table.)
+TEST(SnesColour, StoredBytesWordsAndText) {
+    const std::tuple<std::uint8_t, std::uint8_t, int, const char*> rows[] = {// low byte, high byte, the word, the text
+                                                                             {0x1F, 0x00, 0x001F, "1F"},
+                                                                             {0x00, 0x7C, 0x7C00, "7C00"},
+                                                                             {0x00, 0x80, 0, "0"},
+                                                                             {0x34, 0x92, 0x1234, "1234"}};
+    for (const auto& [low, high, word, text] : rows) {
+        SCOPED_TRACE(text);
         clsTeam team;
-        team.setUniformColor_2Bytes(9 + 128, r.low, r.high);
-        EXPECT_TRUE(team.uniformSNES_vaild);
-        EXPECT_FALSE(team.uniformNES_vaild);
-        EXPECT_EQ(team.getUniformColor_1Word(9), r.word);
-        EXPECT_EQ(team.getRed(9), r.r);
-        EXPECT_EQ(team.getGreen(9), r.g);
-        EXPECT_EQ(team.getBlue(9), r.b);
-        EXPECT_EQ(team.getUniformColor_RGB(9 + 256), rgb(8 * r.r, 8 * r.g, 8 * r.b));
-        EXPECT_EQ(SnesColor::compose(r.r, r.g, r.b), r.word);
-        EXPECT_EQ(modGraphics::snesWordText(team.getUniformColor_1Word(9)), r.text);
-        team.setUniformColor_1Word(3 + 128, r.word);
-        EXPECT_EQ(team.getUniformData(6), r.word & 0xFF);
-        EXPECT_EQ(team.getUniformData(7), r.word >> 8);
-        team.setUniformColor_2Bytes(-1, r.low, r.high);  // entry 127, the last two bytes
-        EXPECT_EQ(team.getUniformColor_1Word(127), r.word);
+        team.setUniformColor_2Bytes(9 + 128, low, high);
+        EXPECT_TRUE(team.uniformSNES_vaild && !team.uniformNES_vaild);
+        EXPECT_EQ(team.getUniformColor_1Word(9), word);
+        EXPECT_EQ(modGraphics::snesWordText(low | high << 8), text);
+        EXPECT_EQ(SnesColor::compose(team.getRed(9), team.getGreen(9), team.getBlue(9)), word);
+        team.setUniformColor_1Word(-1, word);
+        EXPECT_EQ(team.getUniformData(254) | team.getUniformData(255) << 8, word);
     }
 }
 
+// The palette tool's texts: an NES index in two digits; a word read up to the first non-digit as a 16-bit
+// two's-complement value.
 TEST(ColourText, NesIndexAndHexWords) {
-    const struct {
-        int index;
-        const char* text;
-    } indexes[] = {{0x00, "00"}, {0x0F, "0F"}, {0x3F, "3F"}, {0x2a, "2A"}};
-    for (const auto& r : indexes) EXPECT_EQ(modGraphics::nesIndexText(r.index), r.text) << r.text;
-    // digits up to the first non-digit, as a 16-bit two's-complement value
-    const struct {
-        const char* text;
-        int value;
-    } words[] = {{"FFFF", -1}, {"8000", -32768},  {"7FFF", 0x7FFF}, {"12G4", 0x12},   {"", 0},
-                 {"1f", 0x1F}, {"abcd", -0x5433}, {" 1F", 0},       {"12345", 0x2345}};
-    for (const auto& r : words) EXPECT_EQ(modGraphics::readHexWord(r.text), r.value) << '"' << r.text << '"';
-    EXPECT_EQ(modGraphics::snesWordText(modGraphics::readHexWord("FFFF")), "7FFF");
+    for (const auto& [index, text] : {std::pair{0x0F, "0F"}, {0x2a, "2A"}})
+        EXPECT_EQ(modGraphics::nesIndexText(index), text) << text;
+    const std::pair<const char*, int> words[] = {{"FFFF", -1}, {"7FFF", 0x7FFF}, {"12G4", 0x12},
+                                                 {"1f", 0x1F}, {" 1F", 0},       {"12345", 0x2345}};
+    for (const auto& [text, value] : words) EXPECT_EQ(modGraphics::readHexWord(text), value) << '"' << text << '"';
 }
 
 }  // namespace

@@ -50,7 +50,6 @@ TEST(AttributeReport, ReportTexts) {
         player(p, 13, 0).setStamina(2);
     };
     const Row rows[] = {
-        {"stamina of reset players", report(5, false), "Stamina\r\n\r\n" + lines(324, " \t\t\t1")},
         {"100 before 99 wherever they stand; names of 7, 8 and 16 characters", report(5, false, ranked),
          "Stamina\r\n\r\n HUNDRED\t\t100\r\n NINETY\t\t\t99\r\nABCDEFG HIJKLMNO\t3\r\n" + lines(321, " \t\t\t1")},
         {"every player a centre: four empty groups, then all 324 under Centers",

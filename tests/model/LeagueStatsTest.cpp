@@ -10,7 +10,7 @@ namespace {
 
 TEST(LeagueStats, OneDecimalRoundsHalvesUpFromTheExactValue) {
     const std::pair<LeagueStats::Fraction, const char*> rows[] = {
-        {{3, 8}, "0.4"}, {{249, 1000}, "0.2"}, {{-1, 4}, "-0.2"}, {{-1, 20}, "0.0"}, {{-15, 12}, "-1.2"}};
+        {{3, 8}, "0.4"}, {{249, 1000}, "0.2"}, {{-1, 4}, "-0.2"}, {{-1, 20}, "0.0"}, {{-3, 8}, "-0.4"}};
     for (const auto& [value, text] : rows) EXPECT_EQ(value.oneDecimal(), text) << value.numerator;
 }
 

@@ -2,69 +2,60 @@
 // place off the roster changes nothing. (What the save writes for an all-star slot is the writer's test.)
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "model/Trade.h"
 #include "support/Leagues.h"
 
 namespace {
 
 using Trade::Place;
-using Pair = clsProject::Pair;
 
-clsPlayer& at(clsProject& league, const Place& p) { return *league.getTeamRef(p.team)->getPlayerRef(p.slot); }
+Place place(const std::string& text) {
+    Place p;
+    std::sscanf(text.c_str(), "%d.%d", &p.team, &p.slot);
+    return p;
+}
 
-TEST(Trade, PlayersChangePlacesWholeAndAllStarSlotsFollowThem) {
-    struct Row {
-        std::string name;
-        Place a, b;
-        std::vector<std::pair<int, Pair>> west, east;            // slot and pair before
-        std::vector<std::pair<int, Pair>> westAfter, eastAfter;  // the pairs that change
-    };
-    const Row rows[] = {
-        {"within a team, pair on the first place", {3, 4}, {3, 9}, {{0, {3, 4}}, {1, {3, 5}}}, {}, {{0, {3, 9}}}, {}},
-        {"across teams, pair on the second place",
-         {0, 0},
-         {26, 11},
-         {{2, {26, 0}}},
-         {{5, {26, 11}}},
-         {},
-         {{5, {0, 0}}}},
-        {"pairs on both places, in both rosters",
-         {0, 0},
-         {26, 11},
-         {{0, {0, 0}}, {11, {26, 11}}},
-         {{0, {26, 11}}, {3, {0, 1}}, {4, {92, 0}}},
-         {{0, {26, 11}}, {11, {0, 0}}},
-         {{0, {0, 0}}}},
-        {"no pair on either place", {7, 2}, {8, 3}, {{0, {7, 3}}, {1, {8, 2}}}, {{0, {2, 7}}}, {}, {}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        clsProject league =
-            testsupport::distinctLeague();  // its all-star slots name teams 10 and 11, which no row trades
-        for (const auto& [slot, pair] : row.west) league.setWestAllStar(slot, pair[0], pair[1]);
-        for (const auto& [slot, pair] : row.east) league.setEastAllStar(slot, pair[0], pair[1]);
-        const clsProject before = league;
-        clsProject want = league;
-        at(want, row.a) = at(league, row.b);
-        at(want, row.b) = at(league, row.a);
-        for (const auto& [slot, pair] : row.westAfter) want.setWestAllStar(slot, pair[0], pair[1]);
-        for (const auto& [slot, pair] : row.eastAfter) want.setEastAllStar(slot, pair[0], pair[1]);
-        ASSERT_TRUE(Trade::swapPlayers(league, row.a, row.b));
-        EXPECT_TRUE(league == want);
-        ASSERT_TRUE(Trade::swapPlayers(league, row.b, row.a));  // a trade back undoes it
-        EXPECT_TRUE(league == before);
+// All-star slots as words: "w3=5.4" west slot 3 names team 5 slot 4, "e0=..." an east slot.
+void setSlots(clsProject& league, const std::string& words) {
+    std::istringstream in(words);
+    for (std::string w; in >> w;) {
+        const Place p = place(w.substr(w.find('=') + 1));
+        const int slot = std::stoi(w.substr(1));
+        const auto team = static_cast<std::uint8_t>(p.team), player = static_cast<std::uint8_t>(p.slot);
+        w[0] == 'w' ? league.setWestAllStar(slot, team, player) : league.setEastAllStar(slot, team, player);
     }
 }
 
-TEST(Trade, TheSamePlaceOrAPlaceOffTheRosterChangesNothing) {
-    const std::pair<Place, Place> places[] = {
-        {{5, 5}, {5, 5}}, {{27, 0}, {0, 0}}, {{0, 0}, {0, 12}}, {{-1, 0}, {0, 0}}, {{0, -1}, {1, 1}}};
-    for (const auto& [a, b] : places) {
-        clsProject league = testsupport::distinctLeague();
-        league.setWestAllStar(0, 5, 5);
+TEST(Trade, PlayersChangePlacesWholeAndAllStarSlotsFollowThemOrNothingChanges) {
+    const std::tuple<const char*, std::string, std::string, std::string, std::string> rows[] = {
+        // name, the places, the slots before, the slots that change ("-": the trade is refused)
+        {"within a team, a slot on the first place", "3.4", "3.9", "w0=3.4 w1=3.5", "w0=3.9"},
+        {"across teams, a slot on the second place", "0.0", "26.11", "w2=26.0 e5=26.11", "e5=0.0"},
+        {"slots on both places, in both rosters", "0.0", "26.11", "w0=0.0 w11=26.11 e0=26.11 e3=0.1 e4=92.0",
+         "w0=26.11 w11=0.0 e0=0.0"},
+        {"no slot on either place", "7.2", "8.3", "w0=7.3 w1=8.2 e0=2.7", ""},
+        {"the same place", "5.5", "5.5", "w0=5.5", ""},
+        {"team 27", "27.0", "0.0", "w0=0.0", "-"},
+        {"slot 12", "0.0", "0.12", "", "-"},
+        {"team -1", "-1.0", "0.0", "", "-"},
+        {"slot -1", "0.-1", "1.1", "", "-"},
+    };
+    for (const auto& [name, a, b, slots, after] : rows) {
+        SCOPED_TRACE(name);
+        clsProject league = testsupport::distinctLeague();  // its all-star slots name teams 10 and 11
+        setSlots(league, slots);
         const clsProject before = league;
-        EXPECT_EQ(Trade::swapPlayers(league, a, b), a == b)
-            << a.team << "." << a.slot << " " << b.team << "." << b.slot;
+        clsProject want = league;
+        if (after != "-") {
+            std::swap(*want.getTeamRef(place(a).team)->getPlayerRef(place(a).slot),
+                      *want.getTeamRef(place(b).team)->getPlayerRef(place(b).slot));
+            setSlots(want, after);
+        }
+        EXPECT_EQ(Trade::swapPlayers(league, place(a), place(b)), after != "-");
+        EXPECT_TRUE(league == want);
+        Trade::swapPlayers(league, place(b), place(a));  // a trade back undoes it
         EXPECT_TRUE(league == before);
     }
 }

@@ -2,7 +2,7 @@
 // records at the "EOF" offset, at the record size limit, for runs and for a shorter image.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <array>
 
 #include "patch/Ips.h"
 #include "support/TestSupport.h"
@@ -48,19 +48,14 @@ const ApplyRow kApplyRows[] = {
     {"FourStrayBytes", kHead + kEof + " 00 00 04 00", PatchResult::Damaged, ""},
 };
 
-void PrintTo(const ApplyRow& row, std::ostream* os) { *os << row.name; }
-
-class IpsApply : public testing::TestWithParam<ApplyRow> {};
-
-TEST_P(IpsApply, GivesTargetOrRefuses) {
-    const ApplyRow& row = GetParam();
-    Bytes target = {0x55};
-    EXPECT_EQ(patch::applyIps(hexBytes("00 01 02 03 04 05 06 07"), hexBytes(row.patch), target), row.result);
-    EXPECT_EQ(target, row.result == PatchResult::Ok ? hexBytes(row.target) : Bytes{0x55});
+TEST(IpsApply, GivesTargetOrRefuses) {
+    for (const ApplyRow& row : kApplyRows) {
+        SCOPED_TRACE(row.name);
+        Bytes target = {0x55};
+        EXPECT_EQ(patch::applyIps(hexBytes("00 01 02 03 04 05 06 07"), hexBytes(row.patch), target), row.result);
+        EXPECT_EQ(target, row.result == PatchResult::Ok ? hexBytes(row.target) : Bytes{0x55});
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, IpsApply, testing::ValuesIn(kApplyRows),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // The records of a patch as (offset, size, run length), read here without the reader.
 struct Record {
@@ -78,101 +73,56 @@ std::vector<Record> recordsOf(const Bytes& p) {
     return out;
 }
 
-// Bytes that differ from zero and never repeat their neighbour.
-void fillDistinct(Bytes& image, std::size_t from, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) image[from + i] = static_cast<std::uint8_t>(1 + i % 251);
-}
-
+// The modified image: the (zero) original resized, then runs of bytes from..from+count set to `value`, or
+// (value -1) to bytes that differ from zero and never repeat their neighbour.
 struct WriterRow {
     const char* name;
-    std::size_t originalSize;
-    std::function<Bytes(Bytes)> edit;  // the modified image from the (zero) original
+    std::size_t originalSize, modifiedSize;
+    std::vector<std::array<int, 3>> runs;  // from, count, value
     std::vector<Record> records;
     std::string tail;  // the bytes after "EOF"
 };
 
 const WriterRow kWriterRows[] = {
-    {"ChangeAtEofOffsetStartsOneEarlier",
-     0x454F50,
-     [](Bytes b) {
-         b[0x454F46] = 1;
-         return b;
-     },
-     {{0x454F45, 2, 0}},
-     ""},
+    {"ChangeAtEofOffsetStartsOneEarlier", 0x454F50, 0x454F50, {{0x454F46, 1, 1}}, {{0x454F45, 2, 0}}, ""},
     {"SplitLandingOnEofOffsetStartsOneEarlier",
      0x454F60,
-     [](Bytes b) {
-         fillDistinct(b, 0x444F47, 0xFFFF + 11);
-         return b;
-     },
+     0x454F60,
+     {{0x444F47, 0xFFFF + 11, -1}},
      {{0x444F47, 0xFFFF, 0}, {0x454F45, 12, 0}},
      ""},
-    {"LongRunSplits",
-     0x20000,
-     [](Bytes b) {
-         fillDistinct(b, 0x10, 0x18000);
-         return b;
-     },
-     {{0x10, 0xFFFF, 0}, {0x1000F, 0x8001, 0}},
-     ""},
-    {"RunOfOneByte",
-     0x400,
-     [](Bytes b) {
-         std::fill_n(b.begin() + 0x20, 0x100, 0xAA);
-         return b;
-     },
-     {{0x20, 0, 0x100}},
-     ""},
+    {"LongRunSplits", 0x20000, 0x20000, {{0x10, 0x18000, -1}}, {{0x10, 0xFFFF, 0}, {0x1000F, 0x8001, 0}}, ""},
+    {"RunOfOneByte", 0x400, 0x400, {{0x20, 0x100, 0xAA}}, {{0x20, 0, 0x100}}, ""},
     {"NearbyChangesShareRecord",
      0x40,
-     [](Bytes b) {
-         b[0x10] = 1;
-         b[0x14] = 2;
-         b[0x20] = 3;
-         return b;
-     },
+     0x40,
+     {{0x10, 1, 1}, {0x14, 1, 2}, {0x20, 1, 3}},
      {{0x10, 5, 0}, {0x20, 1, 0}},
      ""},
-    {"ShrinkWritesLength",
-     16,
-     [](Bytes b) {
-         b.resize(10);
-         return b;
-     },
-     {},
-     "00 00 0A"},
-    {"GrowWithZerosReachesFullLength",
-     4,
-     [](Bytes b) {
-         b.resize(8);
-         b[4] = 9;
-         return b;
-     },
-     {{4, 4, 0}},
-     ""},
+    {"ShrinkWritesLength", 16, 10, {}, {}, "00 00 0A"},
+    {"GrowWithZerosReachesFullLength", 4, 8, {{4, 1, 9}}, {{4, 4, 0}}, ""},
 };
 
-void PrintTo(const WriterRow& row, std::ostream* os) { *os << row.name; }
-
-class IpsWriter : public testing::TestWithParam<WriterRow> {};
-
-TEST_P(IpsWriter, RecordsAndRoundTrip) {
-    const WriterRow& row = GetParam();
-    const Bytes original(row.originalSize, 0);
-    const Bytes modified = row.edit(original);
-    Bytes p, back;
-    ASSERT_EQ(patch::makeIps(original, modified, p), PatchResult::Ok);
-    EXPECT_EQ(recordsOf(p), row.records);
-    const Bytes tail = hexBytes(row.tail);
-    ASSERT_GE(p.size(), tail.size() + 3);
-    EXPECT_EQ(Bytes(p.end() - static_cast<std::ptrdiff_t>(tail.size() + 3), p.end()), hexBytes("45 4F 46 " + row.tail));
-    ASSERT_EQ(patch::applyIps(original, p, back), PatchResult::Ok);
-    EXPECT_EQ(back, modified);
+TEST(IpsWriter, RecordsAndRoundTrip) {
+    for (const WriterRow& row : kWriterRows) {
+        SCOPED_TRACE(row.name);
+        const Bytes original(row.originalSize, 0);
+        Bytes modified(row.modifiedSize, 0);
+        for (const auto& [from, count, value] : row.runs)
+            for (int i = 0; i < count; ++i)
+                modified[static_cast<std::size_t>(from + i)] =
+                    static_cast<std::uint8_t>(value < 0 ? 1 + i % 251 : value);
+        Bytes p, back;
+        ASSERT_EQ(patch::makeIps(original, modified, p), PatchResult::Ok);
+        EXPECT_EQ(recordsOf(p), row.records);
+        const Bytes tail = hexBytes(row.tail);
+        ASSERT_GE(p.size(), tail.size() + 3);
+        EXPECT_EQ(Bytes(p.end() - static_cast<std::ptrdiff_t>(tail.size() + 3), p.end()),
+                  hexBytes("45 4F 46 " + row.tail));
+        ASSERT_EQ(patch::applyIps(original, p, back), PatchResult::Ok);
+        EXPECT_EQ(back, modified);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, IpsWriter, testing::ValuesIn(kWriterRows),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IpsWriter, RefusesImagesOver16MiB) {
     const Bytes limit(patch::kIpsMaxImage, 0), over(patch::kIpsMaxImage + 1, 0);

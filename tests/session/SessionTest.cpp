@@ -1,5 +1,5 @@
 // The league session: what open, save and Save As leave behind for each outcome, which events
-// the observers hear, which offset set is active, and the messages of the outcome table.
+// the observers hear, and which offset set is active.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -26,39 +26,6 @@ using testsupport::readBytes;
 using testsupport::writeBytes;
 using Kind = LeagueEvent::Nature;
 using Events = std::vector<LeagueEvent>;
-
-// The outcomes in the order of their numbers.
-TEST(OutcomeTable, EachOutcomeHasItsSentence) {
-    const char* loads[] = {"File successfully loaded!", "Error loading file!", "Invalid rom!", "Unknown Error!",
-                           "Error reading data!"};
-    const char* saves[] = {"File successfully saved!",    "Unknown error!",
-                           "Abbreviations are too long!", "City names are too long!",
-                           "Mascot names are too long!",  "Player names are too long!",
-                           "Error writing to disk!",      "Load a valid rom!"};
-    for (int i = 0; i < 5; ++i) EXPECT_STREQ(message(static_cast<LoadOutcome>(i)), loads[i]);
-    for (int i = 0; i < 8; ++i) EXPECT_STREQ(message(static_cast<SaveOutcome>(i)), saves[i]);
-}
-
-TEST(OffsetSelection, OnlyTheNesAndSnesKindsSelectASet) {
-    SettingsData settings;
-    OffsetSet before{};
-    settings.nesOffsets[0] = 1;
-    settings.snesOffsets[0] = 2;
-    before[0] = 3;
-    const std::tuple<const char*, ConsoleKind, OffsetSet> rows[] = {{"NES", Console::Nes, settings.nesOffsets},
-                                                                    {"SNES", Console::Snes, settings.snesOffsets},
-                                                                    {"none", Console::None, before},
-                                                                    {"3", 3, before}};
-    for (const auto& [name, kind, expected] : rows) {
-        SCOPED_TRACE(name);
-        Session session;
-        session.settings().nesOffsets = before;
-        session.selectOffsetSet(Console::Nes);
-        session.settings() = settings;
-        session.selectOffsetSet(kind);
-        EXPECT_EQ(session.activeOffsets(), expected);
-    }
-}
 
 // A session that has opened the SNES demo image {dir}/a/game.smc.
 class SessionTest : public ::testing::Test {
@@ -124,51 +91,6 @@ TEST_F(SessionTest, OpenLeavesEachOutcomeItsOwnState) {
     }
 }
 
-TEST_F(SessionTest, SaveLeavesFileImageAndLeagueAsTheyWereUnlessItSaved) {
-    struct Row {  // before: after the open, before the save
-        const char* name;
-        std::function<void(Session&)> before;
-        SaveOutcome outcome;
-        std::string detail;
-        std::vector<std::string> damagedSlots = {};
-    };
-    const Row rows[] = {
-        {"an edited league", [](Session& s) { s.league().getTeamRef(3)->setCity("NEWTOWN"); }, SaveOutcome::Saved, ""},
-        {"an all-star naming no player",
-         [](Session& s) { s.league().setEastAllStar(0, 4, 12); },
-         SaveOutcome::EncodeFailed,
-         "",
-         {"east all-star 0 names player 12 of team 4"}},
-        {"a full disk", [](Session&) { FileIO::setFailAfterBytesForTesting(0x1000); }, SaveOutcome::WriteFailed,
-         "No space left on device: " + rom},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        writeBytes(rom, snes);
-        ASSERT_TRUE(session.open(rom, Console::Snes).ok());
-        row.before(session);
-        const clsProject league = session.league();
-        heard.clear();
-        const SaveResult r = session.save();
-        FileIO::setFailAfterBytesForTesting(std::nullopt);
-        EXPECT_EQ(r.outcome, row.outcome);
-        EXPECT_EQ(r.detail, row.detail);
-        EXPECT_EQ(r.damagedSlots, row.damagedSlots);
-        if (r.ok()) {
-            EXPECT_TRUE(readBytes(rom) == session.image());
-            EXPECT_TRUE(session.baseline() == session.image());
-            EXPECT_TRUE(decoded(session.image(), Console::Snes, session.league()) == session.league());
-            EXPECT_FALSE(session.modified());
-            EXPECT_EQ(heard, (Events{{Kind::Saved, "Save", {}}}));
-        } else {
-            EXPECT_TRUE(readBytes(rom) == snes);
-            EXPECT_TRUE(session.image() == snes);
-            EXPECT_TRUE(session.league() == league);
-            EXPECT_TRUE(heard.empty());
-        }
-    }
-}
-
 TEST_F(SessionTest, SaveAsWritesTheImageAloneAndSavesGoThereEncodeCopyWritesNothing) {
     const std::string longer = dir + "/b/longer.smc";
     RomImage withTail = snes;
@@ -193,9 +115,9 @@ TEST_F(SessionTest, SaveAsWritesTheImageAloneAndSavesGoThereEncodeCopyWritesNoth
     EXPECT_TRUE(readBytes(longer) == copy);
 }
 
-// Another program writes the file between the session's open (and its first save) and the next save: that save
-// writes nothing, so the other program's work stays, and the league keeps its edits for a Save As.
-TEST_F(SessionTest, SaveWritesOnlyOverTheFileAsItWasReadOrLastSaved) {
+// A save after a first one: what another program or the disk does meanwhile. A save that fails leaves the file
+// (another program's work) as it is, and image and league as they were, for a Save As.
+TEST_F(SessionTest, SaveWritesOnlyOverTheFileAsItWasReadOrLastSavedOrLeavesEverything) {
     const auto keepingTime = [this](const std::function<void()>& write) {
         const auto time = fs::last_write_time(rom);
         write();
@@ -207,43 +129,51 @@ TEST_F(SessionTest, SaveWritesOnlyOverTheFileAsItWasReadOrLastSaved) {
         const char* name;
         std::function<void()> meanwhile;
         SaveOutcome outcome;
+        std::string detail;
     };
     const Row rows[] = {
-        {"nothing", [] {}, SaveOutcome::Saved},
+        {"nothing", [] {}, SaveOutcome::Saved, ""},
+        {"an all-star naming no player", [&] { session.league().setEastAllStar(0, 4, 12); }, SaveOutcome::EncodeFailed,
+         ""},
+        {"a full disk", [] { FileIO::setFailAfterBytesForTesting(0x1000); }, SaveOutcome::WriteFailed,
+         "No space left on device: " + rom},
         {"other bytes, same size and time", [&] { keepingTime([&] { writeBytes(rom, other); }); },
-         SaveOutcome::FileChanged},
+         SaveOutcome::FileChanged, rom},
         {"the time alone", [&] { fs::last_write_time(rom, fs::last_write_time(rom) + std::chrono::seconds(2)); },
-         SaveOutcome::FileChanged},
-        {"three bytes more", [&] { keepingTime([&] { std::ofstream(rom, std::ios::app) << "abc"; }); },
-         SaveOutcome::FileChanged},
-        {"removed", [&] { fs::remove(rom); }, SaveOutcome::FileChanged},
+         SaveOutcome::FileChanged, rom},
+        {"removed", [&] { fs::remove(rom); }, SaveOutcome::FileChanged, rom},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, meanwhile, outcome, detail] : rows) {
+        SCOPED_TRACE(name);
         writeBytes(rom, snes);
         ASSERT_TRUE(session.open(rom, Console::Snes).ok());
         session.league().getTeamRef(3)->setCity("FIRST");
         ASSERT_TRUE(session.save().ok());
         session.league().getTeamRef(3)->setCity("SECOND");
+        meanwhile();
         const clsProject league = session.league();
         const RomImage image = session.image();
-        row.meanwhile();
         const bool present = fs::exists(rom);
         const RomImage onDisk = present ? readBytes(rom) : RomImage{};
-        EXPECT_EQ(session.changedOnDisk(), row.outcome == SaveOutcome::FileChanged);
+        EXPECT_EQ(session.changedOnDisk(), outcome == SaveOutcome::FileChanged);
         heard.clear();
         const SaveResult r = session.save();
-        EXPECT_EQ(r.outcome, row.outcome);
+        FileIO::setFailAfterBytesForTesting(std::nullopt);
+        EXPECT_EQ(r.outcome, outcome);
+        EXPECT_EQ(r.detail, detail);
         if (r.ok()) {
-            EXPECT_TRUE(readBytes(rom) == session.image());
-            EXPECT_EQ(decoded(readBytes(rom), Console::Snes, league).getTeamRef(3)->getCity(), "SECOND");
+            EXPECT_TRUE(readBytes(rom) == session.image() && session.baseline() == session.image());
+            EXPECT_EQ(decoded(session.image(), Console::Snes, league).getTeamRef(3)->getCity(), "SECOND");
+            EXPECT_FALSE(session.modified());
+            EXPECT_EQ(heard, (Events{{Kind::Saved, "Save", {}}}));
             continue;
         }
-        EXPECT_EQ(r.detail, rom);
+        EXPECT_EQ(r.damagedSlots, outcome == SaveOutcome::EncodeFailed
+                                      ? std::vector<std::string>{"east all-star 0 names player 12 of team 4"}
+                                      : std::vector<std::string>{});
         EXPECT_EQ(fs::exists(rom), present);
-        if (present) EXPECT_TRUE(readBytes(rom) == onDisk);
-        EXPECT_TRUE(session.league() == league);
-        EXPECT_TRUE(session.image() == image);
+        EXPECT_TRUE(!present || readBytes(rom) == onDisk);
+        EXPECT_TRUE(session.league() == league && session.image() == image);
         EXPECT_TRUE(session.modified());
         EXPECT_TRUE(heard.empty());
     }

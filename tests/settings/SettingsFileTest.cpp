@@ -35,49 +35,41 @@ static SettingsData defaults(const std::string& folder) {
     return d;
 }
 
-// An offset line holds one 32-bit whole number (how one is read is TextNumber::strictWhole's test) and
-// is written back in decimal with a blank or a minus sign before it; any other line refuses the whole
-// file, naming the line, and changes nothing. The line stands as NES entry 0 (line 2) and SNES entry 15
-// (the last line).
+// An offset line holds one 32-bit whole number (how one is read is TextNumber::strictWhole's test) and is
+// written back in decimal with a blank or a minus sign before it; any other line refuses the whole file,
+// naming the line, and changes nothing. The line stands as NES entry 0 (line 2) and SNES entry 15 (the last).
 TEST(SettingsFile, OffsetLinesHoldOneWhole32BitNumberAndAreWrittenWithTheirSignPosition) {
-    struct Row {
-        const char* name;
-        std::string line;
-        std::optional<std::int32_t> value;
-        std::string written = "";
-    };  // value none: the file is refused
-    const Row rows[] = {
-        {"hexadecimal", "&H8011", 32785, " 32785"},
-        {"blanks around -1", " -1 ", -1, "-1"},
-        {"32-bit top", "2147483647", std::numeric_limits<std::int32_t>::max(), " 2147483647"},
-        {"32-bit bottom", "-2147483648", std::numeric_limits<std::int32_t>::min(), "-2147483648"},
-        {"a word", "abc", std::nullopt},
-        {"an empty line", "", std::nullopt},
-        {"one over the top", "2147483648", std::nullopt},
-        {"one under the bottom", "-2147483649", std::nullopt},
+    const std::tuple<const char*, std::optional<std::int32_t>, std::string> rows[] = {
+        // the line, the value read (none: the file is refused), the line written
+        {"&H8011", 32785, " 32785"},
+        {" -1 ", -1, "-1"},
+        {"0", 0, " 0"},
+        {"2147483647", std::numeric_limits<std::int32_t>::max(), " 2147483647"},
+        {"-2147483648", std::numeric_limits<std::int32_t>::min(), "-2147483648"},
+        {"2147483648", std::nullopt, ""},
+        {"-2147483649", std::nullopt, ""},
     };
     const auto fileWith = [](const std::string& line) {
         std::vector<std::string> lines = defaultLines("C:\\My Games");
-        lines[1] = line;
-        lines[32] = line;
+        lines[1] = lines[32] = line;
         return join(lines);
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [line, value, written] : rows) {
+        SCOPED_TRACE(line);
         SettingsData read = defaults("/before");
         LineReport report;
-        ASSERT_EQ(Settings::parse(fileWith(row.line), read, report), row.value ? Result::Ok : Result::Failed);
-        if (!row.value) {
+        ASSERT_EQ(Settings::parse(fileWith(line), read, report), value ? Result::Ok : Result::Failed);
+        if (!value) {
             EXPECT_EQ(read, defaults("/before"));
-            EXPECT_EQ(report.line, 2);
-            EXPECT_EQ(report.reason, "'" + row.line + "' is not a whole number from -2147483648 to 2147483647");
+            EXPECT_EQ(report.text(), "line 2: '" + std::string(line) +
+                                         "' is not a whole number from -2147483648 to "
+                                         "2147483647");
             continue;
         }
         SettingsData expected = defaults("C:\\My Games");
-        expected.nesOffsets[0] = *row.value;
-        expected.snesOffsets[15] = *row.value;
+        expected.nesOffsets[0] = expected.snesOffsets[15] = *value;
         EXPECT_EQ(read, expected);
-        EXPECT_EQ(Settings::format(read), fileWith(row.written));
+        EXPECT_EQ(Settings::format(read), fileWith(written));
     }
 }
 
@@ -86,12 +78,8 @@ TEST(SettingsLoad, AFileThatDoesNotReadAsksOnceAndGoesOnWithTheDefaultsWrittenOn
     std::vector<std::string> withNul = lines;
     withNul[0] = std::string("/ro\0ms", 6);
     const std::string crlf = join(lines);
-    struct Row {
-        const char* name;
-        std::optional<std::string> text;
-        bool reads;
-    };  // text none: no file
-    const Row rows[] = {
+    const std::tuple<const char*, std::optional<std::string>, bool> rows[] = {
+        // the file (none: no file), whether it reads
         {"CR LF", crlf, true},
         {"LF only", join(lines, "\n"), true},
         {"CR only", join(lines, "\r"), true},
@@ -99,40 +87,36 @@ TEST(SettingsLoad, AFileThatDoesNotReadAsksOnceAndGoesOnWithTheDefaultsWrittenOn
         {"lines after the 33rd", crlf + "99999999999\r\nx\r\n", true},
         {"UTF-8 byte-order mark", "\xEF\xBB\xBF" + crlf, true},
         {"missing", std::nullopt, false},
-        {"empty", "", false},
         {"32 lines", join(std::vector<std::string>(lines.begin(), lines.end() - 1)), false},
         {"a NUL byte", join(withNul), false},
     };
     for (const bool yes : {true, false}) {
-        for (const Row& row : rows) {
-            SCOPED_TRACE(std::string(row.name) + (yes ? ", Yes" : ", No"));
+        for (const auto& [name, text, reads] : rows) {
+            SCOPED_TRACE(std::string(name) + (yes ? ", Yes" : ", No"));
             const std::string path = freshDir("settings-load") + "/tamsel.ini";
-            if (row.text) testsupport::writeText(path, *row.text);
+            if (text) testsupport::writeText(path, *text);
             Prompt prompt(yes);
             SettingsData d = defaults("/before");
             d.nesOffsets[3] = 7;
             Settings::loadSettings(path, "/prog", d, prompt);
-            EXPECT_EQ(prompt.questions, row.reads ? 0 : 1);
-            EXPECT_EQ(d, defaults(row.reads ? "/roms" : "/prog"));
+            EXPECT_EQ(prompt.questions, reads ? 0 : 1);
+            EXPECT_EQ(d, defaults(reads ? "/roms" : "/prog"));
             const std::optional<std::string> now = fs::exists(path) ? std::optional(readText(path)) : std::nullopt;
-            EXPECT_EQ(now, row.reads || !yes ? row.text : join(defaultLines("/prog")));
+            EXPECT_EQ(now, reads || !yes ? text : join(defaultLines("/prog")));
         }
     }
 }
 
 // A failed write is reported once; the folders leading to a new file are made.
 TEST(SettingsSave, AFailedWriteIsReportedOnceTheFoldersToANewFileAreMade) {
-    EXPECT_STREQ(Settings::kSaveFailed, "Unable to save tamsel.ini.");
     const std::string dir = freshDir("settings-save");
     testsupport::writeText(dir + "/file", "keep me");
-    fs::permissions(dir + "/file", fs::perms::owner_read);
-    const std::tuple<const char*, std::string, bool> rows[] = {
-        {"a read-only file", dir + "/file", false},
-        {"a folder to be made below a file", dir + "/file/tamsel/tamsel.ini", false},
-        {"folders to be made", dir + "/config/tamsel/tamsel.ini", true},
+    const std::tuple<std::string, bool> rows[] = {
+        {dir + "/file/tamsel/tamsel.ini", false},  // a folder to be made below a file
+        {dir + "/config/tamsel/tamsel.ini", true},
     };
-    for (const auto& [name, path, saves] : rows) {
-        SCOPED_TRACE(name);
+    for (const auto& [path, saves] : rows) {
+        SCOPED_TRACE(path);
         Prompt prompt(true);
         EXPECT_EQ(Settings::saveSettings(path, defaults("/x"), prompt), saves ? Result::Ok : Result::Failed);
         EXPECT_EQ(prompt.saveFailures, saves ? 0 : 1);
@@ -145,13 +129,8 @@ TEST(SettingsFolder, TheLastFolderCountsOnlyWhileItHoldsAFile) {
     const std::string base = freshDir("settings-folder");
     for (const char* folder : {"/full", "/empty", "/sub/inner"}) fs::create_directories(base + folder);
     for (const char* file : {"/full/game.nes", "/sub/inner/x.smc", "/file"}) testsupport::writeText(base + file, "x");
-    const std::tuple<const char*, const char*, bool> rows[] = {{"a folder holding a file", "/full", true},
-                                                               {"an empty folder", "/empty", false},
-                                                               {"files only in a folder below", "/sub", false},
-                                                               {"a missing folder", "/missing", false},
-                                                               {"a file", "/file", false}};
-    for (const auto& [name, folder, kept] : rows) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(Settings::checkedFolder(base + folder, "/prog"), kept ? base + folder : "/prog");
-    }
+    const std::tuple<const char*, bool> rows[] = {
+        {"/full", true}, {"/empty", false}, {"/sub", false}, {"/missing", false}, {"/file", false}};
+    for (const auto& [folder, kept] : rows)
+        EXPECT_EQ(Settings::checkedFolder(base + folder, "/prog"), kept ? base + folder : "/prog") << folder;
 }

@@ -78,42 +78,27 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
     EXPECT_TRUE(fs::is_empty(writable));  // the probe file is gone again
 }
 
-TEST(SettingsLocation, TheConfigurationFolderComesFromXdgConfigHomeElseHome) {
-    const auto set = [](const char* name, const std::optional<std::string>& value) {
-        if (value) {
-            ::setenv(name, value->c_str(), 1);
-        } else {
-            ::unsetenv(name);
-        }
+// XDG_CONFIG_HOME and XDG_DATA_HOME, set alike, else folders in HOME.
+TEST(SettingsLocation, TheConfigurationAndDataFoldersComeFromTheXdgVariablesElseHome) {
+    const auto set = [](const char* name, const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); };
+    const char* names[] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "HOME"};
+    std::vector<std::optional<std::string>> kept;
+    for (const char* name : names) kept.push_back(std::getenv(name) ? std::optional(std::getenv(name)) : std::nullopt);
+    const std::tuple<const char*, const char*, std::string, std::string> rows[] = {
+        // the XDG variables, HOME (nullptr: unset), the configuration folder, the data folder
+        {"/data/conf", "/home/u", "/data/conf", "/data/conf"},
+        {"", "/home/u", "/home/u/.config", "/home/u/.local/share"},
+        {nullptr, "/home/u", "/home/u/.config", "/home/u/.local/share"},
+        {"conf", "/home/u", "/home/u/.config", "/home/u/.local/share"},  // relative, which the XDG rules ignore
+        {nullptr, nullptr, "", ""},
     };
-    const auto old = [](const char* name) {
-        return std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt;
-    };
-    const std::optional<std::string> oldXdg = old("XDG_CONFIG_HOME"), oldData = old("XDG_DATA_HOME"),
-                                     oldHome = old("HOME");
-    const struct {
-        const char* name;
-        std::optional<std::string> xdg, home;  // XDG_CONFIG_HOME and XDG_DATA_HOME alike
-        std::string config, data;
-    } rows[] = {
-        {"XDG_CONFIG_HOME set", "/data/conf", "/home/u", "/data/conf", "/data/conf"},
-        {"XDG_CONFIG_HOME empty", "", "/home/u", "/home/u/.config", "/home/u/.local/share"},
-        {"XDG_CONFIG_HOME unset", std::nullopt, "/home/u", "/home/u/.config", "/home/u/.local/share"},
-        {"XDG_CONFIG_HOME relative, which the XDG rules tell to ignore", "conf", "/home/u", "/home/u/.config",
-         "/home/u/.local/share"},
-        {"neither", std::nullopt, std::nullopt, "", ""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        set("XDG_CONFIG_HOME", row.xdg);
-        set("XDG_DATA_HOME", row.xdg);
-        set("HOME", row.home);
-        EXPECT_EQ(Settings::userConfigFolder(), row.config);
-        EXPECT_EQ(Settings::userDataFolder(), row.data);
+    for (const auto& [xdg, home, config, data] : rows) {
+        SCOPED_TRACE(std::string(xdg ? xdg : "unset") + ", " + (home ? home : "unset"));
+        set(names[0], xdg), set(names[1], xdg), set(names[2], home);
+        EXPECT_EQ(Settings::userConfigFolder(), config);
+        EXPECT_EQ(Settings::userDataFolder(), data);
     }
-    set("XDG_CONFIG_HOME", oldXdg);
-    set("XDG_DATA_HOME", oldData);
-    set("HOME", oldHome);
+    for (std::size_t k = 0; k < 3; ++k) set(names[k], kept[k] ? kept[k]->c_str() : nullptr);
 }
 
 #else

@@ -34,4 +34,16 @@ struct Reference {
 inline const Reference kReferences[] = {
     {"nes-1", Console::Nes}, {"snes-1", Console::Snes}, {"snes-overflow-2", Console::Snes}};
 
+// A damaged image's all-star slots: roster bytes that name no player. West 3 names team 92 (byte 184), east 0
+// player 12 of team 4 (bytes 8 and 25, an odd byte halving to the even neighbour). The reader takes them; a
+// save refuses them and names them as kDamagedSlots does.
+inline const std::string kDamagedSlots = "west all-star 3 names team 92\neast all-star 0 names player 12 of team 4";
+inline RomImage withDamagedAllStars(RomImage image, ConsoleKind kind) {
+    const auto roster = static_cast<std::size_t>(defaultOffsets(kind)[OffsetSet::allStarRosterTable]);
+    image.at(roster + 6) = 184;
+    image.at(roster + 24) = 8;
+    image.at(roster + 25) = 25;
+    return image;
+}
+
 }  // namespace testsupport

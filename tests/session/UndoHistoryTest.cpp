@@ -22,7 +22,8 @@ protected:
         session.observe([this](const LeagueEvent& e) { heard.push_back(e); });
     }
     void city(const std::string& text) {
-        session.edit("City", LeagueChange::ofTeam(0, LeagueChange::TeamNames), [text](clsProject& l) { l.getTeamRef(0)->setCity(text); });
+        session.edit("City", LeagueChange::ofTeam(0, LeagueChange::TeamNames),
+                     [text](clsProject& l) { l.getTeamRef(0)->setCity(text); });
     }
     std::string cityNow() const { return session.league().getTeamRef(0)->getCity(); }
 
@@ -40,9 +41,12 @@ TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
         std::function<void(clsProject&)> change;
     };
     const Row rows[] = {
-        {{Kind::Changed, "Rating", LeagueChange::ofPlayer({5, 7})}, [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(7)->incStam(); }},
-        {{Kind::Changed, "Import Project", LeagueChange::ofLeague()}, [](clsProject& l) { l.setMatchupBytes(9, 4, 5); }},
-        {{Kind::Changed, "Import Team", LeagueChange::ofWholeTeam(2)}, [](clsProject& l) { l.getTeamRef(2)->setAbrev("QQQ"); }},
+        {{Kind::Changed, "Rating", LeagueChange::ofPlayer({5, 7})},
+         [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(7)->incStam(); }},
+        {{Kind::Changed, "Import Project", LeagueChange::ofLeague()},
+         [](clsProject& l) { l.setMatchupBytes(9, 4, 5); }},
+        {{Kind::Changed, "Import Team", LeagueChange::ofWholeTeam(2)},
+         [](clsProject& l) { l.getTeamRef(2)->setAbrev("QQQ"); }},
         {{Kind::Changed, "Import Player", LeagueChange::ofPlayer({4, 6})},
          [](clsProject& l) { l.getTeamRef(4)->getPlayerRef(6)->setLast("ZED"); }},
     };
@@ -52,8 +56,10 @@ TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
         clsProject after = before;
         change(after);
         // An import's team: the one its change names; its player: the last one named.
-        const int team = event.change.teams.empty() ? (event.change.players.empty() ? 0 : event.change.players.back().team) : event.change.teams.front();
-        const int player = event.change.players.empty() ? -1 : event.change.players.back().player;
+        const int team = event.change.teams.empty()
+                             ? (event.change.players.empty() ? 0 : event.change.players.back().team)
+                             : event.change.teams.front();
+        const int player = event.change.players.empty() ? -1 : event.change.players.back().slot;
         const std::string file = dir + "/step";
         heard.clear();
         if (event.label == "Import Project") {

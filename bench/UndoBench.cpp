@@ -13,7 +13,7 @@
 #include "base/FileIO.h"
 #include "demo/DemoRom.h"
 #include "session/modGlobals.h"
-#include "ui/frmMain.h"
+#include "ui/windows/frmMain.h"
 
 namespace {
 
@@ -47,7 +47,8 @@ std::string placeImage() {
 
 // One step that changes team 3's city, made as the editors would make it.
 void takeStep(Session& session) {
-    session.edit("City", {3, -1}, [](clsProject& league) { league.getTeamRef(3)->setCity("BENCHVILLE"); });
+    session.edit("City", LeagueChange::ofTeam(3, LeagueChange::TeamNames),
+                 [](clsProject& league) { league.getTeamRef(3)->setCity("BENCHVILLE"); });
 }
 
 void BM_UndoRedoInTheSession(benchmark::State& state) {
@@ -101,7 +102,7 @@ void BM_HistoryOfAHundredSteps(benchmark::State& state) {
         }
         const std::size_t heapBefore = mallinfo2().uordblks;
         for (int i = 0; i < kSteps; ++i)
-            session.edit("Points", {0, -1},
+            session.edit("Points", LeagueChange::ofTeam(0, LeagueChange::TeamNumbers),
                          [i](clsProject& l) { l.getTeamRef(0)->setPointsScored(static_cast<std::uint8_t>(i + 1)); });
         const std::size_t heapAfter = mallinfo2().uordblks;
         state.counters["snapshots"] = static_cast<double>(session.history().undoCount());

@@ -4,9 +4,9 @@
 #include <QTimer>
 
 #include "session/modGlobals.h"
-#include "ui/LocalPath.h"
-#include "ui/ToolIcons.h"
-#include "ui/frmMain.h"
+#include "ui/platform/LocalPath.h"
+#include "ui/widgets/ToolIcons.h"
+#include "ui/windows/frmMain.h"
 
 namespace {
 

@@ -40,7 +40,7 @@ int runMerge(const Options& opts, std::ostream& out, std::ostream& err) {
     }
     for (const LeagueDiff::Difference& d : taken) out << d.text() << "\n";
     if (opts.dryRun) return kExitOk;
-    rom.edit(LeagueDiff::takeLabel(taken.size()), {}, [&taken](clsProject& league) {
+    rom.edit(LeagueDiff::takeLabel(taken.size()), LeagueChange::ofLeague(), [&taken](clsProject& league) {
         for (const LeagueDiff::Difference& d : taken) d.take(league);
     });
     return saveRom(opts, rom, out, err);

@@ -79,7 +79,8 @@ int runEdit(const Options& opts, std::ostream& out, std::ostream& err) {
                 << e.after << "\n";
     for (const LeagueDiff::Difference& d : LeagueDiff::compare(rom.league(), edited)) out << d.text() << "\n";
     if (opts.dryRun) return kExitOk;
-    rom.edit(BulkEdit::label(found.size()), {}, [&edited](clsProject& league) { league = edited; });
+    rom.edit(BulkEdit::label(found.size()), LeagueChange::ofPlayers(found),
+             [&edited](clsProject& league) { league = edited; });
     return saveRom(opts, rom, out, err);
 }
 

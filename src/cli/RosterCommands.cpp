@@ -46,7 +46,7 @@ int importCsv(const Options& opts, std::ostream& out, std::ostream& err) {
     const std::string& file = opts.positional[1];
     LineReport why;
     ResultCode read = Result::Failed;
-    rom.edit("Import Players from CSV", {},
+    rom.edit("Import Players from CSV", LeagueChange::ofEveryPlayer(),
              [&](clsProject& league) { read = PlayerCsv::importPlayers(league, file, why); });
     if (read != Result::Ok) {
         const std::string where = why.line > 0 ? file + ":" + std::to_string(why.line) + ": " : std::string();
@@ -63,7 +63,8 @@ int swap(const Options& opts, std::ostream& out, std::ostream& err) {
         return usageError(err, "swap", "each place must be TEAM.SLOT with TEAM 0..26 and SLOT 0..11");
     Session rom;
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
-    rom.edit("Swap Players", {}, [&](clsProject& league) { Trade::swapPlayers(league, a, b); });
+    rom.edit("Swap Players", LeagueChange::ofTrade(a, b),
+             [&](clsProject& league) { Trade::swapPlayers(league, a, b); });
     return saveRom(opts, rom, out, err);
 }
 

@@ -54,7 +54,7 @@ LoadResult Session::open(const std::string& path, ConsoleKind kind) {
     baseline_ = image_;
     savedLeague_ = league_;
     history_.clear();
-    notify({LeagueEvent::Kind::Replaced, "Open", {}});
+    notify({LeagueEvent::Nature::Replaced, "Open", LeagueChange::ofLeague()});
     return {};
 }
 
@@ -62,7 +62,7 @@ void Session::revert() {
     if (!valid_ || !modified()) return;
     league_ = savedLeague_;
     history_.clear();
-    notify({LeagueEvent::Kind::Replaced, "Revert", {}});
+    notify({LeagueEvent::Nature::Replaced, "Revert", LeagueChange::ofLeague()});
 }
 
 SaveResult Session::encode(RomImage& image, clsProject& league) const {
@@ -111,7 +111,7 @@ SaveResult Session::writeOut(const std::string& path, bool sameFile, const char*
     stamp_ = stamp;
     baseline_ = image_;
     savedLeague_ = league_;
-    notify({LeagueEvent::Kind::Saved, label, {}});
+    notify({LeagueEvent::Nature::Saved, label, {}});
     return result;
 }
 
@@ -129,7 +129,7 @@ ImportResult Session::importProject(const std::string& path) {
     ImportResult result;
     clsProject before = league_;
     result.imported = ProjectFile::importProject(league_, path, result.report) == Result::Ok;
-    if (result.imported) changed({LeagueEvent::Kind::Replaced, "Import Project", {}}, std::move(before));
+    if (result.imported) changed("Import Project", LeagueChange::ofLeague(), std::move(before));
     return result;
 }
 
@@ -142,7 +142,7 @@ ImportResult Session::importTeam(int team, const std::string& path) {
     }
     clsProject before = league_;
     result.imported = TeamFile::importTeam(*record, path, result.report) == Result::Ok;
-    if (result.imported) changed({LeagueEvent::Kind::Changed, "Import Team", {team, -1}}, std::move(before));
+    if (result.imported) changed("Import Team", LeagueChange::ofWholeTeam(team), std::move(before));
     return result;
 }
 
@@ -157,7 +157,7 @@ ImportResult Session::importPlayer(int team, int player, const std::string& path
     }
     clsProject before = league_;
     result.imported = PlayerFile::importPlayer(*record, path, result.report) == Result::Ok;
-    if (result.imported) changed({LeagueEvent::Kind::Changed, "Import Player", {team, player}}, std::move(before));
+    if (result.imported) changed("Import Player", LeagueChange::ofPlayer({team, player}), std::move(before));
     return result;
 }
 
@@ -165,32 +165,32 @@ bool Session::restoreLeague(const clsProject& league) {
     if (!valid_ || league == league_) return false;
     clsProject before = std::move(league_);
     league_ = league;
-    changed({LeagueEvent::Kind::Replaced, "Restore Backup", {}}, std::move(before));
+    changed("Restore Backup", LeagueChange::ofLeague(), std::move(before));
     return true;
 }
 
-bool Session::edit(const std::string& label, EditTarget target, const std::function<void(clsProject&)>& change) {
+bool Session::edit(const std::string& label, LeagueChange change, const std::function<void(clsProject&)>& apply) {
     clsProject before = league_;
-    change(league_);
+    apply(league_);
     if (league_ == before) return false;
-    changed({LeagueEvent::Kind::Changed, label, target}, std::move(before));
+    changed(label, std::move(change), std::move(before));
     return true;
 }
 
-void Session::changed(LeagueEvent event, clsProject before) {
-    history_.record(event.label, event.target, std::move(before));
-    notify(std::move(event));
+void Session::changed(const std::string& label, LeagueChange change, clsProject before) {
+    history_.record(label, change, std::move(before));
+    notify({LeagueEvent::Nature::Changed, label, std::move(change)});
 }
 
 bool Session::undo() {
     const std::optional<UndoHistory::Taken> step = history_.undo(league_);
-    if (step) notify({LeagueEvent::Kind::Restored, step->label, step->target});
+    if (step) notify({LeagueEvent::Nature::Restored, step->label, step->change});
     return step.has_value();
 }
 
 bool Session::redo() {
     const std::optional<UndoHistory::Taken> step = history_.redo(league_);
-    if (step) notify({LeagueEvent::Kind::Restored, step->label, step->target});
+    if (step) notify({LeagueEvent::Nature::Restored, step->label, step->change});
     return step.has_value();
 }
 

@@ -62,7 +62,7 @@ public:
     // Reads the file and decodes its league. Only an open that succeeds changes anything:
     // then the image, kind, path and league are the file's, the edition's offset set is
     // active, the remembered folder is the file's folder, the history starts afresh and the
-    // observers hear Replaced ("Open"). An open that fails leaves the session as it was: the
+    // observers hear Replaced ("Open", the whole league). An open that fails leaves the session as it was: the
     // file open before stays open, valid and saveable, with its league and history.
     LoadResult open(const std::string& path, ConsoleKind kind);
     // Takes the league back to the file as opened or last saved, dropping its edits: the
@@ -95,28 +95,30 @@ public:
     // written and nothing in the session changes.
     SaveResult encodeCopy(RomImage& out) const;
 
-    // Imports through the interchange files, all or nothing. On success the observers
-    // hear Replaced ("Import Project") or Changed ("Import Team", "Import Player", naming
-    // the team and player), and the import is one step of the history; a refused file
-    // changes nothing and the report says why.
+    // Imports through the interchange files, all or nothing. On success the import is one
+    // step of the history and the observers hear Changed: "Import Project" (the whole
+    // league), "Import Team" (the team's own fields and its twelve players) or "Import
+    // Player" (the one player); a refused file changes nothing and the report says why.
     ImportResult importProject(const std::string& path);
     ImportResult importTeam(int team, const std::string& path);
     ImportResult importPlayer(int team, int player, const std::string& path);
 
     // Puts another league in place of the open one (a backup's, read by readOtherLeague) as
     // one step of the history; the image and its bytes outside the league stay, and nothing
-    // is written until a save. Observers hear Replaced ("Restore Backup"). False, and no
-    // step, when the league is the same.
+    // is written until a save. Observers hear Changed ("Restore Backup", the whole league),
+    // which keeps the window's selection, as any other step does. False, and no step, when
+    // the league is the same.
     bool restoreLeague(const clsProject& league);
 
-    // Runs change on the league. When the league differs afterwards, the edit is one step
-    // of the history, the observers hear Changed with the label and the target, and the
-    // result is true; an edit that changes nothing is no step and no event.
-    bool edit(const std::string& label, EditTarget target, const std::function<void(clsProject&)>& change);
+    // Runs apply on the league; change says what it changes (the window shows that anew).
+    // When the league differs afterwards, the edit is one step of the history, named by the
+    // label, the observers hear Changed with the label and the change, and the result is
+    // true; an edit that changes nothing is no step and no event.
+    bool edit(const std::string& label, LeagueChange change, const std::function<void(clsProject&)>& apply);
 
     // The history of the league since it was opened: each edit and import one step. Undo
     // and redo take the league back or forward over one step; the observers hear Restored
-    // with the step's label and target. False when there was no step to take.
+    // with the step's label and change. False when there was no step to take.
     const UndoHistory& history() const { return history_; }
     bool undo();
     bool redo();
@@ -131,7 +133,7 @@ private:
     SaveResult writeOut(const std::string& path, bool sameFile, const char* label, BackupChoice backup);
     void notify(LeagueEvent event);
     // Records the step from before to the league now held and tells the observers.
-    void changed(LeagueEvent event, clsProject before);
+    void changed(const std::string& label, LeagueChange change, clsProject before);
 
     SettingsData settings_;
     OffsetSet active_{};

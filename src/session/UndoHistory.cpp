@@ -11,14 +11,14 @@ std::optional<UndoHistory::Taken> carry(std::deque<UndoHistory::Step>& from, std
     to.push_back(std::move(from.back()));
     from.pop_back();
     std::swap(to.back().other, league);
-    return UndoHistory::Taken{to.back().label, to.back().target};
+    return UndoHistory::Taken{to.back().label, to.back().change};
 }
 
 }  // namespace
 
-void UndoHistory::record(std::string label, EditTarget target, clsProject before) {
+void UndoHistory::record(std::string label, LeagueChange change, clsProject before) {
     redo_.clear();
-    undo_.push_back({std::move(label), target, std::move(before)});
+    undo_.push_back({std::move(label), std::move(change), std::move(before)});
     while (undo_.size() > kLimit) undo_.pop_front();
 }
 

@@ -16,14 +16,14 @@ public:
     static constexpr std::size_t kLimit = 200;
 
     struct Step {
-        std::string label;  // "City", "Rating", "Import Project", ...
-        EditTarget target;  // the team and player the step changed
-        clsProject other;   // the league on the far side of the step
+        std::string label;    // "City", "Rating", "Import Project", ...
+        LeagueChange change;  // what the step changed, and so what taking it back changes
+        clsProject other;     // the league on the far side of the step
     };
 
     // A step that turned `before` into the league now held; whatever could be redone is
     // dropped.
-    void record(std::string label, EditTarget target, clsProject before);
+    void record(std::string label, LeagueChange change, clsProject before);
 
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
@@ -33,10 +33,10 @@ public:
     std::size_t undoCount() const { return undo_.size(); }
     std::size_t redoCount() const { return redo_.size(); }
 
-    // What undo or redo took: the step's label and target.
+    // What undo or redo took: the step's label and change.
     struct Taken {
         std::string label;
-        EditTarget target;
+        LeagueChange change;
     };
 
     // Takes the league back over the last step (or forward over the last undone one):

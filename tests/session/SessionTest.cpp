@@ -13,9 +13,9 @@
 #include "session/Session.h"
 #include "support/ReferenceImages.h"
 
-// Events print as kind, label and target when a comparison fails.
+// Events print as nature, label and the kinds changed when a comparison fails.
 void PrintTo(const LeagueEvent& e, std::ostream* os) {
-    *os << static_cast<int>(e.kind) << " \"" << e.label << "\" " << e.target.team << "/" << e.target.player;
+    *os << static_cast<int>(e.nature) << " \"" << e.label << "\" " << e.change.kinds;
 }
 
 namespace {
@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 using testsupport::decoded;
 using testsupport::readBytes;
 using testsupport::writeBytes;
-using Kind = LeagueEvent::Kind;
+using Kind = LeagueEvent::Nature;
 using Events = std::vector<LeagueEvent>;
 
 // A session that has opened the SNES demo image {dir}/a/game.smc.
@@ -83,7 +83,7 @@ TEST_F(SessionTest, OpenLeavesEachOutcomeItsOwnState) {
         EXPECT_EQ(session.activeOffsets(), r.ok() ? OffsetSet::nesDefaults() : OffsetSet::snesDefaults());
         EXPECT_EQ(session.settings().lastFolder, dir + (r.ok() ? "/b" : "/a"));
         EXPECT_TRUE(session.league() == (r.ok() ? decoded(nes, Console::Nes, snesLeague) : snesLeague));
-        EXPECT_EQ(heard, (r.ok() ? Events{{Kind::Replaced, "Open", {}}} : Events{}));
+        EXPECT_EQ(heard, (r.ok() ? Events{{Kind::Replaced, "Open", LeagueChange::ofLeague()}} : Events{}));
         EXPECT_FALSE(session.modified());
         if (r.ok()) {
             EXPECT_TRUE(session.baseline() == nes);
@@ -224,13 +224,14 @@ TEST_F(SessionTest, ABackupsLeagueComesInAsOneStep) {
     ASSERT_TRUE(session.encodeCopy(old).ok());
     old[0x20] ^= 0xFF;  // outside the league
     writeBytes(dir + "/old.smc", old);
-    session.edit("City", {3, -1}, [](clsProject& l) { l.getTeamRef(3)->setCity("NEW"); });
+    session.edit("City", LeagueChange::ofTeam(3, LeagueChange::TeamNames),
+                 [](clsProject& l) { l.getTeamRef(3)->setCity("NEW"); });
     const clsProject edited = session.league();
     const OtherLeague backup = readOtherLeague(session, dir + "/old.smc");
     heard.clear();
     EXPECT_TRUE(session.restoreLeague(backup.league));
     EXPECT_FALSE(session.restoreLeague(backup.league));  // the same league: no step
-    EXPECT_EQ(heard, (Events{{Kind::Replaced, "Restore Backup", {}}}));
+    EXPECT_EQ(heard, (Events{{Kind::Changed, "Restore Backup", LeagueChange::ofLeague()}}));
     EXPECT_EQ(session.history().undoCount(), 2u);
     ASSERT_TRUE(session.encodeCopy(saved).ok());
     old[0x20] = snes[0x20];
@@ -252,9 +253,11 @@ TEST_F(SessionTest, ForgottenObserversHearNothingMore) {
         session.forget(first);
     });
     for (const char* city : {"one", "two"})
-        session.edit(city, {0, -1}, [city](clsProject& l) { l.getTeamRef(0)->setCity(city); });
+        session.edit(city, LeagueChange::ofTeam(0, LeagueChange::TeamNames),
+                     [city](clsProject& l) { l.getTeamRef(0)->setCity(city); });
     session.forget(third);
-    session.edit("three", {0, -1}, [](clsProject& l) { l.getTeamRef(0)->setCity("three"); });
+    session.edit("three", LeagueChange::ofTeam(0, LeagueChange::TeamNames),
+                 [](clsProject& l) { l.getTeamRef(0)->setCity("three"); });
     EXPECT_EQ(told, (std::vector<std::string>{"first one", "third one", "third two"}));
 }
 

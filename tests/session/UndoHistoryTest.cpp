@@ -11,7 +11,7 @@
 
 namespace {
 
-using Kind = LeagueEvent::Kind;
+using Kind = LeagueEvent::Nature;
 
 // A session with the NES demo image open, and a folder of each test's own (ctest runs them side by side).
 class UndoTest : public ::testing::Test {
@@ -22,7 +22,8 @@ protected:
         session.observe([this](const LeagueEvent& e) { heard.push_back(e); });
     }
     void city(const std::string& text) {
-        session.edit("City", {0, -1}, [text](clsProject& l) { l.getTeamRef(0)->setCity(text); });
+        session.edit("City", LeagueChange::ofTeam(0, LeagueChange::TeamNames),
+                     [text](clsProject& l) { l.getTeamRef(0)->setCity(text); });
     }
     std::string cityNow() const { return session.league().getTeamRef(0)->getCity(); }
 
@@ -40,10 +41,13 @@ TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
         std::function<void(clsProject&)> change;
     };
     const Row rows[] = {
-        {{Kind::Changed, "Rating", {5, 7}}, [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(7)->incStam(); }},
-        {{Kind::Replaced, "Import Project", {}}, [](clsProject& l) { l.setMatchupBytes(9, 4, 5); }},
-        {{Kind::Changed, "Import Team", {2, -1}}, [](clsProject& l) { l.getTeamRef(2)->setAbrev("QQQ"); }},
-        {{Kind::Changed, "Import Player", {4, 6}},
+        {{Kind::Changed, "Rating", LeagueChange::ofPlayer({5, 7})},
+         [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(7)->incStam(); }},
+        {{Kind::Changed, "Import Project", LeagueChange::ofLeague()},
+         [](clsProject& l) { l.setMatchupBytes(9, 4, 5); }},
+        {{Kind::Changed, "Import Team", LeagueChange::ofWholeTeam(2)},
+         [](clsProject& l) { l.getTeamRef(2)->setAbrev("QQQ"); }},
+        {{Kind::Changed, "Import Player", LeagueChange::ofPlayer({4, 6})},
          [](clsProject& l) { l.getTeamRef(4)->getPlayerRef(6)->setLast("ZED"); }},
     };
     for (const auto& [event, change] : rows) {
@@ -51,7 +55,11 @@ TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
         const clsProject before = session.league();
         clsProject after = before;
         change(after);
-        const auto [team, player] = event.target;
+        // An import's team: the one its change names; its player: the last one named.
+        const int team = event.change.teams.empty()
+                             ? (event.change.players.empty() ? 0 : event.change.players.back().team)
+                             : event.change.teams.front();
+        const int player = event.change.players.empty() ? -1 : event.change.players.back().slot;
         const std::string file = dir + "/step";
         heard.clear();
         if (event.label == "Import Project") {
@@ -68,11 +76,11 @@ TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
                       Result::Ok);
             ASSERT_TRUE(session.importPlayer(team, player, file).imported);
         } else {
-            ASSERT_TRUE(session.edit(event.label, event.target, change));
+            ASSERT_TRUE(session.edit(event.label, event.change, change));
         }
         EXPECT_TRUE(session.league() == after);
         EXPECT_EQ(session.history().undoLabel(), event.label);
-        const LeagueEvent restored{Kind::Restored, event.label, event.target};
+        const LeagueEvent restored{Kind::Restored, event.label, event.change};
         ASSERT_TRUE(session.undo());
         EXPECT_TRUE(session.league() == before);
         EXPECT_FALSE(session.modified());
@@ -117,7 +125,7 @@ TEST_F(UndoTest, StepsInOrderUpToTheLimitAndModifiedAgainstTheSave) {
 
 TEST_F(UndoTest, RefusedImportsAndEditsThatChangeNothingAreNoStep) {
     const clsProject opened = session.league();
-    EXPECT_FALSE(session.edit("City", {0, -1},
+    EXPECT_FALSE(session.edit("City", LeagueChange::ofTeam(0, LeagueChange::TeamNames),
                               [&](clsProject& l) { l.getTeamRef(0)->setCity(opened.getTeamRef(0)->getCity()); }));
     testsupport::writeText(dir + "/bad.tpr", "@3\r\nps=300\r\n@END\r\n");  // how each file refuses is the readers' test
     testsupport::writeText(dir + "/bad.tte", "city=X\r\n#2\r\njersey=1000\r\n#END\r\n");

@@ -1,9 +1,0 @@
-#include "ui/SettingsPromptUi.h"
-
-bool SettingsPromptUi::askCreateDefault() {
-    return messages_.askYesNo(parent_, QString::fromLatin1(Settings::kLoadQuestion));
-}
-
-void SettingsPromptUi::reportSaveFailed() {
-    messages_.message(parent_, QString::fromLatin1(Settings::kSaveFailed), MessageSink::Icon::Exclamation);
-}

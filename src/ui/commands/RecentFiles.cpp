@@ -1,0 +1,70 @@
+#include "ui/commands/RecentFiles.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include "session/modGlobals.h"
+#include "ui/platform/LocalPath.h"
+
+namespace {
+
+const QString kGroup = QStringLiteral("RecentFiles");
+const QString kPath = QStringLiteral("path");
+const QString kEdition = QStringLiteral("edition");
+
+}  // namespace
+
+RecentFiles::RecentFiles(QString file) : file_(std::move(file)) {}
+
+QString RecentFiles::defaultFile() {
+    return QFileInfo(LocalPath::fromLocal(modGlobals::settingsPath())).absolutePath() + QStringLiteral("/recent.ini");
+}
+
+QList<RecentFiles::Entry> RecentFiles::entries() const {
+    if (file_.isEmpty()) return {};
+    QSettings settings(file_, QSettings::IniFormat);
+    QList<Entry> out;
+    const int n = settings.beginReadArray(kGroup);
+    for (int i = 0; i < n && out.size() < kLimit; ++i) {
+        settings.setArrayIndex(i);
+        const QString path = settings.value(kPath).toString();
+        bool number = false;
+        const int kind = settings.value(kEdition).toInt(&number);
+        if (path.isEmpty() || !number || (kind != Console::Nes && kind != Console::Snes)) continue;
+        out << Entry{path, static_cast<ConsoleKind>(kind)};
+    }
+    settings.endArray();
+    return out;
+}
+
+void RecentFiles::add(const QString& path, ConsoleKind kind) {
+    const QString file = LocalPath::absolute(path);
+    QList<Entry> list = entries();
+    list.removeIf([&file](const Entry& e) { return e.path == file; });
+    list.prepend({file, kind});
+    while (list.size() > kLimit) list.removeLast();
+    write(list);
+}
+
+void RecentFiles::remove(const QString& path) {
+    const QString file = LocalPath::absolute(path);
+    QList<Entry> list = entries();
+    if (list.removeIf([&file](const Entry& e) { return e.path == file; }) > 0) write(list);
+}
+
+// QSettings writes the file whole through a temporary file, so a failed write leaves the
+// old list in place. A list that cannot be written is no cause for a message: the list is
+// a convenience, and the files themselves are untouched.
+void RecentFiles::write(const QList<Entry>& list) const {
+    if (file_.isEmpty()) return;
+    QSettings settings(file_, QSettings::IniFormat);
+    settings.remove(kGroup);
+    settings.beginWriteArray(kGroup, static_cast<int>(list.size()));
+    for (int i = 0; i < list.size(); ++i) {
+        settings.setArrayIndex(i);
+        settings.setValue(kPath, list[i].path);
+        settings.setValue(kEdition, static_cast<int>(list[i].kind));
+    }
+    settings.endArray();
+    settings.sync();
+}

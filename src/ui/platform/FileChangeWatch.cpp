@@ -1,0 +1,74 @@
+#include "ui/platform/FileChangeWatch.h"
+
+#include <QFileInfo>
+#include <QWidget>
+
+#include "session/Session.h"
+#include "ui/platform/LocalPath.h"
+#include "ui/platform/MessageSink.h"
+
+namespace {
+
+QString changedText() { return QString::fromLatin1(message(SaveOutcome::FileChanged)); }
+
+}  // namespace
+
+FileChangeWatch::FileChangeWatch(Session& session, MessageSink& messages, QWidget* window, std::function<void()> saveAs,
+                                 std::function<void()> reload)
+    : QObject(window),
+      session_(session),
+      messages_(messages),
+      window_(window),
+      saveAs_(std::move(saveAs)),
+      reload_(std::move(reload)) {
+    observer_ = session_.observe([this](const LeagueEvent& event) {
+        // A save writes the file anew; a league read anew may come from another file.
+        if (event.nature == LeagueEvent::Nature::Saved || event.nature == LeagueEvent::Nature::Replaced) watch();
+    });
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &FileChangeWatch::changedOnDisk);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &FileChangeWatch::changedOnDisk);
+    watch();
+}
+
+FileChangeWatch::~FileChangeWatch() { session_.forget(observer_); }
+
+void FileChangeWatch::watch() {
+    told_ = false;
+    if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+    if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    if (!session_.valid()) return;
+    const QString file = LocalPath::fromLocal(session_.path());
+    watcher_.addPath(QFileInfo(file).absolutePath());
+    watcher_.addPath(file);
+}
+
+void FileChangeWatch::changedOnDisk() {
+    if (!session_.valid()) return;
+    // A file replaced by a rename is a new one: the watch moves to it.
+    const QString file = LocalPath::fromLocal(session_.path());
+    if (!watcher_.files().contains(file) && QFileInfo::exists(file)) watcher_.addPath(file);
+    if (told_ || !session_.changedOnDisk()) return;
+    told_ = true;
+    messages_.message(window_, changedText(), MessageSink::Icon::Exclamation, file);
+}
+
+bool FileChangeWatch::settleRefusedSave() {
+    told_ = true;  // the question says it
+    const QString file = LocalPath::fromLocal(session_.path());
+    switch (messages_.askFileChanged(window_, changedText(), file)) {
+        case MessageSink::ChangedAnswer::SaveAs: {
+            bool saved = false;
+            const int id =
+                session_.observe([&saved](const LeagueEvent& e) { saved |= e.nature == LeagueEvent::Nature::Saved; });
+            saveAs_();
+            session_.forget(id);
+            return saved;
+        }
+        case MessageSink::ChangedAnswer::Reload:
+            reload_();
+            return false;
+        case MessageSink::ChangedAnswer::Cancel:
+            break;
+    }
+    return false;
+}

@@ -1,0 +1,74 @@
+#include "ui/platform/MessageSink.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kMessageWidth = 420;
+
+QMessageBox::Icon boxIcon(MessageSink::Icon icon) {
+    switch (icon) {
+        case MessageSink::Icon::Information:
+            return QMessageBox::Information;
+        case MessageSink::Icon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageSink::Icon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, const QString& detail) {
+    QMessageBox box(boxIcon(icon), kAppTitle, text, QMessageBox::Ok, parent);
+    if (!detail.isEmpty()) {
+        box.setInformativeText(detail);
+        // Each line of the detail (a file's line and its fault, a path) stays whole.
+        if (auto* lines = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+            lines->setWordWrap(false);
+    }
+    // Wide enough that a sentence does not break word by word.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(kMessageWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    box.exec();
+}
+
+bool QtMessageSink::askYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+MessageSink::SaveAnswer QtMessageSink::askSaveChanges(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, kAppTitle, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveAnswer::Save;
+        case QMessageBox::Discard:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
+    }
+}
+
+MessageSink::ChangedAnswer QtMessageSink::askFileChanged(QWidget* parent, const QString& text, const QString& detail) {
+    QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::NoButton, parent);
+    box.setInformativeText(detail);
+    QPushButton* saveAs = box.addButton(QStringLiteral("Save As..."), QMessageBox::AcceptRole);
+    QPushButton* reload = box.addButton(QStringLiteral("Reload"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(saveAs);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == saveAs) return ChangedAnswer::SaveAs;
+    if (box.clickedButton() == reload) return ChangedAnswer::Reload;
+    return ChangedAnswer::Cancel;
+}

@@ -1,0 +1,43 @@
+#include "ui/widgets/SwatchLabel.h"
+
+SwatchLabel::SwatchLabel(const QString& name, QWidget* parent) : QLabel(parent) {
+    setObjectName(name);
+    setAutoFillBackground(true);
+    setAlignment(Qt::AlignCenter);
+}
+
+void SwatchLabel::setColors(const QColor& background, const QColor& text) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    setPalette(p);
+}
+
+void SwatchLabel::setBackground(const QColor& background) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
+}
+
+QColor SwatchLabel::background() const { return palette().color(QPalette::Window); }
+QColor SwatchLabel::textColor() const { return palette().color(QPalette::WindowText); }
+
+void SwatchLabel::mousePressEvent(QMouseEvent* e) {
+    click_.press(e);
+    QLabel::mousePressEvent(e);
+}
+
+void SwatchLabel::mouseReleaseEvent(QMouseEvent* e) {
+    if (click_.release(e, *this)) emit clicked();
+    QLabel::mouseReleaseEvent(e);
+}
+
+QColor colorFromRgbValue(std::uint32_t rgb) {
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>((rgb >> 16) & 0xFF));
+}
+
+std::uint32_t rgbValueFromColor(const QColor& c) {
+    return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8) |
+           (static_cast<std::uint32_t>(c.blue()) << 16);
+}

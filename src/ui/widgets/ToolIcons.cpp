@@ -1,0 +1,93 @@
+#include "ui/widgets/ToolIcons.h"
+
+#include <QDirIterator>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+// The resources are linked into the library: naming their initialiser keeps them there.
+static void initResources() { Q_INIT_RESOURCE(tamsel); }
+
+namespace ToolIcons {
+
+QIcon applicationIcon() {
+    initResources();
+    QIcon icon;
+    for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();) icon.addFile(it.next());
+    return icon;
+}
+
+namespace {
+
+QPixmap blank() {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+}  // namespace
+
+QPixmap openPicture() {
+    QPixmap pm = blank();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QColor outline(120, 86, 10);
+    // Back of the folder with its tab.
+    p.setPen(outline);
+    p.setBrush(QColor(230, 180, 50));
+    p.drawPolygon(
+        QPolygonF({QPointF(1, 3), QPointF(6, 3), QPointF(7, 4), QPointF(13, 4), QPointF(13, 13), QPointF(1, 13)}));
+    // Sheet of paper sticking out.
+    p.setPen(QColor(150, 150, 150));
+    p.setBrush(Qt::white);
+    p.drawRect(3, 5, 8, 6);
+    // Front flap, opened toward the viewer.
+    p.setPen(outline);
+    p.setBrush(QColor(250, 210, 90));
+    p.drawPolygon(QPolygonF({QPointF(1, 13), QPointF(4, 7), QPointF(15, 7), QPointF(12, 13)}));
+    return pm;
+}
+
+QPixmap savePicture() {
+    QPixmap pm = blank();
+    QPainter p(&pm);
+    const QColor body(40, 70, 160);
+    p.setPen(QColor(20, 35, 90));
+    p.setBrush(body);
+    p.drawPolygon(QPolygonF({QPointF(1, 1), QPointF(13, 1), QPointF(14, 2), QPointF(14, 14), QPointF(1, 14)}));
+    // Label.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(3, 2, 9, 5);
+    p.setPen(QColor(180, 180, 200));
+    p.drawLine(4, 4, 10, 4);
+    // Metal shutter with its window.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 200, 210));
+    p.drawRect(4, 9, 7, 5);
+    p.setBrush(body);
+    p.drawRect(5, 10, 2, 3);
+    return pm;
+}
+
+QPixmap exitPicture() {
+    QPixmap pm = blank();
+    QPainter p(&pm);
+    // Door frame and the open door.
+    p.setPen(QColor(70, 50, 30));
+    p.setBrush(QColor(60, 60, 60));
+    p.drawRect(1, 1, 8, 14);
+    p.setBrush(QColor(170, 110, 60));
+    p.drawPolygon(QPolygonF({QPointF(1, 1), QPointF(6, 3), QPointF(6, 15), QPointF(1, 15)}));
+    p.setPen(QColor(240, 220, 120));
+    p.drawPoint(5, 9);
+    // Red arrow pointing out of the door.
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 30, 30));
+    p.drawPolygon(QPolygonF({QPointF(8, 7), QPointF(11, 7), QPointF(11, 4), QPointF(15.5, 8.5), QPointF(11, 13),
+                             QPointF(11, 10), QPointF(8, 10)}));
+    return pm;
+}
+
+}  // namespace ToolIcons

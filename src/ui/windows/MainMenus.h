@@ -46,6 +46,7 @@ struct MainMenus {
     QAction* menuProjectExportCsv = nullptr;
     QAction* menuProjectSwapPlayers = nullptr;
     QAction* menuAnalysisCheckSchedule = nullptr;
+    QAction* menuAnalysisOverview = nullptr;  // the league overview window
 
     // Fills the window's menu bar and makes the tool strip, a child of the window for it
     // to place.

@@ -1,0 +1,111 @@
+// The league overview: its table and strength chart follow the league as it is edited, the table
+// sorts by the values of any column and a row clicked chooses its team; beside each rating the
+// player editor shows the player's rank in the league.
+#include "interchange/TeamFiguresCsv.h"
+#include "model/Rating.h"
+#include "ui/support/UiHarness.h"
+#include "ui/widgets/StrengthChart.h"
+#include "ui/windows/frmOverview.h"
+
+class Overview : public UiTest {
+public:
+    frmOverview* window() { return w->findChild<frmOverview*>(); }
+    // A column of the table, top to bottom, or the cells of the row showing a team.
+    QStringList column(int c) {
+        QStringList cells;
+        for (int row = 0; row < clsProject::kTeams; ++row) cells << window()->tblFigures->item(row, c)->text();
+        return cells;
+    }
+    QStringList rowOf(int team) {
+        QStringList cells;
+        const int row = column(frmOverview::Team).indexOf(QString::number(team));
+        for (int c = frmOverview::Figures; c < frmOverview::Columns; ++c)
+            cells << window()->tblFigures->item(row, c)->text();
+        return cells;
+    }
+    static QStringList numbers(int from, int step) {
+        QStringList out;
+        for (int i = 0; i < clsProject::kTeams; ++i) out << QString::number(from + step * i);
+        return out;
+    }
+    // The chart's bars: abbreviation and colour, left to right.
+    std::vector<std::pair<QString, QColor>> bars() {
+        std::vector<std::pair<QString, QColor>> out;
+        for (int i = 0; i < window()->chtStrength->bars(); ++i)
+            out.emplace_back(window()->chtStrength->bar(i).label, window()->chtStrength->bar(i).colour);
+        return out;
+    }
+};
+
+// Sorted by value: team numbers 0..26 (as text 10 would come before 2), strength weakest first.
+TEST_F(Overview, TheTableSortsByValueFollowsAnEditAndChoosesATeam) {
+    openDemo();
+    const auto follows = [this](int team) {
+        return [this, team] {
+            QStringList figures;
+            for (const std::string& text : TeamFiguresCsv::figureTexts(LeagueStats::compute(league()).teams[team]))
+                figures << qs(text);
+            EXPECT_EQ(rowOf(team), figures);
+        };
+    };
+    play({
+        {"menu menuAnalysisOverview, click header 0 of tblFigures", "", "", nullptr,
+         [this] { EXPECT_EQ(column(frmOverview::Team), numbers(0, 1)); }},
+        {"click header 0 of tblFigures", "", "", nullptr,
+         [this] { EXPECT_EQ(column(frmOverview::Team), numbers(26, -1)); }},
+        {"click header 15 of tblFigures", "", "", nullptr,
+         [this] { EXPECT_EQ(column(frmOverview::Rank), numbers(27, -1)); }},
+        {"click player 4.2, click cmdIncAtt_1, see 198th of 324 in lblRankJump", "player 4.2 jump: 170 -> 171", "",
+         "Rating", follows(4)},
+        {"click row 0 of tblFigures", "", "", nullptr,
+         [this] {
+             const int weakest = LeagueStats::compute(league()).byRank.back();
+             EXPECT_EQ(w->selection().team, weakest);
+             EXPECT_EQ(w->tree().currentItem(), node(teamNode(weakest)));
+         }},
+        {"file t.csv, click cmdExportTable", "", "Table exported!", nullptr,
+         [this] {
+             EXPECT_EQ(testsupport::readText(file("t.csv")),
+                       TeamFiguresCsv::table(league(), LeagueStats::compute(league())));
+         }},
+    });
+}
+
+// One bar a team, strongest first, in the colour of its first uniform swatch of the edition open,
+// grey while that uniform is not set; bars follow a change of strength, names and uniforms.
+TEST_F(Overview, TheChartShowsEachTeamStrongestFirstInItsColour) {
+    for (const ConsoleKind kind : {Console::Nes, Console::Snes}) {
+        SCOPED_TRACE(kind);
+        openDemo(kind);
+        session().edit("Colour", LeagueChange::ofTeam(5, LeagueChange::Uniforms), [](clsProject& l) {
+            (l.getTeamRef(5)->uniformNES_vaild = l.getTeamRef(5)->uniformSNES_vaild = false);
+        });
+        act("menu menuAnalysisOverview");
+        const auto chart = [this](const std::vector<std::pair<int, QColor>>& expected) {
+            const LeagueStats::Figures f = LeagueStats::compute(league());
+            ASSERT_EQ(window()->chtStrength->bars(), clsProject::kTeams);
+            for (int i = 0; i < clsProject::kTeams; ++i) {
+                EXPECT_EQ(bars()[i].first, qs(team(f.byRank[i]).getAbrev()));
+                for (const auto& [t, colour] : expected)
+                    if (f.byRank[i] == t) EXPECT_EQ(bars()[i].second, colour) << t;
+            }
+        };
+        chart({{5, frmOverview::kUnsetColour}, {0, kind == Console::Nes ? QColor(255, 34, 0) : QColor(0, 0, 0)}});
+        // The weakest team made strongest and team 5 given a colour: the bars follow.
+        const int weakest = LeagueStats::compute(league()).byRank.back();
+        session().edit("Rating", LeagueChange::ofWholeTeam(weakest), [weakest](clsProject& l) {
+            for (int s = 0; s < clsTeam::kRoster; ++s) {
+                clsPlayer& p = *l.getTeamRef(weakest)->getPlayerRef(s);
+                for (const Rating& r : kRatings)
+                    for (int n = 0; n < 256 && r.value(p) < 96; ++n) r.stepUp(p);
+            }
+        });
+        session().edit("Colour", LeagueChange::ofTeam(5, LeagueChange::Uniforms), [](clsProject& l) {
+            l.getTeamRef(5)->setUniformColor_NES_single(0, 0x16);
+            l.getTeamRef(5)->setUniformColor_1Word(0, 0x001F);
+        });
+        EXPECT_EQ(bars().front().first, qs(team(weakest).getAbrev()));
+        chart({{5, kind == Console::Nes ? QColor(255, 34, 0) : QColor(248, 0, 0)}});
+        restart();
+    }
+}

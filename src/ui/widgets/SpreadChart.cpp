@@ -24,6 +24,8 @@ SpreadChart::SpreadChart(const QString& name, QWidget* parent) : QChartView(pare
         bands << QStringLiteral("%1-%2").arg(10 * band).arg(band == kBands - 1 ? 100 : 10 * band + 9);
     auto* axis = new QBarCategoryAxis(chart);
     axis->setCategories(bands);
+    axis->setTruncateLabels(false);
+    axis->setLabelsAngle(-45);
     chart->addAxis(axis, Qt::AlignBottom);
     series->attachAxis(axis);
     counts_ = new QValueAxis(chart);
@@ -54,7 +56,8 @@ void SpreadChart::showRating(const clsProject& league, int rating) {
         for (int band = 0; band < kBands; ++band) sets_[g]->replace(band, counts[g][static_cast<std::size_t>(band)]);
     chart()->setTitle(QStringLiteral("Players by %1").arg(QString::fromLatin1(r->reportName)));
     const int most = *std::max_element(totals.begin(), totals.end());
-    counts_->setRange(0, std::max(10, (most + 9) / 10 * 10));
+    counts_->setRange(0, std::max(10, most));
+    counts_->applyNiceNumbers();
 }
 
 int SpreadChart::count(int group, int band) const {

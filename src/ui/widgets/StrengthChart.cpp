@@ -35,13 +35,14 @@ StrengthChart::StrengthChart(const QString& name, int bars, QWidget* parent) : Q
     for (int i = 0; i < bars; ++i) {
         auto* set = new QBarSet(QString(), series);
         for (int c = 0; c < bars; ++c) set->append(0);
-        set->setBorderColor(Qt::transparent);
+        set->setBorderColor(QColor(96, 96, 96));  // a white uniform still shows its bar
         series->append(set);
         sets_.push_back(set);
     }
     chart->addSeries(series);
     labels_ = new QBarCategoryAxis(chart);
     labels_->setLabelsAngle(-90);
+    labels_->setTruncateLabels(false);
     chart->addAxis(labels_, Qt::AlignBottom);
     series->attachAxis(labels_);
     values_ = new QValueAxis(chart);

@@ -93,7 +93,6 @@ void frmOverview::build() {
         }
         static_cast<Cell*>(cells_[static_cast<std::size_t>(t)][Team])->show(QString::number(t), t);
     }
-    tblFigures->resizeColumnsToContents();
     tblFigures->setSortingEnabled(true);
     tblFigures->sortByColumn(Rank, Qt::AscendingOrder);
     column->addWidget(tblFigures, 1);
@@ -143,6 +142,7 @@ void frmOverview::refresh() {
     for (int t = 0; t < clsProject::kTeams; ++t) showNames(t);
     showFigures(true);
     showSpread();
+    tblFigures->resizeColumnsToContents();
 }
 
 void frmOverview::showChange(const LeagueEvent& event) {

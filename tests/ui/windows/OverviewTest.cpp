@@ -68,7 +68,12 @@ TEST_F(Overview, TheTableSortsByValueFollowsAnEditAndChoosesATeam) {
              EXPECT_EQ(testsupport::readText(file("t.csv")),
                        TeamFiguresCsv::table(league(), LeagueStats::compute(league())));
          }},
+        {"file c.png, click cmdSaveChart", "", "Chart saved!", nullptr,
+         [this] { EXPECT_FALSE(QImage(qs(file("c.png"))).isNull()); }},
     });
+    QDir().mkpath(TAMSEL_BUILD_DIR "/screenshots");
+    EXPECT_TRUE(window()->grab().save(TAMSEL_BUILD_DIR "/screenshots/league-overview.png"));
+    EXPECT_TRUE(w->grab().save(TAMSEL_BUILD_DIR "/screenshots/player-ranks.png"));
 }
 
 // One bar a team, strongest first, in the colour of its first uniform swatch of the edition open,

@@ -1,9 +1,11 @@
 // The league overview: its table and strength chart follow the league as it is edited, the table
 // sorts by the values of any column and a row clicked chooses its team; beside each rating the
 // player editor shows the player's rank in the league.
+#include "interchange/PlayerCsv.h"
 #include "interchange/TeamFiguresCsv.h"
 #include "model/Rating.h"
 #include "ui/support/UiHarness.h"
+#include "ui/widgets/SpreadChart.h"
 #include "ui/widgets/StrengthChart.h"
 #include "ui/windows/frmOverview.h"
 
@@ -48,6 +50,10 @@ TEST_F(Overview, TheTableSortsByValueFollowsAnEditAndChoosesATeam) {
             EXPECT_EQ(rowOf(team), figures);
         };
     };
+    clsProject other = league();
+    other.getTeamRef(4)->getPlayerRef(3)->setStamina(9);
+    const Lines table = PlayerCsv::writePlayers(other);
+    testsupport::writeText(file("p.csv"), table[0] + "\n" + table[1 + 4 * 12 + 3] + "\n");
     play({
         {"menu menuAnalysisOverview, click header 0 of tblFigures", "", "", nullptr,
          [this] { EXPECT_EQ(column(frmOverview::Team), numbers(0, 1)); }},
@@ -55,8 +61,18 @@ TEST_F(Overview, TheTableSortsByValueFollowsAnEditAndChoosesATeam) {
          [this] { EXPECT_EQ(column(frmOverview::Team), numbers(26, -1)); }},
         {"click header 15 of tblFigures", "", "", nullptr,
          [this] { EXPECT_EQ(column(frmOverview::Rank), numbers(27, -1)); }},
-        {"click player 4.2, click cmdIncAtt_1, see 198th of 324 in lblRankJump", "player 4.2 jump: 170 -> 171", "",
-         "Rating", follows(4)},
+        {"click player 4.2, see 319th of 324 in lblRankStam, click cmdIncAtt_5, see 313th of 324 in lblRankStam, see "
+         "204th of 324 in lblRankJump",
+         "player 4.2 stam: 40 -> 41", "", "Rating", follows(4)},
+        {"file p.csv, menu menuProjectImportCsv, see 312th of 324 in lblRankStam", "player 4.3 stam: 53 -> 9",
+         "Players imported!"},
+        {"choose 4 in cmbRating", "", "", nullptr,
+         [this] {
+             std::vector<int> forwards;
+             for (int band = 0; band < SpreadChart::kBands; ++band)
+                 forwards.push_back(window()->chtSpread->count(1, band));
+             EXPECT_EQ(forwards, (std::vector<int>{0, 0, 0, 21, 16, 24, 23, 25, 26, 0}));
+         }},
         {"click row 0 of tblFigures", "", "", nullptr,
          [this] {
              const int weakest = LeagueStats::compute(league()).byRank.back();

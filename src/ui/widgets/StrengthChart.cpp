@@ -56,15 +56,17 @@ StrengthChart::StrengthChart(const QString& name, int bars, QWidget* parent) : Q
 void StrengthChart::showBars(const std::vector<Bar>& bars) {
     const QStringList labels = distinct(bars);
     double low = 0, high = 100;
+    // Only what changed is given to the chart: each change lays it out anew.
     for (std::size_t i = 0; i < sets_.size() && i < bars.size(); ++i) {
-        sets_[i]->replace(static_cast<int>(i), bars[i].strength);
-        sets_[i]->setColor(bars[i].colour);
-        sets_[i]->setLabel(labels[static_cast<int>(i)]);
+        const int at = static_cast<int>(i);
+        if (sets_[i]->at(at) != bars[i].strength) sets_[i]->replace(at, bars[i].strength);
+        if (sets_[i]->color() != bars[i].colour) sets_[i]->setColor(bars[i].colour);
         low = std::min(low, bars[i].strength);
         high = std::max(high, bars[i].strength);
     }
-    labels_->setCategories(labels);
-    values_->setRange(std::floor(low / 10) * 10, std::ceil(high / 10) * 10);
+    if (labels_->categories() != labels) labels_->setCategories(labels);
+    const double from = std::floor(low / 10) * 10, to = std::ceil(high / 10) * 10;
+    if (values_->min() != from || values_->max() != to) values_->setRange(from, to);
 }
 
 StrengthChart::Bar StrengthChart::bar(int i) const {

@@ -101,11 +101,14 @@ TEST_F(Overview, TheChartShowsEachTeamStrongestFirstInItsColour) {
             }
         };
         chart({{5, frmOverview::kUnsetColour}, {0, kind == Console::Nes ? QColor(255, 34, 0) : QColor(0, 0, 0)}});
-        // The weakest team made strongest and team 5 given a colour: the bars follow.
+        // The weakest team made strongest, team 5 renamed and given a colour: the bars follow.
         const int weakest = LeagueStats::compute(league()).byRank.back();
         session().edit("Rating", LeagueChange::ofWholeTeam(weakest), [weakest](clsProject& l) {
             for (int s = 0; s < clsTeam::kRoster; ++s) l.getTeamRef(weakest)->getPlayerRef(s)->setSteal(200);
         });
+        session().edit("Abbreviation", LeagueChange::ofTeam(5, LeagueChange::TeamNames),
+                       [](clsProject& l) { l.getTeamRef(5)->setAbrev("NEW"); });
+        chart({{5, frmOverview::kUnsetColour}});
         session().edit("Colour", LeagueChange::ofTeam(5, LeagueChange::Uniforms), [](clsProject& l) {
             l.getTeamRef(5)->setUniformColor_NES_single(0, 0x16);
             l.getTeamRef(5)->setUniformColor_1Word(0, 0x001F);

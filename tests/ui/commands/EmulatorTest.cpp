@@ -45,4 +45,8 @@ TEST_F(Emulator, TheEmulatorPlaysWhatSaveWouldWriteAndAFailureIsTold) {
     EXPECT_TRUE(std::filesystem::exists(file("emulators.ini")));
     restart();  // the editor closed: its temporary images go
     EXPECT_FALSE(QFileInfo::exists(image));
+    const std::string snes9x = script("path/snes9x", "cp \"$1\" \"$0.rom\"\n");
+    openDemo(Console::Snes);
+    act("F5, see " + snes9x + " in cboSnesProgram, click cmdOK, wait for programs");
+    EXPECT_EQ(testsupport::readBytes(snes9x + ".rom"), DemoRom::makeSnes());
 }

@@ -35,6 +35,8 @@ TEST_F(Compare, CheckedLinesAreTakenAsOneStepAndTheWindowFollowsTheLeague) {
                 "    [x] " + steal, "[x] Schedule (1)", "  [x] " + game})},
         {"double-click " + steal + " in tvwDifferences, type LUM into txtFilter", "", "", nullptr,
          [&, this] {
+             EXPECT_TRUE(
+                 w->findChild<QWidget*>("frmCompare")->grab().save(TAMSEL_BUILD_DIR "/screenshots/compare.png"));
              EXPECT_EQ(w->tree().currentItem(), node(playerNode(1, 2)));
              EXPECT_EQ(playerUi().txtLastname->text().toStdString(), player(1, 2).getLast());
              shows({"[x] Schedule (1)", "  [x] " + game})();

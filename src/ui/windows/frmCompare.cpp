@@ -67,7 +67,7 @@ void countShown(QTreeWidgetItem* node, int& shown) {
 
 frmCompare::frmCompare(Session& session, CommandRunner& runner, clsProject other, const QString& otherName,
                        QWidget* parent)
-    : QWidget(parent), session_(session), runner_(runner), other_(std::move(other)), edition_(session.kind()) {
+    : QWidget(parent), session_(session), runner_(runner), other_(std::move(other)) {
     setObjectName(QStringLiteral("frmCompare"));
     setWindowFlag(Qt::Window, true);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -119,8 +119,8 @@ frmCompare::frmCompare(Session& session, CommandRunner& runner, clsProject other
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     observer_ = session_.observe([this](const LeagueEvent& event) {
         if (event.nature == LeagueEvent::Nature::Saved) return;
-        // Another edition's league is no longer comparable with this one.
-        if (session_.kind() != edition_) return (void)close();
+        // Another file's league (an open, a reload) was not what the other one was read beside.
+        if (event.nature == LeagueEvent::Nature::Replaced) return (void)close();
         refresh();
     });
     refresh();

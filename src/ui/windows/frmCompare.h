@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "base/RomImage.h"
 #include "model/LeagueDiff.h"
 #include "model/clsProject.h"
 
@@ -27,7 +26,8 @@ class Session;
 // taken leave it, and the lines checked stay checked (a take undone brings its lines back
 // checked). A double-click on a team's or player's
 // line asks the main window to choose that team or player. It is a window of its own that
-// does not block the main window; the other file is only read, once.
+// does not block the main window and closes when another file's league is opened; the other
+// file is only read, once.
 class frmCompare : public QWidget {
     Q_OBJECT
 public:
@@ -61,7 +61,6 @@ private:
     Session& session_;
     CommandRunner& runner_;
     clsProject other_;
-    ConsoleKind edition_;
     int observer_ = 0;
     std::vector<LeagueDiff::Difference> differences_;
     std::set<std::string> checked_;  // the lines checked, by their text

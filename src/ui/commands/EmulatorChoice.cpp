@@ -56,10 +56,11 @@ EmulatorChoice::Command EmulatorChoice::command(const QString& rom) const {
     QStringList args = QProcess::splitCommand(arguments);
     for (QString& arg : args) arg.replace(kRom, rom);
     const QString app = program.trimmed();
-    if (app.endsWith(QStringLiteral(".app"), Qt::CaseInsensitive) || app.endsWith(QStringLiteral(".app/"))) {
-        args = QStringList{QStringLiteral("-a"), app, QStringLiteral("--args")} + args;
-        return {QStringLiteral("open"), args};
-    }
+#ifdef Q_OS_MACOS
+    if (app.endsWith(QStringLiteral(".app"), Qt::CaseInsensitive) ||
+        app.endsWith(QStringLiteral(".app/"), Qt::CaseInsensitive))
+        return {QStringLiteral("open"), QStringList{QStringLiteral("-a"), app, QStringLiteral("--args")} + args};
+#endif
     return {app, args};
 }
 

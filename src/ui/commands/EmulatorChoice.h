@@ -27,8 +27,8 @@ struct EmulatorChoice {
     static QStringList found(ConsoleKind kind, const ProgramStarter& starter);
 
     // The program to start and its arguments for the image at rom: each argument with
-    // "{rom}" replaced (the image's name is never split); a macOS bundle is started as
-    // open -a APP --args ARGUMENTS.
+    // "{rom}" replaced (the image's name is never split); on macOS a bundle (NAME.app) is
+    // started as open -a APP --args ARGUMENTS.
     struct Command {
         QString program;
         QStringList arguments;

@@ -84,6 +84,30 @@ void addLeagueTools(MainMenus& m) {
         addItem(m.menuAnalysis, QStringLiteral("menuAnalysisOverview"), QStringLiteral("League &Overview"));
 }
 
+// Compare With and Restore Backup after Export Patch; the Tools menu after Analysis; the
+// emulator's button before Exit's.
+void addOtherLeagueTools(MainMenus& m, QMainWindow& window) {
+    QAction* beforeExit = m.menuFile->findChild<QAction*>(QStringLiteral("menuSeparator0"));
+    m.menuFileCompare = new QAction(QStringLiteral("Co&mpare With..."), m.menuFile);
+    m.menuFileCompare->setObjectName(QStringLiteral("menuFileCompare"));
+    m.menuFile->insertAction(beforeExit, m.menuFileCompare);
+    m.menuFileRestoreBackup = new QAction(QStringLiteral("Restore &Backup..."), m.menuFile);
+    m.menuFileRestoreBackup->setObjectName(QStringLiteral("menuFileRestoreBackup"));
+    m.menuFile->insertAction(beforeExit, m.menuFileRestoreBackup);
+
+    m.menuTools = addMenu(window, QStringLiteral("menuTools"), QStringLiteral("&Tools"));
+    m.menuToolsTestInEmulator =
+        addItem(m.menuTools, QStringLiteral("menuToolsTestInEmulator"), QStringLiteral("Test in &Emulator"));
+    m.menuToolsTestInEmulator->setShortcut(QKeySequence(Qt::Key_F5));
+    m.menuToolsEmulators = addItem(m.menuTools, QStringLiteral("menuToolsEmulators"), QStringLiteral("E&mulators..."));
+
+    auto* row = static_cast<QHBoxLayout*>(m.frameMenubar->layout());
+    m.cmdTestInEmulator = addButton(m.frameMenubar, QStringLiteral("cmdTestInEmulator"), ToolIcons::testPicture(),
+                                    QStringLiteral("Test in Emulator (F5)"));
+    row->insertWidget(row->indexOf(m.cmdExitApp), m.cmdTestInEmulator);
+    QWidget::setTabOrder(m.cmdFileSave, m.cmdTestInEmulator);
+}
+
 }  // namespace
 
 void MainMenus::build(QMainWindow& window) {
@@ -93,6 +117,7 @@ void MainMenus::build(QMainWindow& window) {
     buildAnalysisMenu(window);
     addLeagueTools(*this);
     buildToolStrip(window);
+    addOtherLeagueTools(*this, window);
 }
 
 void MainMenus::buildFileMenu(QMainWindow& window) {
@@ -171,6 +196,8 @@ void MainMenus::enableRomCommands(bool enabled) {
     menuAnalysis->menuAction()->setEnabled(enabled);
     cmdFileSave->setEnabled(enabled);
     menuFileExportPatch->setEnabled(enabled);
+    for (QAction* item : {menuFileCompare, menuFileRestoreBackup, menuToolsTestInEmulator}) item->setEnabled(enabled);
+    cmdTestInEmulator->setEnabled(enabled);
 }
 
 void MainMenus::showHistory(const QString& undoLabel, const QString& redoLabel, bool typing) {

@@ -48,6 +48,15 @@ struct MainMenus {
     QAction* menuAnalysisCheckSchedule = nullptr;
     QAction* menuAnalysisOverview = nullptr;  // the league overview window
 
+    // Another league's contents: Compare With... and Restore Backup... in the File menu; the
+    // Tools menu tries the league in an emulator (F5, also a button of the tool strip).
+    QAction* menuFileCompare = nullptr;
+    QAction* menuFileRestoreBackup = nullptr;
+    QMenu* menuTools = nullptr;
+    QAction* menuToolsTestInEmulator = nullptr;
+    QAction* menuToolsEmulators = nullptr;
+    QToolButton* cmdTestInEmulator = nullptr;
+
     // Fills the window's menu bar and makes the tool strip, a child of the window for it
     // to place.
     void build(QMainWindow& window);

@@ -12,6 +12,8 @@
 #include "session/modGlobals.h"
 #include "settings/Settings.h"
 #include "ui/commands/CommandRunner.h"
+#include "ui/commands/CompareCommands.h"
+#include "ui/commands/EmulatorCommands.h"
 #include "ui/commands/FileCommands.h"
 #include "ui/commands/LeagueCommands.h"
 #include "ui/commands/RomDropFilter.h"
@@ -28,9 +30,10 @@
 #include "ui/windows/ScheduleCheckWindow.h"
 #include "ui/windows/frmAllStar.h"
 #include "ui/windows/frmOverview.h"
+#include "ui/windows/frmCompare.h"
 #include "ui/windows/frmPaletteTool.h"
 
-frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
+frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, ProgramStarter* programs, QWidget* parent)
     : QMainWindow(parent), session_(modGlobals::session()) {
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageSink>();
@@ -42,6 +45,7 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     }
     messages_ = messages;
     dialogs_ = dialogs;
+    programs_ = programs != nullptr ? programs : new QtProgramStarter(this);
     setObjectName(QStringLiteral("frmMain"));
 
     // Made first: the window moves the selection for an event before the panels, which
@@ -54,6 +58,8 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     runner_ = new CommandRunner([this] { storeTyped(); }, this);
     leagueCommands_ = new LeagueCommands(session_, *messages_, *dialogs_, menus_, *tree_, selection_, *runner_, this);
     files_ = new FileCommands(session_, *messages_, *dialogs_, menus_, *runner_, this);
+    compare_ = new CompareCommands(session_, *messages_, *dialogs_, *runner_, this);
+    emulators_ = new EmulatorCommands(session_, *messages_, *dialogs_, *programs_, this);
     connectCommands();
     new RomDropFilter(this, [this](const QString& path) { runner_->run([this, path] { files_->openNamed(path); }); });
     Form_Load();
@@ -136,6 +142,21 @@ void frmMain::connectCommands() {
             [this] { runner_->run([this] { showAllStarWindow(); }); });
     runner_->bind(menus_.menuAnalysisCheckSchedule, [this] { showScheduleCheck(); });
     runner_->bind(menus_.menuAnalysisOverview, [this] { showOverview(); });
+
+    runner_->bind(menus_.menuFileCompare, [this] { compare_->compareWith(); });
+    runner_->bind(menus_.menuFileRestoreBackup, [this] { compare_->restoreBackup(); });
+    runner_->bind(menus_.menuToolsTestInEmulator, [this] { emulators_->testInEmulator(); });
+    runner_->bind(menus_.cmdTestInEmulator, [this] { emulators_->testInEmulator(); });
+    connect(menus_.menuToolsEmulators, &QAction::triggered, this,
+            [this] { emulators_->chooseEmulators(session_.valid() ? session_.kind() : Console::Nes); });
+    connect(compare_, &CompareCommands::teamRequested, this, [this](int team) {
+        chooseTeam(team);
+        tree_->showTeam(team);
+    });
+    connect(compare_, &CompareCommands::playerRequested, this, [this](int team, int player) {
+        choosePlayer(team, player);
+        tree_->showPlayer(team, player);
+    });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -153,6 +174,7 @@ void frmMain::Form_Load() {
     const QString dialogFolder = LocalPath::fromLocal(folder);
     leagueCommands_->setDialogFolder(dialogFolder);
     files_->setDialogFolder(dialogFolder);
+    compare_->setDialogFolder(dialogFolder);
 
     selection_.nesFigureVariant = 0;
     selection_.snesFigureVariant = 0;
@@ -185,6 +207,7 @@ void frmMain::closeSecondaryWindows() {
     if (frmAllStar* allStar = allStarWindow(false)) allStar->close();
     if (scheduleCheck_ != nullptr) scheduleCheck_->close();
     if (overview_ != nullptr) overview_->close();
+    if (frmCompare* compare = compare_->compareWindow()) compare->close();
 }
 
 // Edits not saved are asked about first; Cancel keeps the window open.

@@ -7,9 +7,12 @@
 #include "ui/panels/EditorSelection.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/MessageSink.h"
+#include "ui/platform/ProgramStarter.h"
 #include "ui/windows/MainMenus.h"
 
 class CommandRunner;
+class CompareCommands;
+class EmulatorCommands;
 class FileCommands;
 class LeagueCommands;
 class PlayerEditorPanel;
@@ -34,8 +37,9 @@ class frmOverview;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // messages and dialogs default to the Qt implementations when null.
-    explicit frmMain(MessageSink* messages = nullptr, FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    // messages, dialogs and programs default to the Qt implementations when null.
+    explicit frmMain(MessageSink* messages = nullptr, FileDialogs* dialogs = nullptr,
+                     ProgramStarter* programs = nullptr, QWidget* parent = nullptr);
     ~frmMain() override;
 
     const MainMenus& menus() const { return menus_; }
@@ -48,6 +52,10 @@ public:
 
     // The all-star editor, made on first use; null once closed until it is made again.
     frmAllStar* allStarWindow(bool create = true);
+
+    // File > Compare With, Restore Backup and the Tools menu's emulator.
+    CompareCommands& compareCommands() { return *compare_; }
+    EmulatorCommands& emulatorCommands() { return *emulators_; }
 
     // Opens a ROM named on the command line: the edition from its extension.
     void openFile(const QString& path);
@@ -103,6 +111,9 @@ private:
     CommandRunner* runner_ = nullptr;
     LeagueCommands* leagueCommands_ = nullptr;
     FileCommands* files_ = nullptr;
+    ProgramStarter* programs_ = nullptr;  // the one given, or a QtProgramStarter child of the window
+    CompareCommands* compare_ = nullptr;
+    EmulatorCommands* emulators_ = nullptr;
     QPointer<ScheduleCheckWindow> scheduleCheck_;
     QPointer<frmOverview> overview_;
     // Declared last: it stops observing the session before anything it calls on goes.

@@ -8,6 +8,9 @@
 //   click NAME                   a control, "team T", "player T.P", "root", "row N of LIST" (or table)
 //   click header N of TABLE      the header of a table's column N (sorts by it)
 //   double-click recent N        the Nth recent file the tree lists before the first league
+//   double-click TEXT in TREE    the line of another tree that reads TEXT (or "TEXT (count)")
+//   check TEXT in TREE           the same line's check box, with the space bar
+//   wait for programs            until every program started has ended or is no more watched
 //   choose N in LIST             entry N of a drop-down list, with the keyboard
 //   focus NAME                   the focus to a control, as the Tab key gives it
 //   menu NAME, show NAME         a menu item triggered; a menu about to open
@@ -103,6 +106,16 @@ private:
             return t_.node(playerNode(std::stoi(rest), std::stoi(rest.substr(rest.find('.') + 1))));
         return nullptr;
     }
+    // "TEXT in TREE": the line of that tree reading TEXT, or TEXT and its count.
+    QTreeWidgetItem* line(const std::string& words) {
+        const std::size_t in = words.rfind(" in ");
+        auto* tree = qobject_cast<QTreeWidget*>(widget(words.substr(in + 4)));
+        const QString text = qs(words.substr(0, in));
+        for (QTreeWidgetItemIterator it(tree); tree != nullptr && *it; ++it)
+            if ((*it)->text(0) == text || (*it)->text(0).startsWith(text + " (")) return *it;
+        ADD_FAILURE() << "no line " << words;
+        return nullptr;
+    }
     void clickNode(QTreeWidgetItem* n, bool twice = false) {
         ASSERT_NE(n, nullptr);
         if (n->parent() != nullptr) n->parent()->setExpanded(true);
@@ -155,7 +168,12 @@ private:
         if (auto* label = qobject_cast<QLabel*>(c)) return label->text();
         if (auto* combo = qobject_cast<QComboBox*>(c)) return combo->currentText();
         if (auto* list = qobject_cast<QListWidget*>(c)) return list->currentItem() ? list->currentItem()->text() : "";
-        if (auto* tree = qobject_cast<QTreeWidget*>(c)) return tree->currentItem() ? tree->currentItem()->text(0) : "";
+        if (auto* tree = qobject_cast<QTreeWidget*>(c)) {  // the current line, its columns joined by " | "
+            QStringList columns;
+            for (int i = 0; tree->currentItem() && i < tree->columnCount(); ++i)
+                columns << tree->currentItem()->text(i);
+            return columns.join(" | ");
+        }
         return c->isWindow() ? c->windowHandle()->title() : c->property("text").toString();
     }
     void keys(const std::string& words) {
@@ -203,8 +221,19 @@ private:
         } else if (starts(s, "click ", r)) {
             if (QTreeWidgetItem* n = node(r)) return clickNode(n);
             QTest::mouseClick(ready(widget(r)), Qt::LeftButton);
+        } else if (starts(s, "double-click ", r) && r.find(" in ") != std::string::npos) {
+            clickNode(line(r), true);
         } else if (starts(s, "double-click ", r)) {
             clickNode(node(r), true);
+        } else if (starts(s, "check ", r)) {
+            QTreeWidgetItem* n = line(r);
+            ASSERT_NE(n, nullptr);
+            n->treeWidget()->setCurrentItem(n);
+            ready(n->treeWidget())->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(n->treeWidget(), Qt::Key_Space);
+        } else if (s == "wait for programs") {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !t_.programs.watching(); }, 10000));
+            settle();
         } else if (starts(s, "choose ", r)) {
             auto* combo = qobject_cast<QComboBox*>(widget(r.substr(r.find(" in ") + 4)));
             ASSERT_NE(combo, nullptr);

@@ -20,12 +20,11 @@ SpreadChart::SpreadChart(const QString& name, QWidget* parent) : QChartView(pare
     }
     chart->addSeries(series);
     QStringList bands;
-    for (int band = 0; band < kBands; ++band)
-        bands << QStringLiteral("%1-%2").arg(10 * band).arg(band == kBands - 1 ? 100 : 10 * band + 9);
+    for (int band = 0; band < kBands; ++band) bands << QString::number(10 * band);  // each band by where it starts
     auto* axis = new QBarCategoryAxis(chart);
     axis->setCategories(bands);
     axis->setTruncateLabels(false);
-    axis->setLabelsAngle(-45);
+    axis->setTitleText(QStringLiteral("bands of ten by their lowest value (the last takes 100)"));
     chart->addAxis(axis, Qt::AlignBottom);
     series->attachAxis(axis);
     counts_ = new QValueAxis(chart);

@@ -9,8 +9,8 @@ class QBarSet;
 class QValueAxis;
 
 // How one rating is spread over the league's players: a histogram of the values as the player
-// editor shows them, in ten bands (0-9, 10-19, ... 90-100; a value outside 0..100 counts in
-// the nearest band), one series a position group (guard, forward, center), stacked.
+// editor shows them, in ten bands named by where they start (0-9, 10-19, ... 90-100; a value
+// outside 0..100 counts in the nearest band), one series a position group (guard, forward, center), stacked.
 class SpreadChart : public QChartView {
     Q_OBJECT
 public:

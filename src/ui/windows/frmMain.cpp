@@ -29,8 +29,8 @@
 #include "ui/widgets/UiText.h"
 #include "ui/windows/ScheduleCheckWindow.h"
 #include "ui/windows/frmAllStar.h"
-#include "ui/windows/frmOverview.h"
 #include "ui/windows/frmCompare.h"
+#include "ui/windows/frmOverview.h"
 #include "ui/windows/frmPaletteTool.h"
 
 frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, ProgramStarter* programs, QWidget* parent)

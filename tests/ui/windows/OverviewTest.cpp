@@ -75,6 +75,7 @@ TEST_F(Overview, TheTableSortsByValueFollowsAnEditAndChoosesATeam) {
         {"file c.png, click cmdSaveChart", "", "Chart saved!", nullptr,
          [this] { EXPECT_FALSE(QImage(qs(file("c.png"))).isNull()); }},
     });
+    act("wait");
     QDir().mkpath(TAMSEL_BUILD_DIR "/screenshots");
     EXPECT_TRUE(window()->grab().save(TAMSEL_BUILD_DIR "/screenshots/league-overview.png"));
     EXPECT_TRUE(w->grab().save(TAMSEL_BUILD_DIR "/screenshots/player-ranks.png"));

@@ -179,8 +179,12 @@ private:
         const std::size_t times = words.find('*');
         const QKeySequence seq = QKeySequence::fromString(qs(words.substr(0, times)));
         ASSERT_EQ(seq.count(), 1) << "no step " << words;
-        QWidget* to =
-            QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : QApplication::activeWindow();
+        // To the focus of the modal dialogue, else of the active window, that window made active again: a window
+        // closed just before may hand the activation back to the main window late.
+        QWidget* top = QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget()
+                       : QApplication::activeWindow() != nullptr    ? QApplication::activeWindow()
+                                                                    : t_.w.get();
+        QWidget* to = ready(top->focusWidget() != nullptr ? top->focusWidget() : top);
         for (int n = times == std::string::npos ? 1 : std::stoi(words.substr(times + 1)); n > 0; --n)
             QTest::keyClick(to, seq[0].key(), seq[0].keyboardModifiers());
     }

@@ -6,12 +6,14 @@
 //   type TEXT into BOX           a click into BOX, its text selected and replaced by typing
 //   paste TEXT into BOX          the same, TEXT coming from the clipboard
 //   click NAME                   a control, "team T", "player T.P", "root", "row N of LIST"
+//   ctrl-click NODE, shift-click NODE   a tree node clicked with Ctrl or Shift held
 //   double-click recent N        the Nth recent file the tree lists before the first league
 //   choose N in LIST             entry N of a drop-down list, with the keyboard
 //   focus NAME                   the focus to a control, as the Tab key gives it
 //   menu NAME, show NAME         a menu item triggered; a menu about to open
 //   drop NAME [onto NAME]        a file dragged from a file manager and dropped
 //   drag player T.P onto NODE    a tree node dragged onto "player T.P", "team T", "root" or "nothing"
+//   drag player T.P              a drag begun with the mouse (offscreen it ends at once, nothing dropped)
 //   close NAME                   a window closed with its close box
 //   see TEXT in NAME             the control or menu item is shown with that text (a list, a tree:
 //                                the current entry; a window: its caption)
@@ -102,14 +104,14 @@ private:
             return t_.node(playerNode(std::stoi(rest), std::stoi(rest.substr(rest.find('.') + 1))));
         return nullptr;
     }
-    void clickNode(QTreeWidgetItem* n, bool twice = false) {
+    void clickNode(QTreeWidgetItem* n, bool twice = false, Qt::KeyboardModifiers keys = {}) {
         ASSERT_NE(n, nullptr);
         if (n->parent() != nullptr) n->parent()->setExpanded(true);
         QTreeWidget* tree = n->treeWidget();
         ready(tree);
         tree->scrollToItem(n);
         const QPoint at = tree->visualItemRect(n).center();
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, keys, at);
         if (twice) QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
     }
     static void type(QLineEdit* box, const QString& text) {
@@ -149,6 +151,18 @@ private:
         QDropEvent dropped(QPointF(at), Qt::MoveAction, data.get(), Qt::LeftButton, {});
         QApplication::sendEvent(tree.viewport(), &dropped);
         EXPECT_EQ(move.isAccepted(), dropped.isAccepted());
+    }
+    // The press, the moves past the drag distance and the release a drag with the mouse takes.
+    void mouseDrag(QTreeWidgetItem* from) {
+        ASSERT_NE(from, nullptr);
+        QWidget* view = t_.w->tree().viewport();
+        t_.w->tree().scrollToItem(from);
+        const QPoint at = t_.w->tree().visualItemRect(from).center();
+        QTimer::singleShot(100, [view, at] { QTest::mouseRelease(view, Qt::LeftButton, {}, at); });
+        QTest::mousePress(view, Qt::LeftButton, {}, at);
+        QTest::mouseMove(view, at + QPoint(0, 1));
+        QTest::mouseMove(view, at + QPoint(0, 2 * QApplication::startDragDistance()));
+        QTest::qWait(200);
     }
     static QString textOf(QWidget* c) {
         if (auto* label = qobject_cast<QLabel*>(c)) return label->text();
@@ -193,6 +207,8 @@ private:
         } else if (starts(s, "click ", r)) {
             if (QTreeWidgetItem* n = node(r)) return clickNode(n);
             QTest::mouseClick(ready(widget(r)), Qt::LeftButton);
+        } else if (starts(s, "ctrl-click ", r) || starts(s, "shift-click ", r)) {
+            clickNode(node(r), false, s[0] == 'c' ? Qt::ControlModifier : Qt::ShiftModifier);
         } else if (starts(s, "double-click ", r)) {
             clickNode(node(r), true);
         } else if (starts(s, "choose ", r)) {
@@ -218,6 +234,7 @@ private:
             EXPECT_TRUE(e.isAccepted());
         } else if (starts(s, "drag ", r)) {
             const std::size_t onto = r.find(" onto ");
+            if (onto == std::string::npos) return mouseDrag(node(r));
             drag(node(r.substr(0, onto)), node(r.substr(onto + 6)));
         } else if (starts(s, "close ", r)) {
             QWidget* window = widget(r);

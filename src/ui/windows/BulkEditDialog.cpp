@@ -64,9 +64,14 @@ BulkEditDialog::BulkEditDialog(Session& session, std::vector<Trade::Place> place
     tblPreview->setHorizontalHeaderLabels(
         {QStringLiteral("Player"), QStringLiteral("Field"), QStringLiteral("Old"), QStringLiteral("New"), QString()});
     tblPreview->verticalHeader()->hide();
+    tblPreview->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    tblPreview->setWordWrap(false);
+    tblPreview->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("26.11 00-WWWWWW WWWWWWWWW")));
+    tblPreview->setColumnWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("Shooting RangeWW")));
+    for (int c : {2, 3}) tblPreview->setColumnWidth(c, fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     tblPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblPreview->horizontalHeader()->setStretchLastSection(true);
-    tblPreview->setMinimumSize(480, 200);
+    tblPreview->setMinimumSize(560, 220);
     column->addWidget(tblPreview, 1);
     lblSummary = new QLabel(this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));

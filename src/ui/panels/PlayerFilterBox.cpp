@@ -46,6 +46,7 @@ void PlayerFilterBox::apply() {
     }
     PlayerQuery::Fault fault;
     const std::optional<PlayerQuery> query = PlayerQuery::parse(UiText::toRom(text()), fault);
+    lblFilter_->setStyleSheet(query ? QString() : QStringLiteral("color: #b00000;"));
     if (!query) {
         lblFilter_->setText(UiText::fromRom(fault.message()));
         return;
@@ -60,6 +61,10 @@ void PlayerFilterBox::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape && !text().isEmpty()) {
         clear();
         e->accept();
+        return;
+    }
+    if (e->key() == Qt::Key_Down && e->modifiers() == Qt::NoModifier) {
+        tree_.setFocus(Qt::TabFocusReason);
         return;
     }
     QLineEdit::keyPressEvent(e);

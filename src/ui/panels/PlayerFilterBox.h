@@ -10,9 +10,9 @@ struct LeagueEvent;
 // The filter box txtFilter above the project tree. The tree shows only the players a query
 // typed here matches (PlayerQuery: every term must hold), under their teams, opened; the
 // status bar's label lblFilter tells how many ("12 of 324 players") or why a term cannot be
-// read ("unknown field 'jmp'"), the tree then staying as the last query that could be read
-// left it. Ctrl+F comes here from anywhere in the window, Escape clears the box and the
-// tree shows every node again. The query runs at every keystroke, on Enter and when a new
+// read ("unknown field 'jmp'", in red), the tree then staying as the last query that could be
+// read left it. Ctrl+F comes here from anywhere in the window, Down goes on to the tree, Escape
+// clears the box and the tree shows every node again. The query runs at every keystroke, on Enter and when a new
 // league comes in or players change places; an edit of a player keeps the nodes shown, so
 // that a player being edited never vanishes from under the user.
 class PlayerFilterBox : public QLineEdit {

@@ -60,8 +60,8 @@ QString ratingCaption(std::size_t i) {
 }
 
 // Export Patch stands last among the commands that write the image, before the separator
-// above Exit; the CSV table and the trade end the Project menu, the schedule check the
-// Analysis menu.
+// above Exit; the CSV table, the trade and the edit of many players end the Project menu,
+// the schedule check the Analysis menu.
 void addLeagueTools(MainMenus& m) {
     QAction* beforeExit = m.menuFile->findChild<QAction*>(QStringLiteral("menuSeparator0"));
     m.menuFileExportPatch = new QAction(QStringLiteral("Export &Patch..."), m.menuFile);
@@ -76,6 +76,8 @@ void addLeagueTools(MainMenus& m) {
     addSeparator(m.menuProject, QStringLiteral("menuSeparatorTrade"));
     m.menuProjectSwapPlayers =
         addItem(m.menuProject, QStringLiteral("menuProjectSwapPlayers"), QStringLiteral("&Swap Players..."));
+    m.menuProjectEditSelected =
+        addItem(m.menuProject, QStringLiteral("menuProjectEditSelected"), QStringLiteral("Edit Selecte&d Players..."));
 
     addSeparator(m.menuAnalysis, QStringLiteral("menuSeparatorCheck"));
     m.menuAnalysisCheckSchedule =

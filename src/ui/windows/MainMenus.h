@@ -39,12 +39,13 @@ struct MainMenus {
     std::array<QAction*, 6> menuAnalysisAtt{};  // one item a rating, in attribute order
     QAction* menuAnalysisSortByPos = nullptr;   // checked at the start
 
-    // The league's tools: a patch of the edits, the players as a table, trades and the
-    // schedule check.
+    // The league's tools: a patch of the edits, the players as a table, trades, an edit of
+    // many players and the schedule check.
     QAction* menuFileExportPatch = nullptr;
     QAction* menuProjectImportCsv = nullptr;
     QAction* menuProjectExportCsv = nullptr;
     QAction* menuProjectSwapPlayers = nullptr;
+    QAction* menuProjectEditSelected = nullptr;  // "Edit Selected Players...": the tree's selection
     QAction* menuAnalysisCheckSchedule = nullptr;
     QAction* menuAnalysisOverview = nullptr;  // the league overview window
 

@@ -75,12 +75,12 @@ frmCompare::frmCompare(Session& session, CommandRunner& runner, clsProject other
     auto* column = new QVBoxLayout(this);
     auto* filterRow = new QHBoxLayout();
     auto* filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
-    txtFilter = new QLineEdit(this);
-    txtFilter->setObjectName(QStringLiteral("txtFilter"));
-    txtFilter->setClearButtonEnabled(true);
-    filterLabel->setBuddy(txtFilter);
+    txtDiffFilter = new QLineEdit(this);
+    txtDiffFilter->setObjectName(QStringLiteral("txtDiffFilter"));
+    txtDiffFilter->setClearButtonEnabled(true);
+    filterLabel->setBuddy(txtDiffFilter);
     filterRow->addWidget(filterLabel);
-    filterRow->addWidget(txtFilter, 1);
+    filterRow->addWidget(txtDiffFilter, 1);
     column->addLayout(filterRow);
 
     tvwDifferences = new QTreeWidget(this);
@@ -101,7 +101,7 @@ frmCompare::frmCompare(Session& session, CommandRunner& runner, clsProject other
     buttons->addWidget(cmdClose);
     column->addLayout(buttons);
 
-    connect(txtFilter, &QLineEdit::textChanged, this, &frmCompare::applyFilter);
+    connect(txtDiffFilter, &QLineEdit::textChanged, this, &frmCompare::applyFilter);
     // A group checked checks each of its lines: their checks are noted once, afterwards.
     checksLater_.setSingleShot(true);
     connect(&checksLater_, &QTimer::timeout, this, &frmCompare::noteChecks);
@@ -169,7 +169,7 @@ void frmCompare::refresh() {
 
 void frmCompare::applyFilter() {
     building_ = true;
-    const QString filter = txtFilter->text().trimmed();
+    const QString filter = txtDiffFilter->text().trimmed();
     // Shown: a line holding the text; a group or team with a line shown.
     const std::function<bool(QTreeWidgetItem*)> show = [&](QTreeWidgetItem* item) {
         bool shown = false;

@@ -41,7 +41,7 @@ public:
     void refresh();
 
     // Controls, named as their objectName.
-    QLineEdit* txtFilter = nullptr;
+    QLineEdit* txtDiffFilter = nullptr;
     QTreeWidget* tvwDifferences = nullptr;
     QLabel* lblCount = nullptr;
     QPushButton* cmdTake = nullptr;

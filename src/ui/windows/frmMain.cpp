@@ -18,6 +18,7 @@
 #include "ui/commands/LeagueCommands.h"
 #include "ui/commands/RomDropFilter.h"
 #include "ui/panels/PlayerEditorPanel.h"
+#include "ui/panels/PlayerFilterBox.h"
 #include "ui/panels/ProjectTreePanel.h"
 #include "ui/panels/ScheduleEditorPanel.h"
 #include "ui/panels/SessionSignals.h"
@@ -82,9 +83,16 @@ void frmMain::buildLayout() {
     body->setSpacing(6);
     outer->addLayout(body, 1);
 
-    // Made in the order they stand, which is also the order the Tab key follows.
+    // Made in the order they stand, which is also the order the Tab key follows; the filter
+    // box above the tree comes before it.
+    auto* treeColumn = new QVBoxLayout();
+    treeColumn->setSpacing(2);
+    body->addLayout(treeColumn, 1);
     tree_ = new ProjectTreePanel(session_, selection_, *sessionSignals_, central);
-    body->addWidget(tree_, 1);
+    auto* filter = new PlayerFilterBox(session_, *tree_, *sessionSignals_, central);
+    setTabOrder(filter, tree_);
+    treeColumn->addWidget(filter);
+    treeColumn->addWidget(tree_, 1);
     schedule_ = new ScheduleEditorPanel(session_, selection_, *sessionSignals_, central);
     body->addWidget(schedule_, 0);
 
@@ -104,6 +112,7 @@ void frmMain::buildLayout() {
 
     status_ = new SpaceStatusLabel(this);
     statusBar()->addWidget(status_, 1);
+    statusBar()->addPermanentWidget(filter->countLabel());
 }
 
 void frmMain::connectCommands() {

@@ -33,7 +33,7 @@ TEST_F(Compare, CheckedLinesAreTakenAsOneStepAndTheWindowFollowsTheLeague) {
          "",
          shows({"Teams (1)", "  team 0 ALDERON (1)", "    " + city, "[x] Players (1)", "  [x] team 1 BRAMWICK (1)",
                 "    [x] " + steal, "[x] Schedule (1)", "  [x] " + game})},
-        {"double-click " + steal + " in tvwDifferences, type LUM into txtFilter", "", "", nullptr,
+        {"double-click " + steal + " in tvwDifferences, type LUM into txtDiffFilter", "", "", nullptr,
          [&, this] {
              EXPECT_TRUE(
                  w->findChild<QWidget*>("frmCompare")->grab().save(TAMSEL_BUILD_DIR "/screenshots/compare.png"));
@@ -41,7 +41,7 @@ TEST_F(Compare, CheckedLinesAreTakenAsOneStepAndTheWindowFollowsTheLeague) {
              EXPECT_EQ(playerUi().txtLastname->text().toStdString(), player(1, 2).getLast());
              shows({"[x] Schedule (1)", "  [x] " + game})();
          }},
-        {"type  into txtFilter, double-click " + city + " in tvwDifferences, type gotham into txtCity, Tab",
+        {"type  into txtDiffFilter, double-click " + city + " in tvwDifferences, type gotham into txtCity, Tab",
          {city},
          "",
          "City",

@@ -82,6 +82,8 @@ void addLeagueTools(MainMenus& m) {
     addSeparator(m.menuAnalysis, QStringLiteral("menuSeparatorCheck"));
     m.menuAnalysisCheckSchedule =
         addItem(m.menuAnalysis, QStringLiteral("menuAnalysisCheckSchedule"), QStringLiteral("&Check Schedule..."));
+    m.menuAnalysisOverview =
+        addItem(m.menuAnalysis, QStringLiteral("menuAnalysisOverview"), QStringLiteral("League &Overview"));
 }
 
 // Compare With and Restore Backup after Export Patch; the Tools menu after Analysis; the

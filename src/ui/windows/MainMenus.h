@@ -47,6 +47,7 @@ struct MainMenus {
     QAction* menuProjectSwapPlayers = nullptr;
     QAction* menuProjectEditSelected = nullptr;  // "Edit Selected Players...": the tree's selection
     QAction* menuAnalysisCheckSchedule = nullptr;
+    QAction* menuAnalysisOverview = nullptr;  // the league overview window
 
     // Another league's contents: Compare With... and Restore Backup... in the File menu; the
     // Tools menu tries the league in an emulator (F5, also a button of the tool strip).

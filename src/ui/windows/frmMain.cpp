@@ -31,6 +31,7 @@
 #include "ui/windows/ScheduleCheckWindow.h"
 #include "ui/windows/frmAllStar.h"
 #include "ui/windows/frmCompare.h"
+#include "ui/windows/frmOverview.h"
 #include "ui/windows/frmPaletteTool.h"
 
 frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, ProgramStarter* programs, QWidget* parent)
@@ -149,6 +150,7 @@ void frmMain::connectCommands() {
     connect(schedule_, &ScheduleEditorPanel::allStarRequested, this,
             [this] { runner_->run([this] { showAllStarWindow(); }); });
     runner_->bind(menus_.menuAnalysisCheckSchedule, [this] { showScheduleCheck(); });
+    runner_->bind(menus_.menuAnalysisOverview, [this] { showOverview(); });
 
     runner_->bind(menus_.menuFileCompare, [this] { compare_->compareWith(); });
     runner_->bind(menus_.menuFileRestoreBackup, [this] { compare_->restoreBackup(); });
@@ -213,6 +215,7 @@ void frmMain::closeSecondaryWindows() {
     if (frmPaletteTool* tool = team_->paletteTool(false)) tool->close();
     if (frmAllStar* allStar = allStarWindow(false)) allStar->close();
     if (scheduleCheck_ != nullptr) scheduleCheck_->close();
+    if (overview_ != nullptr) overview_->close();
     if (frmCompare* compare = compare_->compareWindow()) compare->close();
 }
 
@@ -320,6 +323,24 @@ void frmMain::showScheduleCheck() {
     scheduleCheck_->show();
     scheduleCheck_->raise();
     scheduleCheck_->activateWindow();
+}
+
+// A team clicked in the overview is chosen as a click on its node would choose it.
+void frmMain::showOverview() {
+    if (overview_ == nullptr) {
+        const std::string folder = Settings::checkedFolder(session_.settings().lastFolder, modGlobals::programFolder());
+        overview_ = new frmOverview(session_, *messages_, *dialogs_, LocalPath::fromLocal(folder), this);
+        connect(overview_, &frmOverview::teamChosen, this, [this](int team) {
+            runner_->run([this, team] {
+                chooseTeam(team);
+                tree_->showTeam(team);
+            });
+        });
+    }
+    overview_->refresh();
+    overview_->show();
+    overview_->raise();
+    overview_->activateWindow();
 }
 
 // ---------------------------------------------------------------------------------------

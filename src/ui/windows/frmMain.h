@@ -23,6 +23,7 @@ class SessionSignals;
 class SpaceStatusLabel;
 class TeamEditorPanel;
 class frmAllStar;
+class frmOverview;
 
 // The editor's main window. It builds the shell (menus, tool strip, the places of the
 // project tree and the League, Team Editor and Player Editor frames, the status bar),
@@ -82,6 +83,7 @@ private:
     void refreshEditors();
     void showAllStarWindow();
     void showScheduleCheck();
+    void showOverview();
 
     // Moves the selection for an event, before the panels show it.
     void followEvent(const LeagueEvent& event);
@@ -113,6 +115,7 @@ private:
     CompareCommands* compare_ = nullptr;
     EmulatorCommands* emulators_ = nullptr;
     QPointer<ScheduleCheckWindow> scheduleCheck_;
+    QPointer<frmOverview> overview_;
     // Declared last: it stops observing the session before anything it calls on goes.
     std::unique_ptr<SessionSignals> sessionSignals_;
 };

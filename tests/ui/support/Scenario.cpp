@@ -5,7 +5,8 @@
 //   answer WORD                  the next question's answer (FakeMessages)
 //   type TEXT into BOX           a click into BOX, its text selected and replaced by typing
 //   paste TEXT into BOX          the same, TEXT coming from the clipboard
-//   click NAME                   a control, "team T", "player T.P", "root", "row N of LIST"
+//   click NAME                   a control, "team T", "player T.P", "root", "row N of LIST" (or table)
+//   click header N of TABLE      the header of a table's column N (sorts by it)
 //   ctrl-click NODE, shift-click NODE   a tree node clicked with Ctrl or Shift held
 //   double-click recent N        the Nth recent file the tree lists before the first league
 //   double-click TEXT in TREE    the line of another tree that reads TEXT (or "TEXT (count)")
@@ -221,11 +222,20 @@ private:
             type(box, {});
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         } else if (starts(s, "click row ", r)) {
-            auto* list = qobject_cast<QListWidget*>(ready(widget(r.substr(r.find(" of ") + 4))));
-            ASSERT_NE(list, nullptr);
-            list->scrollToItem(list->item(std::stoi(r)));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(std::stoi(r))).center());
+            auto* view = qobject_cast<QAbstractItemView*>(ready(widget(r.substr(r.find(" of ") + 4))));
+            ASSERT_NE(view, nullptr);
+            const QModelIndex at = view->model()->index(std::stoi(r), 0);
+            view->scrollTo(at);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(at).center());
+        } else if (starts(s, "click header ", r)) {
+            auto* table = qobject_cast<QTableView*>(ready(widget(r.substr(r.find(" of ") + 4))));
+            ASSERT_NE(table, nullptr);
+            QHeaderView* header = table->horizontalHeader();
+            const int section = std::stoi(r);
+            table->scrollTo(table->model()->index(0, section));
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                                     header->height() / 2));
         } else if (starts(s, "click ", r)) {
             if (QTreeWidgetItem* n = node(r)) return clickNode(n);
             QTest::mouseClick(ready(widget(r)), Qt::LeftButton);

@@ -45,21 +45,17 @@ TEST(ColourModels, EveryNesIndexAndSnesWordShowsAsTheReferenceTables) {
 // What the reference table leaves out: indexes above 0x3F are black (monochrome first turns them into a grey), and
 // emphasis keeps its low three bits.
 TEST(NesColorToRGB, IndexesAboveThePaletteAndEmphasisAbove7) {
-    struct Row {
-        const char* name;
-        int index, mono, emphasis, r, g, b;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, int, int, int, int, int, int> rows[] = {
+        // name, index, mono, emphasis, r, g, b
         {"0x40 is black", 0x40, 0, 0, 0, 0, 0},          {"0xFF is black", 0xFF, 0, 4, 0, 0, 0},
         {"0x40 monochrome", 0x40, 1, 0, 128, 128, 128},  {"0xD6 monochrome", 0xD6, 1, 4, 199, 199, 199},
         {"emphasis 12 is 4", 0x21, 0, 12, 12, 178, 255}, {"emphasis 15 is 7", 0x00, 0, 15, 90, 90, 90},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(r.index), r.mono,
-                                             static_cast<std::uint8_t>(r.emphasis)),
-                  rgb(r.r, r.g, r.b));
-    }
+    for (const auto& [name, index, mono, emphasis, r, g, b] : rows)
+        EXPECT_EQ(
+            modGraphics::nesColorToRGB(static_cast<std::uint8_t>(index), mono, static_cast<std::uint8_t>(emphasis)),
+            rgb(r, g, b))
+            << name;
 }
 
 // Stored low byte first; bit 15 of a stored word is no part of the colour (nor of its text); entries wrap at

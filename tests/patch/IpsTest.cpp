@@ -16,14 +16,8 @@ using Bytes = std::vector<std::uint8_t>;
 const std::string kHead = "50 41 54 43 48 ";  // PATCH
 const std::string kEof = " 45 4F 46";         // EOF
 
-struct ApplyRow {
-    const char* name;
-    std::string patch;
-    PatchResult result;
-    std::string target;
-};  // target: the result when applied to 00 01 .. 07
-
-const ApplyRow kApplyRows[] = {
+// name, the patch, the outcome, the result when applied to 00 01 .. 07
+const std::tuple<const char*, std::string, PatchResult, std::string> kApplyRows[] = {
     {"EmptyPatch", kHead + kEof, PatchResult::Ok, "00 01 02 03 04 05 06 07"},
     {"Record", kHead + "00 00 02 00 02 AA BB" + kEof, PatchResult::Ok, "00 01 AA BB 04 05 06 07"},
     {"RunLengthRecord", kHead + "00 00 01 00 00 00 04 CC" + kEof, PatchResult::Ok, "00 CC CC CC CC 05 06 07"},
@@ -49,11 +43,11 @@ const ApplyRow kApplyRows[] = {
 };
 
 TEST(IpsApply, GivesTargetOrRefuses) {
-    for (const ApplyRow& row : kApplyRows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, patchBytes, result, expected] : kApplyRows) {
+        SCOPED_TRACE(name);
         Bytes target = {0x55};
-        EXPECT_EQ(patch::applyIps(hexBytes("00 01 02 03 04 05 06 07"), hexBytes(row.patch), target), row.result);
-        EXPECT_EQ(target, row.result == PatchResult::Ok ? hexBytes(row.target) : Bytes{0x55});
+        EXPECT_EQ(patch::applyIps(hexBytes("00 01 02 03 04 05 06 07"), hexBytes(patchBytes), target), result);
+        EXPECT_EQ(target, result == PatchResult::Ok ? hexBytes(expected) : Bytes{0x55});
     }
 }
 

@@ -46,11 +46,8 @@ TEST(MergeCommands, TakesDifferencesAndRefusesOtherFiles) {
     // A pattern takes exactly its lines: they are what tells the merged image from the original, and the rest
     // is what still tells it from the edited one.
     const std::string patterns[] = {"team * city*", "player 3.*"};
-    ASSERT_EQ(clitest::run("merge {fx}/game.nes {fx}/edit.tpr --only '" + patterns[0] + "' --only '" + patterns[1] +
-                               "' -o {dir}/p.nes",
-                           dir)
-                  .status,
-              0);
+    const std::string only = "--only '" + patterns[0] + "' --only '" + patterns[1] + "'";
+    ASSERT_EQ(clitest::run("merge {fx}/game.nes {fx}/edit.tpr " + only + " -o {dir}/p.nes", dir).status, 0);
     std::vector<std::string> taken, left;
     for (const std::string& line : diffLines(fx + "/game.nes", fx + "/expected/edited.nes", dir))
         (ShellPattern::matches(patterns[0], line) || ShellPattern::matches(patterns[1], line) ? taken : left)

@@ -43,7 +43,6 @@ struct HandImage {
         }
     }
     bool snes() const { return kind == Console::Snes; }
-    std::uint8_t& at(int entry, std::int64_t k) { return rom.at(o[entry] + k); }
     int ptr(std::int64_t off, bool abbrev = false) const {
         return static_cast<int>(snes() ? (off - (abbrev ? 0x4000 : 0x40000)) | 0x8000 : off - 0x10);
     }

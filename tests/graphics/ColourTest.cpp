@@ -62,11 +62,9 @@ TEST(NesColorToRGB, IndexesAboveThePaletteAndEmphasisAbove7) {
 // 128 (-1 is entry 127); storing a colour marks the SNES uniform as read. (Each word's colour is in the
 // reference table.)
 TEST(SnesColour, StoredBytesWordsAndText) {
-    const std::tuple<std::uint8_t, std::uint8_t, int, const char*> rows[] = {// low byte, high byte, the word, the text
-                                                                             {0x1F, 0x00, 0x001F, "1F"},
-                                                                             {0x00, 0x7C, 0x7C00, "7C00"},
-                                                                             {0x00, 0x80, 0, "0"},
-                                                                             {0x34, 0x92, 0x1234, "1234"}};
+    // low byte, high byte, the word, the text
+    const std::tuple<std::uint8_t, std::uint8_t, int, const char*> rows[] = {
+        {0x1F, 0x00, 0x001F, "1F"}, {0x00, 0x7C, 0x7C00, "7C00"}, {0x00, 0x80, 0, "0"}, {0x34, 0x92, 0x1234, "1234"}};
     for (const auto& [low, high, word, text] : rows) {
         SCOPED_TRACE(text);
         clsTeam team;

@@ -119,7 +119,6 @@ TEST(TeamFile, ReaderRulesAllOrNothing) {
         {"a reset team's file", reset, [](T) {}},
         {"key found inside a line", reset + "mascot=city=X", [](T t) { t.setCity("T=CITY=X"); }},
         {"NES pair", reset + "unifpalnes=0F16", [](T t) { t.setNesByte(0, 0x0F), t.setNesByte(1, 0x16); }},
-        {"short NES value", reset + "unifpalnes=f", [](T t) { t.setNesByte(0, 15); }},
         {"SNES line 1, either case", reset + snes1,
          [](T t) { t.setSnesByte(64, 1), t.setSnesByte(65, 2), t.setSnesByte(126, 0xFE), t.setSnesByte(127, 0x7F); }},
         {"short and broken pairs", reset + "unifpalsnes3=1GG12",

@@ -83,7 +83,6 @@ TEST(CompareCommands, DiffAndCheckMessagesExitCodesAndFiles) {
             {"check " + good + "--rom {rom} --team 27", 2, "", usage("--team must be 0..26")},
             {"check " + good + "--rom {rom} --player 12", 2, "", usage("--player must be 0..11")},
             {"check " + good + "--rom", 2, "", usage("--rom needs a file name")},
-            {"check " + good + good, 2, "", "usage: tamsel-cli check FILE [--rom ROM [--team T] [--player P]]\n"},
         },
         dir, fx + "/game.nes");
 }

@@ -39,7 +39,6 @@ TEST(MergeCommands, TakesDifferencesAndRefusesOtherFiles) {
             {"merge {rom} {dir}/junk.nes", 1, "", "{dir}/junk.nes: Invalid rom!\n"},
             {"merge {rom} {dir}/bad.tpr", 1, "",
              "{dir}/bad.tpr: Error reading file! (line 27: weight: 'x72' is not a number)\n"},
-            {"merge {rom}", 2, "", "usage: tamsel-cli merge ROM OTHER [--only PATTERN]... [--dry-run] [-o OUT]\n"},
         },
         dir, fx + "/game.nes");
 

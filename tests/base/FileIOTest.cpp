@@ -11,7 +11,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <optional>
 #include <sstream>

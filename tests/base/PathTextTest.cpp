@@ -13,21 +13,15 @@ namespace {
 TEST(PathText, Win32PathsAreAbsoluteWithBackslashesAndPrefixedFrom248Characters) {
     const std::string a247(244, 'a'), a248(245, 'a');
     const std::wstring w247(244, L'a'), w248(245, L'a');
-    const struct {
-        const char* name;
-        std::string path;
-        std::optional<std::wstring> expected;
-    } rows[] = {
+    const std::tuple<const char*, std::string, std::optional<std::wstring>> rows[] = {
+        // name, path, wide form
         {"247 characters", "C:\\" + a247, L"C:\\" + w247},
         {"248 characters, with slashes", "C:/" + a248, L"\\\\?\\C:\\" + w248},
         {"a long path on a network share", "\\\\server\\share\\" + a248, L"\\\\?\\UNC\\server\\share\\" + w248},
         {"already prefixed", "\\\\?\\C:\\x", L"\\\\?\\C:\\x"},
         {"not UTF-8", "C:\\\xFF.nes", std::nullopt},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(PathText::win32Path(row.path), row.expected);
-    }
+    for (const auto& [name, path, expected] : rows) EXPECT_EQ(PathText::win32Path(path), expected) << name;
 }
 #endif
 

@@ -26,13 +26,8 @@ static Bytes image(std::size_t n, const std::string& text = "", std::size_t at =
 TEST(RomFile, ReadChecksTheEditionAndKeepsTheBytesReadInMemory) {
     const std::string title = "SUPER NBA BASKETBALL";
     const Bytes snes = image(0x8000, title, 0x7FC0);
-    struct Row {
-        const char* name;
-        std::optional<Bytes> file;
-        ConsoleKind kind;
-        ResultCode result;
-    };  // file none: no such file
-    const Row rows[] = {
+    // name, the file (none: no such file), the edition asked for, the result
+    const std::tuple<const char*, std::optional<Bytes>, ConsoleKind, ResultCode> rows[] = {
         {"NES and any fourth byte", image(64, "NES\xFF"), Console::Nes, 0},
         {"just NES", Bytes{'N', 'E', 'S'}, Console::Nes, 0},
         {"nES", image(64, "nES"), Console::Nes, 2},
@@ -47,14 +42,14 @@ TEST(RomFile, ReadChecksTheEditionAndKeepsTheBytesReadInMemory) {
         {"no file", std::nullopt, Console::Nes, 1},
     };
     const std::string path = testsupport::freshDir("rom-read") + "/game.bin";
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, file, kind, result] : rows) {
+        SCOPED_TRACE(name);
         fs::remove(path);
-        if (row.file) testsupport::writeBytes(path, *row.file);
+        if (file) testsupport::writeBytes(path, *file);
         RomImage read{1, 2, 3};
-        EXPECT_EQ(RomFile::readRomFile(path, row.kind, read), row.result);
-        EXPECT_EQ(read, row.file.value_or(RomImage{1, 2, 3})) << "a file that was read stays in memory";
-        EXPECT_EQ(RomFile::checkConsole(read, row.kind), row.result == 0);
+        EXPECT_EQ(RomFile::readRomFile(path, kind, read), result);
+        EXPECT_EQ(read, file.value_or(RomImage{1, 2, 3})) << "a file that was read stays in memory";
+        EXPECT_EQ(RomFile::checkConsole(read, kind), result == 0);
     }
 }
 
@@ -79,45 +74,36 @@ TEST(RomFile, WriteReplacesTheFileInOneStepKeepingTailAndModeOrLeavesItUntouched
     const Bytes shorter(edited.begin(), edited.begin() + 0x4000);
     Bytes tailKept = old;
     std::copy(shorter.begin(), shorter.end(), tailKept.begin());
-    struct Row {
-        const char* name;
-        std::optional<Bytes> before;  // none: no file
-        unsigned mode;
-        Bytes written;
-        std::optional<std::size_t> failAfter;  // the disk fills up after so many bytes
-        Bytes after;
-        std::string cause;  // "" for a write that succeeds
-    };
-    const Row rows[] = {
-        {"edited image", old, 0600, edited, std::nullopt, edited, ""},
-        {"shorter image keeps the tail", old, 0644, shorter, std::nullopt, tailKept, ""},
-        {"new file", std::nullopt, 0644, edited, std::nullopt, edited, ""},
-        {"read-only file", old, 0444, edited, std::nullopt, old, "Permission denied"},
-        {"disk full at the last byte", old, 0644, edited, 0x600F, old, "No space left on device"},
-        {"disk full inside the kept tail", old, 0644, shorter, 0x5000, old, "No space left on device"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    // name, the file before (none: no file) and its mode, the image written, the bytes after which the disk is
+    // full, the file after, the cause of a failure ("" for a write that succeeds)
+    const std::tuple<const char*, std::optional<Bytes>, unsigned, Bytes, std::optional<std::size_t>, Bytes, std::string>
+        rows[] = {
+            {"edited image", old, 0600, edited, std::nullopt, edited, ""},
+            {"shorter image keeps the tail", old, 0644, shorter, std::nullopt, tailKept, ""},
+            {"new file", std::nullopt, 0644, edited, std::nullopt, edited, ""},
+            {"read-only file", old, 0444, edited, std::nullopt, old, "Permission denied"},
+            {"disk full at the last byte", old, 0644, edited, 0x600F, old, "No space left on device"},
+            {"disk full inside the kept tail", old, 0644, shorter, 0x5000, old, "No space left on device"},
+        };
+    for (const auto& [name, before, mode, written, failAfter, after, cause] : rows) {
+        SCOPED_TRACE(name);
         const std::string dir = testsupport::freshDir("rom-write");
         const std::string path = dir + "/game.nes";
-        if (row.before) {
-            testsupport::writeBytes(path, *row.before);
-            ::chmod(path.c_str(), row.mode);
-        }
-        FileIO::setFailAfterBytesForTesting(row.failAfter);
+        if (before) testsupport::writeBytes(path, *before), ::chmod(path.c_str(), mode);
+        FileIO::setFailAfterBytesForTesting(failAfter);
         FileIO::WriteError why;
-        EXPECT_EQ(RomFile::writeRomFile(path, row.written, why), row.cause.empty() ? Result::Ok : Result::Failed);
+        EXPECT_EQ(RomFile::writeRomFile(path, written, why), cause.empty() ? Result::Ok : Result::Failed);
         FileIO::setFailAfterBytesForTesting(std::nullopt);
-        EXPECT_EQ(why.cause, row.cause);
-        EXPECT_EQ(why.path, row.cause.empty() ? "" : path);
+        EXPECT_EQ(why.cause, cause);
+        EXPECT_EQ(why.path, cause.empty() ? "" : path);
         struct stat st {};
         ::stat(path.c_str(), &st);
 #ifdef _WIN32
-        EXPECT_EQ(st.st_mode & 0200, row.mode & 0200) << "Windows keeps one bit of the mode: read-only or not";
+        EXPECT_EQ(st.st_mode & 0200, mode & 0200) << "Windows keeps one bit of the mode: read-only or not";
 #else
-        EXPECT_EQ(st.st_mode & 07777, row.mode);
+        EXPECT_EQ(st.st_mode & 07777, mode);
 #endif
-        EXPECT_EQ(testsupport::readBytes(path), row.after);
+        EXPECT_EQ(testsupport::readBytes(path), after);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << "no temporary file is left";
     }
 }

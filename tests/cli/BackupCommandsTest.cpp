@@ -63,13 +63,11 @@ TEST(BackupCommands, ListAndRestore) {
         {
             {"backups {rom}", 0, listed + "-2.nes  3\n" + listed + ".nes  393232\n", ""},
             {"backups {dir}/old.nes", 0, "", ""},
-            {"backups", 2, "", "usage: tamsel-cli backups ROM\n"},
             {"restore {rom} {dir}/old.nes -o {dir}/out.nes", 0, "Backup restored!\n", "",
              "{dir}/out.nes={dir}/old.nes"},
             {"restore {rom} {dir}/missing.nes", 1, "",
              "Error loading file! (No such file or directory: {dir}/missing.nes)\n"},
             {"restore {rom} {dir}/p.ips", 1, "", "Invalid rom! ({dir}/p.ips)\n"},
-            {"restore {rom}", 2, "", "usage: tamsel-cli restore ROM BACKUP [-o OUT]\n"},
         },
         dir, dir + "/demo.nes");
 }

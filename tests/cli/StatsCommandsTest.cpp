@@ -57,7 +57,6 @@ TEST(StatsCommands, ReferenceTableOrderAndExitStatuses) {
              "weight  name\n   1     5  SGGG       55.0  ...\n  27    10  JFH        40.0  ...",
              ""},
             {"stats {dir}/none.nes", 1, "", "Error loading file! (No such file or directory: {dir}/none.nes)\n"},
-            {"stats", 2, "", "usage: tamsel-cli stats ROM [--csv]\n"},
         },
         dir, testsupport::fixture("nes-1/game.nes"));
 }

@@ -26,11 +26,10 @@ TEST(AllStarCheck, SlotsNamingNoPlayerAreListedAndTheSaveRefusesThem) {
         for (const auto& [name, bytes, problems] : rows) {
             SCOPED_TRACE(std::string(name) + (kind == Console::Nes ? " (NES)" : " (SNES)"));
             RomImage rom = bytes.empty() ? testsupport::withDamagedAllStars(demo, kind) : demo;
+            const auto roster = static_cast<std::size_t>(o[OffsetSet::allStarRosterTable]);
             for (const auto& [at, team, player] : bytes) {
-                rom.at(static_cast<std::size_t>(o[OffsetSet::allStarRosterTable] + at)) =
-                    static_cast<std::uint8_t>(team);
-                rom.at(static_cast<std::size_t>(o[OffsetSet::allStarRosterTable] + at + 1)) =
-                    static_cast<std::uint8_t>(player);
+                rom.at(roster + static_cast<std::size_t>(at)) = static_cast<std::uint8_t>(team);
+                rom.at(roster + static_cast<std::size_t>(at) + 1) = static_cast<std::uint8_t>(player);
             }
             const RomImage before = rom;
             clsProject league;

@@ -43,7 +43,6 @@ struct HandImage {
         }
     }
     bool snes() const { return kind == Console::Snes; }
-    std::uint8_t& at(int entry, std::int64_t k) { return rom.at(o[entry] + k); }
     int ptr(std::int64_t off, bool abbrev = false) const {
         return static_cast<int>(snes() ? (off - (abbrev ? 0x4000 : 0x40000)) | 0x8000 : off - 0x10);
     }
@@ -64,22 +63,11 @@ struct HandImage {
     }
 };
 
-ResultCode load(clsProject& pr, const HandImage& h, ConsoleKind kind) {
-    return loadProjectFromRom(pr, h.rom, h.o, kind);
-}
-
 // One pointer lands on different texts through the NES city and abbreviation views; SNES text
 // pointers ignore bits 14 and 15. Texts end at 0xFF or after 256 characters.
 TEST(RomReader, TextPointersUseEachTablesBase) {
-    struct Row {
-        const char* name;
-        ConsoleKind kind;
-        int table;
-        int pointer;
-        int target;
-        int length;
-    };  // target: where the text of Qs is
-    const Row rows[] = {
+    // name, edition, the pointer table, the pointer, where the text of Qs is, its length
+    const std::tuple<const char*, ConsoleKind, int, int, int, int> rows[] = {
         {"NES city", Console::Nes, E::cityPtrTable, 0x9BA8, 0x9BB8, 4},
         {"NES abbreviation, the same pointer", Console::Nes, E::abrevPtrTable, 0x9BA8, 0xDBB8, 4},
         {"NES mascot, bits 14 and 15 masked", Console::Nes, E::mascotPtrTable, 0xF000, 0xB010, 4},
@@ -90,18 +78,18 @@ TEST(RomReader, TextPointersUseEachTablesBase) {
         {"an empty text", Console::Nes, E::cityPtrTable, 0xB7F0, 0xB800, 0},
         {"257 letters are cut at 256", Console::Nes, E::cityPtrTable, 0xB7F0, 0xB800, 257},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        HandImage h(row.kind);
-        h.putText(row.target, std::string(static_cast<std::size_t>(row.length), 'Q'));
-        h.putWord(h.o[row.table] + 2 * 3, row.pointer);
+    for (const auto& [name, kind, table, pointer, target, length] : rows) {
+        SCOPED_TRACE(name);
+        HandImage h(kind);
+        h.putText(target, std::string(static_cast<std::size_t>(length), 'Q'));
+        h.putWord(h.o[table] + 2 * 3, pointer);
         clsProject pr;
-        ASSERT_EQ(load(pr, h, row.kind), 0);
+        ASSERT_EQ(loadProjectFromRom(pr, h.rom, h.o, kind), 0);
         const clsTeam& tm = *pr.getTeamRef(3);
-        const std::string q(static_cast<std::size_t>(std::min(row.length, 256)), 'Q');
-        EXPECT_EQ(tm.getCity(), row.table == E::cityPtrTable ? q : "CITY");
-        EXPECT_EQ(tm.getMascot(), row.table == E::mascotPtrTable ? q : "MAS");
-        EXPECT_EQ(tm.getAbrev(), row.table == E::abrevPtrTable ? q : "AB");
+        const std::string q(static_cast<std::size_t>(std::min(length, 256)), 'Q');
+        EXPECT_EQ(tm.getCity(), table == E::cityPtrTable ? q : "CITY");
+        EXPECT_EQ(tm.getMascot(), table == E::mascotPtrTable ? q : "MAS");
+        EXPECT_EQ(tm.getAbrev(), table == E::abrevPtrTable ? q : "AB");
     }
 }
 
@@ -116,13 +104,7 @@ void endWithText(HandImage& h, std::size_t letters) {
 }
 
 TEST(RomReader, DamagedImagesGiveNonZeroAndEdgesStillDecode) {
-    struct Row {
-        const char* name;
-        ConsoleKind kind;
-        std::function<void(HandImage&)> apply;
-        ResultCode result;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, ConsoleKind, std::function<void(HandImage&)>, ResultCode> rows[] = {
         {"team list off the end", Console::Snes,
          [](HandImage& h) { h.putWord(h.o[0] + 52, 0xFFF0), h.rom.resize(0x47FFA); }, 1},
         {"player record off the end", Console::Snes,
@@ -138,13 +120,13 @@ TEST(RomReader, DamagedImagesGiveNonZeroAndEdgesStillDecode) {
         {"abbreviation ending at the last byte", Console::Nes, [](HandImage& h) { endWithText(h, 15); }, 0},
         {"kind 3: pointers taken as offsets, no uniforms", 3, [](HandImage&) {}, 2},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        HandImage h(row.kind);
-        row.apply(h);
+    for (const auto& [name, kind, apply, result] : rows) {
+        SCOPED_TRACE(name);
+        HandImage h(kind);
+        apply(h);
         h.rom.shrink_to_fit();  // so that the sanitizer sees every byte past the end
         clsProject pr;
-        EXPECT_EQ(load(pr, h, row.kind), row.result);
+        EXPECT_EQ(loadProjectFromRom(pr, h.rom, h.o, kind), result);
     }
 }
 

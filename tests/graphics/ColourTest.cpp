@@ -45,32 +45,26 @@ TEST(ColourModels, EveryNesIndexAndSnesWordShowsAsTheReferenceTables) {
 // What the reference table leaves out: indexes above 0x3F are black (monochrome first turns them into a grey), and
 // emphasis keeps its low three bits.
 TEST(NesColorToRGB, IndexesAboveThePaletteAndEmphasisAbove7) {
-    struct Row {
-        const char* name;
-        int index, mono, emphasis, r, g, b;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, int, int, int, int, int, int> rows[] = {
+        // name, index, mono, emphasis, r, g, b
         {"0x40 is black", 0x40, 0, 0, 0, 0, 0},          {"0xFF is black", 0xFF, 0, 4, 0, 0, 0},
         {"0x40 monochrome", 0x40, 1, 0, 128, 128, 128},  {"0xD6 monochrome", 0xD6, 1, 4, 199, 199, 199},
         {"emphasis 12 is 4", 0x21, 0, 12, 12, 178, 255}, {"emphasis 15 is 7", 0x00, 0, 15, 90, 90, 90},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(r.index), r.mono,
-                                             static_cast<std::uint8_t>(r.emphasis)),
-                  rgb(r.r, r.g, r.b));
-    }
+    for (const auto& [name, index, mono, emphasis, r, g, b] : rows)
+        EXPECT_EQ(
+            modGraphics::nesColorToRGB(static_cast<std::uint8_t>(index), mono, static_cast<std::uint8_t>(emphasis)),
+            rgb(r, g, b))
+            << name;
 }
 
 // Stored low byte first; bit 15 of a stored word is no part of the colour (nor of its text); entries wrap at
 // 128 (-1 is entry 127); storing a colour marks the SNES uniform as read. (Each word's colour is in the
 // reference table.)
 TEST(SnesColour, StoredBytesWordsAndText) {
-    const std::tuple<std::uint8_t, std::uint8_t, int, const char*> rows[] = {// low byte, high byte, the word, the text
-                                                                             {0x1F, 0x00, 0x001F, "1F"},
-                                                                             {0x00, 0x7C, 0x7C00, "7C00"},
-                                                                             {0x00, 0x80, 0, "0"},
-                                                                             {0x34, 0x92, 0x1234, "1234"}};
+    // low byte, high byte, the word, the text
+    const std::tuple<std::uint8_t, std::uint8_t, int, const char*> rows[] = {
+        {0x1F, 0x00, 0x001F, "1F"}, {0x00, 0x7C, 0x7C00, "7C00"}, {0x00, 0x80, 0, "0"}, {0x34, 0x92, 0x1234, "1234"}};
     for (const auto& [low, high, word, text] : rows) {
         SCOPED_TRACE(text);
         clsTeam team;

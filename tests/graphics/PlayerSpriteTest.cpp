@@ -35,33 +35,26 @@ TEST(TileDecoders, HandMadeTilesInOrderUntilTheImageEnds) {
         const std::size_t n = f.tile.size(), all = 3 + 4 * n;
         RomImage rom(3, 0xFF);  // filler, then four copies of the tile
         for (int i = 0; i < 4; ++i) rom.insert(rom.end(), f.tile.begin(), f.tile.end());
-        struct Row {
-            const char* name;
-            std::size_t length;  // of the image
-            std::int64_t offset;
-            int count;
-            bool ok;
-            int decoded;                // tiles in the array afterwards
-            std::size_t before, after;  // entries of the array
-            int tail;                   // its last entry afterwards
-        };
-        const Row rows[] = {
-            {"four whole tiles into an empty array", all, 3, 4, true, 4, 0, 257, 0},
-            {"the last tile a byte short", all - 1, 3, 4, false, 3, 256, 257, 0},
-            {"the third tile cut in half, the array kept", 3 + 2 * n + n / 2, 3, 4, false, 2, 257, 257, 0xEE},
-            {"a larger array keeps its size and its tail", all, 3, 4, true, 4, 600, 600, 0xEE},
-            {"at the image's end", all, static_cast<std::int64_t>(all), 1, false, 0, 0, 65, 0},
-            {"at -1", all, -1, 1, false, 0, 0, 65, 0},
-            {"a count no image holds", all, 3, INT_MAX, false, 0, 5, 5, 0xEE},
-        };
-        for (const Row& r : rows) {
-            SCOPED_TRACE(std::string(f.name) + ", " + r.name);
-            std::vector<std::uint8_t> pixels(r.before, 0xEE);
-            const RomImage image(rom.begin(), rom.begin() + static_cast<std::ptrdiff_t>(r.length));
-            EXPECT_EQ(f.decode(image, static_cast<std::int32_t>(r.offset), r.count, pixels), r.ok);
-            ASSERT_EQ(pixels.size(), r.after);
-            EXPECT_TRUE(r.after == 0 || pixels.back() == r.tail);
-            for (int t = 0; t < r.decoded; ++t)
+        // name, the image's length, offset, count, whether all decode, tiles in the array afterwards, entries of the
+        // array before and after, its last entry afterwards
+        const std::tuple<const char*, std::size_t, std::int64_t, int, bool, int, std::size_t, std::size_t, int> rows[] =
+            {
+                {"four whole tiles into an empty array", all, 3, 4, true, 4, 0, 257, 0},
+                {"the last tile a byte short", all - 1, 3, 4, false, 3, 256, 257, 0},
+                {"the third tile cut in half, the array kept", 3 + 2 * n + n / 2, 3, 4, false, 2, 257, 257, 0xEE},
+                {"a larger array keeps its size and its tail", all, 3, 4, true, 4, 600, 600, 0xEE},
+                {"at the image's end", all, static_cast<std::int64_t>(all), 1, false, 0, 0, 65, 0},
+                {"at -1", all, -1, 1, false, 0, 0, 65, 0},
+                {"a count no image holds", all, 3, INT_MAX, false, 0, 5, 5, 0xEE},
+            };
+        for (const auto& [name, length, offset, count, ok, decoded, before, after, tail] : rows) {
+            SCOPED_TRACE(std::string(f.name) + ", " + name);
+            std::vector<std::uint8_t> pixels(before, 0xEE);
+            const RomImage image(rom.begin(), rom.begin() + static_cast<std::ptrdiff_t>(length));
+            EXPECT_EQ(f.decode(image, static_cast<std::int32_t>(offset), count, pixels), ok);
+            ASSERT_EQ(pixels.size(), after);
+            EXPECT_TRUE(after == 0 || pixels.back() == tail);
+            for (int t = 0; t < decoded; ++t)
                 EXPECT_EQ(std::string(pixels.begin() + 64 * t, pixels.begin() + 64 * t + 64), want) << "tile " << t;
         }
     }

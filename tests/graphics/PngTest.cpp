@@ -10,26 +10,20 @@ TEST(Png, TheTopLeftRegionDecodesToThePixelsWithBlackBeyondTheImage) {
     PixelImage image(3, 2);  // colours as red + 256 green + 65536 blue
     const std::uint32_t colours[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x123456, 0xFFFFFF, 0x010203};
     for (int k = 0; k < 6; ++k) image.set(k % 3, k / 3, colours[k]);
-    const struct {
-        const char* name;
-        int width, height;
-        std::vector<std::uint8_t> rgb;
-    } rows[] = {
-        // rgb: row by row, red, green, blue
+    const std::tuple<const char*, int, int, std::vector<std::uint8_t>> rows[] = {
+        // name, width, height, the pixels row by row: red, green, blue
         {"whole image", 3, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 0x56, 0x34, 0x12, 255, 255, 255, 3, 2, 1}},
         {"left part", 2, 1, {255, 0, 0, 0, 255, 0}},
         {"beyond the image", 4, 3, {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0x56, 0x34, 0x12, 255, 255, 255,
                                     3,   2, 1, 0, 0,   0, 0, 0, 0,   0, 0, 0, 0,    0,    0,    0,   0,   0}},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, width, height, rgb] : rows) {
+        SCOPED_TRACE(name);
         std::vector<std::uint8_t> bytes;
-        ASSERT_TRUE(modGraphics::toPng(image, row.width, row.height, bytes));
+        ASSERT_TRUE(modGraphics::toPng(image, width, height, bytes));
         const testsupport::DecodedPng png = testsupport::decodePng(bytes);
-        ASSERT_TRUE(png.ok);
-        EXPECT_EQ(png.width, row.width);
-        EXPECT_EQ(png.height, row.height);
-        EXPECT_EQ(png.rgb, row.rgb);
+        EXPECT_TRUE(png.ok && png.width == width && png.height == height);
+        EXPECT_EQ(png.rgb, rgb);
     }
 }
 

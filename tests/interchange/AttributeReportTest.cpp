@@ -36,10 +36,6 @@ TEST(AttributeReport, ReportTexts) {
         return s;
     };
     const std::string group = "----------------\r\n\r\n\r\n\r\n";
-    struct Row {
-        const char* name;
-        std::string text, expected;
-    };
     auto ranked = [](clsProject& p) {
         player(p, 0, 1).setLast("NINETY");
         player(p, 0, 1).setStamina(98);
@@ -49,7 +45,8 @@ TEST(AttributeReport, ReportTexts) {
         player(p, 13, 0).setLast("HIJKLMNO");
         player(p, 13, 0).setStamina(2);
     };
-    const Row rows[] = {
+    const std::tuple<const char*, std::string, std::string> rows[] = {
+        // name, the report, the text expected
         {"100 before 99 wherever they stand; names of 7, 8 and 16 characters", report(5, false, ranked),
          "Stamina\r\n\r\n HUNDRED\t\t100\r\n NINETY\t\t\t99\r\nABCDEFG HIJKLMNO\t3\r\n" + lines(321, " \t\t\t1")},
         {"every player a centre: four empty groups, then all 324 under Centers",
@@ -61,10 +58,8 @@ TEST(AttributeReport, ReportTexts) {
              "    Forwards\r\n" + group + "    Centers\r\n----------------\r\n" + lines(324, " \t\t\t0") +
              "\r\n\r\n\r\n"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_TRUE(row.text == row.expected) << row.text.substr(0, 200);
-    }
+    for (const auto& [name, text, expected] : rows)
+        EXPECT_TRUE(text == expected) << name << ": " << text.substr(0, 200);
 }
 
 TEST(AttributeReport, UnrankableValueFailsBeforeTheFileIsTouched) {

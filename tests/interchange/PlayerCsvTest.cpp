@@ -97,7 +97,7 @@ TEST(PlayerCsv, ReaderRulesAllOrNothing) {
 }
 
 // A header and a row for every player, team by team, slot by slot; names that need quotes are written quoted and
-// read back as they were; missing and unwritable files fail, and so does a league with a name no file can carry.
+// read back as they were; the table's file as every interchange file's (checkFiles).
 // (The values are the player file's, which are compared with the reference player files.)
 TEST(PlayerCsv, WrittenAndReadBack) {
     clsProject league = testsupport::distinctLeague();
@@ -105,10 +105,7 @@ TEST(PlayerCsv, WrittenAndReadBack) {
     player(league, 0, 0).setLast(" LEAD");
     player(league, 0, 1).setFirst("TRAIL ");
     example(league, 0, 2);
-    const std::string dir = testsupport::freshDir("csv-files") + "/";
-    FileIO::WriteError why;
-    ASSERT_EQ(PlayerCsv::exportPlayers(league, dir + "players.csv", why), Result::Ok);
-    const std::string text = testsupport::readText(dir + "players.csv");
+    const std::string text = PlayerCsv::writePlayers(league);
     EXPECT_EQ(text.substr(0, kHeader.size()), kHeader);
     EXPECT_NE(text.find("\r\n0,0,\"O\"\"NEIL, JR\",\" LEAD\",40,"), std::string::npos);
     EXPECT_NE(text.find("\r\n0,1,\"TRAIL \",L1,41,"), std::string::npos);
@@ -117,17 +114,12 @@ TEST(PlayerCsv, WrittenAndReadBack) {
     EXPECT_TRUE(text.ends_with(",118\r\n")) << "team 26 slot 11 last, its stamina 118";
     clsProject back = testsupport::distinctLeague();
     LineReport report;
-    ASSERT_EQ(PlayerCsv::importPlayers(back, dir + "players.csv", report), Result::Ok) << report.text();
+    ASSERT_EQ(PlayerCsv::importPlayersText(back, text, report), Result::Ok) << report.text();
     EXPECT_TRUE(back == league);
-    EXPECT_EQ(PlayerCsv::importPlayers(back, dir + "missing.csv", report), Result::Failed);
-    EXPECT_EQ(report.text(), "the file cannot be read");
-    EXPECT_TRUE(back == league);
-    EXPECT_EQ(PlayerCsv::exportPlayers(league, dir + "no/such.csv", why), Result::Failed);
-    EXPECT_EQ(why.text(), "No such file or directory: " + dir + "no/such.csv");
-    player(league, 26, 11).setLast("TWO\r\nLINES");  // as a damaged image can hold it
-    EXPECT_EQ(PlayerCsv::exportPlayers(league, dir + "damaged.csv", why), Result::Failed);
-    EXPECT_EQ(why.text(), "team 26 player 11 last: byte 0x0D is a control character: " + dir + "damaged.csv");
-    EXPECT_FALSE(FileIO::fileExists(dir + "damaged.csv"));
+    testsupport::checkFiles<clsProject>(
+        league, PlayerCsv::exportPlayers, PlayerCsv::importPlayers, "players.csv",
+        [](L l) { player(l, 26, 11).setLast("TWO\r\nLINES"); },  // as a damaged image can hold it
+        "team 26 player 11 last: byte 0x0D is a control character");
 }
 
 }  // namespace

@@ -11,14 +11,8 @@ namespace {
 using BulkEdit::Op;
 
 TEST(BulkEdit, EachFieldChangesAsThePlayerEditorChangesIt) {
-    const struct {
-        const char* name;
-        int field;
-        int before;  // the stored value; the height in inches
-        BulkEdit::Change change;
-        int after;
-        bool clamped;
-    } rows[] = {
+    // name, field, the stored value before and after (the height in inches), the change, whether it was held
+    const std::tuple<const char*, int, int, BulkEdit::Change, int, bool> rows[] = {
         {"run speed past 60 shows 40", PlayerField::Rspeed, 14, {Op::Add, 2}, 16, false},
         {"run speed at the top", PlayerField::Rspeed, 30, {Op::Add, 3}, 31, true},
         {"run speed 40: the lower stored of 10 and 16", PlayerField::Rspeed, 31, {Op::Set, 40}, 10, false},
@@ -28,12 +22,7 @@ TEST(BulkEdit, EachFieldChangesAsThePlayerEditorChangesIt) {
         {"steal 2 shows for 3, 4 and 5", PlayerField::Steal, 200, {Op::Set, 2}, 3, false},
         {"steal 10 shows for 19 and 20; from beyond the range", PlayerField::Steal, 255, {Op::Set, 10}, 19, false},
         {"block keeps the face", PlayerField::Block, 0x53, {Op::Set, 50}, 0x56, true},
-        {"shot range 35: 30 before 40, race kept, bits 4-6 cleared",
-         PlayerField::Shoot,
-         0xF5,
-         {Op::Set, 35},
-         0x83,
-         true},
+        {"shot range 35: 30 before 40, race kept, bits 4-6 off", PlayerField::Shoot, 0xF5, {Op::Set, 35}, 0x83, true},
         {"shot range at the bottom", PlayerField::Shoot, 0x80, {Op::Subtract, 1}, 0x80, true},
         {"stamina below its lowest shown value", PlayerField::Stam, 50, {Op::Set, 0}, 0, true},
         {"kept", PlayerField::Stam, 150, {Op::Keep, 0}, 150, false},
@@ -51,17 +40,17 @@ TEST(BulkEdit, EachFieldChangesAsThePlayerEditorChangesIt) {
         {"position set", PlayerField::Pos, 0, {Op::Set, 4}, 4, false},
         {"position takes no steps", PlayerField::Pos, 2, {Op::Add, 1}, 2, true},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const bool height = row.field == BulkEdit::kHeight;
+    for (const auto& [name, field, before, change, after, clamped] : rows) {
+        SCOPED_TRACE(name);
+        const bool height = field == BulkEdit::kHeight;
         clsPlayer player;
-        player.setFeet(static_cast<std::uint8_t>(row.before / 12));
-        player.setInch(static_cast<std::uint8_t>(row.before % 12));
-        if (!height) kPlayerFields[row.field].set(player, row.before);
-        const BulkEdit::Result result = BulkEdit::apply(player, row.field, row.change);
-        EXPECT_EQ(height ? PlayerField::height(player) : kPlayerFields[row.field].get(player), row.after);
-        EXPECT_EQ(result.clamped, row.clamped);
-        EXPECT_EQ(result.changed, row.before != row.after);
+        player.setFeet(static_cast<std::uint8_t>(before / 12));
+        player.setInch(static_cast<std::uint8_t>(before % 12));
+        if (!height) kPlayerFields[field].set(player, before);
+        const BulkEdit::Result result = BulkEdit::apply(player, field, change);
+        EXPECT_EQ(height ? PlayerField::height(player) : kPlayerFields[field].get(player), after);
+        EXPECT_EQ(result.clamped, clamped);
+        EXPECT_EQ(result.changed, before != after);
     }
 }
 

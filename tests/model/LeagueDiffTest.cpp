@@ -23,11 +23,8 @@ std::string lines(const clsProject& before, const clsProject& after) {
 }
 
 TEST(LeagueDiff, EachFieldGivesItsOneLine) {
-    const struct {
-        const char* name;
-        std::function<void(L)> change;
-        std::string lines;
-    } rows[] = {
+    const std::tuple<const char*, std::function<void(L)>, std::string> rows[] = {
+        // name, change, the lines
         {"nothing", [](L) {}, ""},
         {"a city with a quote, a backslash and bytes outside the printable range",
          [](L l) { l.getTeamRef(0)->setCity("A\"B\\C\x01\xC3"); },
@@ -70,11 +67,11 @@ TEST(LeagueDiff, EachFieldGivesItsOneLine) {
          "at T1\"\nwest all-star 0: 10.0 -> 1.1\neast all-star 0: 11.0 -> 1.1\n"},
     };
     const clsProject before = testsupport::distinctLeague();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, change, text] : rows) {
+        SCOPED_TRACE(name);
         clsProject after = before;
-        row.change(after);
-        EXPECT_EQ(lines(before, after), row.lines);
+        change(after);
+        EXPECT_EQ(lines(before, after), text);
         clsProject taken = before;
         for (const LeagueDiff::Difference& d : LeagueDiff::compare(before, after)) d.take(taken);
         EXPECT_TRUE(taken == after);

@@ -10,15 +10,9 @@
 using PlayerBoxes::Box;
 
 TEST(PlayerBoxes, TypedTextIsTidiedStoredAndShownAsTheFieldHoldsIt) {
-    struct Row {
-        const char* name;
-        Box box;
-        const char* typed;
-        const char* tidied;
-        std::int64_t storedAsTyped;  // a store while the box still has the focus
-        std::int64_t storedTidied;   // a store after the box was left
-    };
-    const Row rows[] = {
+    // name, box, the text typed and tidied, what a store while the box still has the focus stores and what one after
+    // the box was left stores
+    const std::tuple<const char*, Box, const char*, const char*, std::int64_t, std::int64_t> rows[] = {
         {"weight cut to a multiple of 4", Box::Weight, "203", "200", 203, 200},
         {"weight rounded half to even, then cut", Box::Weight, "206.5", "204", 206, 204},
         {"percentage cut to a multiple of 4", Box::FieldGoals, "455", "452", 455, 452},
@@ -39,12 +33,12 @@ TEST(PlayerBoxes, TypedTextIsTidiedStoredAndShownAsTheFieldHoldsIt) {
         {"weight without a number", Box::Weight, "abc", "0", 0, 0},
         {"percentage with a leading number", Box::FieldGoals, "48x9", "048", 48, 48},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(PlayerBoxes::tidied(row.box, row.typed), row.tidied);
-        EXPECT_EQ(PlayerBoxes::storedFromText(row.box, row.typed), row.storedAsTyped);
-        EXPECT_EQ(PlayerBoxes::storedFromText(row.box, row.tidied), row.storedTidied);
-        EXPECT_EQ(PlayerBoxes::storedFromNumber(row.box, TextNumber::value(row.typed)), row.storedTidied);
-        EXPECT_EQ(PlayerBoxes::shown(row.box, row.storedTidied), row.tidied);
+    for (const auto& [name, box, typed, tidied, storedAsTyped, storedTidied] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(PlayerBoxes::tidied(box, typed), tidied);
+        EXPECT_EQ(PlayerBoxes::storedFromText(box, typed), storedAsTyped);
+        EXPECT_EQ(PlayerBoxes::storedFromText(box, tidied), storedTidied);
+        EXPECT_EQ(PlayerBoxes::storedFromNumber(box, TextNumber::value(typed)), storedTidied);
+        EXPECT_EQ(PlayerBoxes::shown(box, storedTidied), tidied);
     }
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <utility>
 
 #include "model/PlayerField.h"
 #include "model/clsPlayer.h"
@@ -26,13 +25,8 @@ clsPlayer make(const std::string& fields) {
 
 // A record from a player, read back; what one byte cannot hold gives no record.
 TEST(PlayerDataRecord, EncodesWithQuartersRoundedHalfToEvenAndReadsBackOrRefuses) {
-    struct Row {
-        const char* name;
-        const char* player;
-        const char* record;
-        const char* readBack;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        // name, player, record, read back
         {"every field", "AB|CDE|32|6|9|220|0|48|84|20", "41 42 20 43 44 45 80 32 69 37 0C 15 05",
          "AB|CDE|32|6|9|220|0|48|84|20"},
         {"an empty first name, 218 lb stored as 54", "|LEE|7|5|11|218|4|0|100|1021", "20 4C 45 45 84 07 5B 36 00 19 FF",
@@ -49,30 +43,23 @@ TEST(PlayerDataRecord, EncodesWithQuartersRoundedHalfToEvenAndReadsBackOrRefuses
         {"FT 1022", "A|B|0|0|0|0|0|0|1022|0", "", ""},
         {"3PT -3", "A|B|0|0|0|0|0|0|0|-3", "", ""},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, player, bytes, readBack] : rows) {
+        SCOPED_TRACE(name);
         Bytes record{0xEE};
-        EXPECT_EQ(make(row.player).getDataArray(record), *row.record != 0);
-        if (*row.record == 0) {
-            EXPECT_EQ(record, Bytes{0xEE});
-            continue;
-        }
-        EXPECT_EQ(record, hexBytes(row.record));
+        EXPECT_EQ(make(player).getDataArray(record), *bytes != 0);
+        EXPECT_EQ(record, *bytes ? hexBytes(bytes) : Bytes{0xEE});
+        if (*bytes == 0) continue;
         clsPlayer p;
         EXPECT_EQ(p.decodeDataRecord(record.data(), record.size()), record.size());
-        EXPECT_TRUE(p == make(row.readBack));
+        EXPECT_TRUE(p == make(readBack));
     }
 }
 
 TEST(PlayerDataRecord, DecodesRecordsOfTheImageUnlessCutShort) {
     const char* kept = "KEEP|ME|5|6|7|200|2|40|80|12";
-    struct Row {
-        const char* name;
-        const char* record;  // exactly sized, so that a read beyond it is caught
-        std::size_t length;  // 0: cut short, the player as it was
-        const char* player;
-    };
-    const Row rows[] = {
+    // name, the record (exactly sized, so that a read beyond it is caught), the length read (0: cut short, the
+    // player as it was), the player
+    const std::tuple<const char*, const char*, std::size_t, const char*> rows[] = {
         {"jersey digits stop at A-F", "41 42 43 85 1A FF 00 00 00 00 EE", 10, "ABC||1|15|15|0|5|0|0|0"},
         {"every byte at its top", "41 20 7F 80 9F 00 FF FF FF FF", 10, "A|\x7F|9|0|0|1020|0|1020|1020|1020"},
         {"no name", "FF A5 00 00 00 00 00", 7, "||0|0|0|0|7|0|0|0"},
@@ -80,12 +67,12 @@ TEST(PlayerDataRecord, DecodesRecordsOfTheImageUnlessCutShort) {
         {"six bytes after the name", "80 01 02 03 04 05", 0, kept},
         {"one byte short", "41 42 20 43 44 45 80 32 69 37 0C 15", 0, kept},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const Bytes bytes = hexBytes(row.record);
+    for (const auto& [name, record, length, player] : rows) {
+        SCOPED_TRACE(name);
+        const Bytes bytes = hexBytes(record);
         clsPlayer p = make(kept);
-        EXPECT_EQ(p.decodeDataRecord(bytes.data(), bytes.size()), row.length);
-        EXPECT_TRUE(p == make(row.player));
+        EXPECT_EQ(p.decodeDataRecord(bytes.data(), bytes.size()), length);
+        EXPECT_TRUE(p == make(player));
     }
 }
 

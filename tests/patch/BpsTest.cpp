@@ -32,15 +32,9 @@ Bytes withFooter(const std::string& bodyHex, const Bytes& source, const Bytes& t
 const std::string kHead = "42 50 53 31 ";  // BPS1
 const std::string kSource = "ABCDEFGH";
 
-struct Row {
-    const char* name;
-    std::string body;    // header, sizes, metadata and actions
-    std::string target;  // the target checksummed in the footer, and the result
-    std::string appliedTo;
-    PatchResult result;
-};
-
-const Row kRows[] = {
+// name, the body (header, sizes, metadata and actions), the target checksummed in the footer and the result, the
+// source it is applied to, the outcome
+const std::tuple<const char*, std::string, std::string, std::string, PatchResult> kRows[] = {
     // sizes 8, 8, no metadata; SourceRead 2, TargetRead 2 "xy", SourceRead 4
     {"SourceAndTargetReads", kHead + "88 88 80 84 85 78 79 8C", "ABxyEFGH", kSource, PatchResult::Ok},
     // SourceCopy 4 from +4, then SourceCopy 4 from -8
@@ -70,12 +64,11 @@ const Row kRows[] = {
 };
 
 TEST(BpsApply, GivesTargetOrRefuses) {
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, body, result, appliedTo, outcome] : kRows) {
+        SCOPED_TRACE(name);
         Bytes target = {0x55};
-        EXPECT_EQ(patch::applyBps(text(row.appliedTo), withFooter(row.body, text(kSource), text(row.target)), target),
-                  row.result);
-        EXPECT_EQ(target, row.result == PatchResult::Ok ? text(row.target) : Bytes{0x55});
+        EXPECT_EQ(patch::applyBps(text(appliedTo), withFooter(body, text(kSource), text(result)), target), outcome);
+        EXPECT_EQ(target, outcome == PatchResult::Ok ? text(result) : Bytes{0x55});
     }
 }
 

@@ -16,14 +16,8 @@ using Bytes = std::vector<std::uint8_t>;
 const std::string kHead = "50 41 54 43 48 ";  // PATCH
 const std::string kEof = " 45 4F 46";         // EOF
 
-struct ApplyRow {
-    const char* name;
-    std::string patch;
-    PatchResult result;
-    std::string target;
-};  // target: the result when applied to 00 01 .. 07
-
-const ApplyRow kApplyRows[] = {
+// name, the patch, the outcome, the result when applied to 00 01 .. 07
+const std::tuple<const char*, std::string, PatchResult, std::string> kApplyRows[] = {
     {"EmptyPatch", kHead + kEof, PatchResult::Ok, "00 01 02 03 04 05 06 07"},
     {"Record", kHead + "00 00 02 00 02 AA BB" + kEof, PatchResult::Ok, "00 01 AA BB 04 05 06 07"},
     {"RunLengthRecord", kHead + "00 00 01 00 00 00 04 CC" + kEof, PatchResult::Ok, "00 CC CC CC CC 05 06 07"},
@@ -49,11 +43,11 @@ const ApplyRow kApplyRows[] = {
 };
 
 TEST(IpsApply, GivesTargetOrRefuses) {
-    for (const ApplyRow& row : kApplyRows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, patchBytes, result, expected] : kApplyRows) {
+        SCOPED_TRACE(name);
         Bytes target = {0x55};
-        EXPECT_EQ(patch::applyIps(hexBytes("00 01 02 03 04 05 06 07"), hexBytes(row.patch), target), row.result);
-        EXPECT_EQ(target, row.result == PatchResult::Ok ? hexBytes(row.target) : Bytes{0x55});
+        EXPECT_EQ(patch::applyIps(hexBytes("00 01 02 03 04 05 06 07"), hexBytes(patchBytes), target), result);
+        EXPECT_EQ(target, result == PatchResult::Ok ? hexBytes(expected) : Bytes{0x55});
     }
 }
 
@@ -75,50 +69,46 @@ std::vector<Record> recordsOf(const Bytes& p) {
 
 // The modified image: the (zero) original resized, then runs of bytes from..from+count set to `value`, or
 // (value -1) to bytes that differ from zero and never repeat their neighbour.
-struct WriterRow {
-    const char* name;
-    std::size_t originalSize, modifiedSize;
-    std::vector<std::array<int, 3>> runs;  // from, count, value
-    std::vector<Record> records;
-    std::string tail;  // the bytes after "EOF"
-};
-
-const WriterRow kWriterRows[] = {
-    {"ChangeAtEofOffsetStartsOneEarlier", 0x454F50, 0x454F50, {{0x454F46, 1, 1}}, {{0x454F45, 2, 0}}, ""},
-    {"SplitLandingOnEofOffsetStartsOneEarlier",
-     0x454F60,
-     0x454F60,
-     {{0x444F47, 0xFFFF + 11, -1}},
-     {{0x444F47, 0xFFFF, 0}, {0x454F45, 12, 0}},
-     ""},
-    {"LongRunSplits", 0x20000, 0x20000, {{0x10, 0x18000, -1}}, {{0x10, 0xFFFF, 0}, {0x1000F, 0x8001, 0}}, ""},
-    {"RunOfOneByte", 0x400, 0x400, {{0x20, 0x100, 0xAA}}, {{0x20, 0, 0x100}}, ""},
-    {"NearbyChangesShareRecord",
-     0x40,
-     0x40,
-     {{0x10, 1, 1}, {0x14, 1, 2}, {0x20, 1, 3}},
-     {{0x10, 5, 0}, {0x20, 1, 0}},
-     ""},
-    {"ShrinkWritesLength", 16, 10, {}, {}, "00 00 0A"},
-    {"GrowWithZerosReachesFullLength", 4, 8, {{4, 1, 9}}, {{4, 4, 0}}, ""},
+// name, the sizes of the original and the modified image, the runs (from, count, value), the records, the bytes
+// after "EOF"
+const std::tuple<const char*, std::size_t, std::size_t, std::vector<std::array<int, 3>>, std::vector<Record>,
+                 std::string>
+    kWriterRows[] = {
+        {"ChangeAtEofOffsetStartsOneEarlier", 0x454F50, 0x454F50, {{0x454F46, 1, 1}}, {{0x454F45, 2, 0}}, ""},
+        {"SplitLandingOnEofOffsetStartsOneEarlier",
+         0x454F60,
+         0x454F60,
+         {{0x444F47, 0xFFFF + 11, -1}},
+         {{0x444F47, 0xFFFF, 0}, {0x454F45, 12, 0}},
+         ""},
+        {"LongRunSplits", 0x20000, 0x20000, {{0x10, 0x18000, -1}}, {{0x10, 0xFFFF, 0}, {0x1000F, 0x8001, 0}}, ""},
+        {"RunOfOneByte", 0x400, 0x400, {{0x20, 0x100, 0xAA}}, {{0x20, 0, 0x100}}, ""},
+        {"NearbyChangesShareRecord",
+         0x40,
+         0x40,
+         {{0x10, 1, 1}, {0x14, 1, 2}, {0x20, 1, 3}},
+         {{0x10, 5, 0}, {0x20, 1, 0}},
+         ""},
+        {"ShrinkWritesLength", 16, 10, {}, {}, "00 00 0A"},
+        {"GrowWithZerosReachesFullLength", 4, 8, {{4, 1, 9}}, {{4, 4, 0}}, ""},
 };
 
 TEST(IpsWriter, RecordsAndRoundTrip) {
-    for (const WriterRow& row : kWriterRows) {
-        SCOPED_TRACE(row.name);
-        const Bytes original(row.originalSize, 0);
-        Bytes modified(row.modifiedSize, 0);
-        for (const auto& [from, count, value] : row.runs)
+    for (const auto& [name, originalSize, modifiedSize, runs, records, tailHex] : kWriterRows) {
+        SCOPED_TRACE(name);
+        const Bytes original(originalSize, 0);
+        Bytes modified(modifiedSize, 0);
+        for (const auto& [from, count, value] : runs)
             for (int i = 0; i < count; ++i)
                 modified[static_cast<std::size_t>(from + i)] =
                     static_cast<std::uint8_t>(value < 0 ? 1 + i % 251 : value);
         Bytes p, back;
         ASSERT_EQ(patch::makeIps(original, modified, p), PatchResult::Ok);
-        EXPECT_EQ(recordsOf(p), row.records);
-        const Bytes tail = hexBytes(row.tail);
+        EXPECT_EQ(recordsOf(p), records);
+        const Bytes tail = hexBytes(tailHex);
         ASSERT_GE(p.size(), tail.size() + 3);
         EXPECT_EQ(Bytes(p.end() - static_cast<std::ptrdiff_t>(tail.size() + 3), p.end()),
-                  hexBytes("45 4F 46 " + row.tail));
+                  hexBytes("45 4F 46 " + tailHex));
         ASSERT_EQ(patch::applyIps(original, p, back), PatchResult::Ok);
         EXPECT_EQ(back, modified);
     }

@@ -36,11 +36,7 @@ protected:
 // One step of each kind: the event it is heard as, and what it does to the league. An edit runs the change; an
 // import reads a file written from the league with the change made.
 TEST_F(UndoTest, EachKindOfStepIsHeardAndUndoneAndRedoneWhole) {
-    struct Row {
-        LeagueEvent event;
-        std::function<void(clsProject&)> change;
-    };
-    const Row rows[] = {
+    const std::pair<LeagueEvent, std::function<void(clsProject&)>> rows[] = {
         {{Kind::Changed, "Rating", LeagueChange::ofPlayer({5, 7})},
          [](clsProject& l) { l.getTeamRef(5)->getPlayerRef(7)->incStam(); }},
         {{Kind::Changed, "Import Project", LeagueChange::ofLeague()},

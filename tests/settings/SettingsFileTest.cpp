@@ -61,9 +61,8 @@ TEST(SettingsFile, OffsetLinesHoldOneWhole32BitNumberAndAreWrittenWithTheirSignP
         ASSERT_EQ(Settings::parse(fileWith(line), read, report), value ? Result::Ok : Result::Failed);
         if (!value) {
             EXPECT_EQ(read, defaults("/before"));
-            EXPECT_EQ(report.text(), "line 2: '" + std::string(line) +
-                                         "' is not a whole number from -2147483648 to "
-                                         "2147483647");
+            EXPECT_EQ(report.text(),
+                      "line 2: '" + std::string(line) + "' is not a whole number from -2147483648 to 2147483647");
             continue;
         }
         SettingsData expected = defaults("C:\\My Games");

@@ -52,10 +52,8 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
         GTEST_SKIP() << "no way to make a folder refuse new files here";
     }
     const std::string inConfig = config + "/tamsel/tamsel.ini";
-    const struct {
-        const char* name;
-        std::string programFolder, configFolder, expected;
-    } rows[] = {
+    // name, the program's folder, the configuration folder, where tamsel.ini is
+    const std::tuple<const char*, std::string, std::string, std::string> rows[] = {
         {"writable program folder", writable, config, writable + "/tamsel.ini"},
         {"read-only program folder holding tamsel.ini", roIni, config, roIni + "/tamsel.ini"},
         {"read-only program folder without it", ro, config, inConfig},
@@ -64,10 +62,8 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesOrHoldsTheFileEls
         {"inside a macOS application bundle, writable", bundle, config, inConfig},
         {"no configuration folder known", ro, "", ro + "/tamsel.ini"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(Settings::settingsPath(row.programFolder, row.configFolder), row.expected);
-    }
+    for (const auto& [name, programFolder, configFolder, expected] : rows)
+        EXPECT_EQ(Settings::settingsPath(programFolder, configFolder), expected) << name;
     // The backups follow tamsel.ini, into the user's data folder.
     EXPECT_EQ(Settings::backupFolder(roIni, config, "/data"), roIni + "/backups");
     EXPECT_EQ(Settings::backupFolder(ro, config, "/data"), "/data/tamsel/backups");
@@ -109,11 +105,8 @@ TEST(SettingsLocation, OnWindowsBesideAPortableCopyElseInTheRoamingApplicationDa
     const std::string portable = base + "/Programme \xC3\x89t\xC3\xA9", none = base + "/none";
     ASSERT_EQ(FileIO::makeFolders(portable), Result::Ok);
     const std::wstring oldAppData = _wgetenv(L"APPDATA") != nullptr ? _wgetenv(L"APPDATA") : L"";
-    const struct {
-        const char* name;
-        std::wstring appData;  // "" unsets it
-        std::string programFolder, expected;
-    } rows[] = {
+    // name, APPDATA ("" unsets it), the program's folder, where tamsel.ini is
+    const std::tuple<const char*, std::wstring, std::string, std::string> rows[] = {
         {"portable folder with accented letters", L"C:\\Users\\u\\AppData\\Roaming", portable,
          portable + "\\tamsel.ini"},
         {"program folder taking no files", L"C:\\Users\\u\\AppData\\Roaming", none,
@@ -123,10 +116,9 @@ TEST(SettingsLocation, OnWindowsBesideAPortableCopyElseInTheRoamingApplicationDa
         {"APPDATA relative", L"Roaming", none, none + "\\tamsel.ini"},
         {"APPDATA unset", L"", none, none + "\\tamsel.ini"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        _wputenv((L"APPDATA=" + row.appData).c_str());
-        EXPECT_EQ(Settings::settingsPath(row.programFolder, Settings::userConfigFolder()), row.expected);
+    for (const auto& [name, appData, programFolder, expected] : rows) {
+        _wputenv((L"APPDATA=" + appData).c_str());
+        EXPECT_EQ(Settings::settingsPath(programFolder, Settings::userConfigFolder()), expected) << name;
     }
     _wputenv((L"APPDATA=" + oldAppData).c_str());
 }

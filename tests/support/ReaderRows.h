@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include "base/FileIO.h"
 #include "base/LineReport.h"
 #include "base/ResultCode.h"
+#include "support/TestSupport.h"
 
-// Tables of rows for the readers of the interchange files, each row a whole text read all or nothing.
+// Tables of rows for the readers of the interchange files, each row a whole text read all or nothing, and the
+// files they read and write.
 namespace testsupport {
 
 // The text, and what it changes in the record, or the diagnosis of its refusal ("line N: reason").
@@ -34,6 +37,34 @@ void checkImports(const R& before, const std::vector<ImportRow<R>>& rows,
         EXPECT_EQ(report.text(), row.refusal);
         EXPECT_TRUE(got == want);
     }
+}
+
+// Written and read back over itself, also with a UTF-8 byte-order mark in front, a record stays as it was; missing
+// or unwritable files fail; a name no file can carry (a damaged image's) writes no file and names the record.
+template <class R>
+void checkFiles(R source, ResultCode (*exportFile)(const R&, const std::string&, FileIO::WriteError&),
+                ResultCode (*importFile)(R&, const std::string&, LineReport&), const std::string& name,
+                const std::function<void(R&)>& damage, const std::string& cause) {
+    SCOPED_TRACE(name);
+    const std::string dir = testsupport::freshDir("files_" + name) + "/";
+    R back = source;
+    LineReport report;
+    FileIO::WriteError why;
+    ASSERT_EQ(exportFile(source, dir + name, why), Result::Ok);
+    testsupport::writeText(dir + "bom", "\xEF\xBB\xBF" + testsupport::readText(dir + name));
+    for (const std::string& file : {name, std::string("bom")}) {
+        EXPECT_EQ(importFile(back, dir + file, report), Result::Ok) << file << ": " << report.text();
+        EXPECT_TRUE(back == source) << file;
+    }
+    EXPECT_EQ(importFile(back, dir + "missing", report), Result::Failed);
+    EXPECT_EQ(report.text(), "the file cannot be read");
+    EXPECT_TRUE(back == source);
+    EXPECT_EQ(exportFile(source, dir + "no/such/" + name, why), Result::Failed);
+    EXPECT_EQ(why.text(), "No such file or directory: " + dir + "no/such/" + name);
+    damage(source);
+    EXPECT_EQ(exportFile(source, dir + "damaged", why), Result::Failed);
+    EXPECT_EQ(why.text(), cause + ": " + dir + "damaged");
+    EXPECT_FALSE(FileIO::fileExists(dir + "damaged"));
 }
 
 }  // namespace testsupport

@@ -119,7 +119,7 @@ private:
 
 // The stamp of the bytes of a file (and the tail kept after them, for a write): their size and
 // hash, with the time given.
-FileStamp stampOf(const void* bytes, std::size_t size, const std::vector<std::uint8_t>& tail, std::int64_t modified) {
+FileStamp stampOfBytes(const void* bytes, std::size_t size, const std::vector<std::uint8_t>& tail, std::int64_t modified) {
     ByteHash hash;
     hash.add(bytes, size);
     hash.add(tail.data(), tail.size());
@@ -204,7 +204,7 @@ bool readInto(const std::string& path, Buffer& out, FileStamp* stamp, FileError*
     ::close(fd);
     if (!ok) return false;
     if (stamp != nullptr) {
-        *stamp = stampOf(data.data(), data.size(), {}, modifiedNanoseconds(st));
+        *stamp = stampOfBytes(data.data(), data.size(), {}, modifiedNanoseconds(st));
     }
     out = std::move(data);
     return true;
@@ -312,7 +312,7 @@ public:
     }
 
     // Gives the file its short name, if it has none yet; 0, or the error.
-    int name() {
+    int linkName() {
         if (!path_.empty()) return 0;
         if (linkUnder() == 0) return 0;
         ::close(fd_);  // no /proc to link it through: written again under a name
@@ -323,7 +323,7 @@ public:
     const std::string& path() const { return path_; }
     // The name is the target's now, or a copy kept for the user.
     void release() { path_.clear(); }
-    void keep() { keep_ = true; }
+    void retain() { keep_ = true; }
 
 private:
     int makeNamed() {
@@ -441,7 +441,7 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
         if (!readInto(target, old, nullptr, nullptr)) return fail(EIO);
         if (old.size() > size) tail.assign(old.begin() + static_cast<std::ptrdiff_t>(size), old.end());
     }
-    FileStamp written = stampOf(bytes, size, tail, 0);
+    FileStamp written = stampOfBytes(bytes, size, tail, 0);
 
     const std::string dir = PathText::folderOf(target);
     removeLeftovers(dir);
@@ -485,14 +485,14 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
         // over in place from the complete copy; should that fail, the copy stays for the
         // user, and the error names it.
         if (int e = copyInPlace(target, bytes, size, tail, budget, written)) {
-            if (tmp.name() == 0) {
-                tmp.keep();
+            if (tmp.linkName() == 0) {
+                tmp.retain();
                 error.kept = tmp.path();
             }
             return fail(e);
         }
     } else {
-        if (int e = tmp.name()) return fail(e);
+        if (int e = tmp.linkName()) return fail(e);
         if (::rename(tmp.path().c_str(), target.c_str()) != 0) return fail(errno);
         tmp.release();
         const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -751,7 +751,7 @@ bool readInto(const std::string& path, Buffer& out, FileStamp* stamp, FileError*
         done += got;
     }
     if (stamp != nullptr) {
-        *stamp = stampOf(data.data(), data.size(), {}, nanoseconds(info.ftLastWriteTime));
+        *stamp = stampOfBytes(data.data(), data.size(), {}, nanoseconds(info.ftLastWriteTime));
     }
     out = std::move(data);
     return true;
@@ -880,7 +880,7 @@ public:
 
     // Lifts the deletion mark and closes the file, which then stays under its name; 0, or
     // the error.
-    DWORD name() {
+    DWORD linkName() {
         if (marked_) {
             FILE_DISPOSITION_INFO stay{FALSE};
             if (::SetFileInformationByHandle(file_.get(), FileDispositionInfo, &stay, sizeof stay) == 0)
@@ -894,7 +894,7 @@ public:
     const std::wstring& wide() const { return wide_; }
     // The name is the target's now, or a copy kept for the user.
     void release() { wide_.clear(); }
-    void keep() { keep_ = true; }
+    void retain() { keep_ = true; }
 
 private:
     std::string dir_;
@@ -993,7 +993,7 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
         if (!readInto(target, old, nullptr, &error)) return Result::Failed;
         if (old.size() > size) tail.assign(old.begin() + static_cast<std::ptrdiff_t>(size), old.end());
     }
-    FileStamp written = stampOf(bytes, size, tail, 0);
+    FileStamp written = stampOfBytes(bytes, size, tail, 0);
 
     const std::string dir = PathText::folderOf(target);
     removeLeftovers(dir);
@@ -1026,14 +1026,14 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
         // over in place from the complete copy; should that fail, the copy stays for the
         // user, and the error names it.
         if (DWORD e = copyInPlace(*wide, bytes, size, tail, budget, written)) {
-            if (tmp.name() == 0) {
-                tmp.keep();
+            if (tmp.linkName() == 0) {
+                tmp.retain();
                 error.kept = tmp.path();
             }
             return fail(causeOf(e));
         }
     } else {
-        if (DWORD e = tmp.name()) return fail(causeOf(e));
+        if (DWORD e = tmp.linkName()) return fail(causeOf(e));
         WIN32_FILE_ATTRIBUTE_DATA done{};
         if (attributes(tmp.wide(), done)) written.modified = nanoseconds(done.ftLastWriteTime);
         if (::MoveFileExW(tmp.wide().c_str(), wide->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {

@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QFileOpenEvent>
 #include <QTimer>
+#include <memory>
 
 #include "session/modGlobals.h"
 #include "ui/platform/LocalPath.h"
@@ -25,6 +26,24 @@ protected:
 
 private:
     frmMain& window_;
+};
+
+// With TAMSEL_EXIT_AFTER_PAINT set, the program ends once the window has painted itself (and
+// the league of FILE, when one is given): how long the start takes is timed from outside.
+class ExitAfterPaint : public QObject {
+public:
+    ExitAfterPaint(frmMain& window, bool league) : window_(window), league_(league) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && (!league_ || modGlobals::session().valid()))
+            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    frmMain& window_;
+    bool league_;
 };
 
 }  // namespace
@@ -54,6 +73,9 @@ int main(int argc, char** argv) {
     frmMain window;
     FileOpenEvents fileOpens(window);
     app.installEventFilter(&fileOpens);
+    std::unique_ptr<ExitAfterPaint> timing;
+    if (qEnvironmentVariableIsSet("TAMSEL_EXIT_AFTER_PAINT"))
+        timing = std::make_unique<ExitAfterPaint>(window, !files.isEmpty());
     window.show();
     if (!files.isEmpty()) QTimer::singleShot(0, &window, [&window, file = files.first()] { window.openFile(file); });
     return app.exec();

@@ -73,6 +73,7 @@ private:
     void choosePlayer(int team, int player);
     void refreshEditors();
     void showAllStarWindow();
+    void prepareScheduleCheck();
     void showScheduleCheck();
 
     // Moves the selection for an event, before the panels show it.

@@ -65,6 +65,14 @@ std::string placeImage(bool nes) {
     return image.string();
 }
 
+// The demo image of an edition beside the first, a league of other names.
+std::string placeDemoImage(bool nes) {
+    const fs::path image = fs::temp_directory_path() / "tamsel_bench_window" / (nes ? "demo.nes" : "demo.smc");
+    const RomImage demo = nes ? DemoRom::makeNes() : DemoRom::makeSnes();
+    FileIO::writeFileAtomically(image.string(), demo.data(), demo.size(), false);
+    return image.string();
+}
+
 // Runs what is posted and paints what waits to be painted in the window given, or in every
 // window, now.
 void paintNow(QWidget* only = nullptr) {
@@ -212,6 +220,15 @@ void registerFor(bool nes) {
         auto w = openWindow(nes);
         const QString image = QString::fromStdString(placeImage(nes));
         runRounds(state, nullptr, [&] { return timed([&] { w->openFile(image); }); });
+    });
+
+    // Each round opens the other of two leagues: every text the window shows changes.
+    add("OpenAnother/" + edition, [nes](benchmark::State& state) {
+        auto w = openWindow(nes);
+        const QString images[2] = {QString::fromStdString(placeImage(nes)),
+                                   QString::fromStdString(placeDemoImage(nes))};
+        int k = 0;
+        runRounds(state, nullptr, [&] { return timed([&] { w->openFile(images[++k & 1]); }); });
     });
 
     add("ClickPlayer/" + edition, [nes](benchmark::State& state) {

@@ -158,13 +158,15 @@ void ProjectTreePanel::build() {
     root->setExpanded(true);
 }
 
-// The tree as a build leaves it, from the nodes there are: the root open, every team closed,
-// the top in sight and each node's text from the league.
+// The tree as a build leaves it, from the nodes there are: the root open, every team closed
+// but the selection's (which is shown next), the top in sight and each node's text from the
+// league.
 void ProjectTreePanel::showAnew() {
     clearSelection();
-    setCurrentItem(nullptr);
-    for (int t = 0; t < clsProject::kTeams; ++t)
-        if (QTreeWidgetItem* n = node(teamNodeIndex(t))) n->setExpanded(false);
+    for (int t = 0; t < clsProject::kTeams; ++t) {
+        QTreeWidgetItem* n = node(teamNodeIndex(t));
+        if (t != selection_.team && n->isExpanded()) n->setExpanded(false);
+    }
     relabelAll();
     node(1)->setExpanded(true);
     scrollToTop();

@@ -268,6 +268,7 @@ void registerFor(bool nes) {
                                           &after);
             return shownOnly ? shown : after;
         });
+        if (modGlobals::session().history().undoLabel() != "Swap Players") state.SkipWithError("no trade was made");
     };
     add("SwapShown/" + edition, [swap](benchmark::State& state) { swap(state, true); });
     add("SwapOk/" + edition, [swap](benchmark::State& state) { swap(state, false); });

@@ -1,9 +1,9 @@
 // What the editor's window takes to answer each action, painting included, in one process
 // offscreen. Every round first creates, shows and paints an empty QMainWindow (the baseline)
-// and then does the action once; a benchmark reports the action's time (the median over its
-// rounds is the figure to read) and, as counters, the baseline's time and the action's ratio
-// to it. The reference images are used when they lie beside the checkout, otherwise the demo
-// images.
+// and then does the action once; a benchmark reports the processor time the action took (the
+// median over its rounds is the figure to read) and, as counters, its wall-clock time, the
+// baseline's time and the action's ratio to it. The reference images are used when they lie beside the checkout,
+// otherwise the demo images.
 #include <benchmark/benchmark.h>
 
 #include <QAction>

@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QFileOpenEvent>
 #include <QTimer>
+#include <cstdlib>
 #include <memory>
 
 #include "session/modGlobals.h"
@@ -28,21 +29,26 @@ private:
     frmMain& window_;
 };
 
-// With TAMSEL_EXIT_AFTER_PAINT set, the program ends once the window has painted itself (and
-// the league of FILE, when one is given): how long the start takes is timed from outside.
+// With TAMSEL_EXIT_AFTER_PAINT set, the program ends as soon as the window has painted itself
+// (and the league of FILE, when one is given), before anything else it has to do: how long the
+// start takes is timed from outside. The event posted at the first paint is handed out ahead of
+// the others, once the window's paint has ended.
 class ExitAfterPaint : public QObject {
 public:
-    ExitAfterPaint(frmMain& window, bool league) : window_(window), league_(league) { window.installEventFilter(this); }
+    ExitAfterPaint(frmMain& window, bool league) : league_(league) { window.installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::Paint && (!league_ || modGlobals::session().valid()))
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::HighEventPriority);
         return QObject::eventFilter(watched, e);
+    }
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User) std::_Exit(0);
+        return QObject::event(e);
     }
 
 private:
-    frmMain& window_;
     bool league_;
 };
 

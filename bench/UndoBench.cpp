@@ -1,6 +1,7 @@
 // Undo and redo on a full league: the session's own exchange of leagues, and the same
 // through the window's Edit menu with everything the window shows anew (tree, editors,
-// schedule lists, status bar); and the memory the history's snapshots take. The window
+// schedule lists, status bar); a rating button's click, with the league overview closed
+// (0) and open (1); and the memory the history's snapshots take. The window
 // runs offscreen. The NES reference image is used when it is beside the checkout,
 // otherwise the demo image.
 // Part of tamsel_ui_bench, whose main is in WindowBench.cpp.
@@ -9,11 +10,13 @@
 #include <malloc.h>
 #include <QAction>
 #include <QApplication>
+#include <QPushButton>
 #include <filesystem>
 
 #include "base/FileIO.h"
 #include "demo/DemoRom.h"
 #include "session/modGlobals.h"
+#include "ui/panels/PlayerEditorPanel.h"
 #include "ui/windows/frmMain.h"
 
 namespace {
@@ -90,6 +93,29 @@ void BM_UndoRedoThroughTheWindow(benchmark::State& state) {
     window.hide();
 }
 BENCHMARK(BM_UndoRedoThroughTheWindow)->Unit(benchmark::kMillisecond);
+
+void BM_RatingClickThroughTheWindow(benchmark::State& state) {
+    const std::string image = placeImage();
+    modGlobals::session() = Session{};
+    Silent silent;
+    frmMain window(&silent, &silent);
+    window.resize(1100, 720);
+    window.show();
+    window.openFile(QString::fromStdString(image));
+    if (!modGlobals::session().valid()) {
+        state.SkipWithError("the image does not open");
+        return;
+    }
+    if (state.range(0) != 0) window.menus().menuAnalysisOverview->trigger();
+    const PlayerEditorPanel::Controls& player = window.playerEditor().controls();
+    bool up = true;
+    for (auto _ : state) {
+        (up ? player.cmdIncAtt : player.cmdDecAtt)[5]->click();
+        up = !up;
+    }
+    window.close();
+}
+BENCHMARK(BM_RatingClickThroughTheWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // 100 steps of the history: each keeps one whole league as its snapshot. Reported as the
 // number of snapshots, the size of one league and the heap the steps took all told.

@@ -117,8 +117,14 @@ private:
     std::size_t pending_ = 0;
 };
 
-// The folder a file lies in, "." for a bare name.
-std::string folderOf(const std::string& file) { return PathText::folderOf(file); }
+// The stamp of the bytes of a file (and the tail kept after them, for a write): their size and
+// hash, with the time given.
+FileStamp stampOf(const void* bytes, std::size_t size, const std::vector<std::uint8_t>& tail, std::int64_t modified) {
+    ByteHash hash;
+    hash.add(bytes, size);
+    hash.add(tail.data(), tail.size());
+    return {true, size + tail.size(), modified, hash.value()};
+}
 
 std::string inFolder(const std::string& dir, std::string_view name) { return PathText::join(dir, name); }
 
@@ -198,9 +204,7 @@ bool readInto(const std::string& path, Buffer& out, FileStamp* stamp, FileError*
     ::close(fd);
     if (!ok) return false;
     if (stamp != nullptr) {
-        ByteHash hash;
-        hash.add(data.data(), data.size());
-        *stamp = {true, data.size(), modifiedNanoseconds(st), hash.value()};
+        *stamp = stampOf(data.data(), data.size(), {}, modifiedNanoseconds(st));
     }
     out = std::move(data);
     return true;
@@ -437,12 +441,9 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
         if (!readInto(target, old, nullptr, nullptr)) return fail(EIO);
         if (old.size() > size) tail.assign(old.begin() + static_cast<std::ptrdiff_t>(size), old.end());
     }
-    ByteHash hash;
-    hash.add(bytes, size);
-    hash.add(tail.data(), tail.size());
-    FileStamp written{true, size + tail.size(), 0, hash.value()};
+    FileStamp written = stampOf(bytes, size, tail, 0);
 
-    const std::string dir = folderOf(target);
+    const std::string dir = PathText::folderOf(target);
     removeLeftovers(dir);
     // The test seam's full disk strikes the temporary file, or for a hard-linked target the
     // copy in place.
@@ -750,9 +751,7 @@ bool readInto(const std::string& path, Buffer& out, FileStamp* stamp, FileError*
         done += got;
     }
     if (stamp != nullptr) {
-        ByteHash hash;
-        hash.add(data.data(), data.size());
-        *stamp = {true, size, nanoseconds(info.ftLastWriteTime), hash.value()};
+        *stamp = stampOf(data.data(), data.size(), {}, nanoseconds(info.ftLastWriteTime));
     }
     out = std::move(data);
     return true;
@@ -994,12 +993,9 @@ ResultCode writeImpl(const std::string& path, const unsigned char* bytes, std::s
         if (!readInto(target, old, nullptr, &error)) return Result::Failed;
         if (old.size() > size) tail.assign(old.begin() + static_cast<std::ptrdiff_t>(size), old.end());
     }
-    ByteHash hash;
-    hash.add(bytes, size);
-    hash.add(tail.data(), tail.size());
-    FileStamp written{true, size + tail.size(), 0, hash.value()};
+    FileStamp written = stampOf(bytes, size, tail, 0);
 
-    const std::string dir = folderOf(target);
+    const std::string dir = PathText::folderOf(target);
     removeLeftovers(dir);
     std::optional<std::size_t> budget = g_failAfterBytes;
     std::optional<std::size_t> noBudget;

@@ -35,6 +35,8 @@ std::string folderOf(const std::string& file) {
     return folder.empty() ? std::string(".") : folder;
 }
 
+std::string nameOf(const std::string& path) { return fromPath(toPath(path).filename()); }
+
 #ifdef _WIN32
 
 std::optional<std::wstring> toWide(std::string_view utf8) {

@@ -19,6 +19,9 @@ std::string join(const std::string& folder, std::string_view name);
 // The folder a file lies in, "." for a bare name.
 std::string folderOf(const std::string& file);
 
+// The last part of a path: the file's own name with its extension.
+std::string nameOf(const std::string& path);
+
 #ifdef _WIN32
 // UTF-16 from UTF-8 (nothing for text that is not UTF-8), and back.
 std::optional<std::wstring> toWide(std::string_view utf8);

@@ -1,5 +1,7 @@
 #include "base/TextNumber.h"
 
+#include <cstdio>
+
 #include <cctype>
 #include <cmath>
 #include <string>
@@ -56,6 +58,14 @@ std::string_view trimBlanks(std::string_view s) {
 }
 
 }  // namespace
+
+std::string hexText(std::int64_t v, int minDigits) {
+    char buf[32];
+    const unsigned long long magnitude =
+        v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+    std::snprintf(buf, sizeof buf, "%s0x%0*llX", v < 0 ? "-" : "", minDigits, magnitude);
+    return buf;
+}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Reading numbers out of texts, the way every numeric field and file reader does.
@@ -14,6 +15,10 @@ double value(std::string_view text);
 
 // The value of a hexadecimal digit in either letter case, or -1.
 int hexDigit(char c);
+
+// "0x" and the number's hexadecimal digits in upper case, at least minDigits of them (zeros in
+// front); a number below zero has its minus sign before the "0x".
+std::string hexText(std::int64_t v, int minDigits = 1);
 
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 double roundHalfEven(double x);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
-#include "interchange/CsvText.h"
+#include "interchange/TeamFiguresCsv.h"
 #include "model/LeagueStats.h"
 
 namespace cli {
@@ -14,31 +14,6 @@ namespace cli {
 namespace {
 
 using LeagueStats::Column;
-
-// A team's figures: the averages, then strength and rank.
-std::vector<std::string> figures(const LeagueStats::TeamFigures& f) {
-    std::vector<std::string> out;
-    for (int c = 0; c < Column::Count; ++c) out.push_back(f.average(static_cast<Column>(c)).oneDecimal());
-    out.push_back(f.strength().oneDecimal());
-    out.push_back(std::to_string(f.rank));
-    return out;
-}
-
-std::string csvTable(const clsProject& league, const LeagueStats::Figures& stats) {
-    std::vector<std::string> header = {"team", "abrev", "city", "mascot"};
-    header.insert(header.end(), LeagueStats::kColumnKeys.begin(), LeagueStats::kColumnKeys.end());
-    header.insert(header.end(), {"strength", "rank"});
-    std::string text;
-    CsvText::appendRecord(text, header);
-    for (const LeagueStats::TeamFigures& f : stats.teams) {
-        const clsTeam& team = *league.getTeamRef(f.team);
-        std::vector<std::string> row = {std::to_string(f.team), team.getAbrev(), team.getCity(), team.getMascot()};
-        const std::vector<std::string> numbers = figures(f);
-        row.insert(row.end(), numbers.begin(), numbers.end());
-        CsvText::appendRecord(text, row);
-    }
-    return text;
-}
 
 // Rank, team number, abbreviation, strength, the eleven averages, then city and mascot;
 // each column as wide as its widest entry, numbers to the right.
@@ -49,7 +24,7 @@ void plainTable(const clsProject& league, const LeagueStats::Figures& stats, std
     for (const int t : stats.byRank) {
         const LeagueStats::TeamFigures& f = stats.teams[static_cast<std::size_t>(t)];
         const clsTeam& team = *league.getTeamRef(t);
-        std::vector<std::string> numbers = figures(f);
+        std::vector<std::string> numbers = TeamFiguresCsv::figureTexts(f);
         std::vector<std::string> row = {numbers.back(), std::to_string(t), team.getAbrev(), numbers[Column::Count]};
         row.insert(row.end(), numbers.begin(), numbers.begin() + Column::Count);
         row.push_back(team.getCity() + " " + team.getMascot());
@@ -74,7 +49,7 @@ int runStats(const Options& opts, std::ostream& out, std::ostream& err) {
     if (!loadRom(opts, opts.positional[0], rom, err)) return kExitFailure;
     const LeagueStats::Figures stats = LeagueStats::compute(rom.league());
     if (opts.csv)
-        out << csvTable(rom.league(), stats);
+        out << TeamFiguresCsv::table(rom.league(), stats);
     else
         plainTable(rom.league(), stats, out);
     return kExitOk;

@@ -1,5 +1,7 @@
 #include "codec/OffsetCheck.h"
 
+#include "base/TextNumber.h"
+
 #include <cstdio>
 
 #include "codec/RegionLayout.h"
@@ -13,12 +15,6 @@ namespace {
 constexpr std::int64_t kNesUniformRun = 27;      // one NES uniform byte per team
 constexpr std::int64_t kNesSecondUniforms = 29;  // where the second NES table starts
 constexpr std::int64_t kSnesUniformBytes = 256;  // 128 colour words per team
-
-std::string hex(std::int64_t v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%s0x%llX", v < 0 ? "-" : "", static_cast<unsigned long long>(v < 0 ? -v : v));
-    return buf;
-}
 
 bool overlaps(const Region& a, const Region& b) { return a.offset < b.offset + b.size && b.offset < a.offset + a.size; }
 
@@ -91,8 +87,9 @@ std::string Outcome::describe() const {
         case Problem::NoSuchEdition:
             return "no such edition";
         case Problem::Outside:
-            return std::string(OffsetSet::entryName(region.entry)) + " (" + hex(region.offset) + ", " +
-                   std::to_string(region.size) + " bytes) lies outside the image of " + hex(imageSize) + " bytes";
+            return std::string(OffsetSet::entryName(region.entry)) + " (" + TextNumber::hexText(region.offset) + ", " +
+                   std::to_string(region.size) + " bytes) lies outside the image of " + TextNumber::hexText(imageSize) +
+                   " bytes";
         case Problem::Overlap:
             return std::string(OffsetSet::entryName(region.entry)) + " overlaps " + OffsetSet::entryName(other.entry);
     }

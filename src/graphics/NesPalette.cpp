@@ -69,4 +69,11 @@ std::uint32_t nesColorToRGB(std::uint8_t index, bool monochrome, std::uint8_t em
     return SnesColor::rgb(scaled(t.r, f.r), scaled(t.g, f.g), scaled(t.b, f.b));
 }
 
+std::optional<std::uint32_t> uniformSwatchRgb(const clsTeam& team, ConsoleKind kind, int swatch) {
+    if (kind == Console::Nes && team.uniformNES_vaild)
+        return nesColorToRGB(team.getUniformColor_NES_single(swatch), false, 0);
+    if (kind == Console::Snes && team.uniformSNES_vaild) return team.getUniformColor_RGB(swatch);
+    return std::nullopt;
+}
+
 }  // namespace modGraphics

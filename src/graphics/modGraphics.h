@@ -18,6 +18,12 @@ namespace modGraphics {
 // give black.
 std::uint32_t nesColorToRGB(std::uint8_t index, bool monochrome, std::uint8_t emphasis);
 
+// The display colour of a team's uniform swatch as the team editor shows it for the
+// edition: NES swatch 0..1, the colour index at full brightness without emphasis; SNES
+// swatch 0..127, the colour word. None when the team's uniform of that edition has not been
+// set, or for another kind.
+std::optional<std::uint32_t> uniformSwatchRgb(const clsTeam& team, ConsoleKind kind, int swatch);
+
 // Tile decoders: pixel (r, x) of tile t goes to pixels[64t + 8r + x]. The array grows to
 // 64 * count + 1 entries when it is smaller. False when the image ends inside the tiles
 // (the tiles before that are decoded).

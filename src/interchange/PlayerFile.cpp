@@ -1,183 +1,83 @@
 #include "interchange/PlayerFile.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 #include "base/FileIO.h"
 #include "interchange/KeyLines.h"
 #include "interchange/TextLines.h"
+#include "model/PlayerField.h"
 
 namespace PlayerFile {
 
 namespace {
 
-enum class Field {
-    First,
-    Last,
-    Jersey,
-    Feet,
-    Inch,
-    Weight,
-    Pos,
-    Fg,
-    Ft,
-    Threept,
-    Rspeed,
-    Jump,
-    Steal,
-    Block,
-    Shoot,
-    Stam
-};
+// The keys in the order the writer writes them and a line is tested against them (the first
+// that occurs in a line decides): the two names, then the numeric fields in their own order.
+constexpr int kNames = 2;
+static_assert(kKeyCount == kNames + PlayerField::Count);
 
-struct Key {
-    std::string_view text;
-    Field field;
-};
-
-// The keys in the order the writer writes them and a line is tested against them: the
-// first that occurs in a line decides.
-constexpr Key kKeys[kKeyCount] = {
-    {"first=", Field::First}, {"last=", Field::Last},       {"jersey=", Field::Jersey}, {"feet=", Field::Feet},
-    {"inch=", Field::Inch},   {"weight=", Field::Weight},   {"pos=", Field::Pos},       {"fg=", Field::Fg},
-    {"ft=", Field::Ft},       {"threept=", Field::Threept}, {"rspeed=", Field::Rspeed}, {"jump=", Field::Jump},
-    {"steal=", Field::Steal}, {"block=", Field::Block},     {"shoot=", Field::Shoot},   {"stam=", Field::Stam},
-};
-
-// The value text the writer gives a field: names in upper case, numbers in decimal,
-// ratings as their raw bytes.
-std::string fieldText(const clsPlayer& p, Field field) {
-    switch (field) {
-        case Field::First:
-            return KeyLines::upperCase(p.getFirst());
-        case Field::Last:
-            return KeyLines::upperCase(p.getLast());
-        case Field::Jersey:
-            return std::to_string(p.getJersey());
-        case Field::Feet:
-            return std::to_string(p.getFeet());
-        case Field::Inch:
-            return std::to_string(p.getInch());
-        case Field::Weight:
-            return std::to_string(p.getWeight());
-        case Field::Pos:
-            return std::to_string(p.getPosition());
-        case Field::Fg:
-            return std::to_string(p.getFGpercent());
-        case Field::Ft:
-            return std::to_string(p.getFTpercent());
-        case Field::Threept:
-            return std::to_string(p.get3PTpercent());
-        case Field::Rspeed:
-            return std::to_string(p.getRunSpeed());
-        case Field::Jump:
-            return std::to_string(p.getJump());
-        case Field::Steal:
-            return std::to_string(p.getSteal());
-        case Field::Block:
-            return std::to_string(p.getBlockByte());
-        case Field::Shoot:
-            return std::to_string(p.getShotRangeByte());
-        case Field::Stam:
-            return std::to_string(p.getStamina());
-    }
-    return {};
+const std::array<std::string, kKeyCount>& keyTexts() {
+    static const std::array<std::string, kKeyCount> texts = [] {
+        std::array<std::string, kKeyCount> t{"first=", "last="};
+        for (int f = 0; f < PlayerField::Count; ++f) t[kNames + f] = std::string(kPlayerFields[f].key) + "=";
+        return t;
+    }();
+    return texts;
 }
 
-bool isWord(Field f) { return f == Field::Weight || f == Field::Fg || f == Field::Ft || f == Field::Threept; }
+std::string_view keyText(int k) { return keyTexts()[static_cast<std::size_t>(k)]; }
 
-// Stores a value read for a field: names as text, the four 16-bit fields as signed
-// words, every other field as a whole byte (face and race bits included).
-void store(clsPlayer& p, Field field, const std::string& name, std::int64_t v) {
-    const auto b = static_cast<std::uint8_t>(v);
-    const auto w = static_cast<std::int16_t>(v);
-    switch (field) {
-        case Field::First:
-            p.setFirst(name);
-            break;
-        case Field::Last:
-            p.setLast(name);
-            break;
-        case Field::Jersey:
-            p.setJersey(b);
-            break;
-        case Field::Feet:
-            p.setFeet(b);
-            break;
-        case Field::Inch:
-            p.setInch(b);
-            break;
-        case Field::Weight:
-            p.setWeight(w);
-            break;
-        case Field::Pos:
-            p.setPosition(b);
-            break;
-        case Field::Fg:
-            p.setFGpercent(w);
-            break;
-        case Field::Ft:
-            p.setFTpercent(w);
-            break;
-        case Field::Threept:
-            p.set3PTpercent(w);
-            break;
-        case Field::Rspeed:
-            p.setRunSpeed(b);
-            break;
-        case Field::Jump:
-            p.setJump(b);
-            break;
-        case Field::Steal:
-            p.setSteal(b);
-            break;
-        case Field::Block:
-            p.setBlock(b);
-            break;
-        case Field::Shoot:
-            p.setShotRange(b);
-            break;
-        case Field::Stam:
-            p.setStamina(b);
-            break;
-    }
+const PlayerField& numeric(int k) { return kPlayerFields[static_cast<std::size_t>(k - kNames)]; }
+
+// Weight and the three percentages are signed 16-bit words; every other number a whole byte
+// (face and race bits included).
+bool isWord(int k) { return k - kNames == PlayerField::Weight || numeric(k).percent; }
+
+// The value text the writer gives a key: names in upper case, numbers in decimal, ratings
+// as their raw bytes.
+std::string fieldText(const clsPlayer& p, int k) {
+    if (k == 0) return KeyLines::upperCase(p.getFirst());
+    if (k == 1) return KeyLines::upperCase(p.getLast());
+    return std::to_string(numeric(k).get(p));
 }
 
 }  // namespace
 
 std::string firstMissing(const KeySet& seen) {
     for (int k = 0; k < kKeyCount; ++k)
-        if (!seen.test(static_cast<std::size_t>(k))) return std::string(KeyLines::keyName(kKeys[k].text));
+        if (!seen.test(static_cast<std::size_t>(k))) return std::string(KeyLines::keyName(keyText(k)));
     return {};
 }
 
 void writeToFile(const clsPlayer& p, std::string& out) {
-    for (const Key& key : kKeys) KeyLines::writeKeyLine(out, key.text, fieldText(p, key.field));
+    for (int k = 0; k < kKeyCount; ++k) KeyLines::writeKeyLine(out, keyText(k), fieldText(p, k));
 }
 
-std::string_view keyName(int k) {
-    return k >= 0 && k < kKeyCount ? KeyLines::keyName(kKeys[k].text) : std::string_view();
-}
+std::string_view keyName(int k) { return k >= 0 && k < kKeyCount ? KeyLines::keyName(keyText(k)) : std::string_view(); }
 
 std::string valueText(const clsPlayer& player, int k) {
-    return k >= 0 && k < kKeyCount ? fieldText(player, kKeys[k].field) : std::string();
+    return k >= 0 && k < kKeyCount ? fieldText(player, k) : std::string();
 }
 
 bool readValue(clsPlayer& player, int k, std::string_view value, std::string& why) {
     if (k < 0 || k >= kKeyCount) return false;
-    const Key& key = kKeys[k];
-    std::string name;
+    if (k < kNames) {
+        std::string name;
+        if (!KeyLines::readName(keyText(k), value, name, why)) return false;
+        k == 0 ? player.setFirst(name) : player.setLast(name);
+        return true;
+    }
     std::int64_t v = 0;
-    const bool ok = key.field == Field::First || key.field == Field::Last
-                        ? KeyLines::readName(key.text, value, name, why)
-                        : KeyLines::readNumber(key.text, value, isWord(key.field) ? -32768 : 0,
-                                               isWord(key.field) ? 32767 : 255, v, why);
-    if (ok) store(player, key.field, name, v);
-    return ok;
+    if (!KeyLines::readNumber(keyText(k), value, isWord(k) ? -32768 : 0, isWord(k) ? 32767 : 255, v, why)) return false;
+    numeric(k).set(player, v);
+    return true;
 }
 
 std::string nameFault(const clsPlayer& player) {
-    for (const Key& key : {kKeys[0], kKeys[1]}) {
-        std::string fault = KeyLines::nameFault(key.text, fieldText(player, key.field));
+    for (int k = 0; k < kNames; ++k) {
+        std::string fault = KeyLines::nameFault(keyText(k), fieldText(player, k));
         if (!fault.empty()) return fault;
     }
     return {};
@@ -197,10 +97,9 @@ ResultCode exportPlayer(const clsPlayer& player, const std::string& filename) {
 
 bool applyLine(clsPlayer& player, std::string_view instring, int lineNo, KeySet& seen, LineReport& report) {
     for (int k = 0; k < kKeyCount; ++k) {
-        const Key& key = kKeys[k];
-        if (!KeyLines::occurs(instring, key.text)) continue;
+        if (!KeyLines::occurs(instring, keyText(k))) continue;
         std::string why;
-        if (!readValue(player, k, KeyLines::valueOf(instring, key.text), why)) return refuse(report, lineNo, why);
+        if (!readValue(player, k, KeyLines::valueOf(instring, keyText(k)), why)) return refuse(report, lineNo, why);
         seen.set(static_cast<std::size_t>(k));
         return true;
     }

@@ -1,5 +1,7 @@
 #include "model/LeagueDiff.h"
 
+#include "base/TextNumber.h"
+
 #include <cstdio>
 
 #include "model/PlayerField.h"
@@ -9,12 +11,6 @@ namespace LeagueDiff {
 namespace {
 
 using Kind = Difference::Kind;
-
-std::string hex(std::int64_t v, int digits) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "0x%0*llX", digits, static_cast<unsigned long long>(v));
-    return buf;
-}
 
 std::string pairText(std::int64_t v) { return std::to_string(v >> 8) + "." + std::to_string(v & 0xFF); }
 
@@ -135,9 +131,11 @@ std::string Difference::text() const {
         case Kind::TeamFlag:
             return teamAt + field + ": " + (oldValue ? "True" : "False") + " -> " + (newValue ? "True" : "False");
         case Kind::NesUniform:
-            return teamAt + field + indexAt + hex(oldValue, 2) + " -> " + hex(newValue, 2);
+            return teamAt + field + indexAt + TextNumber::hexText(oldValue, 2) + " -> " +
+                   TextNumber::hexText(newValue, 2);
         case Kind::SnesUniform:
-            return teamAt + field + indexAt + hex(oldValue, 4) + " -> " + hex(newValue, 4);
+            return teamAt + field + indexAt + TextNumber::hexText(oldValue, 4) + " -> " +
+                   TextNumber::hexText(newValue, 4);
         case Kind::PlayerText:
             return playerAt + field + ": " + quoted(oldText) + " -> " + quoted(newText);
         case Kind::PlayerNumber:
@@ -145,8 +143,9 @@ std::string Difference::text() const {
         case Kind::Game: {
             std::string line = "game" + indexAt + quoted(oldText) + " -> " + quoted(newText);
             if (oldText == newText)
-                line += " (" + hex(oldValue >> 8, 2) + " " + hex(oldValue & 0xFF, 2) + " -> " + hex(newValue >> 8, 2) +
-                        " " + hex(newValue & 0xFF, 2) + ")";
+                line += " (" + TextNumber::hexText(oldValue >> 8, 2) + " " + TextNumber::hexText(oldValue & 0xFF, 2) +
+                        " -> " + TextNumber::hexText(newValue >> 8, 2) + " " + TextNumber::hexText(newValue & 0xFF, 2) +
+                        ")";
             return line;
         }
         case Kind::WestAllStar:

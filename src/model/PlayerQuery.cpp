@@ -25,9 +25,6 @@ bool holdsWord(const std::string& text, const std::string& word) {
                        [](char t, char w) { return upper(t) == w; }) != text.end();
 }
 
-// Guard, forward, center: the position list's names, their codes 0..4 in three groups.
-int positionGroup(int code) { return code <= 1 ? 0 : code <= 3 ? 1 : code == 4 ? 2 : -1; }
-
 }  // namespace
 
 std::string PlayerQuery::Fault::message() const {
@@ -79,7 +76,7 @@ std::optional<PlayerQuery::Term> PlayerQuery::readTerm(std::string_view text, Fa
         for (const int code : {0, 2, 4})
             if (sameNoCase(value, std::string_view(Position::kNames[code], 1)) ||
                 sameNoCase(value, Position::kNames[code]))
-                term.number = positionGroup(code);
+                term.number = Position::group(code);
         if (term.number < 0) return refuse(Fault::Kind::NoSuchPosition, value);
         return term;
     }
@@ -126,7 +123,7 @@ bool PlayerQuery::holds(const Term& term, const clsPlayer& player, const clsTeam
         case Term::Kind::Team:
             return term.word.empty() ? teamNumber == term.number : sameNoCase(team.getAbrev(), term.word);
         case Term::Kind::Position:
-            return positionGroup(player.getPosition()) == term.number;
+            return Position::group(player.getPosition()) == term.number;
         case Term::Kind::Compare:
             break;
     }

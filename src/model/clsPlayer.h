@@ -10,7 +10,11 @@
 // Position codes as the position list and the reports show them.
 namespace Position {
 inline constexpr std::array<const char*, 5> kNames = {"Guard", "Guard", "Forward", "Forward", "Center"};
-}
+// The three groups those names make: 0 guard (codes 0, 1), 1 forward (2, 3), 2 center (4);
+// -1 for a code beyond the list.
+inline constexpr std::array<const char*, 3> kGroupNames = {"Guard", "Forward", "Center"};
+constexpr int group(int code) { return code < 0 ? -1 : code <= 1 ? 0 : code <= 3 ? 1 : code == 4 ? 2 : -1; }
+}  // namespace Position
 
 // One player of the league. Ratings are held as the game's raw bytes; the face number
 // and race flag of the NES edition share bytes with block and shot range.

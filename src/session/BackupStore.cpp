@@ -54,11 +54,6 @@ std::vector<BackupName> backupsIn(const std::string& folder) {
     return found;
 }
 
-std::string lastName(const std::string& path) {
-    const std::size_t at = path.find_last_of(FileIO::separators());
-    return at == std::string::npos ? path : path.substr(at + 1);
-}
-
 // The file's extension, with its dot, when it is one a backup can carry: up to eight letters
 // and digits.
 std::string extensionOf(const std::string& name) {
@@ -104,7 +99,7 @@ std::string timeText(const std::string& s) {
 
 std::string BackupStore::folderFor(const std::string& file) const {
     const std::string full = FileIO::fullPath(file);
-    return PathText::join(folder_, cutAt(lastName(full), kNameRoom) + "-" + pathHash(full));
+    return PathText::join(folder_, cutAt(PathText::nameOf(full), kNameRoom) + "-" + pathHash(full));
 }
 
 ResultCode BackupStore::keep(const std::string& file, const std::vector<std::uint8_t>& bytes,
@@ -127,7 +122,7 @@ ResultCode BackupStore::keep(const std::string& file, const std::vector<std::uin
     for (const BackupName& b : kept)
         if (b.stamp == stamp) counter = std::max(counter, b.counter + 1);
     const std::string name =
-        stamp + (counter > 1 ? "-" + std::to_string(counter) : std::string()) + extensionOf(lastName(file));
+        stamp + (counter > 1 ? "-" + std::to_string(counter) : std::string()) + extensionOf(PathText::nameOf(file));
     if (FileIO::writeFileAtomically(PathText::join(folder, name), bytes.data(), bytes.size(), false, error) !=
         Result::Ok)
         return Result::Failed;

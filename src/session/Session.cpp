@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/FileIO.h"
+#include "base/PathText.h"
 #include "codec/AllStarCheck.h"
 #include "codec/OffsetCheck.h"
 #include "codec/RomReader.h"
@@ -12,12 +13,6 @@
 #include "interchange/TeamFile.h"
 
 namespace {
-
-// The folder part of a path: everything before its last separator.
-std::string folderOf(const std::string& path) {
-    const std::size_t at = path.find_last_of(FileIO::separators());
-    return at == std::string::npos ? std::string() : path.substr(0, at);
-}
 
 std::string offsetProblem(const OffsetSet& offsets, ConsoleKind kind, const RomImage& image) {
     return OffsetCheck::check(offsets, kind, static_cast<std::int64_t>(image.size())).describe();
@@ -47,7 +42,7 @@ LoadResult Session::open(const std::string& path, ConsoleKind kind) {
     kind_ = kind;
     path_ = path;
     active_ = offsets;
-    settings_.lastFolder = folderOf(path);
+    settings_.lastFolder = PathText::folderOf(path);
     league_ = std::move(decoded);
     valid_ = true;
     stamp_ = stamp;
@@ -121,7 +116,7 @@ bool Session::changedOnDisk() const { return valid_ && !FileIO::unchangedSince(p
 
 SaveResult Session::saveAs(const std::string& path, BackupChoice backup) {
     SaveResult result = writeOut(path, false, "Save As", backup);
-    if (result.ok()) settings_.lastFolder = folderOf(path);
+    if (result.ok()) settings_.lastFolder = PathText::folderOf(path);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <utility>
 
+#include "model/PlayerField.h"
 #include "model/clsPlayer.h"
 #include "support/TestSupport.h"
 
@@ -16,20 +17,10 @@ clsPlayer make(const std::string& fields) {
     std::string f[10];
     std::istringstream in(fields);
     for (auto& x : f) std::getline(in, x, '|');
-    auto n = [&](int i) { return std::stoi(f[i]); };
-    auto u8 = [&](int i) { return static_cast<std::uint8_t>(n(i)); };
-    auto i16 = [&](int i) { return static_cast<std::int16_t>(n(i)); };
     clsPlayer p;
     p.setFirst(f[0]);
     p.setLast(f[1]);
-    p.setJersey(u8(2));
-    p.setFeet(u8(3));
-    p.setInch(u8(4));
-    p.setWeight(i16(5));
-    p.setPosition(u8(6));
-    p.setFGpercent(i16(7));
-    p.setFTpercent(i16(8));
-    p.set3PTpercent(i16(9));
+    for (int i = 0; i <= PlayerField::Threept; ++i) kPlayerFields[i].set(p, std::stoi(f[i + 2]));  // jersey on
     return p;
 }
 

@@ -141,8 +141,21 @@ void FileCommands::fillRecentMenu() {
 // ---------------------------------------------------------------------------------------
 // Saving
 
+SaveResult FileCommands::writeWithBackup(const std::function<SaveResult(BackupChoice)>& write, bool& declined) {
+    declined = false;
+    const SaveResult result = write(BackupChoice::Keep);
+    if (result.outcome != SaveOutcome::BackupFailed) return result;
+    const QString question = QString::fromLatin1(message(result.outcome)) + QStringLiteral(" Go on without one?");
+    if (messages_.askGoOn(window_, question, QString::fromStdString(result.detail)))
+        return write(BackupChoice::GoOnWithout);
+    declined = true;
+    return result;
+}
+
 void FileCommands::save() {
-    const SaveResult result = session_.save();
+    bool declined = false;
+    const SaveResult result = writeWithBackup([this](BackupChoice backup) { return session_.save(backup); }, declined);
+    if (declined) return;
     if (result.outcome == SaveOutcome::FileChanged)
         changes_->settleRefusedSave();
     else
@@ -158,7 +171,10 @@ void FileCommands::saveAs() {
     if (choice.fileName.isEmpty()) return;
     const QString path = choice.fileName;
 
-    const SaveResult result = session_.saveAs(LocalPath::toLocal(path));
+    bool declined = false;
+    const SaveResult result = writeWithBackup(
+        [this, &path](BackupChoice backup) { return session_.saveAs(LocalPath::toLocal(path), backup); }, declined);
+    if (declined) return;
     if (result.ok()) {
         emit fileNamed(QFileInfo(path).fileName());
         recent_.add(path, session_.kind());
@@ -182,8 +198,11 @@ bool FileCommands::settleUnsavedEdits() {
     const QString name = QFileInfo(LocalPath::fromLocal(session_.path())).fileName();
     switch (messages_.askSaveChanges(window_, QStringLiteral("Save changes to %1?").arg(name))) {
         case MessageSink::SaveAnswer::Save: {
-            const SaveResult result = session_.save();
+            bool declined = false;
+            const SaveResult result =
+                writeWithBackup([this](BackupChoice backup) { return session_.save(backup); }, declined);
             if (result.ok()) return true;
+            if (declined) return false;
             if (result.outcome == SaveOutcome::FileChanged) return changes_->settleRefusedSave();
             showSaveResult(result);
             return false;

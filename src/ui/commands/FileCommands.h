@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "base/ResultCode.h"
@@ -12,6 +13,7 @@ class FileDialogs;
 class MessageSink;
 class QWidget;
 class Session;
+enum class BackupChoice;
 struct MainMenus;
 struct SaveResult;
 
@@ -65,6 +67,10 @@ signals:
 private:
     void openPath(const QString& path, ConsoleKind kind);
     void showSaveResult(const SaveResult& result);
+    // Runs the write keeping a backup; when the backup cannot be written, asks whether to go on
+    // without one and writes again if so. declined: the user answered No (the file is as it was,
+    // and nothing more is to be said).
+    SaveResult writeWithBackup(const std::function<SaveResult(BackupChoice)>& write, bool& declined);
     void fillRecentMenu();
 
     Session& session_;

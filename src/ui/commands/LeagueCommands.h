@@ -17,9 +17,9 @@ struct MainMenus;
 
 // The commands that carry the league to and from files and between rosters, wired to the
 // items that reach them: the Project menu (player, team and project files, the CSV table,
-// Swap Players), the Analysis menu's reports, File > Export Patch, and a player node of the
-// tree dropped onto another. Each runs through the window's command runner, which stores
-// what the controls hold first: an export writes out a value still being edited, and what
+// Swap Players, Edit Selected Players), the Analysis menu's reports, File > Export Patch, and
+// a player node of the tree dropped onto another (several dragged at once are refused). Each runs through the window's
+// command runner, which stores what the controls hold first: an export writes out a value still being edited, and what
 // the editors hold travels with its player in a trade.
 class LeagueCommands : public QObject {
     Q_OBJECT
@@ -33,7 +33,13 @@ public:
 private:
     void connectProjectMenu(const MainMenus& menus);
     void connectReports(const MainMenus& menus);
+    // The Edit Selected Players dialogue for the players selected in the tree.
+    void editSelectedPlayers();
 
+    Session& session_;
+    MessageSink& messages_;
+    ProjectTreePanel& tree_;
+    QWidget* window_;
     EditorSelection& selection_;
     CommandRunner& runner_;
     QString folder_;  // read by the patch export each time it runs

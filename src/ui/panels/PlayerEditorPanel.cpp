@@ -69,6 +69,11 @@ PlayerEditorPanel::PlayerEditorPanel(Session& session, const EditorSelection& se
 }
 
 void PlayerEditorPanel::showChange(const LeagueEvent& event) {
+    // Any player's ratings may move the ranks of the one shown: they are made once a change.
+    if (event.nature == LeagueEvent::Nature::Replaced || event.change.touches(LeagueChange::kPlayerKinds)) {
+        ranks_ = RatingRanks(session_.league());
+        showRanks();
+    }
     if (storing_ || event.nature == LeagueEvent::Nature::Saved) return;
     if (event.nature == LeagueEvent::Nature::Replaced) {
         fill();
@@ -171,6 +176,10 @@ QGridLayout* PlayerEditorPanel::buildRatingRows(const QFontMetrics& fm) {
         value->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("0000")));
         ui_.ratingValues[idx] = value;
         rows->addWidget(value, i, 4);
+        auto* rank = new QLabel(this);
+        rank->setObjectName(QString::fromLatin1(kValueNames[idx]).insert(3, QStringLiteral("Rank")));
+        ui_.ratingRanks[idx] = rank;
+        rows->addWidget(rank, i, 5);
     }
     rows->setColumnStretch(5, 1);
     return rows;
@@ -312,6 +321,15 @@ void PlayerEditorPanel::drawRatings() {
     }
     for (std::size_t i = 0; i < kRatings.size(); ++i)
         ui_.ratingValues[i]->setText(QString::number(kRatings[i].value(*p)));
+    showRanks();
+}
+
+void PlayerEditorPanel::showRanks() {
+    const clsPlayer* p = player();
+    if (p == nullptr || ranks_.players() == 0) return;
+    for (std::size_t i = 0; i < kRatings.size(); ++i)
+        ui_.ratingRanks[i]->setText(
+            QString::fromStdString(rankText(ranks_.rank(static_cast<Rating::Index>(i), *p), ranks_.players())));
 }
 
 void PlayerEditorPanel::step(int row, bool up) {

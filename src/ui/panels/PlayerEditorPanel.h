@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/PlayerBoxes.h"
+#include "model/RatingRanks.h"
 
 class QComboBox;
 class QGridLayout;
@@ -44,6 +45,9 @@ public:
         std::array<QLabel*, 6> ratingValues{};    // lblRunSpeed, lblJump, lblSteal, lblBlock, lblShotRange, lblStam
         std::array<QPushButton*, 6> cmdDecAtt{};
         std::array<QPushButton*, 6> cmdIncAtt{};
+        // The player's rank in the league for each rating ("12th of 324"): lblRankRunSpeed,
+        // lblRankJump, lblRankSteal, lblRankBlock, lblRankShotRange, lblRankStam.
+        std::array<QLabel*, 6> ratingRanks{};
     };
 
     PlayerEditorPanel(Session& session, const EditorSelection& selection, SessionSignals& events,
@@ -67,6 +71,7 @@ private:
     // The boxes of numbers, each with the rules of what it holds.
     std::array<std::pair<PlayerBoxes::Box, TextBox*>, 7> numberBoxes() const;
     void drawRatings();
+    void showRanks();
     void step(int row, bool up);
     void editPlayer(const char* label, const std::function<void(clsPlayer&)>& change);
     const clsPlayer* player() const;
@@ -77,4 +82,5 @@ private:
     int shownPosition_ = -1;                               // the position entry the last refresh showed
     std::array<int, 6> barShown_{-1, -1, -1, -1, -1, -1};  // the length each rating bar shows
     bool storing_ = false;                                 // its own edit: the controls show already what it stored
+    RatingRanks ranks_;                                    // the league's, made anew when its players change
 };

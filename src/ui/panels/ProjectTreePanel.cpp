@@ -21,6 +21,8 @@ namespace {
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kRecentRole = Qt::UserRole + 1;  // the index of a recent file shown before the first league
 
+constexpr std::size_t kNodes = 1 + clsProject::kTeams * (1 + clsTeam::kRoster);
+
 int teamNodeIndex(int team) { return 2 + 13 * team; }
 int playerNodeIndex(int team, int player) { return 3 + 13 * team + player; }
 
@@ -51,7 +53,7 @@ ProjectTreePanel::ProjectTreePanel(const Session& session, const EditorSelection
     setColumnCount(1);
     setHeaderHidden(true);
     setMinimumWidth(230);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformRowHeights(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::MoveAction);
@@ -241,6 +243,55 @@ void ProjectTreePanel::keyPressEvent(QKeyEvent* e) {
 }
 
 // ---------------------------------------------------------------------------------------
+// Several players: the selection and a filter
+
+std::vector<Trade::Place> ProjectTreePanel::selectedPlayers() const {
+    std::vector<Trade::Place> places;
+    if (nodes_.size() != kNodes) return places;
+    for (int t = 0; t < clsProject::kTeams; ++t) {
+        const QTreeWidgetItem* team = node(teamNodeIndex(t));
+        if (team->isHidden()) continue;
+        for (int p = 0; p < clsTeam::kRoster; ++p) {
+            const QTreeWidgetItem* player = node(playerNodeIndex(t, p));
+            if (!player->isHidden() && (team->isSelected() || player->isSelected())) places.push_back({t, p});
+        }
+    }
+    return places;
+}
+
+// Nodes are hidden and shown only where that changes, then the teams shown are opened: the
+// tree lays itself out once, when it is next drawn.
+void ProjectTreePanel::showOnlyPlayers(const std::vector<Trade::Place>* places) {
+    if (nodes_.size() != kNodes) return;
+    if (places == nullptr) {
+        if (openBeforeFilter_.size() != nodes_.size()) return;
+        for (QTreeWidgetItem* n : nodes_)
+            if (n->isHidden()) n->setHidden(false);
+        for (std::size_t i = 0; i < nodes_.size(); ++i) nodes_[i]->setExpanded(openBeforeFilter_[i] != 0);
+        openBeforeFilter_.clear();
+        if (currentItem() != nullptr) scrollToItem(currentItem());
+        return;
+    }
+    if (openBeforeFilter_.size() != nodes_.size()) {
+        openBeforeFilter_.resize(nodes_.size());
+        for (std::size_t i = 0; i < nodes_.size(); ++i) openBeforeFilter_[i] = nodes_[i]->isExpanded() ? 1 : 0;
+    }
+    std::vector<char> shown(nodes_.size(), 0);
+    shown[0] = 1;
+    for (const Trade::Place& place : *places) {
+        if (!Trade::isRosterPlace(place)) continue;
+        shown[static_cast<std::size_t>(teamNodeIndex(place.team) - 1)] = 1;
+        shown[static_cast<std::size_t>(playerNodeIndex(place.team, place.slot) - 1)] = 1;
+    }
+    for (std::size_t i = 0; i < nodes_.size(); ++i)
+        if (nodes_[i]->isHidden() == (shown[i] != 0)) nodes_[i]->setHidden(shown[i] == 0);
+    for (int t = 0; t < clsProject::kTeams; ++t) {
+        QTreeWidgetItem* team = node(teamNodeIndex(t));
+        if (shown[static_cast<std::size_t>(teamNodeIndex(t) - 1)] != 0 && !team->isExpanded()) team->setExpanded(true);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
 // Trades by drag and drop
 
 void ProjectTreePanel::mousePressEvent(QMouseEvent* e) {
@@ -259,8 +310,16 @@ QMimeData* ProjectTreePanel::mimeData(const QList<QTreeWidgetItem*>& items) cons
 
 // The press that starts a drag makes the dragged node current without choosing it; unless
 // a trade then placed the selection, the node the editors show becomes current again. Nothing
-// is removed whatever the drop did: the trade itself renames the nodes.
+// is removed whatever the drop did: the trade itself renames the nodes. A drag begun on one
+// of several selected players is refused, the selection kept.
 void ProjectTreePanel::startDrag(Qt::DropActions) {
+    int players = 0;
+    for (const QTreeWidgetItem* item : selectedItems()) players += placeOf(item) && !item->isHidden() ? 1 : 0;
+    if (players > 1) {
+        if (beforePress_.isValid()) selectionModel()->setCurrentIndex(beforePress_, QItemSelectionModel::NoUpdate);
+        emit severalDragged(players);
+        return;
+    }
     QMimeData* data = mimeData({currentItem()});
     if (data == nullptr) return;
     shownSinceDrag_ = false;

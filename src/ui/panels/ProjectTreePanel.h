@@ -18,8 +18,10 @@ struct LeagueEvent;
 // A player node dragged onto another player node is reported as a trade of the two; a drop
 // anywhere else does nothing. Before the first league the tree says where to begin and lists
 // the recent files, which open on a double click. It follows the session's events itself: a
-// new league is shown as a build shows it, at the selection, and a change renames only the nodes of the teams
-// and players it touched, every node staying open or closed and current as it was.
+// new league is shown as a build shows it, at the selection, and a change renames only the nodes
+// of the teams and players it touched, every node staying open or closed and current as it was.
+// Nodes are selected several at once with Ctrl and Shift (Ctrl+A every node shown); a drag of
+// several players is refused, a trade takes one.
 class ProjectTreePanel : public QTreeWidget {
     Q_OBJECT
 public:
@@ -49,6 +51,14 @@ public:
     // A player as its node names it: "07-JOHN DOE".
     static QString playerText(const clsPlayer& player);
 
+    // The players the selection names, in team and slot order: each selected player node,
+    // and every player node of a selected team node; only the nodes a filter shows.
+    std::vector<Trade::Place> selectedPlayers() const;
+    // A filter: only the player nodes of the places given are shown, under their team nodes,
+    // opened; the other teams are hidden. Null shows every node again, each team open or
+    // closed as it was before the filter.
+    void showOnlyPlayers(const std::vector<Trade::Place>* places);
+
 signals:
     void teamChosen(int team);
     void playerChosen(int team, int player);
@@ -56,6 +66,8 @@ signals:
     void playerDropped(int team, int player, int ontoTeam, int ontoPlayer);
     // The recent file of that index (in the list showStart was given) was double-clicked.
     void recentChosen(int index);
+    // A drag of several selected players was refused.
+    void severalDragged(int players);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -86,4 +98,5 @@ private:
     std::vector<QTreeWidgetItem*> nodes_;  // by creation index - 1
     QPersistentModelIndex beforePress_;    // the current node before the last mouse press
     bool shownSinceDrag_ = false;          // showPlayer ran while a drag was under way
+    std::vector<char> openBeforeFilter_;   // by creation index - 1, while a filter is on
 };

@@ -38,8 +38,11 @@ void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, con
     box.exec();
 }
 
-bool QtMessageSink::askYesNo(QWidget* parent, const QString& text) {
+bool QtMessageSink::askYesNo(QWidget* parent, const QString& text) { return askGoOn(parent, text, QString()); }
+
+bool QtMessageSink::askGoOn(QWidget* parent, const QString& text, const QString& detail) {
     QMessageBox box(QMessageBox::Warning, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setInformativeText(detail);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

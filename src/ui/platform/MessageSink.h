@@ -25,6 +25,11 @@ public:
     // A Yes/No question with the exclamation icon; true for Yes. Escape and the close box
     // answer No.
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    // The same question with a detail below the text (why something failed), the warning icon
+    // and the buttons Yes and No.
+    virtual bool askGoOn(QWidget* parent, const QString& text, const QString& detail) {
+        return askYesNo(parent, detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail);
+    }
     // "Save changes to game.nes?" with Save, Discard and Cancel and the question icon;
     // Escape and the close box answer Cancel.
     virtual SaveAnswer askSaveChanges(QWidget* parent, const QString& text) = 0;
@@ -42,6 +47,7 @@ class QtMessageSink : public MessageSink {
 public:
     void message(QWidget* parent, const QString& text, Icon icon, const QString& detail = QString()) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
+    bool askGoOn(QWidget* parent, const QString& text, const QString& detail) override;
     SaveAnswer askSaveChanges(QWidget* parent, const QString& text) override;
     ChangedAnswer askFileChanged(QWidget* parent, const QString& text, const QString& detail) override;
 };

@@ -97,4 +97,25 @@ QPixmap exitPicture() {
     return pm;
 }
 
+QPixmap testPicture() {
+    QPixmap pm = blank();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // The pad, with its cross and buttons.
+    p.setPen(QColor(60, 60, 70));
+    p.setBrush(QColor(170, 170, 180));
+    p.drawRoundedRect(QRectF(0.5, 7.5, 15, 8), 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 40, 50));
+    p.drawRect(3, 10, 3, 1);
+    p.drawRect(4, 9, 1, 3);
+    p.setBrush(QColor(200, 30, 30));
+    p.drawEllipse(QRectF(10, 10, 2, 2));
+    p.drawEllipse(QRectF(12.5, 9, 2, 2));
+    // The arrow to play, above it.
+    p.setBrush(QColor(30, 150, 40));
+    p.drawPolygon(QPolygonF({QPointF(5, 0.5), QPointF(11.5, 3.5), QPointF(5, 6.5)}));
+    return pm;
+}
+
 }  // namespace ToolIcons

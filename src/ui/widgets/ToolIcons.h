@@ -13,5 +13,6 @@ QIcon applicationIcon();
 QPixmap openPicture();  // an opened yellow folder
 QPixmap savePicture();  // a blue floppy disk
 QPixmap exitPicture();  // a door with an arrow leaving it
+QPixmap testPicture();  // a grey game pad with a green arrow to play
 
 }  // namespace ToolIcons

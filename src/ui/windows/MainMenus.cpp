@@ -60,8 +60,8 @@ QString ratingCaption(std::size_t i) {
 }
 
 // Export Patch stands last among the commands that write the image, before the separator
-// above Exit; the CSV table and the trade end the Project menu, the schedule check the
-// Analysis menu.
+// above Exit; the CSV table, the trade and the edit of many players end the Project menu,
+// the schedule check the Analysis menu.
 void addLeagueTools(MainMenus& m) {
     QAction* beforeExit = m.menuFile->findChild<QAction*>(QStringLiteral("menuSeparator0"));
     m.menuFileExportPatch = new QAction(QStringLiteral("Export &Patch..."), m.menuFile);
@@ -76,10 +76,38 @@ void addLeagueTools(MainMenus& m) {
     addSeparator(m.menuProject, QStringLiteral("menuSeparatorTrade"));
     m.menuProjectSwapPlayers =
         addItem(m.menuProject, QStringLiteral("menuProjectSwapPlayers"), QStringLiteral("&Swap Players..."));
+    m.menuProjectEditSelected =
+        addItem(m.menuProject, QStringLiteral("menuProjectEditSelected"), QStringLiteral("Edit Selecte&d Players..."));
 
     addSeparator(m.menuAnalysis, QStringLiteral("menuSeparatorCheck"));
     m.menuAnalysisCheckSchedule =
         addItem(m.menuAnalysis, QStringLiteral("menuAnalysisCheckSchedule"), QStringLiteral("&Check Schedule..."));
+    m.menuAnalysisOverview =
+        addItem(m.menuAnalysis, QStringLiteral("menuAnalysisOverview"), QStringLiteral("League &Overview"));
+}
+
+// Compare With and Restore Backup after Export Patch; the Tools menu after Analysis; the
+// emulator's button before Exit's.
+void addOtherLeagueTools(MainMenus& m, QMainWindow& window) {
+    QAction* beforeExit = m.menuFile->findChild<QAction*>(QStringLiteral("menuSeparator0"));
+    m.menuFileCompare = new QAction(QStringLiteral("Co&mpare With..."), m.menuFile);
+    m.menuFileCompare->setObjectName(QStringLiteral("menuFileCompare"));
+    m.menuFile->insertAction(beforeExit, m.menuFileCompare);
+    m.menuFileRestoreBackup = new QAction(QStringLiteral("Restore &Backup..."), m.menuFile);
+    m.menuFileRestoreBackup->setObjectName(QStringLiteral("menuFileRestoreBackup"));
+    m.menuFile->insertAction(beforeExit, m.menuFileRestoreBackup);
+
+    m.menuTools = addMenu(window, QStringLiteral("menuTools"), QStringLiteral("&Tools"));
+    m.menuToolsTestInEmulator =
+        addItem(m.menuTools, QStringLiteral("menuToolsTestInEmulator"), QStringLiteral("Test in &Emulator"));
+    m.menuToolsTestInEmulator->setShortcut(QKeySequence(Qt::Key_F5));
+    m.menuToolsEmulators = addItem(m.menuTools, QStringLiteral("menuToolsEmulators"), QStringLiteral("E&mulators..."));
+
+    auto* row = static_cast<QHBoxLayout*>(m.frameMenubar->layout());
+    m.cmdTestInEmulator = addButton(m.frameMenubar, QStringLiteral("cmdTestInEmulator"), ToolIcons::testPicture(),
+                                    QStringLiteral("Test in Emulator (F5)"));
+    row->insertWidget(row->indexOf(m.cmdExitApp), m.cmdTestInEmulator);
+    QWidget::setTabOrder(m.cmdFileSave, m.cmdTestInEmulator);
 }
 
 }  // namespace
@@ -91,6 +119,7 @@ void MainMenus::build(QMainWindow& window) {
     buildAnalysisMenu(window);
     addLeagueTools(*this);
     buildToolStrip(window);
+    addOtherLeagueTools(*this, window);
 }
 
 void MainMenus::buildFileMenu(QMainWindow& window) {
@@ -169,6 +198,8 @@ void MainMenus::enableRomCommands(bool enabled) {
     menuAnalysis->menuAction()->setEnabled(enabled);
     cmdFileSave->setEnabled(enabled);
     menuFileExportPatch->setEnabled(enabled);
+    for (QAction* item : {menuFileCompare, menuFileRestoreBackup, menuToolsTestInEmulator}) item->setEnabled(enabled);
+    cmdTestInEmulator->setEnabled(enabled);
 }
 
 void MainMenus::showHistory(const QString& undoLabel, const QString& redoLabel, bool typing) {

@@ -39,13 +39,24 @@ struct MainMenus {
     std::array<QAction*, 6> menuAnalysisAtt{};  // one item a rating, in attribute order
     QAction* menuAnalysisSortByPos = nullptr;   // checked at the start
 
-    // The league's tools: a patch of the edits, the players as a table, trades and the
-    // schedule check.
+    // The league's tools: a patch of the edits, the players as a table, trades, an edit of
+    // many players and the schedule check.
     QAction* menuFileExportPatch = nullptr;
     QAction* menuProjectImportCsv = nullptr;
     QAction* menuProjectExportCsv = nullptr;
     QAction* menuProjectSwapPlayers = nullptr;
+    QAction* menuProjectEditSelected = nullptr;  // "Edit Selected Players...": the tree's selection
     QAction* menuAnalysisCheckSchedule = nullptr;
+    QAction* menuAnalysisOverview = nullptr;  // the league overview window
+
+    // Another league's contents: Compare With... and Restore Backup... in the File menu; the
+    // Tools menu tries the league in an emulator (F5, also a button of the tool strip).
+    QAction* menuFileCompare = nullptr;
+    QAction* menuFileRestoreBackup = nullptr;
+    QMenu* menuTools = nullptr;
+    QAction* menuToolsTestInEmulator = nullptr;
+    QAction* menuToolsEmulators = nullptr;
+    QToolButton* cmdTestInEmulator = nullptr;
 
     // Fills the window's menu bar and makes the tool strip, a child of the window for it
     // to place.

@@ -13,10 +13,13 @@
 #include "session/modGlobals.h"
 #include "settings/Settings.h"
 #include "ui/commands/CommandRunner.h"
+#include "ui/commands/CompareCommands.h"
+#include "ui/commands/EmulatorCommands.h"
 #include "ui/commands/FileCommands.h"
 #include "ui/commands/LeagueCommands.h"
 #include "ui/commands/RomDropFilter.h"
 #include "ui/panels/PlayerEditorPanel.h"
+#include "ui/panels/PlayerFilterBox.h"
 #include "ui/panels/ProjectTreePanel.h"
 #include "ui/panels/ScheduleEditorPanel.h"
 #include "ui/panels/SessionSignals.h"
@@ -28,9 +31,11 @@
 #include "ui/widgets/UiText.h"
 #include "ui/windows/ScheduleCheckWindow.h"
 #include "ui/windows/frmAllStar.h"
+#include "ui/windows/frmCompare.h"
+#include "ui/windows/frmOverview.h"
 #include "ui/windows/frmPaletteTool.h"
 
-frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
+frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, ProgramStarter* programs, QWidget* parent)
     : QMainWindow(parent), session_(modGlobals::session()) {
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageSink>();
@@ -42,6 +47,7 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     }
     messages_ = messages;
     dialogs_ = dialogs;
+    programs_ = programs != nullptr ? programs : new QtProgramStarter(this);
     setObjectName(QStringLiteral("frmMain"));
 
     // Made first: the window moves the selection for an event before the panels, which
@@ -54,6 +60,8 @@ frmMain::frmMain(MessageSink* messages, FileDialogs* dialogs, QWidget* parent)
     runner_ = new CommandRunner([this] { storeTyped(); }, this);
     leagueCommands_ = new LeagueCommands(session_, *messages_, *dialogs_, menus_, *tree_, selection_, *runner_, this);
     files_ = new FileCommands(session_, *messages_, *dialogs_, menus_, *runner_, this);
+    compare_ = new CompareCommands(session_, *messages_, *dialogs_, *runner_, this);
+    emulators_ = new EmulatorCommands(session_, *messages_, *dialogs_, *programs_, this);
     connectCommands();
     new RomDropFilter(this, [this](const QString& path) { runner_->run([this, path] { files_->openNamed(path); }); });
     Form_Load();
@@ -76,9 +84,16 @@ void frmMain::buildLayout() {
     body->setSpacing(6);
     outer->addLayout(body, 1);
 
-    // Made in the order they stand, which is also the order the Tab key follows.
+    // Made in the order they stand, which is also the order the Tab key follows; the filter
+    // box above the tree comes before it.
+    auto* treeColumn = new QVBoxLayout();
+    treeColumn->setSpacing(2);
+    body->addLayout(treeColumn, 1);
     tree_ = new ProjectTreePanel(session_, selection_, *sessionSignals_, central);
-    body->addWidget(tree_, 1);
+    auto* filter = new PlayerFilterBox(session_, *tree_, *sessionSignals_, central);
+    setTabOrder(filter, tree_);
+    treeColumn->addWidget(filter);
+    treeColumn->addWidget(tree_, 1);
     schedule_ = new ScheduleEditorPanel(session_, selection_, *sessionSignals_, central);
     body->addWidget(schedule_, 0);
 
@@ -98,6 +113,7 @@ void frmMain::buildLayout() {
 
     status_ = new SpaceStatusLabel(this);
     statusBar()->addWidget(status_, 1);
+    statusBar()->addPermanentWidget(filter->countLabel());
 }
 
 void frmMain::connectCommands() {
@@ -135,6 +151,22 @@ void frmMain::connectCommands() {
     connect(schedule_, &ScheduleEditorPanel::allStarRequested, this,
             [this] { runner_->run([this] { showAllStarWindow(); }); });
     runner_->bind(menus_.menuAnalysisCheckSchedule, [this] { showScheduleCheck(); });
+    runner_->bind(menus_.menuAnalysisOverview, [this] { showOverview(); });
+
+    runner_->bind(menus_.menuFileCompare, [this] { compare_->compareWith(); });
+    runner_->bind(menus_.menuFileRestoreBackup, [this] { compare_->restoreBackup(); });
+    runner_->bind(menus_.menuToolsTestInEmulator, [this] { emulators_->testInEmulator(); });
+    runner_->bind(menus_.cmdTestInEmulator, [this] { emulators_->testInEmulator(); });
+    connect(menus_.menuToolsEmulators, &QAction::triggered, this,
+            [this] { emulators_->chooseEmulators(session_.valid() ? session_.kind() : Console::Nes); });
+    connect(compare_, &CompareCommands::teamRequested, this, [this](int team) {
+        chooseTeam(team);
+        tree_->showTeam(team);
+    });
+    connect(compare_, &CompareCommands::playerRequested, this, [this](int team, int player) {
+        choosePlayer(team, player);
+        tree_->showPlayer(team, player);
+    });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -152,6 +184,7 @@ void frmMain::Form_Load() {
     const QString dialogFolder = LocalPath::fromLocal(folder);
     leagueCommands_->setDialogFolder(dialogFolder);
     files_->setDialogFolder(dialogFolder);
+    compare_->setDialogFolder(dialogFolder);
 
     selection_.nesFigureVariant = 0;
     selection_.snesFigureVariant = 0;
@@ -183,6 +216,8 @@ void frmMain::closeSecondaryWindows() {
     if (frmPaletteTool* tool = team_->paletteTool(false)) tool->close();
     if (frmAllStar* allStar = allStarWindow(false)) allStar->close();
     if (scheduleCheck_ != nullptr) scheduleCheck_->close();
+    if (overview_ != nullptr) overview_->close();
+    if (frmCompare* compare = compare_->compareWindow()) compare->close();
 }
 
 // Edits not saved are asked about first; Cancel keeps the window open.
@@ -297,6 +332,24 @@ void frmMain::showScheduleCheck() {
     scheduleCheck_->show();
     scheduleCheck_->raise();
     scheduleCheck_->activateWindow();
+}
+
+// A team clicked in the overview is chosen as a click on its node would choose it.
+void frmMain::showOverview() {
+    if (overview_ == nullptr) {
+        const std::string folder = Settings::checkedFolder(session_.settings().lastFolder, modGlobals::programFolder());
+        overview_ = new frmOverview(session_, *messages_, *dialogs_, LocalPath::fromLocal(folder), this);
+        connect(overview_, &frmOverview::teamChosen, this, [this](int team) {
+            runner_->run([this, team] {
+                chooseTeam(team);
+                tree_->showTeam(team);
+            });
+        });
+    }
+    overview_->refresh();
+    overview_->show();
+    overview_->raise();
+    overview_->activateWindow();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -7,9 +7,12 @@
 #include "ui/panels/EditorSelection.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/MessageSink.h"
+#include "ui/platform/ProgramStarter.h"
 #include "ui/windows/MainMenus.h"
 
 class CommandRunner;
+class CompareCommands;
+class EmulatorCommands;
 class FileCommands;
 class LeagueCommands;
 class PlayerEditorPanel;
@@ -20,6 +23,7 @@ class SessionSignals;
 class SpaceStatusLabel;
 class TeamEditorPanel;
 class frmAllStar;
+class frmOverview;
 
 // The editor's main window. It builds the shell (menus, tool strip, the places of the
 // project tree and the League, Team Editor and Player Editor frames, the status bar),
@@ -33,8 +37,9 @@ class frmAllStar;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // messages and dialogs default to the Qt implementations when null.
-    explicit frmMain(MessageSink* messages = nullptr, FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    // messages, dialogs and programs default to the Qt implementations when null.
+    explicit frmMain(MessageSink* messages = nullptr, FileDialogs* dialogs = nullptr,
+                     ProgramStarter* programs = nullptr, QWidget* parent = nullptr);
     ~frmMain() override;
 
     const MainMenus& menus() const { return menus_; }
@@ -47,6 +52,10 @@ public:
 
     // The all-star editor, made on first use; null once closed until it is made again.
     frmAllStar* allStarWindow(bool create = true);
+
+    // File > Compare With, Restore Backup and the Tools menu's emulator.
+    CompareCommands& compareCommands() { return *compare_; }
+    EmulatorCommands& emulatorCommands() { return *emulators_; }
 
     // Opens a ROM named on the command line: the edition from its extension.
     void openFile(const QString& path);
@@ -75,6 +84,7 @@ private:
     void showAllStarWindow();
     void prepareScheduleCheck();
     void showScheduleCheck();
+    void showOverview();
 
     // Moves the selection for an event, before the panels show it.
     void followEvent(const LeagueEvent& event);
@@ -102,7 +112,11 @@ private:
     CommandRunner* runner_ = nullptr;
     LeagueCommands* leagueCommands_ = nullptr;
     FileCommands* files_ = nullptr;
+    ProgramStarter* programs_ = nullptr;  // the one given, or a QtProgramStarter child of the window
+    CompareCommands* compare_ = nullptr;
+    EmulatorCommands* emulators_ = nullptr;
     QPointer<ScheduleCheckWindow> scheduleCheck_;
+    QPointer<frmOverview> overview_;
     // Declared last: it stops observing the session before anything it calls on goes.
     std::unique_ptr<SessionSignals> sessionSignals_;
 };

@@ -225,3 +225,19 @@ TEST_F(Files, AnotherProgramsChangeIsToldOnceAndSaveOffersSaveAsReloadOrCancel) 
         restart();
     }
 }
+
+// A backup that cannot be written asks whether to save without one: No writes nothing, Yes saves.
+TEST_F(Files, ASaveWhoseBackupFailsAsksToGoOnWithoutOne) {
+    openDemo();
+    place({}, "backups");  // a file where the backups' folder would be
+    const std::string asked = "ask: Error writing the backup! Go on without one? | Cannot make the folder: " +
+                              session().backups().folderFor(rom);
+    const auto saved = [this](const char* city) {
+        return [=, this] { EXPECT_EQ(decoded(rom).getTeamRef(0)->getCity(), city); };
+    };
+    play({
+        {"type gotham into txtCity, Tab, menu menuFileSave", "team 0 city: \"ALDERON\" -> \"GOTHAM\"", asked, "City",
+         saved("ALDERON")},
+        {"answer Yes, menu menuFileSave", "", {asked, "File successfully saved!"}, "City", saved("GOTHAM")},
+    });
+}

@@ -52,11 +52,11 @@ TEST_F(TreeAndSchedule, AChosenTeamGoesIntoTheGameSelectedBefore) {
 // Editor with its rating rows top to bottom.
 TEST_F(TreeAndSchedule, TabOrderFollowsTheFramesAndTheWindowIsPhotographed) {
     openDemo();
-    QStringList expected = {"cmdFileLoad",  "cmdFileSave",   "cmdExitApp",     "tvProject", "lstSchedule",
-                            "cmbAway",      "cmbHome",       "cmdEditAllStar", "txtCity",   "txtMascot",
-                            "txtAbrev",     "txtPPGhome",    "txtPPGaway",     "txtJersey", "txtFirstname",
-                            "txtLastname",  "txtFeet",       "txtInches",      "txtWeight", "cmbPosition",
-                            "txtFGpercent", "txtTPTpercent", "txtFTpercent"};
+    QStringList expected = {"cmdFileLoad", "cmdFileSave",  "cmdTestInEmulator", "cmdExitApp",    "txtFilter",
+                            "tvProject",   "lstSchedule",  "cmbAway",           "cmbHome",       "cmdEditAllStar",
+                            "txtCity",     "txtMascot",    "txtAbrev",          "txtPPGhome",    "txtPPGaway",
+                            "txtJersey",   "txtFirstname", "txtLastname",       "txtFeet",       "txtInches",
+                            "txtWeight",   "cmbPosition",  "txtFGpercent",      "txtTPTpercent", "txtFTpercent"};
     for (int i = 0; i < 6; ++i)
         expected << QStringLiteral("cmdDecAtt_%1").arg(i) << QStringLiteral("cmdIncAtt_%1").arg(i);
     QStringList chain;

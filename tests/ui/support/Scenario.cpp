@@ -5,13 +5,19 @@
 //   answer WORD                  the next question's answer (FakeMessages)
 //   type TEXT into BOX           a click into BOX, its text selected and replaced by typing
 //   paste TEXT into BOX          the same, TEXT coming from the clipboard
-//   click NAME                   a control, "team T", "player T.P", "root", "row N of LIST"
+//   click NAME                   a control, "team T", "player T.P", "root", "row N of LIST" (or table)
+//   click header N of TABLE      the header of a table's column N (sorts by it)
+//   ctrl-click NODE, shift-click NODE   a tree node clicked with Ctrl or Shift held
 //   double-click recent N        the Nth recent file the tree lists before the first league
+//   double-click TEXT in TREE    the line of another tree that reads TEXT (or "TEXT (count)")
+//   check TEXT in TREE           the same line's check box, with the space bar
+//   wait for programs            until every program started has ended or is no more watched
 //   choose N in LIST             entry N of a drop-down list, with the keyboard
 //   focus NAME                   the focus to a control, as the Tab key gives it
 //   menu NAME, show NAME         a menu item triggered; a menu about to open
 //   drop NAME [onto NAME]        a file dragged from a file manager and dropped
 //   drag player T.P onto NODE    a tree node dragged onto "player T.P", "team T", "root" or "nothing"
+//   drag player T.P              a drag begun with the mouse (offscreen it ends at once, nothing dropped)
 //   close NAME                   a window closed with its close box
 //   see TEXT in NAME             the control or menu item is shown with that text (a list, a tree:
 //                                the current entry; a window: its caption)
@@ -102,14 +108,24 @@ private:
             return t_.node(playerNode(std::stoi(rest), std::stoi(rest.substr(rest.find('.') + 1))));
         return nullptr;
     }
-    void clickNode(QTreeWidgetItem* n, bool twice = false) {
+    // "TEXT in TREE": the line of that tree reading TEXT, or TEXT and its count.
+    QTreeWidgetItem* line(const std::string& words) {
+        const std::size_t in = words.rfind(" in ");
+        auto* tree = qobject_cast<QTreeWidget*>(widget(words.substr(in + 4)));
+        const QString text = qs(words.substr(0, in));
+        for (QTreeWidgetItemIterator it(tree); tree != nullptr && *it; ++it)
+            if ((*it)->text(0) == text || (*it)->text(0).startsWith(text + " (")) return *it;
+        ADD_FAILURE() << "no line " << words;
+        return nullptr;
+    }
+    void clickNode(QTreeWidgetItem* n, bool twice = false, Qt::KeyboardModifiers keys = {}) {
         ASSERT_NE(n, nullptr);
         if (n->parent() != nullptr) n->parent()->setExpanded(true);
         QTreeWidget* tree = n->treeWidget();
         ready(tree);
         tree->scrollToItem(n);
         const QPoint at = tree->visualItemRect(n).center();
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, keys, at);
         if (twice) QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
     }
     static void type(QLineEdit* box, const QString& text) {
@@ -150,19 +166,40 @@ private:
         QApplication::sendEvent(tree.viewport(), &dropped);
         EXPECT_EQ(move.isAccepted(), dropped.isAccepted());
     }
+    // The press, the moves past the drag distance and the release a drag with the mouse takes.
+    void mouseDrag(QTreeWidgetItem* from) {
+        ASSERT_NE(from, nullptr);
+        QWidget* view = t_.w->tree().viewport();
+        t_.w->tree().scrollToItem(from);
+        const QPoint at = t_.w->tree().visualItemRect(from).center();
+        QTimer::singleShot(100, [view, at] { QTest::mouseRelease(view, Qt::LeftButton, {}, at); });
+        QTest::mousePress(view, Qt::LeftButton, {}, at);
+        QTest::mouseMove(view, at + QPoint(0, 1));
+        QTest::mouseMove(view, at + QPoint(0, 2 * QApplication::startDragDistance()));
+        QTest::qWait(200);
+    }
     static QString textOf(QWidget* c) {
         if (auto* label = qobject_cast<QLabel*>(c)) return label->text();
         if (auto* combo = qobject_cast<QComboBox*>(c)) return combo->currentText();
         if (auto* list = qobject_cast<QListWidget*>(c)) return list->currentItem() ? list->currentItem()->text() : "";
-        if (auto* tree = qobject_cast<QTreeWidget*>(c)) return tree->currentItem() ? tree->currentItem()->text(0) : "";
+        if (auto* tree = qobject_cast<QTreeWidget*>(c)) {  // the current line, its columns joined by " | "
+            QStringList columns;
+            for (int i = 0; tree->currentItem() && i < tree->columnCount(); ++i)
+                columns << tree->currentItem()->text(i);
+            return columns.join(" | ");
+        }
         return c->isWindow() ? c->windowHandle()->title() : c->property("text").toString();
     }
     void keys(const std::string& words) {
         const std::size_t times = words.find('*');
         const QKeySequence seq = QKeySequence::fromString(qs(words.substr(0, times)));
         ASSERT_EQ(seq.count(), 1) << "no step " << words;
-        QWidget* to =
-            QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : QApplication::activeWindow();
+        // To the focus of the modal dialogue, else of the active window, that window made active again: a window
+        // closed just before may hand the activation back to the main window late.
+        QWidget* top = QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget()
+                       : QApplication::activeWindow() != nullptr    ? QApplication::activeWindow()
+                                                                    : t_.w.get();
+        QWidget* to = ready(top->focusWidget() != nullptr ? top->focusWidget() : top);
         for (int n = times == std::string::npos ? 1 : std::stoi(words.substr(times + 1)); n > 0; --n)
             QTest::keyClick(to, seq[0].key(), seq[0].keyboardModifiers());
     }
@@ -185,16 +222,38 @@ private:
             type(box, {});
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         } else if (starts(s, "click row ", r)) {
-            auto* list = qobject_cast<QListWidget*>(ready(widget(r.substr(r.find(" of ") + 4))));
-            ASSERT_NE(list, nullptr);
-            list->scrollToItem(list->item(std::stoi(r)));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(std::stoi(r))).center());
+            auto* view = qobject_cast<QAbstractItemView*>(ready(widget(r.substr(r.find(" of ") + 4))));
+            ASSERT_NE(view, nullptr);
+            const QModelIndex at = view->model()->index(std::stoi(r), 0);
+            view->scrollTo(at);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(at).center());
+        } else if (starts(s, "click header ", r)) {
+            auto* table = qobject_cast<QTableView*>(ready(widget(r.substr(r.find(" of ") + 4))));
+            ASSERT_NE(table, nullptr);
+            QHeaderView* header = table->horizontalHeader();
+            const int section = std::stoi(r);
+            table->scrollTo(table->model()->index(0, section));
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                                     header->height() / 2));
         } else if (starts(s, "click ", r)) {
             if (QTreeWidgetItem* n = node(r)) return clickNode(n);
             QTest::mouseClick(ready(widget(r)), Qt::LeftButton);
+        } else if (starts(s, "double-click ", r) && r.find(" in ") != std::string::npos) {
+            clickNode(line(r), true);
+        } else if (starts(s, "ctrl-click ", r) || starts(s, "shift-click ", r)) {
+            clickNode(node(r), false, s[0] == 'c' ? Qt::ControlModifier : Qt::ShiftModifier);
         } else if (starts(s, "double-click ", r)) {
             clickNode(node(r), true);
+        } else if (starts(s, "check ", r)) {
+            QTreeWidgetItem* n = line(r);
+            ASSERT_NE(n, nullptr);
+            n->treeWidget()->setCurrentItem(n);
+            ready(n->treeWidget())->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(n->treeWidget(), Qt::Key_Space);
+        } else if (s == "wait for programs") {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !t_.programs.watching(); }, 10000));
+            settle();
         } else if (starts(s, "choose ", r)) {
             auto* combo = qobject_cast<QComboBox*>(widget(r.substr(r.find(" in ") + 4)));
             ASSERT_NE(combo, nullptr);
@@ -218,6 +277,7 @@ private:
             EXPECT_TRUE(e.isAccepted());
         } else if (starts(s, "drag ", r)) {
             const std::size_t onto = r.find(" onto ");
+            if (onto == std::string::npos) return mouseDrag(node(r));
             drag(node(r.substr(0, onto)), node(r.substr(onto + 6)));
         } else if (starts(s, "close ", r)) {
             QWidget* window = widget(r);

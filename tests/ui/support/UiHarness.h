@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <deque>
+#include <filesystem>
 #include <optional>
 
 #include "demo/DemoRom.h"
@@ -16,6 +17,7 @@
 #include "ui/panels/ProjectTreePanel.h"
 #include "ui/panels/ScheduleEditorPanel.h"
 #include "ui/panels/TeamEditorPanel.h"
+#include "ui/platform/ProgramStarter.h"
 #include "ui/widgets/PictureBox.h"
 #include "ui/widgets/SpaceStatusLabel.h"
 #include "ui/widgets/SwatchLabel.h"
@@ -53,6 +55,7 @@ struct FakeMessages : MessageSink {
         said.push_back((detail.isEmpty() ? line : line + " | " + QString(detail).replace('\n', " | ")).toStdString());
     }
     bool askYesNo(QWidget*, const QString& text) override { return ask(text) == "Yes"; }
+    bool askGoOn(QWidget*, const QString& text, const QString& detail) override { return ask(text, detail) == "Yes"; }
     SaveAnswer askSaveChanges(QWidget*, const QString& text) override {
         const std::string a = ask(text);
         return a == "Save" ? SaveAnswer::Save : a == "Discard" ? SaveAnswer::Discard : SaveAnswer::Cancel;
@@ -72,6 +75,15 @@ struct FakeDialogs : FileDialogs {
         const FileChoice c = answers.empty() ? FileChoice{} : answers.front();
         if (!answers.empty()) answers.pop_front();
         return c;
+    }
+};
+
+// Programs started for real, but found on PATH only in the test's folder "path".
+struct FakePath : QtProgramStarter {
+    QString folder;
+    QString findOnPath(const QString& name) const override {
+        const QFileInfo found(folder + "/" + name);
+        return found.isExecutable() ? found.filePath() : QString();
     }
 };
 
@@ -119,6 +131,7 @@ class UiTest : public ::testing::Test {
 public:
     FakeMessages messages;
     FakeDialogs dialogs;
+    FakePath programs;
     std::string dir;
     std::string rom;  // the image opened by openDemo, openReference or openImage
     std::unique_ptr<frmMain> w;
@@ -128,6 +141,7 @@ public:
         dir = testsupport::freshDir(std::string("ui_") + info->test_suite_name() + "_" + info->name());
         modGlobals::setProgramFolder(dir);
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir + "/config"));
+        programs.folder = qs(dir + "/path");
         restart();
     }
     void TearDown() override { restart(); }
@@ -136,10 +150,11 @@ public:
         w.reset();
         settle();
         session() = Session{};
+        session().setBackups(BackupStore(dir + "/backups"));
     }
     // The window (No to the settings question), shown and active so that clicks move the focus.
     void start() {
-        w = std::make_unique<frmMain>(&messages, &dialogs);
+        w = std::make_unique<frmMain>(&messages, &dialogs, &programs);
         messages.said.clear();
         w->resize(1100, 720);
         w->show();
@@ -163,6 +178,25 @@ public:
         ASSERT_EQ(messages.said, Lines{"File successfully loaded!"});
         messages.said.clear();
         dialogs.requests.clear();
+    }
+    // A shell script named name in the test's folder; returns its path.
+    std::string script(const std::string& name, const std::string& body) {
+        const std::string path = file(name);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        testsupport::writeText(path, "#!/bin/sh\n" + body);
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        return path;
+    }
+    // The lines of a tree shown, each indented by two blanks a level, a checked one marked "[x] ".
+    static Lines shownLines(QTreeWidget* tree) {
+        Lines lines;
+        for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::NotHidden); *it; ++it) {
+            int depth = 0;
+            for (auto* up = (*it)->parent(); up; up = up->parent()) ++depth;
+            const bool checked = (*it)->checkState(0) == Qt::Checked;
+            lines.push_back(std::string(2 * depth, ' ') + (checked ? "[x] " : "") + (*it)->text(0).toStdString());
+        }
+        return lines;
     }
     // Does what the words say; plays rows one after another in this window.
     void act(const std::string& does);

@@ -74,14 +74,12 @@ TEST_F(AllStar, AnOpenWindowReloadsForAnotherLeague) {
     });
 }
 
-// West 3 names team 92 (roster byte 184), east 0 player 12 of team 4 (byte 25): the status bar
+// The shared damaged image, west 3 naming team 92 and east 0 player 12 of team 4: the status bar
 // flags both in red after the regions' figures, a save is refused naming both, the window shows
 // two empty entries; each is replaced and then the save succeeds with the window still open.
 TEST_F(AllStar, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
-    RomImage image = DemoRom::makeNes();
+    const RomImage image = testsupport::withDamagedAllStars(DemoRom::makeNes(), Console::Nes);
     const auto roster = std::size_t(OffsetSet::nesDefaults()[OffsetSet::allStarRosterTable]);
-    for (const auto& [at, byte] : {std::pair{6, 184}, {7, 6}, {24, 8}, {25, 25}})
-        image[roster + std::size_t(at)] = byte;
     openImage(image, "game.nes");
     EXPECT_TRUE(statusText().contains(
         QRegularExpression(R"(^[^<]*Players \d+/\d+(&nbsp;)+<span style="color: rgb\(200, 0, 0\);[^>]*>)"
@@ -89,11 +87,12 @@ TEST_F(AllStar, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
         << statusText().toStdString();
     play({
         {"menu menuFileSave", "",
-         "warning: Unknown error! | west all-star 3 names team 92 | east all-star 0 names player 12 of team 4", nullptr,
-         [&] { EXPECT_EQ(testsupport::readBytes(rom), image); }},
+         "warning: Unknown error! | " +
+             QString::fromStdString(testsupport::kDamagedSlots).replace('\n', " | ").toStdString(),
+         nullptr, [&] { EXPECT_EQ(testsupport::readBytes(rom), image); }},
         {"click cmdEditAllStar, click row 3 of lstWEST", "", "", nullptr, shows(false, 3, "", 0, 0)},
-        {"choose 5 in cmbPlayer, choose 9 in cmbTeam, click cmdChangeWest", "west all-star 3: 92.3 -> 9.5", "", nullptr,
-         shows(false, 3, "ZEB LORZER", 9, 5)},
+        {"choose 5 in cmbPlayer, choose 9 in cmbTeam, click cmdChangeWest", "west all-star 3: 92.11 -> 9.5", "",
+         nullptr, shows(false, 3, "ZEB LORZER", 9, 5)},
         {"click row 0 of lstEAST", "", "", nullptr, shows(true, 0, "", 4, 0)},
         {"choose 6 in cmbPlayer, choose 10 in cmbTeam, click cmdChangeEast, menu menuFileSave",
          "east all-star 0: 4.12 -> 10.6", "File successfully saved!", nullptr,

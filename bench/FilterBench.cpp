@@ -1,0 +1,87 @@
+// One keystroke in the filter box on a full league: the query read and run over all 324
+// players, the tree's nodes hidden and shown, the status bar's count, and the tree laid out
+// and drawn anew (into a picture: offscreen nothing reaches a screen). The window runs offscreen (main in
+// WindowBench.cpp) on the NES reference image when it is beside the checkout, otherwise on the demo image.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <filesystem>
+
+#include "base/FileIO.h"
+#include "demo/DemoRom.h"
+#include "session/modGlobals.h"
+#include "ui/panels/ProjectTreePanel.h"
+#include "ui/windows/frmMain.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Quiet : MessageSink, FileDialogs {
+    void message(QWidget*, const QString&, Icon, const QString&) override {}
+    bool askYesNo(QWidget*, const QString&) override { return false; }
+    SaveAnswer askSaveChanges(QWidget*, const QString&) override { return SaveAnswer::Discard; }
+    ChangedAnswer askFileChanged(QWidget*, const QString&, const QString&) override { return ChangedAnswer::Cancel; }
+    FileChoice openFile(QWidget*, const QString&, const QString&) override { return {}; }
+    FileChoice saveFile(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+std::string filterImage() {
+    const fs::path folder = fs::temp_directory_path() / "tamsel_bench_filter";
+    fs::create_directories(folder);
+    const fs::path image = folder / "game.nes";
+    std::error_code ec;
+    if (!fs::copy_file(fs::path(TAMSEL_FIXTURES_DIR) / "nes-1/game.nes", image, fs::copy_options::overwrite_existing,
+                       ec)) {
+        const RomImage demo = DemoRom::makeNes();
+        FileIO::writeFileAtomically(image.string(), demo.data(), demo.size(), false);
+    }
+    modGlobals::setProgramFolder(folder.string());
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.string()));
+    return image.string();
+}
+
+void key(QWidget* to, int code, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+    QApplication::sendEvent(to, &press);
+    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
+    QApplication::sendEvent(to, &release);
+}
+
+// The text typed first, then keystrokes in turn: the last character typed again and taken back.
+void filterKeystroke(benchmark::State& state, const char* typed) {
+    const std::string image = filterImage();
+    modGlobals::session() = Session{};
+    Quiet quiet;
+    frmMain window(&quiet, &quiet);
+    window.resize(1100, 720);
+    window.show();
+    window.openFile(QString::fromStdString(image));
+    auto* box = window.findChild<QLineEdit*>(QStringLiteral("txtFilter"));
+    if (!modGlobals::session().valid() || box == nullptr) {
+        state.SkipWithError("the image does not open");
+        return;
+    }
+    const QString text = QString::fromLatin1(typed);
+    box->setText(text);
+    QWidget* view = window.tree().viewport();
+    bool back = true;
+    for (auto _ : state) {
+        back ? key(box, Qt::Key_Backspace, {}) : key(box, text.back().unicode(), text.right(1));
+        back = !back;
+        benchmark::DoNotOptimize(view->grab());
+    }
+    if (box->text() != text && box->text() != text.chopped(1)) state.SkipWithError("the keys went astray");
+    auto* count = window.findChild<QLabel*>(QStringLiteral("lblFilter"));
+    state.SetLabel(count != nullptr ? count->text().toStdString() : std::string());
+    window.hide();
+}
+// Few players shown (jump>=7 and jump>=70), and many (every name with an A, then A and N); the
+// label tells how many the last keystroke showed.
+BENCHMARK_CAPTURE(filterKeystroke, terms, "pos:C jump>=70")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(filterKeystroke, words, "a n")->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,7 +1,7 @@
 // One keystroke in the filter box on a full league: the query read and run over all 324
 // players, the tree's nodes hidden and shown, the status bar's count, and the tree laid out
 // and drawn anew (into a picture: offscreen nothing reaches a screen). The window runs offscreen (main in
-// UndoBench.cpp) on the NES reference image when it is beside the checkout, otherwise on the demo image.
+// WindowBench.cpp) on the NES reference image when it is beside the checkout, otherwise on the demo image.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 // (0) and open (1); and the memory the history's snapshots take. The window
 // runs offscreen. The NES reference image is used when it is beside the checkout,
 // otherwise the demo image.
+// Part of tamsel_ui_bench, whose main is in WindowBench.cpp.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -140,13 +141,3 @@ void BM_HistoryOfAHundredSteps(benchmark::State& state) {
 BENCHMARK(BM_HistoryOfAHundredSteps)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

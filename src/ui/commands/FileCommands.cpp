@@ -116,10 +116,16 @@ void FileCommands::openPath(const QString& path, ConsoleKind kind) {
                       QString::fromStdString(result.detail));
 }
 
+// The menu is made anew only when the list differs from the one it shows.
 void FileCommands::fillRecentMenu() {
     QMenu* menu = menus_.menuFileRecent;
-    menu->clear();
     const QList<RecentFiles::Entry> entries = recent_.entries();
+    if (recentShown_ && *recentShown_ == entries) {
+        emit recentChanged();
+        return;
+    }
+    recentShown_ = entries;
+    menu->clear();
     for (int i = 0; i < entries.size(); ++i) {
         const RecentFiles::Entry entry = entries[i];
         QString shown = QDir::toNativeSeparators(entry.path);

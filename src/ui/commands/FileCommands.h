@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "base/ResultCode.h"
 #include "ui/commands/RecentFiles.h"
@@ -80,6 +81,7 @@ private:
     QWidget* window_;
     QString folder_;
     RecentFiles recent_;
-    FileChangeWatch* changes_ = nullptr;  // a save refused for another program's change
-    bool discarded_ = false;              // the last question about unsaved edits was answered Discard
+    std::optional<QList<RecentFiles::Entry>> recentShown_;  // the list the menu shows
+    FileChangeWatch* changes_ = nullptr;                    // a save refused for another program's change
+    bool discarded_ = false;  // the last question about unsaved edits was answered Discard
 };

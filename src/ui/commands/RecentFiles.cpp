@@ -39,11 +39,12 @@ QList<RecentFiles::Entry> RecentFiles::entries() const {
 
 void RecentFiles::add(const QString& path, ConsoleKind kind) {
     const QString file = LocalPath::absolute(path);
-    QList<Entry> list = entries();
+    const QList<Entry> before = entries();
+    QList<Entry> list = before;
     list.removeIf([&file](const Entry& e) { return e.path == file; });
     list.prepend({file, kind});
     while (list.size() > kLimit) list.removeLast();
-    write(list);
+    if (list != before) write(list);  // the file already at the top leaves the list as it is
 }
 
 void RecentFiles::remove(const QString& path) {

@@ -309,8 +309,10 @@ void PlayerEditorPanel::drawRatings() {
     if (p == nullptr) return;
     for (std::size_t i = 0; i < kRatings.size(); ++i) {
         PictureBox* bar = ui_.ratingBars[i];
-        bar->clear();
         const int v = std::clamp(kRatings[i].value(*p), 0, kBarWidth);
+        if (v == barShown_[i]) continue;
+        barShown_[i] = v;
+        bar->clear();
         if (v > 0) {
             QPainter painter(&bar->image());
             painter.fillRect(0, 0, v, kBarHeight, kBarColour);

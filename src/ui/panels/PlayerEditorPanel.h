@@ -79,7 +79,8 @@ private:
     Session& session_;
     const EditorSelection& selection_;
     Controls ui_;
-    int shownPosition_ = -1;  // the position entry the last refresh showed
-    bool storing_ = false;    // its own edit: the controls show already what it stored
-    RatingRanks ranks_;       // the league's, made anew when its players change
+    int shownPosition_ = -1;                               // the position entry the last refresh showed
+    std::array<int, 6> barShown_{-1, -1, -1, -1, -1, -1};  // the length each rating bar shows
+    bool storing_ = false;                                 // its own edit: the controls show already what it stored
+    RatingRanks ranks_;                                    // the league's, made anew when its players change
 };

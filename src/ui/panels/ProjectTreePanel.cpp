@@ -11,6 +11,7 @@
 #include "session/Session.h"
 #include "ui/panels/EditorSelection.h"
 #include "ui/panels/SessionSignals.h"
+#include "ui/widgets/SteadyActivation.h"
 #include "ui/widgets/UiText.h"
 
 using UiText::fromRom;
@@ -59,6 +60,7 @@ ProjectTreePanel::ProjectTreePanel(const Session& session, const EditorSelection
     setDropIndicatorShown(false);       // a trade drops onto a node, never between two
     setAutoExpandDelay(600);            // a team held under the cursor opens to show its players
     setTextElideMode(Qt::ElideMiddle);  // a long path keeps its file name in sight
+    new SteadyActivation(this);
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) { nodeChosen(item); });
     connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
         const QVariant recent = item->data(0, kRecentRole);
@@ -70,7 +72,10 @@ ProjectTreePanel::ProjectTreePanel(const Session& session, const EditorSelection
 void ProjectTreePanel::showChange(const LeagueEvent& event) {
     if (event.nature == LeagueEvent::Nature::Saved) return;
     if (event.nature == LeagueEvent::Nature::Replaced) {
-        build();
+        if (nodes_.empty())
+            build();
+        else
+            showAnew();
         showPlayer(selection_.team, selection_.player);
         return;
     }
@@ -125,13 +130,14 @@ void ProjectTreePanel::showStart(const QStringList& recentFiles) {
     }
 }
 
+// The nodes are made apart from the tree and handed to it in one piece.
 void ProjectTreePanel::build() {
     clear();
     nodes_.clear();
     setRootIsDecorated(true);
     nodes_.reserve(1 + clsProject::kTeams * 13);
 
-    auto* root = new QTreeWidgetItem(this, QStringList(QStringLiteral("NBA")));
+    auto* root = new QTreeWidgetItem(QStringList(QStringLiteral("NBA")));
     root->setData(0, kKeyRole, QStringLiteral("Project"));
     setDraggable(root, false);
     nodes_.push_back(root);
@@ -150,7 +156,22 @@ void ProjectTreePanel::build() {
             ++k;
         }
     }
+    addTopLevelItem(root);
     root->setExpanded(true);
+}
+
+// The tree as a build leaves it, from the nodes there are: the root open, every team closed
+// but the selection's (which is shown next), the top in sight and each node's text from the
+// league.
+void ProjectTreePanel::showAnew() {
+    clearSelection();
+    for (int t = 0; t < clsProject::kTeams; ++t) {
+        QTreeWidgetItem* n = node(teamNodeIndex(t));
+        if (t != selection_.team && n->isExpanded()) n->setExpanded(false);
+    }
+    relabelAll();
+    node(1)->setExpanded(true);
+    scrollToTop();
 }
 
 QTreeWidgetItem* ProjectTreePanel::node(int index) const {
@@ -159,7 +180,8 @@ QTreeWidgetItem* ProjectTreePanel::node(int index) const {
 }
 
 void ProjectTreePanel::setNodeText(int index, const QString& text) {
-    if (QTreeWidgetItem* n = node(index)) n->setText(0, text);
+    QTreeWidgetItem* n = node(index);
+    if (n != nullptr && n->text(0) != text) n->setText(0, text);
 }
 
 void ProjectTreePanel::relabelTeam(int team) {
@@ -182,8 +204,9 @@ void ProjectTreePanel::relabelAll() {
 
 void ProjectTreePanel::showNode(QTreeWidgetItem* n) {
     if (n == nullptr) return;
-    for (QTreeWidgetItem* up = n->parent(); up != nullptr; up = up->parent()) up->setExpanded(true);
-    setCurrentItem(n);
+    for (QTreeWidgetItem* up = n->parent(); up != nullptr; up = up->parent())
+        if (!up->isExpanded()) up->setExpanded(true);
+    if (currentItem() != n) setCurrentItem(n);
     scrollToItem(n);
 }
 

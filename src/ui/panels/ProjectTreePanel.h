@@ -18,10 +18,10 @@ struct LeagueEvent;
 // A player node dragged onto another player node is reported as a trade of the two; a drop
 // anywhere else does nothing. Before the first league the tree says where to begin and lists
 // the recent files, which open on a double click. It follows the session's events itself: a
-// new league is built anew at the selection, and a change renames only the nodes of the teams
-// and players it touched, every node staying open or closed and current as it was. Nodes are
-// selected several at once with Ctrl and Shift (Ctrl+A every node shown); a drag of several
-// players is refused, a trade takes one.
+// new league is shown as a build shows it, at the selection, and a change renames only the nodes
+// of the teams and players it touched, every node staying open or closed and current as it was.
+// Nodes are selected several at once with Ctrl and Shift (Ctrl+A every node shown); a drag of
+// several players is refused, a trade takes one.
 class ProjectTreePanel : public QTreeWidget {
     Q_OBJECT
 public:
@@ -81,6 +81,7 @@ protected:
 
 private:
     void showChange(const LeagueEvent& event);
+    void showAnew();
     void nodeChosen(QTreeWidgetItem* node);
     QString playerText(int team, int player) const;
     QString teamText(int team) const;

@@ -12,6 +12,7 @@
 #include "ui/panels/EditorSelection.h"
 #include "ui/panels/SessionSignals.h"
 #include "ui/widgets/SelectionEvents.h"
+#include "ui/widgets/SteadyActivation.h"
 #include "ui/widgets/UiText.h"
 
 namespace {
@@ -57,8 +58,10 @@ void ScheduleEditorPanel::relabel() {
 }
 
 void ScheduleEditorPanel::relabelGame(int game) {
-    if (QListWidgetItem* item = ui_.lstSchedule->item(game))
-        item->setText(UiText::fromRom(session_.league().getMatchupStr(game)));
+    QListWidgetItem* item = ui_.lstSchedule->item(game);
+    if (item == nullptr) return;
+    const QString text = UiText::fromRom(session_.league().getMatchupStr(game));
+    if (item->text() != text) item->setText(text);
 }
 
 void ScheduleEditorPanel::build() {
@@ -68,6 +71,7 @@ void ScheduleEditorPanel::build() {
     ui_.lstSchedule = new QListWidget(this);
     ui_.lstSchedule->setObjectName(QStringLiteral("lstSchedule"));
     ui_.lstSchedule->setUniformItemSizes(true);
+    new SteadyActivation(ui_.lstSchedule);
     ui_.lstSchedule->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("WWWWW at WWWWW")) + 40);
     column->addWidget(ui_.lstSchedule, 1);
 
@@ -95,26 +99,38 @@ void ScheduleEditorPanel::build() {
     connect(ui_.cmdEditAllStar, &QPushButton::clicked, this, &ScheduleEditorPanel::allStarRequested);
 }
 
+// The lists keep their entries and take the texts that differ; a list of another length is
+// filled anew.
 void ScheduleEditorPanel::fill(int game) {
     const clsProject& league = session_.league();
     QStringList teams;
     for (int t = 0; t < clsProject::kTeams; ++t) teams << UiText::fromRom(league.getTeamRef(t)->getAbrev());
     for (QComboBox* list : {ui_.cmbHome, ui_.cmbAway}) {
         QSignalBlocker block(list);
-        list->clear();
-        list->addItems(teams);
+        if (list->count() == teams.size()) {
+            for (int t = 0; t < teams.size(); ++t)
+                if (list->itemText(t) != teams[t]) list->setItemText(t, teams[t]);
+        } else {
+            list->clear();
+            list->addItems(teams);
+        }
         list->setCurrentIndex(0);
     }
 
-    QStringList games;
     const int n = clsProject::getNumberOfGames();
-    games.reserve(n + 1);
-    for (int g = 0; g <= n; ++g) games << UiText::fromRom(league.getMatchupStr(g));
     {
         QSignalBlocker block(ui_.lstSchedule);
-        ui_.lstSchedule->clear();
-        ui_.lstSchedule->addItems(games);
+        if (ui_.lstSchedule->count() == n + 1) {
+            for (int g = 0; g <= n; ++g) relabelGame(g);
+        } else {
+            QStringList games;
+            games.reserve(n + 1);
+            for (int g = 0; g <= n; ++g) games << UiText::fromRom(league.getMatchupStr(g));
+            ui_.lstSchedule->clear();
+            ui_.lstSchedule->addItems(games);
+        }
     }
+    ui_.lstSchedule->scrollToTop();
     selectGame(game >= 0 && game < ui_.lstSchedule->count() ? game : 0);
 }
 

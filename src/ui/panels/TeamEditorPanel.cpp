@@ -58,20 +58,35 @@ QColor nesSwatchColour(int index) {
     return colorFromRgbValue(modGraphics::nesColorToRGB(static_cast<std::uint8_t>(index), false, 0));
 }
 
-// Draws the team's figure into the box's retained image. The box is hidden while the
-// figure is drawn and enlarged and shown again only when the whole figure was drawn; an
-// image that ends inside the tile data leaves it hidden.
+// Draws the team's figure into the box's retained image. The box shows only when the whole
+// figure was drawn; an image that ends inside the tile data leaves it hidden. The image is
+// copied a scan line at a time, and a figure drawn as the box shows it already is not
+// painted again.
 void drawFigure(PictureBox* box, ConsoleKind kind, const clsTeam& team, int variant, const RomImage& rom) {
-    box->hide();
     QImage& image = box->image();
-    PixelImage surface(image.width(), image.height());
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) surface.set(x, y, rgbValueFromColor(image.pixelColor(x, y)));
-    int result = modGraphics::drawPlayerSprite(surface, kind, team, variant, rom);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) image.setPixelColor(x, y, colorFromRgbValue(surface.get(x, y)));
-    box->update();
-    if (result == 0) box->show();
+    const int width = image.width();
+    const int height = image.height();
+    PixelImage surface(width, height);
+    for (int y = 0; y < height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < width; ++x)
+            surface.set(x, y,
+                        static_cast<std::uint32_t>(qRed(line[x]) | (qGreen(line[x]) << 8) | (qBlue(line[x]) << 16)));
+    }
+    const PixelImage before = surface;
+    const int result = modGraphics::drawPlayerSprite(surface, kind, team, variant, rom);
+    if (surface != before) {
+        const std::vector<std::uint32_t>& pixels = surface.pixels();
+        for (int y = 0; y < height; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const std::uint32_t* from = pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+            for (int x = 0; x < width; ++x)
+                line[x] = qRgb(static_cast<int>(from[x] & 0xFF), static_cast<int>((from[x] >> 8) & 0xFF),
+                               static_cast<int>((from[x] >> 16) & 0xFF));
+        }
+        box->update();
+    }
+    box->setVisible(result == 0);
 }
 
 }  // namespace

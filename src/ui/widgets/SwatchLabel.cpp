@@ -1,26 +1,40 @@
 #include "ui/widgets/SwatchLabel.h"
 
+#include <QPainter>
+
 SwatchLabel::SwatchLabel(const QString& name, QWidget* parent) : QLabel(parent) {
     setObjectName(name);
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the swatch fills itself whole
     setAlignment(Qt::AlignCenter);
 }
 
 void SwatchLabel::setColors(const QColor& background, const QColor& text) {
+    setBackground(background);
+    if (textColor() == text) return;
     QPalette p = palette();
-    p.setColor(QPalette::Window, background);
     p.setColor(QPalette::WindowText, text);
     setPalette(p);
 }
 
 void SwatchLabel::setBackground(const QColor& background) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, background);
-    setPalette(p);
+    if (background_ == background) return;
+    background_ = background;
+    update();
 }
 
-QColor SwatchLabel::background() const { return palette().color(QPalette::Window); }
+// Before a colour is set, the swatch shows the window's background.
+QColor SwatchLabel::background() const {
+    return background_.isValid() ? background_ : palette().color(QPalette::Window);
+}
 QColor SwatchLabel::textColor() const { return palette().color(QPalette::WindowText); }
+
+void SwatchLabel::paintEvent(QPaintEvent* e) {
+    {
+        QPainter p(this);
+        p.fillRect(rect(), background());
+    }
+    QLabel::paintEvent(e);
+}
 
 void SwatchLabel::mousePressEvent(QMouseEvent* e) {
     click_.press(e);

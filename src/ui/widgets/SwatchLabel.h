@@ -5,8 +5,9 @@
 #include "ui/widgets/SelectionEvents.h"
 
 // A colour swatch: a label with a filled background that reports a left click (press
-// and release inside it) with clicked(). The background and caption colours go through
-// the label's palette, so they can be read back as the label shows them.
+// and release inside it) with clicked(). The background is painted from the colour set, and
+// only a colour that differs from the one shown repaints the swatch; the caption's colour
+// goes through the label's palette.
 class SwatchLabel : public QLabel {
     Q_OBJECT
 public:
@@ -22,10 +23,12 @@ signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    QColor background_;
     PressReleaseClick click_;
 };
 

@@ -33,7 +33,7 @@ void TextBox::acceptPrintableAsciiOnly() { setValidator(new PrintableAsciiValida
 void TextBox::selectAllOnFocus() { selectsOnFocus_ = true; }
 
 void TextBox::showStored(const QString& text) {
-    setText(text);
+    if (this->text() != text) setText(text);
     shownText_ = this->text();
 }
 

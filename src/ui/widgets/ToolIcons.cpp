@@ -1,6 +1,7 @@
 #include "ui/widgets/ToolIcons.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -12,8 +13,14 @@ namespace ToolIcons {
 
 QIcon applicationIcon() {
     initResources();
+    // Each picture is named after its size ("16.png"), so that it is read only when a window
+    // first draws the icon at that size.
     QIcon icon;
-    for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();) icon.addFile(it.next());
+    for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();) {
+        const QString file = it.next();
+        const int side = QFileInfo(file).baseName().toInt();
+        icon.addFile(file, side > 0 ? QSize(side, side) : QSize());
+    }
     return icon;
 }
 

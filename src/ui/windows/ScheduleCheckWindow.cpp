@@ -95,20 +95,46 @@ void ScheduleCheckWindow::openAtFullHeight() {
     resize(size);
 }
 
+void ScheduleCheckWindow::prepare() {
+    refresh();
+    ensurePolished();
+    layout()->activate();
+    tblTeams->doItemsLayout();
+    lstProblems->doItemsLayout();
+}
+
 void ScheduleCheckWindow::refresh() {
     const clsProject& league = session_.league();
     const ScheduleCheck::Report report = ScheduleCheck::check(league);
+    // A cell made once keeps its item and takes only a text that differs.
+    const auto show = [this](int row, int column, const QString& text, Qt::Alignment alignment) {
+        if (QTableWidgetItem* item = tblTeams->item(row, column)) {
+            if (item->text() != text) item->setText(text);
+        } else {
+            tblTeams->setItem(row, column, cell(text, alignment));
+        }
+    };
     for (int t = 0; t < clsProject::kTeams; ++t) {
         const ScheduleCheck::TeamGames& g = report.teams[static_cast<std::size_t>(t)];
-        tblTeams->setItem(t, Abbreviation, cell(UiText::fromRom(league.getTeamRef(t)->getAbrev()), Qt::AlignLeft));
-        tblTeams->setItem(t, Games, cell(QString::number(g.games), Qt::AlignRight));
-        tblTeams->setItem(t, Home, cell(QString::number(g.home), Qt::AlignRight));
-        tblTeams->setItem(t, Away, cell(QString::number(g.away), Qt::AlignRight));
+        show(t, Abbreviation, UiText::fromRom(league.getTeamRef(t)->getAbrev()), Qt::AlignLeft);
+        show(t, Games, QString::number(g.games), Qt::AlignRight);
+        show(t, Home, QString::number(g.home), Qt::AlignRight);
+        show(t, Away, QString::number(g.away), Qt::AlignRight);
     }
     lblUsualGames->setText(QStringLiteral("Most teams play %1 %2.")
                                .arg(report.usualGames)
                                .arg(report.usualGames == 1 ? QStringLiteral("game") : QStringLiteral("games")));
-    lstProblems->clear();
-    if (report.problems.empty()) lstProblems->addItem(QStringLiteral("No problems"));
-    for (const ScheduleCheck::Problem& p : report.problems) lstProblems->addItem(UiText::fromRom(p.text));
+    QStringList problems;
+    if (report.problems.empty()) problems << QStringLiteral("No problems");
+    for (const ScheduleCheck::Problem& p : report.problems) problems << UiText::fromRom(p.text);
+    QStringList shown;
+    for (int i = 0; i < lstProblems->count(); ++i) shown << lstProblems->item(i)->text();
+    if (shown != problems) {
+        lstProblems->clear();
+        lstProblems->addItems(problems);
+    } else {  // as a list filled anew: nothing current or selected, the top in sight
+        lstProblems->setCurrentIndex(QModelIndex());
+        lstProblems->clearSelection();
+        lstProblems->scrollToTop();
+    }
 }

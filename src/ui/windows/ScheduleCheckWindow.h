@@ -24,6 +24,8 @@ public:
 
     // Shows the league as it now is.
     void refresh();
+    // Fills, polishes and lays out the hidden window, so that showing it later only paints it.
+    void prepare();
 
     // Controls, named as their objectName.
     QTableWidget* tblTeams = nullptr;

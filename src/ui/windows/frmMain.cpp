@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -317,8 +318,16 @@ void frmMain::showAllStarWindow() {
     w->activateWindow();
 }
 
+// The check window is made, hidden, once the window has shown its first league and has
+// nothing else to do, so that the command only fills and shows it.
+void frmMain::prepareScheduleCheck() {
+    if (scheduleCheck_ != nullptr) return;
+    scheduleCheck_ = new ScheduleCheckWindow(session_, this);
+    scheduleCheck_->prepare();
+}
+
 void frmMain::showScheduleCheck() {
-    if (scheduleCheck_ == nullptr) scheduleCheck_ = new ScheduleCheckWindow(session_, this);
+    prepareScheduleCheck();
     scheduleCheck_->refresh();
     scheduleCheck_->show();
     scheduleCheck_->raise();
@@ -349,6 +358,7 @@ void frmMain::showOverview() {
 void frmMain::followEvent(const LeagueEvent& event) {
     switch (event.nature) {
         case LeagueEvent::Nature::Replaced:
+            if (!leagueShown_) QTimer::singleShot(0, this, &frmMain::prepareScheduleCheck);
             leagueShown_ = true;
             selection_.team = 0;
             selection_.player = 0;

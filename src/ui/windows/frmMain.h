@@ -82,6 +82,7 @@ private:
     void choosePlayer(int team, int player);
     void refreshEditors();
     void showAllStarWindow();
+    void prepareScheduleCheck();
     void showScheduleCheck();
     void showOverview();
 

@@ -1,6 +1,7 @@
 // The project tree and the schedule editor: what a click or a key selects and stores, and the
 // order the Tab key follows.
 #include "ui/support/UiHarness.h"
+#include "ui/widgets/UiText.h"
 
 using TreeAndSchedule = UiTest;
 
@@ -65,4 +66,21 @@ TEST_F(TreeAndSchedule, TabOrderFollowsTheFramesAndTheWindowIsPhotographed) {
     settle();
     QDir().mkpath(TAMSEL_BUILD_DIR "/screenshots");
     EXPECT_TRUE(w->grab().toImage().save(TAMSEL_BUILD_DIR "/screenshots/main-window.png"));
+}
+
+// An open over a league shows the new one in every node and row, the teams closed but the first.
+TEST_F(TreeAndSchedule, AnOpenOverALeagueShowsEveryNameAndGameOfTheNewOne) {
+    openDemo();
+    act("type zed into txtAbrev, click player 3.4, type quill into txtLastname, file other.nes, menu menuFileSaveAs");
+    act("click player 5.1, open game.nes");
+    for (int t = 0; t < clsProject::kTeams; ++t) {
+        EXPECT_EQ(scheduleUi().cmbHome->itemText(t), UiText::fromRom(team(t).getAbrev()));
+        EXPECT_EQ(node(teamNode(t))->text(0),
+                  UiText::fromRom(team(t).getCity()) + " " + UiText::fromRom(team(t).getMascot()));
+        EXPECT_EQ(node(teamNode(t))->isExpanded(), t == 0) << t;
+        for (int p = 0; p < clsTeam::kRoster; ++p)
+            EXPECT_EQ(node(playerNode(t, p))->text(0), ProjectTreePanel::playerText(player(t, p)));
+    }
+    for (int g = 0; g <= clsProject::getNumberOfGames(); ++g)
+        EXPECT_EQ(scheduleUi().lstSchedule->item(g)->text(), UiText::fromRom(league().getMatchupStr(g))) << g;
 }

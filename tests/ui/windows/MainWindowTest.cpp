@@ -5,6 +5,7 @@
 #include <QTableWidget>
 #include <filesystem>
 
+#include "model/ScheduleCheck.h"
 #include "ui/support/UiHarness.h"
 #include "ui/windows/ScheduleCheckWindow.h"
 
@@ -90,6 +91,9 @@ TEST_F(MainWindow, TheScheduleCheckFollowsTheSchedule) {
             ASSERT_NE(check, nullptr);
             EXPECT_TRUE(check->isVisible());
             EXPECT_EQ(check->lstProblems->item(0)->text(), first);
+            const ScheduleCheck::Report report = ScheduleCheck::check(league());
+            for (int t = 0; t < clsProject::kTeams; ++t)  // the Home column
+                EXPECT_EQ(check->tblTeams->item(t, 2)->text().toInt(), report.teams[std::size_t(t)].home) << t;
         };
     };
     play({

@@ -1,0 +1,358 @@
+// What the editor's window takes to answer each action, painting included, in one process
+// offscreen. Every round first creates, shows and paints an empty QMainWindow (the baseline)
+// and then does the action once; a benchmark reports the processor time the action took (the
+// median over its rounds is the figure to read) and, as counters, its wall-clock time, the
+// baseline's time and the action's ratio to it. The reference images are used when they lie beside the checkout,
+// otherwise the demo images.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidgetItem>
+#include <QtTest/QTest>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "base/FileIO.h"
+#include "demo/DemoRom.h"
+#include "session/modGlobals.h"
+#include "ui/panels/PlayerEditorPanel.h"
+#include "ui/panels/ProjectTreePanel.h"
+#include "ui/panels/ScheduleEditorPanel.h"
+#include "ui/panels/TeamEditorPanel.h"
+#include "ui/widgets/SwatchLabel.h"
+#include "ui/windows/frmAllStar.h"
+#include "ui/windows/frmMain.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRounds = 31;
+
+struct Silent : MessageSink, FileDialogs {
+    void message(QWidget*, const QString&, Icon, const QString&) override {}
+    bool askYesNo(QWidget*, const QString&) override { return false; }
+    SaveAnswer askSaveChanges(QWidget*, const QString&) override { return SaveAnswer::Discard; }
+    ChangedAnswer askFileChanged(QWidget*, const QString&, const QString&) override { return ChangedAnswer::Cancel; }
+    FileChoice openFile(QWidget*, const QString&, const QString&) override { return {}; }
+    FileChoice saveFile(QWidget*, const QString&, const QString&) override { return {}; }
+};
+Silent silent;
+
+// The image of an edition in the benchmark's own folder, which is also the program's folder.
+std::string placeImage(bool nes) {
+    const fs::path folder = fs::temp_directory_path() / "tamsel_bench_window";
+    fs::create_directories(folder);
+    const std::string name = nes ? "game.nes" : "game.smc";
+    const fs::path reference = fs::path(TAMSEL_FIXTURES_DIR) / (nes ? "nes-1" : "snes-1") / name;
+    const fs::path image = folder / name;
+    std::error_code ec;
+    if (!fs::copy_file(reference, image, fs::copy_options::overwrite_existing, ec)) {
+        const RomImage demo = nes ? DemoRom::makeNes() : DemoRom::makeSnes();
+        FileIO::writeFileAtomically(image.string(), demo.data(), demo.size(), false);
+    }
+    modGlobals::setProgramFolder(folder.string());
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.string()));
+    return image.string();
+}
+
+// The demo image of an edition beside the first, a league of other names.
+std::string placeDemoImage(bool nes) {
+    const fs::path image = fs::temp_directory_path() / "tamsel_bench_window" / (nes ? "demo.nes" : "demo.smc");
+    const RomImage demo = nes ? DemoRom::makeNes() : DemoRom::makeSnes();
+    FileIO::writeFileAtomically(image.string(), demo.data(), demo.size(), false);
+    return image.string();
+}
+
+// Runs what is posted and paints what waits to be painted in the window given, or in every
+// window, now.
+void paintNow(QWidget* only = nullptr) {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();  // and what that posted, timers due at once included
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || (only != nullptr && top != only)) continue;
+        QEvent update(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(top, &update);
+    }
+}
+
+// The processor time this thread has taken, in milliseconds: on a machine other programs keep
+// busy, it counts what the window does and not the time it waited for a processor.
+double threadMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// Times from its start to its end.
+class Stopwatch {
+public:
+    Stopwatch() { restart(); }
+    void restart() {
+        wall_.start();
+        cpu_ = threadMs();
+    }
+    double wallMs() const { return static_cast<double>(wall_.nsecsElapsed()) / 1e6; }
+    double cpuMs() const { return threadMs() - cpu_; }
+
+private:
+    QElapsedTimer wall_;
+    double cpu_ = 0;
+};
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// What an action took: wall-clock and this thread's processor time, in milliseconds.
+struct Took {
+    double wall = 0;
+    double cpu = 0;
+};
+Took took(const Stopwatch& watch) { return {watch.wallMs(), watch.cpuMs()}; }
+
+// An empty main window, created, shown and painted. It leaves the active window active and its
+// focus where it is, which would otherwise paint itself anew, in the baseline's time.
+Took baseline() {
+    Stopwatch watch;
+    auto empty = std::make_unique<QMainWindow>();
+    empty->setWindowFlags(Qt::ToolTip);  // offscreen, any other window is made active when shown
+    empty->show();
+    paintNow(empty.get());
+    const Took t = took(watch);
+    empty.reset();
+    settle();
+    return t;
+}
+
+// The editor's window on an image, shown and painted.
+std::unique_ptr<frmMain> openWindow(bool nes) {
+    const std::string image = placeImage(nes);
+    modGlobals::session() = Session{};
+    auto window = std::make_unique<frmMain>(&silent, &silent);
+    window->resize(1100, 720);
+    window->show();
+    window->activateWindow();
+    window->openFile(QString::fromStdString(image));
+    paintNow();
+    return window;
+}
+
+// One round: the baseline, then the action timed from its start to the window painted. The
+// time reported is the processor time (the wall-clock time is a counter, wall_ms); ratio is
+// the action's processor time over the baseline's. late_ms is what painting the windows once
+// more takes afterwards: work the action left for later, which the figure would miss.
+void runRounds(benchmark::State& state, const std::function<void()>& before, const std::function<Took()>& action) {
+    for (auto _ : state) {
+        settle();
+        paintNow();
+        const Took base = baseline();
+        if (before) before();
+        settle();
+        paintNow();
+        const Took t = action();
+        Stopwatch late;
+        settle();
+        paintNow();
+        state.SetIterationTime(t.cpu / 1e3);
+        state.counters["wall_ms"] = t.wall;
+        state.counters["base_ms"] = base.cpu;
+        state.counters["ratio"] = t.cpu / base.cpu;
+        state.counters["late_ms"] = late.cpuMs();
+    }
+}
+
+Took timed(const std::function<void()>& act) {
+    Stopwatch watch;
+    act();
+    paintNow();
+    return took(watch);
+}
+
+// A click on a node, which must be in sight.
+void clickNode(ProjectTreePanel& tree, QTreeWidgetItem* node) {
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
+}
+
+// From the start of act to the modal dialogue it runs shown and painted; then the dialogue is
+// answered (finish), and the time from that answer to the window painted is kept in after.
+Took modalShown(const std::function<void()>& act, const std::function<void(QDialog*)>& finish, Took* after = nullptr) {
+    Stopwatch watch;
+    Took shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        paintNow();
+        shown = took(watch);
+        if (dialog == nullptr) return;
+        watch.restart();
+        finish(dialog);
+    });
+    watch.restart();
+    act();
+    paintNow();
+    if (after != nullptr) *after = took(watch);
+    return shown;
+}
+
+// The benchmarks for one edition's window.
+void registerFor(bool nes) {
+    const std::string edition = nes ? "Nes" : "Snes";
+    const auto add = [](const std::string& name, auto fn) {
+        benchmark::RegisterBenchmark(name.c_str(), fn)
+            ->UseManualTime()
+            ->Iterations(1)
+            ->Repetitions(kRounds)
+            ->ReportAggregatesOnly(true)
+            ->Unit(benchmark::kMillisecond);
+    };
+
+    add("Open/" + edition, [nes](benchmark::State& state) {
+        auto w = openWindow(nes);
+        const QString image = QString::fromStdString(placeImage(nes));
+        runRounds(state, nullptr, [&] { return timed([&] { w->openFile(image); }); });
+    });
+
+    // Each round opens the other of two leagues: every text the window shows changes.
+    add("OpenAnother/" + edition, [nes](benchmark::State& state) {
+        auto w = openWindow(nes);
+        const QString images[2] = {QString::fromStdString(placeImage(nes)),
+                                   QString::fromStdString(placeDemoImage(nes))};
+        int k = 0;
+        runRounds(state, nullptr, [&] { return timed([&] { w->openFile(images[++k & 1]); }); });
+    });
+
+    add("ClickPlayer/" + edition, [nes](benchmark::State& state) {
+        auto w = openWindow(nes);
+        ProjectTreePanel& tree = w->tree();
+        tree.showPlayer(3, 1);
+        tree.scrollToItem(tree.node(3 + 13 * 3 + 1), QAbstractItemView::PositionAtCenter);  // clicked in full
+        paintNow();
+        int k = 0;
+        runRounds(state, nullptr,
+                  [&] { return timed([&] { clickNode(tree, tree.node(3 + 13 * 3 + 1 + (++k & 1))); }); });
+    });
+
+    add("ClickTeam/" + edition, [nes](benchmark::State& state) {
+        auto w = openWindow(nes);
+        ProjectTreePanel& tree = w->tree();
+        tree.showTeam(3);
+        tree.scrollToItem(tree.node(2 + 13 * 3), QAbstractItemView::PositionAtCenter);
+        paintNow();
+        int k = 0;
+        runRounds(state, nullptr, [&] { return timed([&] { clickNode(tree, tree.node(2 + 13 * (3 + (++k & 1)))); }); });
+    });
+
+    // The dialogue shown, then OK trades the player with the next one of his team (and back).
+    const auto swap = [nes](benchmark::State& state, bool shownOnly) {
+        auto w = openWindow(nes);
+        w->tree().showPlayer(3, 0);
+        paintNow();
+        clickNode(w->tree(), w->tree().node(3 + 13 * 3));
+        QAction* swapAction = w->menus().menuProjectSwapPlayers;
+        runRounds(state, nullptr, [&] {
+            Took after;
+            const Took shown = modalShown([&] { swapAction->trigger(); },
+                                          [](QDialog* d) {
+                                              if (auto* players = d->findChild<QComboBox*>("cmbPlayer"))
+                                                  players->setCurrentIndex(players->currentIndex() ^ 1);
+                                              d->accept();
+                                          },
+                                          &after);
+            return shownOnly ? shown : after;
+        });
+        if (modGlobals::session().history().undoLabel() != "Swap Players") state.SkipWithError("no trade was made");
+    };
+    add("SwapShown/" + edition, [swap](benchmark::State& state) { swap(state, true); });
+    add("SwapOk/" + edition, [swap](benchmark::State& state) { swap(state, false); });
+
+    // A window of its own each round, so that the check window is shown for the first time.
+    add("CheckScheduleFirst/" + edition, [nes](benchmark::State& state) {
+        std::unique_ptr<frmMain> w;
+        runRounds(
+            state,
+            [&] {
+                w.reset();
+                settle();
+                w = openWindow(nes);
+            },
+            [&] { return timed([&] { w->menus().menuAnalysisCheckSchedule->trigger(); }); });
+        w.reset();
+        settle();
+    });
+
+    add("RatingPlus/" + edition, [nes](benchmark::State& state) {
+        auto w = openWindow(nes);
+        w->tree().showPlayer(3, 0);
+        paintNow();
+        clickNode(w->tree(), w->tree().node(3 + 13 * 3));
+        QPushButton* plus = w->playerEditor().controls().cmdIncAtt[1];
+        QPushButton* minus = w->playerEditor().controls().cmdDecAtt[1];
+        int k = 0;
+        runRounds(state, nullptr, [&] { return timed([&] { ((++k & 1) != 0 ? plus : minus)->click(); }); });
+    });
+
+    const auto history = [nes](benchmark::State& state, bool undo) {
+        auto w = openWindow(nes);
+        w->tree().showPlayer(3, 0);
+        paintNow();
+        clickNode(w->tree(), w->tree().node(3 + 13 * 3));
+        QPushButton* plus = w->playerEditor().controls().cmdIncAtt[1];
+        plus->click();
+        paintNow();
+        QAction* undoAction = w->menus().menuEditUndo;
+        QAction* redoAction = w->menus().menuEditRedo;
+        runRounds(
+            state, [&] { (undo ? redoAction : undoAction)->trigger(); },
+            [&] {
+                paintNow();
+                return timed([&] { (undo ? undoAction : redoAction)->trigger(); });
+            });
+    };
+    add("Undo/" + edition, [history](benchmark::State& state) { history(state, true); });
+    add("Redo/" + edition, [history](benchmark::State& state) { history(state, false); });
+
+    add("AllStarWindow/" + edition, [nes](benchmark::State& state) {
+        auto w = openWindow(nes);
+        QPushButton* allStar = w->scheduleEditor().controls().cmdEditAllStar;
+        runRounds(
+            state,
+            [&] {
+                if (frmAllStar* open = w->allStarWindow(false)) open->close();
+                settle();
+            },
+            [&] { return timed([&] { allStar->click(); }); });
+    });
+
+    add("PaletteWindow/" + edition, [nes](benchmark::State& state) {
+        auto w = openWindow(nes);
+        const auto& team = w->teamEditor().controls();
+        SwatchLabel* swatch = nes ? team.lblnespal[0] : team.lblsnespal[5];
+        runRounds(state, nullptr, [&] {
+            return modalShown([&] { QTest::mouseClick(swatch, Qt::LeftButton); }, [](QDialog* d) { d->reject(); });
+        });
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerFor(true);
+    registerFor(false);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

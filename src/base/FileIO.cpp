@@ -119,7 +119,8 @@ private:
 
 // The stamp of the bytes of a file (and the tail kept after them, for a write): their size and
 // hash, with the time given.
-FileStamp stampOfBytes(const void* bytes, std::size_t size, const std::vector<std::uint8_t>& tail, std::int64_t modified) {
+FileStamp stampOfBytes(const void* bytes, std::size_t size, const std::vector<std::uint8_t>& tail,
+                       std::int64_t modified) {
     ByteHash hash;
     hash.add(bytes, size);
     hash.add(tail.data(), tail.size());

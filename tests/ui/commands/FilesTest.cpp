@@ -113,7 +113,7 @@ TEST_F(Files, ExitAndTheCloseBoxAskFirst) {
             const Lines asked = {"ask: Save changes to game.nes?"};
             const std::string edit = *answer ? "type gotham into txtCity, answer " + std::string(answer) + ", " : "";
             play({{edit + command, *answer ? Lines{"team 0 city: \"ALDERON\" -> \"GOTHAM\""} : Lines{},
-                   *answer ? asked : Lines{}, nullptr, [&] {
+                   *answer ? asked : Lines{}, nullptr, [&, closes = closes, saved = saved] {
                        EXPECT_EQ(w->isVisible(), !closes);
                        EXPECT_EQ(fs::exists(file("tamsel.ini")), closes);  // the settings are written at close
                        EXPECT_EQ(decoded(rom).getTeamRef(0)->getCity(), saved ? "GOTHAM" : "ALDERON");
@@ -183,7 +183,7 @@ TEST_F(Files, AFailedOpenKeepsTheFileOpenBefore) {
              [&] { EXPECT_TRUE(!figure->isHidden() && figureOf(figure) == shown); }},
             {"type owls into txtMascot, Tab, menu menuFileExit, menu menuFileSave",
              "team 0 mascot: \"KITES\" -> \"OWLS\"", "ask: Save changes to " + name + "?\nFile successfully saved!",
-             "Mascot", [&] { EXPECT_EQ(decoded(rom, kind).getTeamRef(0)->getMascot(), "OWLS"); }},
+             "Mascot", [&, kind = kind] { EXPECT_EQ(decoded(rom, kind).getTeamRef(0)->getMascot(), "OWLS"); }},
         });
         restart();
     }
@@ -215,7 +215,8 @@ TEST_F(Files, AnotherProgramsChangeIsToldOnceAndSaveOffersSaveAsReloadOrCancel) 
         Lines says = {"ask: The file was changed by another program! | " + rom};
         if (copied) says.push_back("File successfully saved!");
         if (*answer == 'R') says.push_back("File successfully loaded!");
-        play({{"answer " + std::string(answer) + ", file copy.nes, menu menuFileSave", diff, says, nullptr, [&] {
+        play({{"answer " + std::string(answer) + ", file copy.nes, menu menuFileSave", diff, says, nullptr,
+               [&, copied = copied, answer = answer] {
                    EXPECT_EQ(testsupport::readBytes(rom), rivals);
                    EXPECT_EQ(fs::exists(file("copy.nes")), copied);
                    EXPECT_EQ(w->isWindowModified(), *answer == 'C');

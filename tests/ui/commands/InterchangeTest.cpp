@@ -29,7 +29,8 @@ TEST_F(Interchange, EachCommandAsksWithItsFilterAndAsksBeforeReplacingAFile) {
     for (const auto& [item, dialogue, written] : items) {
         SCOPED_TRACE(item);
         dialogs.requests.clear();
-        play({{"menu " + item, "", "", "", [&] { EXPECT_EQ(dialogs.requests, Lines{dialogue + " in " + dir}); }}});
+        play({{"menu " + item, "", "", "",
+               [&, dialogue = dialogue] { EXPECT_EQ(dialogs.requests, Lines{dialogue + " in " + dir}); }}});
         if (written.empty()) continue;
         const std::string ext = dialogue.substr(dialogue.find("(*") + 2, 4), taken = "taken" + ext;
         const std::string ask = "ask: " + taken + " already exists. Replace it?", missing = file("missing/out" + ext);

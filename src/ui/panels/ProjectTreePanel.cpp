@@ -93,14 +93,10 @@ void ProjectTreePanel::showChange(const LeagueEvent& event) {
         showPlayer(selection_.team, selection_.player);
 }
 
-QString ProjectTreePanel::playerText(const clsPlayer& player) {
-    return UiText::padded(player.getJersey(), 2) + QLatin1Char('-') + fromRom(player.getFullname());
-}
-
 QString ProjectTreePanel::playerText(int team, int player) const {
     const clsTeam* t = session_.league().getTeamRef(team);
     const clsPlayer* p = t != nullptr ? t->getPlayerRef(player) : nullptr;
-    return p != nullptr ? playerText(*p) : QString();
+    return p != nullptr ? UiText::playerText(*p) : QString();
 }
 
 QString ProjectTreePanel::teamText(int team) const {

@@ -48,9 +48,6 @@ public:
     // without choosing it (the window has chosen it already, or a trade moved it).
     void showTeam(int team);
     void showPlayer(int team, int player);
-    // A player as its node names it: "07-JOHN DOE".
-    static QString playerText(const clsPlayer& player);
-
     // The players the selection names, in team and slot order: each selected player node,
     // and every player node of a selected team node; only the nodes a filter shows.
     std::vector<Trade::Place> selectedPlayers() const;

@@ -2,6 +2,8 @@
 #include <QString>
 #include <string>
 
+#include "model/clsPlayer.h"
+
 // Texts of the league are single-byte characters; the editor shows and takes them as such.
 namespace UiText {
 
@@ -12,6 +14,12 @@ inline std::string toRom(const QString& s) { return s.toLatin1().toStdString(); 
 // padded(452, 3) is "452".
 inline QString padded(long long value, int n) {
     return (QString(n, QLatin1Char('0')) + QString::number(value)).right(n);
+}
+
+// A player as the tree, the swap dialogue and the bulk edit's preview name him: the jersey in two
+// digits, a dash and his full name ("24-MILO LEDGE").
+inline QString playerText(const clsPlayer& player) {
+    return padded(player.getJersey(), 2) + QLatin1Char('-') + fromRom(player.getFullname());
 }
 
 }  // namespace UiText

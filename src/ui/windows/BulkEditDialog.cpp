@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "session/Session.h"
-#include "ui/panels/ProjectTreePanel.h"
+#include "ui/widgets/OkCancelRow.h"
 #include "ui/widgets/UiText.h"
 
 namespace {
@@ -77,16 +77,10 @@ BulkEditDialog::BulkEditDialog(Session& session, std::vector<Trade::Place> place
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     column->addWidget(lblSummary);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    column->addLayout(buttons);
+    const OkCancelRow buttons(this);
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
+    column->addLayout(buttons.layout);
     connect(cmdOK, &QPushButton::clicked, this, &BulkEditDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     preview();
@@ -163,7 +157,7 @@ void BulkEditDialog::preview() {
     for (const BulkEdit::Entry& e : entries) {
         const clsPlayer& player = *session_.league().getTeamRef(e.place.team)->getPlayerRef(e.place.slot);
         const QStringList cells = {
-            QStringLiteral("%1.%2 ").arg(e.place.team).arg(e.place.slot) + ProjectTreePanel::playerText(player),
+            QStringLiteral("%1.%2 ").arg(e.place.team).arg(e.place.slot) + UiText::playerText(player),
             fieldName(e.field), QString::number(e.before), QString::number(e.after),
             e.clamped ? QStringLiteral("held back") : QString()};
         for (int c = 0; c < cells.size(); ++c) {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "ui/panels/ProjectTreePanel.h"
+#include "ui/widgets/OkCancelRow.h"
 #include "ui/widgets/UiText.h"
 
 namespace {
@@ -25,9 +25,9 @@ SwapDialog::SwapDialog(const clsProject& league, Trade::Place first, QWidget* pa
     auto* grid = new QGridLayout(this);
 
     const clsTeam& team = *league.getTeamRef(first.team);
-    lblFirst = new QLabel(QStringLiteral("Swap %1 of %2 with:")
-                              .arg(ProjectTreePanel::playerText(*team.getPlayerRef(first.slot)), teamText(team)),
-                          this);
+    lblFirst = new QLabel(
+        QStringLiteral("Swap %1 of %2 with:").arg(UiText::playerText(*team.getPlayerRef(first.slot)), teamText(team)),
+        this);
     lblFirst->setObjectName(QStringLiteral("lblFirst"));
     grid->addWidget(lblFirst, 0, 0, 1, 2);
 
@@ -44,16 +44,10 @@ SwapDialog::SwapDialog(const clsProject& league, Trade::Place first, QWidget* pa
     grid->addWidget(playerLabel, 2, 0);
     grid->addWidget(cmbPlayer, 2, 1);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    const OkCancelRow buttons(this);
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
+    grid->addLayout(buttons.layout, 3, 0, 1, 2);
 
     for (int t = 0; t < clsProject::kTeams; ++t) cmbTeam->addItem(teamText(*league.getTeamRef(t)));
     cmbTeam->setCurrentIndex(first.team);
@@ -78,7 +72,7 @@ void SwapDialog::fillPlayers(int team) {
     cmbPlayer->clear();
     const clsTeam* t = league_.getTeamRef(team);
     if (t == nullptr) return;
-    for (int p = 0; p < clsTeam::kRoster; ++p) cmbPlayer->addItem(ProjectTreePanel::playerText(*t->getPlayerRef(p)));
+    for (int p = 0; p < clsTeam::kRoster; ++p) cmbPlayer->addItem(UiText::playerText(*t->getPlayerRef(p)));
 }
 
 Trade::Place SwapDialog::chosen() const { return {cmbTeam->currentIndex(), cmbPlayer->currentIndex()}; }

@@ -33,7 +33,7 @@ TEST_F(UiTest, TradesSwapTwoPlayersWithTheirAllStarSlot) {
         {"drag player 0.2 onto team 9, drag player 0.2 onto root, drag player 0.2 onto player 0.2, drag player 0.2 "
          "onto nothing, drag team 4 onto player 0.2"},
         {"menu menuProjectSwapPlayers, choose 9 in cmbTeam, choose 11 in cmbPlayer, see " +
-             ProjectTreePanel::playerText(player(9, 11)).toStdString() +
+             UiText::playerText(player(9, 11)).toStdString() +
              " in cmbPlayer, click cmdCancel, see 62-NILO KELNER in tvProject",
          "", "", "Swap Players"},
         // A drag that trades nothing leaves the node the editors show current; one of several selected is refused.

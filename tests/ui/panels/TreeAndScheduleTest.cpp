@@ -79,7 +79,7 @@ TEST_F(TreeAndSchedule, AnOpenOverALeagueShowsEveryNameAndGameOfTheNewOne) {
                   UiText::fromRom(team(t).getCity()) + " " + UiText::fromRom(team(t).getMascot()));
         EXPECT_EQ(node(teamNode(t))->isExpanded(), t == 0) << t;
         for (int p = 0; p < clsTeam::kRoster; ++p)
-            EXPECT_EQ(node(playerNode(t, p))->text(0), ProjectTreePanel::playerText(player(t, p)));
+            EXPECT_EQ(node(playerNode(t, p))->text(0), UiText::playerText(player(t, p)));
     }
     for (int g = 0; g <= clsProject::getNumberOfGames(); ++g)
         EXPECT_EQ(scheduleUi().lstSchedule->item(g)->text(), UiText::fromRom(league().getMatchupStr(g))) << g;

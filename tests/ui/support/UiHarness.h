@@ -22,6 +22,7 @@
 #include "ui/widgets/SpaceStatusLabel.h"
 #include "ui/widgets/SwatchLabel.h"
 #include "ui/widgets/TextBox.h"
+#include "ui/widgets/UiText.h"
 #include "ui/windows/frmAllStar.h"
 #include "ui/windows/frmMain.h"
 #include "ui/windows/frmPaletteTool.h"

@@ -20,7 +20,7 @@ public:
                              this->node(teamNode(team))->text(0), this->node(playerNode(team, player))->text(0),
                              scheduleUi().lstSchedule->currentItem()->text(), scheduleUi().cmbHome->currentText()}),
                 QStringList({QString::number(team * 100 + player), qs(p.getLast()), QString::number(p.getWeight()),
-                             qs(t.getCity()), qs(t.getCity() + " " + t.getMascot()), ProjectTreePanel::playerText(p),
+                             qs(t.getCity()), qs(t.getCity() + " " + t.getMascot()), UiText::playerText(p),
                              qs(league().getMatchupStr(10)), qs(::team(league().getMatchupBytes(10)[0]).getAbrev())}));
         };
     }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <filesystem>
 
+#include "BenchWindow.h"
 #include "base/FileIO.h"
 #include "demo/DemoRom.h"
 #include "session/modGlobals.h"
@@ -20,30 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Quiet : MessageSink, FileDialogs {
-    void message(QWidget*, const QString&, Icon, const QString&) override {}
-    bool askYesNo(QWidget*, const QString&) override { return false; }
-    SaveAnswer askSaveChanges(QWidget*, const QString&) override { return SaveAnswer::Discard; }
-    ChangedAnswer askFileChanged(QWidget*, const QString&, const QString&) override { return ChangedAnswer::Cancel; }
-    FileChoice openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    FileChoice saveFile(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
-std::string filterImage() {
-    const fs::path folder = fs::temp_directory_path() / "tamsel_bench_filter";
-    fs::create_directories(folder);
-    const fs::path image = folder / "game.nes";
-    std::error_code ec;
-    if (!fs::copy_file(fs::path(TAMSEL_FIXTURES_DIR) / "nes-1/game.nes", image, fs::copy_options::overwrite_existing,
-                       ec)) {
-        const RomImage demo = DemoRom::makeNes();
-        FileIO::writeFileAtomically(image.string(), demo.data(), demo.size(), false);
-    }
-    modGlobals::setProgramFolder(folder.string());
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.string()));
-    return image.string();
-}
-
 void key(QWidget* to, int code, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
     QApplication::sendEvent(to, &press);
@@ -53,9 +30,9 @@ void key(QWidget* to, int code, const QString& text) {
 
 // The text typed first, then keystrokes in turn: the last character typed again and taken back.
 void filterKeystroke(benchmark::State& state, const char* typed) {
-    const std::string image = filterImage();
+    const std::string image = placeBenchImage("tamsel_bench_filter");
     modGlobals::session() = Session{};
-    Quiet quiet;
+    Silent quiet;
     frmMain window(&quiet, &quiet);
     window.resize(1100, 720);
     window.show();

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <filesystem>
 
+#include "BenchWindow.h"
 #include "base/FileIO.h"
 #include "demo/DemoRom.h"
 #include "session/modGlobals.h"
@@ -23,32 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Answers every question No and says nothing; no dialogue is ever shown.
-struct Silent : MessageSink, FileDialogs {
-    void message(QWidget*, const QString&, Icon, const QString&) override {}
-    bool askYesNo(QWidget*, const QString&) override { return false; }
-    SaveAnswer askSaveChanges(QWidget*, const QString&) override { return SaveAnswer::Discard; }
-    ChangedAnswer askFileChanged(QWidget*, const QString&, const QString&) override { return ChangedAnswer::Cancel; }
-    FileChoice openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    FileChoice saveFile(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
-// The image in a folder of the benchmark's own, which is also the program's folder.
-std::string placeImage() {
-    const fs::path folder = fs::temp_directory_path() / "tamsel_bench_undo";
-    fs::create_directories(folder);
-    const fs::path reference = fs::path(TAMSEL_FIXTURES_DIR) / "nes-1/game.nes";
-    const fs::path image = folder / "game.nes";
-    std::error_code ec;
-    if (!fs::copy_file(reference, image, fs::copy_options::overwrite_existing, ec)) {
-        const RomImage demo = DemoRom::makeNes();
-        FileIO::writeFileAtomically(image.string(), demo.data(), demo.size(), false);
-    }
-    modGlobals::setProgramFolder(folder.string());
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.string()));
-    return image.string();
-}
-
 // One step that changes team 3's city, made as the editors would make it.
 void takeStep(Session& session) {
     session.edit("City", LeagueChange::ofTeam(3, LeagueChange::TeamNames),
@@ -57,7 +32,7 @@ void takeStep(Session& session) {
 
 void BM_UndoRedoInTheSession(benchmark::State& state) {
     Session session;
-    if (!session.open(placeImage(), Console::Nes).ok()) {
+    if (!session.open(placeBenchImage("tamsel_bench_undo"), Console::Nes).ok()) {
         state.SkipWithError("the image does not open");
         return;
     }
@@ -70,7 +45,7 @@ void BM_UndoRedoInTheSession(benchmark::State& state) {
 BENCHMARK(BM_UndoRedoInTheSession)->Unit(benchmark::kMicrosecond);
 
 void BM_UndoRedoThroughTheWindow(benchmark::State& state) {
-    const std::string image = placeImage();
+    const std::string image = placeBenchImage("tamsel_bench_undo");
     modGlobals::session() = Session{};
     Silent silent;
     frmMain window(&silent, &silent);
@@ -95,7 +70,7 @@ void BM_UndoRedoThroughTheWindow(benchmark::State& state) {
 BENCHMARK(BM_UndoRedoThroughTheWindow)->Unit(benchmark::kMillisecond);
 
 void BM_RatingClickThroughTheWindow(benchmark::State& state) {
-    const std::string image = placeImage();
+    const std::string image = placeBenchImage("tamsel_bench_undo");
     modGlobals::session() = Session{};
     Silent silent;
     frmMain window(&silent, &silent);
@@ -123,7 +98,7 @@ void BM_HistoryOfAHundredSteps(benchmark::State& state) {
     constexpr int kSteps = 100;
     for (auto _ : state) {
         Session session;
-        if (!session.open(placeImage(), Console::Nes).ok()) {
+        if (!session.open(placeBenchImage("tamsel_bench_undo"), Console::Nes).ok()) {
             state.SkipWithError("the image does not open");
             return;
         }

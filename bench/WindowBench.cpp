@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 
+#include "BenchWindow.h"
 #include "base/FileIO.h"
 #include "demo/DemoRom.h"
 #include "session/modGlobals.h"
@@ -38,32 +39,7 @@ namespace fs = std::filesystem;
 
 constexpr int kRounds = 31;
 
-struct Silent : MessageSink, FileDialogs {
-    void message(QWidget*, const QString&, Icon, const QString&) override {}
-    bool askYesNo(QWidget*, const QString&) override { return false; }
-    SaveAnswer askSaveChanges(QWidget*, const QString&) override { return SaveAnswer::Discard; }
-    ChangedAnswer askFileChanged(QWidget*, const QString&, const QString&) override { return ChangedAnswer::Cancel; }
-    FileChoice openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    FileChoice saveFile(QWidget*, const QString&, const QString&) override { return {}; }
-};
 Silent silent;
-
-// The image of an edition in the benchmark's own folder, which is also the program's folder.
-std::string placeImage(bool nes) {
-    const fs::path folder = fs::temp_directory_path() / "tamsel_bench_window";
-    fs::create_directories(folder);
-    const std::string name = nes ? "game.nes" : "game.smc";
-    const fs::path reference = fs::path(TAMSEL_FIXTURES_DIR) / (nes ? "nes-1" : "snes-1") / name;
-    const fs::path image = folder / name;
-    std::error_code ec;
-    if (!fs::copy_file(reference, image, fs::copy_options::overwrite_existing, ec)) {
-        const RomImage demo = nes ? DemoRom::makeNes() : DemoRom::makeSnes();
-        FileIO::writeFileAtomically(image.string(), demo.data(), demo.size(), false);
-    }
-    modGlobals::setProgramFolder(folder.string());
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.string()));
-    return image.string();
-}
 
 // The demo image of an edition beside the first, a league of other names.
 std::string placeDemoImage(bool nes) {
@@ -137,7 +113,7 @@ Took baseline() {
 
 // The editor's window on an image, shown and painted.
 std::unique_ptr<frmMain> openWindow(bool nes) {
-    const std::string image = placeImage(nes);
+    const std::string image = placeBenchImage("tamsel_bench_window", nes);
     modGlobals::session() = Session{};
     auto window = std::make_unique<frmMain>(&silent, &silent);
     window->resize(1100, 720);
@@ -218,14 +194,14 @@ void registerFor(bool nes) {
 
     add("Open/" + edition, [nes](benchmark::State& state) {
         auto w = openWindow(nes);
-        const QString image = QString::fromStdString(placeImage(nes));
+        const QString image = QString::fromStdString(placeBenchImage("tamsel_bench_window", nes));
         runRounds(state, nullptr, [&] { return timed([&] { w->openFile(image); }); });
     });
 
     // Each round opens the other of two leagues: every text the window shows changes.
     add("OpenAnother/" + edition, [nes](benchmark::State& state) {
         auto w = openWindow(nes);
-        const QString images[2] = {QString::fromStdString(placeImage(nes)),
+        const QString images[2] = {QString::fromStdString(placeBenchImage("tamsel_bench_window", nes)),
                                    QString::fromStdString(placeDemoImage(nes))};
         int k = 0;
         runRounds(state, nullptr, [&] { return timed([&] { w->openFile(images[++k & 1]); }); });

@@ -1,8 +1,11 @@
 #pragma once
 // What the window benchmarks share: message boxes and file dialogues that answer No and say
 // nothing (no dialogue is ever shown), and a reference image in a folder of the benchmark's own.
+#include <benchmark/benchmark.h>
+
 #include <QByteArray>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "base/FileIO.h"
@@ -10,6 +13,7 @@
 #include "session/modGlobals.h"
 #include "ui/platform/FileDialogs.h"
 #include "ui/platform/MessageSink.h"
+#include "ui/windows/frmMain.h"
 
 struct Silent : MessageSink, FileDialogs {
     void message(QWidget*, const QString&, Icon, const QString&) override {}
@@ -38,4 +42,19 @@ inline std::string placeBenchImage(const std::string& folderName, bool nes = tru
     modGlobals::setProgramFolder(folder.string());
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.string()));
     return image.string();
+}
+
+// The main window on a fresh session, 1100 x 720, shown, with the reference image of the folder
+// `folderName` open; null, and the benchmark skipped, when the image does not open.
+inline std::unique_ptr<frmMain> openBenchWindow(Silent& silent, const std::string& folderName,
+                                                benchmark::State& state) {
+    const std::string image = placeBenchImage(folderName);
+    modGlobals::session() = Session{};
+    auto window = std::make_unique<frmMain>(&silent, &silent);
+    window->resize(1100, 720);
+    window->show();
+    window->openFile(QString::fromStdString(image));
+    if (modGlobals::session().valid()) return window;
+    state.SkipWithError("the image does not open");
+    return nullptr;
 }

@@ -30,16 +30,13 @@ void key(QWidget* to, int code, const QString& text) {
 
 // The text typed first, then keystrokes in turn: the last character typed again and taken back.
 void filterKeystroke(benchmark::State& state, const char* typed) {
-    const std::string image = placeBenchImage("tamsel_bench_filter");
-    modGlobals::session() = Session{};
-    Silent quiet;
-    frmMain window(&quiet, &quiet);
-    window.resize(1100, 720);
-    window.show();
-    window.openFile(QString::fromStdString(image));
+    Silent silent;
+    const std::unique_ptr<frmMain> opened = openBenchWindow(silent, "tamsel_bench_filter", state);
+    if (!opened) return;
+    frmMain& window = *opened;
     auto* box = window.findChild<QLineEdit*>(QStringLiteral("txtFilter"));
-    if (!modGlobals::session().valid() || box == nullptr) {
-        state.SkipWithError("the image does not open");
+    if (box == nullptr) {
+        state.SkipWithError("the window has no filter box");
         return;
     }
     const QString text = QString::fromLatin1(typed);

@@ -45,17 +45,10 @@ void BM_UndoRedoInTheSession(benchmark::State& state) {
 BENCHMARK(BM_UndoRedoInTheSession)->Unit(benchmark::kMicrosecond);
 
 void BM_UndoRedoThroughTheWindow(benchmark::State& state) {
-    const std::string image = placeBenchImage("tamsel_bench_undo");
-    modGlobals::session() = Session{};
     Silent silent;
-    frmMain window(&silent, &silent);
-    window.resize(1100, 720);
-    window.show();
-    window.openFile(QString::fromStdString(image));
-    if (!modGlobals::session().valid()) {
-        state.SkipWithError("the image does not open");
-        return;
-    }
+    const std::unique_ptr<frmMain> opened = openBenchWindow(silent, "tamsel_bench_undo", state);
+    if (!opened) return;
+    frmMain& window = *opened;
     takeStep(modGlobals::session());
     QAction* undo = window.menus().menuEditUndo;
     QAction* redo = window.menus().menuEditRedo;
@@ -70,17 +63,10 @@ void BM_UndoRedoThroughTheWindow(benchmark::State& state) {
 BENCHMARK(BM_UndoRedoThroughTheWindow)->Unit(benchmark::kMillisecond);
 
 void BM_RatingClickThroughTheWindow(benchmark::State& state) {
-    const std::string image = placeBenchImage("tamsel_bench_undo");
-    modGlobals::session() = Session{};
     Silent silent;
-    frmMain window(&silent, &silent);
-    window.resize(1100, 720);
-    window.show();
-    window.openFile(QString::fromStdString(image));
-    if (!modGlobals::session().valid()) {
-        state.SkipWithError("the image does not open");
-        return;
-    }
+    const std::unique_ptr<frmMain> opened = openBenchWindow(silent, "tamsel_bench_undo", state);
+    if (!opened) return;
+    frmMain& window = *opened;
     if (state.range(0) != 0) window.menus().menuAnalysisOverview->trigger();
     const PlayerEditorPanel::Controls& player = window.playerEditor().controls();
     bool up = true;

@@ -19,7 +19,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_CO
   -DTAMSEL_FUZZ=ON -DTAMSEL_BUILD_UI=OFF -DTAMSEL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j "$jobs" --target tamsel_fuzzers
 
-harnesses=$(sed -n 's/^tamsel_fuzz_harness(\([A-Za-z0-9_]*\).*/\1/p' fuzz/CMakeLists.txt)
+harnesses=$(sed -n 's/^ *tamsel_fuzz_harness(\([A-Za-z0-9_]*\).*/\1/p' fuzz/CMakeLists.txt)
 # A small quarantine: the harnesses allocate and free a lot per run, and recycling a large
 # quarantine costs more page faults than the runs themselves.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:quarantine_size_mb=16"

@@ -112,15 +112,16 @@ PatchResult applyIps(const std::vector<std::uint8_t>& source, const std::vector<
             } else if (size - at < length) {
                 return PatchResult::Damaged;
             }
-            // A run of no bytes writes nothing, not even zeros up to its offset.
-            if (length > 0 && offset + length > out.size()) out.resize(offset + length, 0);
-            if (repeat) {
-                std::fill_n(out.begin() + static_cast<std::ptrdiff_t>(offset), length, p[at + 2]);
-                at += 3;
-            } else {
-                std::copy_n(p + at, length, out.begin() + static_cast<std::ptrdiff_t>(offset));
-                at += length;
+            // A run of no bytes writes nothing, not even zeros up to its offset (which may lie past the end).
+            if (length > 0) {
+                if (offset + length > out.size()) out.resize(offset + length, 0);
+                const auto to = out.begin() + static_cast<std::ptrdiff_t>(offset);
+                if (repeat)
+                    std::fill_n(to, length, p[at + 2]);
+                else
+                    std::copy_n(p + at, length, to);
             }
+            at += repeat ? 3 : length;
         }
         at += 3;
         // The length after "EOF" only ever shortens the image, as every patcher reads it.

@@ -34,12 +34,16 @@ FileChangeWatch::~FileChangeWatch() { session_.forget(observer_); }
 
 void FileChangeWatch::watch() {
     told_ = false;
+    // A save or a reload writes or reads a file anew, so its watch is set again; the folder's watch
+    // stays while the folder does, since setting one costs the system a walk over every file in it.
     if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
-    if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
-    if (!session_.valid()) return;
-    const QString file = LocalPath::fromLocal(session_.path());
-    watcher_.addPath(QFileInfo(file).absolutePath());
-    watcher_.addPath(file);
+    const QString file = session_.valid() ? LocalPath::fromLocal(session_.path()) : QString();
+    const QStringList folder = file.isEmpty() ? QStringList() : QStringList(QFileInfo(file).absolutePath());
+    if (watcher_.directories() != folder) {
+        if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+        if (!folder.isEmpty()) watcher_.addPaths(folder);
+    }
+    if (!file.isEmpty()) watcher_.addPath(file);
 }
 
 void FileChangeWatch::changedOnDisk() {

@@ -1,27 +1,84 @@
 #include "ui/widgets/ToolIcons.h"
 
+#include <QApplication>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QIconEngine>
+#include <QMap>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QStyle>
+#include <QStyleOption>
 
 // The resources are linked into the library: naming their initialiser keeps them there.
 static void initResources() { Q_INIT_RESOURCE(tamsel); }
 
 namespace ToolIcons {
 
+namespace {
+
+// The application icon, one picture per size ("16.png" is 16 x 16), each read from the
+// resources only when a size is first drawn: a window shown at start draws one or two of
+// them, and reading all seven (the 256 pixel one above all) would hold up the first paint.
+class SizedPicturesEngine : public QIconEngine {
+public:
+    SizedPicturesEngine() {
+        for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();) {
+            const QString file = it.next();
+            const int side = QFileInfo(file).baseName().toInt();
+            if (side > 0) files_.insert(side, file);
+        }
+    }
+
+    QIconEngine* clone() const override { return new SizedPicturesEngine(*this); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int side : files_.keys()) sizes.append(QSize(side, side));
+        return sizes;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = sideFor(size);
+        return side > 0 ? QSize(side, side).boundedTo(size) : QSize();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int side = sideFor(size);
+        if (side <= 0) return QPixmap();
+        QPixmap& picture = read_[side];
+        if (picture.isNull()) picture.load(files_.value(side), "PNG");
+        QPixmap shown = picture.width() > size.width() || picture.height() > size.height()
+                            ? picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                            : picture;
+        if (mode == QIcon::Disabled) {
+            QStyleOption option;
+            return QApplication::style()->generatedIconPixmap(mode, shown, &option);
+        }
+        return shown;
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1.0;
+        const QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        painter->drawPixmap(rect, picture);
+    }
+
+private:
+    // The smallest picture at least as large as the size asked for, else the largest.
+    int sideFor(const QSize& size) const {
+        const int wanted = qMax(size.width(), size.height());
+        const auto it = files_.lowerBound(wanted);
+        if (it != files_.end()) return it.key();
+        return files_.isEmpty() ? 0 : files_.lastKey();
+    }
+
+    QMap<int, QString> files_;  // by side
+    QMap<int, QPixmap> read_;   // the pictures read so far, by side
+};
+
+}  // namespace
+
 QIcon applicationIcon() {
     initResources();
-    // Each picture is named after its size ("16.png"), so that it is read only when a window
-    // first draws the icon at that size.
-    QIcon icon;
-    for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();) {
-        const QString file = it.next();
-        const int side = QFileInfo(file).baseName().toInt();
-        icon.addFile(file, side > 0 ? QSize(side, side) : QSize());
-    }
-    return icon;
+    return QIcon(new SizedPicturesEngine);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <QThreadPool>
 
 #include "session/modGlobals.h"
 #include "ui/platform/LocalPath.h"
@@ -14,7 +15,13 @@ const QString kEdition = QStringLiteral("edition");
 
 }  // namespace
 
-RecentFiles::RecentFiles(QString file) : file_(std::move(file)) {}
+RecentFiles::RecentFiles(QString file) : file_(std::move(file)), writer_(std::make_unique<QThreadPool>()) {
+    writer_->setMaxThreadCount(1);
+}
+
+RecentFiles::~RecentFiles() { settle(); }
+
+void RecentFiles::settle() const { writer_->waitForDone(); }
 
 QString RecentFiles::defaultFile() {
     return QFileInfo(LocalPath::fromLocal(modGlobals::settingsPath())).absolutePath() + QStringLiteral("/recent.ini");
@@ -22,6 +29,7 @@ QString RecentFiles::defaultFile() {
 
 QList<RecentFiles::Entry> RecentFiles::entries() const {
     if (file_.isEmpty()) return {};
+    settle();
     QSettings settings(file_, QSettings::IniFormat);
     QList<Entry> out;
     const int n = settings.beginReadArray(kGroup);
@@ -55,17 +63,20 @@ void RecentFiles::remove(const QString& path) {
 
 // QSettings writes the file whole through a temporary file, so a failed write leaves the
 // old list in place. A list that cannot be written is no cause for a message: the list is
-// a convenience, and the files themselves are untouched.
-void RecentFiles::write(const QList<Entry>& list) const {
+// a convenience, and the files themselves are untouched. The list is read again only after
+// the write has ended.
+void RecentFiles::write(const QList<Entry>& list) {
     if (file_.isEmpty()) return;
-    QSettings settings(file_, QSettings::IniFormat);
-    settings.remove(kGroup);
-    settings.beginWriteArray(kGroup, static_cast<int>(list.size()));
-    for (int i = 0; i < list.size(); ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(kPath, list[i].path);
-        settings.setValue(kEdition, static_cast<int>(list[i].kind));
-    }
-    settings.endArray();
-    settings.sync();
+    writer_->start([file = file_, list] {
+        QSettings settings(file, QSettings::IniFormat);
+        settings.remove(kGroup);
+        settings.beginWriteArray(kGroup, static_cast<int>(list.size()));
+        for (int i = 0; i < list.size(); ++i) {
+            settings.setArrayIndex(i);
+            settings.setValue(kPath, list[i].path);
+            settings.setValue(kEdition, static_cast<int>(list[i].kind));
+        }
+        settings.endArray();
+        settings.sync();
+    });
 }

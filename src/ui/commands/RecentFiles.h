@@ -1,8 +1,11 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <memory>
 
 #include "base/ResultCode.h"
+
+class QThreadPool;
 
 // The ROM images opened last, newest first, at most kLimit, each with the edition it was
 // opened as. The list lives in a small settings file beside tamsel.ini (recent.ini, apart
@@ -23,6 +26,10 @@ public:
     // The list kept in file (made with its folder when first written); an empty name keeps
     // no list.
     explicit RecentFiles(QString file);
+    // Waits for a write still under way.
+    ~RecentFiles();
+    RecentFiles(const RecentFiles&) = delete;
+    RecentFiles& operator=(const RecentFiles&) = delete;
     // recent.ini in the folder of tamsel.ini (modGlobals::settingsPath).
     static QString defaultFile();
 
@@ -34,7 +41,12 @@ public:
     void remove(const QString& path);
 
 private:
-    void write(const QList<Entry>& entries) const;
+    void write(const QList<Entry>& entries);
+    // Waits until the last write has ended.
+    void settle() const;
 
     QString file_;
+    // Writes the file one after another away from the window's thread: a write waits for the
+    // disk, and the window would otherwise wait with it each time a file is opened.
+    std::unique_ptr<QThreadPool> writer_;
 };

@@ -11,6 +11,7 @@
 #include "session/Session.h"
 #include "ui/panels/EditorSelection.h"
 #include "ui/panels/SessionSignals.h"
+#include "ui/widgets/CachedTextDelegate.h"
 #include "ui/widgets/SteadyActivation.h"
 #include "ui/widgets/UiText.h"
 
@@ -61,6 +62,7 @@ ProjectTreePanel::ProjectTreePanel(const Session& session, const EditorSelection
     setAutoExpandDelay(600);            // a team held under the cursor opens to show its players
     setTextElideMode(Qt::ElideMiddle);  // a long path keeps its file name in sight
     new SteadyActivation(this);
+    setItemDelegate(new CachedTextDelegate(this));
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) { nodeChosen(item); });
     connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
         const QVariant recent = item->data(0, kRecentRole);

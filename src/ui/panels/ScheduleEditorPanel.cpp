@@ -11,6 +11,7 @@
 #include "session/Session.h"
 #include "ui/panels/EditorSelection.h"
 #include "ui/panels/SessionSignals.h"
+#include "ui/widgets/CachedTextDelegate.h"
 #include "ui/widgets/SelectionEvents.h"
 #include "ui/widgets/SteadyActivation.h"
 #include "ui/widgets/UiText.h"
@@ -72,6 +73,7 @@ void ScheduleEditorPanel::build() {
     ui_.lstSchedule->setObjectName(QStringLiteral("lstSchedule"));
     ui_.lstSchedule->setUniformItemSizes(true);
     new SteadyActivation(ui_.lstSchedule);
+    ui_.lstSchedule->setItemDelegate(new CachedTextDelegate(ui_.lstSchedule));
     ui_.lstSchedule->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("WWWWW at WWWWW")) + 40);
     column->addWidget(ui_.lstSchedule, 1);
 

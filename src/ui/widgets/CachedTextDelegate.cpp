@@ -1,0 +1,81 @@
+#include "ui/widgets/CachedTextDelegate.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyle>
+#include <QTextLayout>
+
+namespace {
+
+// Lines laid out at most before the store starts anew: the texts of a few leagues.
+constexpr int kKeptTexts = 8192;
+
+// The height the style gives a line of text in font: what it centres in a line's place.
+int lineHeight(const QFont& font) {
+    QTextLayout layout(QStringLiteral("X"), font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1000);
+    layout.endLayout();
+    return static_cast<int>(line.height());
+}
+
+}  // namespace
+
+const QStaticText& CachedTextDelegate::laidOut(const QString& text, const QFont& font) const {
+    if (font != font_ || texts_.size() >= kKeptTexts) {
+        texts_.clear();
+        font_ = font;
+    }
+    auto it = texts_.find(text);
+    if (it == texts_.end()) {
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.prepare(QTransform(), font);
+        it = texts_.insert(text, laid);
+    }
+    return *it;
+}
+
+void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QStyleOptionViewItem::ViewItemFeatures drawnByStyle =
+        QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::WrapText;
+    const bool plainLine = (opt.features & drawnByStyle) == 0 && !opt.text.isEmpty() &&
+                           (opt.state & QStyle::State_HasFocus) == 0 && opt.direction == Qt::LeftToRight &&
+                           opt.displayAlignment == (Qt::AlignLeft | Qt::AlignVCenter) &&
+                           !opt.text.contains(QLatin1Char('\n')) && !opt.text.contains(QChar::LineSeparator);
+    if (!plainLine) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    const QWidget* widget = opt.widget;
+    const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    const QString text = opt.text;
+    opt.text.clear();  // the style draws the line's background, selection and focus only
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const QRect place =
+        style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget).adjusted(margin, 0, -margin, 0);
+    const QStaticText& laid = laidOut(text, opt.font);
+    if (laid.size().width() > place.width()) {  // the style shortens it
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+    // The text where and in the colour the style puts it.
+    QPalette::ColorGroup group = (opt.state & QStyle::State_Enabled) != 0 ? QPalette::Normal : QPalette::Disabled;
+    if (group == QPalette::Normal && (opt.state & QStyle::State_Active) == 0) group = QPalette::Inactive;
+    const QPalette::ColorRole role =
+        (opt.state & QStyle::State_Selected) != 0 ? QPalette::HighlightedText : QPalette::Text;
+    if (lineHeightFont_ != opt.font || lineHeight_ < 0) {
+        lineHeightFont_ = opt.font;
+        lineHeight_ = lineHeight(opt.font);
+    }
+    painter->save();
+    painter->setPen(opt.palette.color(group, role));
+    painter->setFont(opt.font);
+    painter->drawStaticText(QPoint(place.left(), place.top() + (place.height() - lineHeight_) / 2), laid);
+    painter->restore();
+}

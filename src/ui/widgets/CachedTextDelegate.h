@@ -1,0 +1,26 @@
+#pragma once
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
+#include <QStyledItemDelegate>
+
+// Draws the lines of a list or tree as the style draws them, with each line's text laid out once
+// and kept: the league's names are drawn again at every scroll, click and open, and laying the
+// text out is most of what drawing a line costs. A line with a picture, a check box, several
+// lines of text, a text wider than its place (which the style shortens) or the focus (whose frame
+// the style fits to the text) is drawn by the style alone.
+class CachedTextDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    // The text laid out in the font of the lines, made on its first drawing.
+    const QStaticText& laidOut(const QString& text, const QFont& font) const;
+
+    mutable QHash<QString, QStaticText> texts_;
+    mutable QFont font_;            // the font they are laid out in
+    mutable QFont lineHeightFont_;  // the font lineHeight_ is for
+    mutable int lineHeight_ = -1;
+};

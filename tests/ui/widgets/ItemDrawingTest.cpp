@@ -1,0 +1,71 @@
+// The lines of the tree and the schedule list look the same pixel for pixel whether the style lays
+// their text out or the delegate draws it from its store; and the program's icon gives each size
+// from the picture made for it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTreeWidget>
+
+#include "ui/widgets/CachedTextDelegate.h"
+#include "ui/widgets/ToolIcons.h"
+
+namespace {
+
+struct Look {
+    const char* name;
+    bool selected;
+    bool enabled;
+    bool focused;
+    int width;
+};
+
+QImage drawn(const Look& look, bool cached) {
+    QTreeWidget tree;
+    tree.setHeaderHidden(true);
+    tree.setTextElideMode(Qt::ElideMiddle);
+    tree.resize(look.width, 120);
+    if (cached) tree.setItemDelegate(new CachedTextDelegate(&tree));
+    auto* root = new QTreeWidgetItem(&tree, QStringList("NBA"));
+    for (const char* text : {"ATLANTA HAWKS", "21-DOMINIQUE WILKINS", "/roms/a/very/long/folder/name/game.nes"})
+        new QTreeWidgetItem(root, QStringList(QString::fromLatin1(text)));
+    root->setExpanded(true);
+    QTreeWidgetItem* line = root->child(1);
+    line->setSelected(look.selected);
+    if (!look.enabled) line->setFlags(Qt::NoItemFlags);
+    tree.setCurrentItem(look.focused ? line : root, 0, QItemSelectionModel::NoUpdate);
+    tree.show();
+    if (look.focused) {
+        tree.activateWindow();
+        tree.setFocus();
+    }
+    QApplication::processEvents();
+    return tree.grab().toImage();
+}
+
+TEST(ItemDrawing, TheStoredTextLooksAsTheStyleDrawsIt) {
+    const Look looks[] = {
+        {"plain", false, true, false, 300},
+        {"selected and current, with the focus frame", true, true, true, 300},
+        {"selected", true, true, false, 300},
+        {"disabled", false, false, false, 300},
+        {"too narrow: the style shortens the text", false, true, false, 90},
+    };
+    for (const Look& look : looks) EXPECT_TRUE(drawn(look, false) == drawn(look, true)) << look.name;
+}
+
+TEST(ItemDrawing, TheIconGivesEachSizeFromItsOwnPicture) {
+    const QIcon icon = ToolIcons::applicationIcon();
+    EXPECT_EQ(icon.availableSizes().size(), 7);
+    const struct {
+        int asked;
+        int given;
+    } sizes[] = {{16, 16}, {20, 20}, {32, 32}, {300, 256}};
+    for (const auto& s : sizes) EXPECT_EQ(icon.pixmap(s.asked).width(), s.given) << s.asked;
+    // A smaller picture is drawn from the next larger one, not from the largest: 20 pixels from 24.
+    const QImage from24 =
+        QPixmap(":/icons/24.png").scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation).toImage();
+    EXPECT_TRUE(icon.pixmap(20).toImage().convertToFormat(from24.format()) == from24);
+}
+
+}  // namespace

@@ -111,7 +111,9 @@ void PlayerEditorPanel::build() {
     ui_.txtWeight = makeBox(QStringLiteral("txtWeight"), QStringLiteral("000"), 4, true, narrow, this);
     ui_.cmbPosition = new QComboBox(this);
     ui_.cmbPosition->setObjectName(QStringLiteral("cmbPosition"));
-    for (const char* name : Position::kNames) ui_.cmbPosition->addItem(QString::fromLatin1(name));
+    QStringList positions;
+    for (const char* name : Position::kNames) positions << QString::fromLatin1(name);
+    ui_.cmbPosition->addItems(positions);
     bodyRow->addWidget(fixedLabel(QStringLiteral("Height"), this));
     bodyRow->addWidget(ui_.txtFeet);
     bodyRow->addWidget(fixedLabel(QStringLiteral("ft"), this));

@@ -49,7 +49,9 @@ SwapDialog::SwapDialog(const clsProject& league, Trade::Place first, QWidget* pa
     cmdCancel = buttons.cancel;
     grid->addLayout(buttons.layout, 3, 0, 1, 2);
 
-    for (int t = 0; t < clsProject::kTeams; ++t) cmbTeam->addItem(teamText(*league.getTeamRef(t)));
+    QStringList teams;
+    for (int t = 0; t < clsProject::kTeams; ++t) teams << teamText(*league.getTeamRef(t));
+    cmbTeam->addItems(teams);
     cmbTeam->setCurrentIndex(first.team);
     fillPlayers(first.team);
     cmbPlayer->setCurrentIndex(first.slot);
@@ -72,7 +74,9 @@ void SwapDialog::fillPlayers(int team) {
     cmbPlayer->clear();
     const clsTeam* t = league_.getTeamRef(team);
     if (t == nullptr) return;
-    for (int p = 0; p < clsTeam::kRoster; ++p) cmbPlayer->addItem(UiText::playerText(*t->getPlayerRef(p)));
+    QStringList players;
+    for (int p = 0; p < clsTeam::kRoster; ++p) players << UiText::playerText(*t->getPlayerRef(p));
+    cmbPlayer->addItems(players);
 }
 
 Trade::Place SwapDialog::chosen() const { return {cmbTeam->currentIndex(), cmbPlayer->currentIndex()}; }

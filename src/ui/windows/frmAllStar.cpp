@@ -158,35 +158,42 @@ void frmAllStar::closeEvent(QCloseEvent* e) {
 void frmAllStar::loadWestList() {
     QSignalBlocker block(lstWEST);
     lstWEST->clear();
+    QStringList names;
     for (int i = 0; i < kSlots; ++i) {
         clsProject::Pair b = session_.league().getWestAllStar(i);
         westSlots[static_cast<std::size_t>(i)] = {b[0], b[1]};
-        lstWEST->addItem(nameOf(b[0], b[1]));
+        names << nameOf(b[0], b[1]);
     }
+    lstWEST->addItems(names);
 }
 
 void frmAllStar::loadEastList() {
     QSignalBlocker block(lstEAST);
     lstEAST->clear();
+    QStringList names;
     for (int i = 0; i < kSlots; ++i) {
         clsProject::Pair b = session_.league().getEastAllStar(i);
         eastSlots[static_cast<std::size_t>(i)] = {b[0], b[1]};
-        lstEAST->addItem(nameOf(b[0], b[1]));
+        names << nameOf(b[0], b[1]);
     }
+    lstEAST->addItems(names);
 }
 
 void frmAllStar::fillTeamCombo() {
     QSignalBlocker block(cmbTeam);
     cmbTeam->clear();
-    for (int t = 0; t < clsProject::kTeams; ++t)
-        cmbTeam->addItem(UiText::fromRom(session_.league().getTeamRef(t)->getAbrev()));
+    QStringList teams;
+    for (int t = 0; t < clsProject::kTeams; ++t) teams << UiText::fromRom(session_.league().getTeamRef(t)->getAbrev());
+    cmbTeam->addItems(teams);
 }
 
 void frmAllStar::fillPlayerCombo(int team) {
     QSignalBlocker block(cmbPlayer);
     cmbPlayer->clear();
     if (team < 0 || team >= clsProject::kTeams) return;
-    for (int p = 0; p < clsTeam::kRoster; ++p) cmbPlayer->addItem(nameOf(team, p));
+    QStringList players;
+    for (int p = 0; p < clsTeam::kRoster; ++p) players << nameOf(team, p);
+    cmbPlayer->addItems(players);
 }
 
 void frmAllStar::lstWEST_Click() { listClick(false); }

@@ -1,5 +1,6 @@
 #include "ui/panels/PlayerFilterBox.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QShortcut>
@@ -46,7 +47,11 @@ void PlayerFilterBox::apply() {
     }
     PlayerQuery::Fault fault;
     const std::optional<PlayerQuery> query = PlayerQuery::parse(UiText::toRom(text()), fault);
-    lblFilter_->setStyleSheet(query ? QString() : QStringLiteral("color: #b00000;"));
+    // A fault is told in red; the colour goes through the palette, which costs no style sheet.
+    QPalette colours = lblFilter_->palette();
+    colours.setColor(QPalette::WindowText,
+                     query ? QApplication::palette(lblFilter_).color(QPalette::WindowText) : QColor(0xb0, 0, 0));
+    lblFilter_->setPalette(colours);
     if (!query) {
         lblFilter_->setText(UiText::fromRom(fault.message()));
         return;

@@ -114,7 +114,9 @@ void frmPaletteTool::buildControls() {
     lblValueMessage->setObjectName(QStringLiteral("lblValueMessage"));
     lblValueMessage->setGeometry(8, 110, 416, 34);
     lblValueMessage->setWordWrap(true);
-    lblValueMessage->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+    QPalette red = lblValueMessage->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    lblValueMessage->setPalette(red);
     lblValueMessage->hide();
 
     lblSelection = new SwatchLabel(QStringLiteral("lblSelection"), this);

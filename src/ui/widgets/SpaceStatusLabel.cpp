@@ -1,5 +1,8 @@
 #include "ui/widgets/SpaceStatusLabel.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+
 #include "codec/AllStarCheck.h"
 #include "codec/SpaceReport.h"
 #include "session/Session.h"
@@ -7,15 +10,40 @@
 
 using UiText::fromRom;
 
-SpaceStatusLabel::SpaceStatusLabel(QWidget* parent) : QLabel(parent) {
-    setObjectName(QStringLiteral("lblSpace"));
-    setTextFormat(Qt::RichText);
+namespace {
+
+const QString kGap = QStringLiteral("   ");
+
+}  // namespace
+
+SpaceStatusLabel::SpaceStatusLabel(QWidget* parent) : QWidget(parent) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    figures_ = new QLabel(this);
+    figures_->setObjectName(QStringLiteral("lblSpace"));
+    figures_->setTextFormat(Qt::PlainText);
+    warnings_ = new QLabel(this);
+    warnings_->setObjectName(QStringLiteral("lblSpaceWarnings"));
+    warnings_->setTextFormat(Qt::PlainText);
+    QFont bold = warnings_->font();
+    bold.setBold(true);
+    warnings_->setFont(bold);
+    QPalette red = warnings_->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    warnings_->setPalette(red);
+    row->addWidget(figures_);
+    row->addWidget(warnings_);
+    row->addStretch(1);
 }
+
+QString SpaceStatusLabel::text() const { return figures_->text() + warnings_->text(); }
 
 void SpaceStatusLabel::showFor(const Session& session) {
     const ConsoleKind kind = session.kind();
     if (!session.valid() || (kind != Console::Nes && kind != Console::Snes)) {
-        clear();
+        figures_->clear();
+        warnings_->clear();
         setToolTip(QString());
         return;
     }
@@ -23,7 +51,7 @@ void SpaceStatusLabel::showFor(const Session& session) {
     QStringList parts;
     QStringList over;
     for (const SpaceRegion& r : report.regions) {
-        parts << QStringLiteral("%1 %2/%3").arg(fromRom(r.name).toHtmlEscaped()).arg(r.used).arg(r.available);
+        parts << QStringLiteral("%1 %2/%3").arg(fromRom(r.name)).arg(r.used).arg(r.available);
         if (!r.fits()) over << fromRom(r.name);
     }
     QStringList warnings;
@@ -44,12 +72,9 @@ void SpaceStatusLabel::showFor(const Session& session) {
                details.join(QLatin1Char('\n'));
     }
 
-    // The figures as they are, each warning after them in red.
-    const QString gap = QStringLiteral("&nbsp;&nbsp;&nbsp;");
-    QString text = parts.join(gap);
-    for (const QString& warning : warnings)
-        text += gap + QStringLiteral("<span style=\"color: rgb(200, 0, 0); font-weight: bold;\">") +
-                warning.toHtmlEscaped() + QStringLiteral("</span>");
-    setText(text);
+    // The figures as they are, the warnings after them in red.
+    figures_->setText(parts.join(kGap));
+    warnings_->setText(warnings.isEmpty() ? QString() : kGap + warnings.join(kGap));
+    warnings_->setVisible(!warnings.isEmpty());
     setToolTip(tip);
 }

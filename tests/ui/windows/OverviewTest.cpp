@@ -97,8 +97,9 @@ TEST_F(Overview, TheChartShowsEachTeamStrongestFirstInItsColour) {
             for (int i = 0; i < clsProject::kTeams; ++i) {
                 const StrengthChart::Bar bar = window()->chtStrength->bar(i);
                 EXPECT_EQ(bar.label, qs(team(f.byRank[i]).getAbrev()));
-                for (const auto& [t, colour] : expected)
+                for (const auto& [t, colour] : expected) {
                     if (f.byRank[i] == t) EXPECT_EQ(bar.colour, colour) << t;
+                }
             }
         };
         chart({{5, frmOverview::kUnsetColour}, {0, kind == Console::Nes ? QColor(255, 34, 0) : QColor(0, 0, 0)}});

@@ -98,7 +98,9 @@ TEST_F(Overview, TheChartShowsEachTeamStrongestFirstInItsColour) {
                 const StrengthChart::Bar bar = window()->chtStrength->bar(i);
                 EXPECT_EQ(bar.label, qs(team(f.byRank[i]).getAbrev()));
                 for (const auto& [t, colour] : expected) {
-                    if (f.byRank[i] == t) EXPECT_EQ(bar.colour, colour) << t;
+                    if (f.byRank[i] == t) {
+                        EXPECT_EQ(bar.colour, colour) << t;
+                    }
                 }
             }
         };

@@ -22,6 +22,9 @@ using PlayerFilter = UiTest;
 TEST_F(PlayerFilter, ShowsTheMatchingPlayersUnderTheirTeams) {
     openDemo();
     const std::string centers = "0.9 1.9 2.8 5.9 7.8 9.8 9.9 10.9 12.8 13.8 14.8 14.9 18.9 20.9 21.9 22.8 22.9 ";
+    const auto toldInRed = [this] {
+        return w->findChild<QLabel*>("lblFilter")->palette().color(QPalette::WindowText) == QColor(0xb0, 0, 0);
+    };
     play({
         {"focus tvProject, Ctrl+F",
          {},
@@ -32,13 +35,19 @@ TEST_F(PlayerFilter, ShowsTheMatchingPlayersUnderTheirTeams) {
          {},
          {},
          nullptr,
-         [&] { EXPECT_EQ(shownPlayers(*this), centers); }},
+         [&] {
+             EXPECT_EQ(shownPlayers(*this), centers);
+             EXPECT_FALSE(toldInRed());
+         }},
         // The tree stays as the last query read left it ("... team:2").
         {"type pos:C height>82 jump<40 team:27 into txtFilter, see there is no team 27 in lblFilter",
          {},
          {},
          nullptr,
-         [this] { EXPECT_EQ(shownPlayers(*this), "2.8 "); }},
+         [&] {
+             EXPECT_EQ(shownPlayers(*this), "2.8 ");
+             EXPECT_TRUE(toldInRed());
+         }},
         {"type pos:C jmp<4 into txtFilter, see unknown field 'jmp' in lblFilter"},
         {"Escape, see  in lblFilter",
          {},

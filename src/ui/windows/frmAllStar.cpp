@@ -155,28 +155,20 @@ void frmAllStar::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-void frmAllStar::loadWestList() {
-    QSignalBlocker block(lstWEST);
-    lstWEST->clear();
-    QStringList names;
-    for (int i = 0; i < kSlots; ++i) {
-        clsProject::Pair b = session_.league().getWestAllStar(i);
-        westSlots[static_cast<std::size_t>(i)] = {b[0], b[1]};
-        names << nameOf(b[0], b[1]);
-    }
-    lstWEST->addItems(names);
-}
+void frmAllStar::loadWestList() { loadList(false); }
+void frmAllStar::loadEastList() { loadList(true); }
 
-void frmAllStar::loadEastList() {
-    QSignalBlocker block(lstEAST);
-    lstEAST->clear();
+void frmAllStar::loadList(bool east) {
+    QListWidget* list = east ? lstEAST : lstWEST;
+    QSignalBlocker block(list);
+    list->clear();
     QStringList names;
     for (int i = 0; i < kSlots; ++i) {
-        clsProject::Pair b = session_.league().getEastAllStar(i);
-        eastSlots[static_cast<std::size_t>(i)] = {b[0], b[1]};
+        const clsProject::Pair b = east ? session_.league().getEastAllStar(i) : session_.league().getWestAllStar(i);
+        (east ? eastSlots : westSlots)[static_cast<std::size_t>(i)] = {b[0], b[1]};
         names << nameOf(b[0], b[1]);
     }
-    lstEAST->addItems(names);
+    list->addItems(names);
 }
 
 void frmAllStar::fillTeamCombo() {

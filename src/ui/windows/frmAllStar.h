@@ -65,6 +65,7 @@ private:
     void store();
     void loadWestList();
     void loadEastList();
+    void loadList(bool east);
     void fillTeamCombo();
     void fillPlayerCombo(int team);
     void listClick(bool east);

@@ -75,8 +75,9 @@ bool isTemporaryName(std::string_view name) {
 }
 
 // A hash of a byte sequence given in pieces (FNV-1a over eight bytes at a time, each step
-// folded): the same bytes give the same value however they are split. Only ever compared
-// within one run of the program, so the byte order of the machine does not matter.
+// folded, in four lanes that take 32 bytes a step side by side, so that a large image hashes at
+// the speed of memory): the same bytes give the same value however they are split. Only ever
+// compared within one run of the program, so the byte order of the machine does not matter.
 class ByteHash {
 public:
     void add(const void* data, std::size_t n) {
@@ -84,36 +85,40 @@ public:
         const auto* p = static_cast<const unsigned char*>(data);
         total_ += n;
         if (pending_ > 0) {
-            const std::size_t take = std::min(n, sizeof word_ - pending_);
-            std::memcpy(word_ + pending_, p, take);
+            const std::size_t take = std::min(n, sizeof block_ - pending_);
+            std::memcpy(block_ + pending_, p, take);
             pending_ += take;
             p += take;
             n -= take;
-            if (pending_ < sizeof word_) return;
-            mix(word_);
+            if (pending_ < sizeof block_) return;
+            mix(block_);
             pending_ = 0;
         }
-        for (; n >= sizeof word_; p += sizeof word_, n -= sizeof word_) mix(p);
-        std::memcpy(word_, p, n);
+        for (; n >= sizeof block_; p += sizeof block_, n -= sizeof block_) mix(p);
+        std::memcpy(block_, p, n);
         pending_ = n;
     }
     std::uint64_t value() const {
-        std::uint64_t h = h_;
-        for (std::size_t i = 0; i < pending_; ++i) h = (h ^ word_[i]) * kPrime;
+        std::uint64_t h = kBasis;
+        for (std::uint64_t lane : lanes_) h = fold((h ^ lane) * kPrime);
+        for (std::size_t i = 0; i < pending_; ++i) h = (h ^ block_[i]) * kPrime;
         return h ^ total_;
     }
 
 private:
     static constexpr std::uint64_t kPrime = 0x100000001B3;
+    static constexpr std::uint64_t kBasis = 0xCBF29CE484222325;
+    static std::uint64_t fold(std::uint64_t h) { return h ^ (h >> 29); }
     void mix(const unsigned char* p) {
-        std::uint64_t w = 0;
-        std::memcpy(&w, p, sizeof w);
-        h_ = (h_ ^ w) * kPrime;
-        h_ ^= h_ >> 29;
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            std::uint64_t w = 0;
+            std::memcpy(&w, p + 8 * lane, sizeof w);
+            lanes_[lane] = fold((lanes_[lane] ^ w) * kPrime);
+        }
     }
-    std::uint64_t h_ = 0xCBF29CE484222325;
+    std::uint64_t lanes_[4] = {kBasis, kBasis ^ 1, kBasis ^ 2, kBasis ^ 3};
     std::uint64_t total_ = 0;
-    unsigned char word_[8] = {};
+    unsigned char block_[32] = {};
     std::size_t pending_ = 0;
 };
 

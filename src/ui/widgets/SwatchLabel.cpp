@@ -28,12 +28,14 @@ QColor SwatchLabel::background() const {
 }
 QColor SwatchLabel::textColor() const { return palette().color(QPalette::WindowText); }
 
+// A swatch without caption or frame (the 128 of an SNES uniform) is its colour alone, and
+// needs no second painter for the label to draw nothing.
 void SwatchLabel::paintEvent(QPaintEvent* e) {
     {
         QPainter p(this);
         p.fillRect(rect(), background());
     }
-    QLabel::paintEvent(e);
+    if (!text().isEmpty() || frameShape() != QFrame::NoFrame) QLabel::paintEvent(e);
 }
 
 void SwatchLabel::mousePressEvent(QMouseEvent* e) {

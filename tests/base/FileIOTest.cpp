@@ -195,6 +195,42 @@ TEST(FileIORead, AWholeFileOfAnySizeComesBackByteForByte) {
     }
 }
 
+// Another program that changes one byte and keeps the size and the time is still seen, wherever
+// the byte lies; a write that keeps the old file's tail has the stamp a read of the result gives.
+TEST(FileIOStamp, OneByteChangedAnywhereIsSeenAndAWriteStampsAsAReadWould) {
+    const std::string path = testsupport::freshDir("fileio-stamp") + "/f.bin";
+    std::vector<std::uint8_t> bytes(70);  // two blocks of 32 and six bytes after them
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    const struct {
+        const char* where;
+        std::size_t at;
+    } changes[] = {{"first byte", 0}, {"second word", 8}, {"fourth word", 31}, {"second block", 40}, {"tail", 69}};
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.where);
+        testsupport::writeBytes(path, bytes);
+        std::vector<std::uint8_t> read;
+        FileIO::FileStamp stamp;
+        FileIO::FileError error;
+        ASSERT_EQ(FileIO::readWholeFile(path, read, stamp, error), Result::Ok);
+        const auto time = fs::last_write_time(path);
+        std::vector<std::uint8_t> theirs = bytes;
+        theirs[change.at] ^= 0x40;
+        testsupport::writeBytes(path, theirs);
+        fs::last_write_time(path, time);
+        EXPECT_FALSE(FileIO::unchangedSince(path, stamp));
+    }
+    testsupport::writeBytes(path, bytes);
+    std::vector<std::uint8_t> read;
+    FileIO::FileStamp stamp;
+    FileIO::FileError error;
+    ASSERT_EQ(FileIO::readWholeFile(path, read, stamp, error), Result::Ok);
+    const std::vector<std::uint8_t> head(37, 0xA5);
+    ASSERT_EQ(FileIO::writeFileIfUnchanged(path, head.data(), head.size(), true, stamp, error), Result::Ok);
+    FileIO::FileStamp again;
+    ASSERT_EQ(FileIO::readWholeFile(path, read, again, error), Result::Ok);
+    EXPECT_EQ(stamp, again);
+}
+
 TEST(FileIORead, FoldersFifosAndMissingFilesFailAtOnceAndLeaveTheTargetAlone) {
     const std::string dir = testsupport::freshDir("fileio-refuse");
 #ifdef _WIN32

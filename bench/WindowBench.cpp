@@ -30,6 +30,7 @@
 #include "ui/panels/ScheduleEditorPanel.h"
 #include "ui/panels/TeamEditorPanel.h"
 #include "ui/widgets/SwatchLabel.h"
+#include "ui/widgets/TextBox.h"
 #include "ui/windows/frmAllStar.h"
 #include "ui/windows/frmMain.h"
 
@@ -239,6 +240,24 @@ void registerFor(bool nes) {
         }
         runRounds(state, nullptr,
                   [&] { return timed([&] { clickNode(tree, tree.node(3 + 13 * 3 + 1 + (++k & 1))); }); });
+    });
+
+    // The user's round: a box of the player editor has the focus (a name was typed), then the next
+    // player is clicked, and the tree takes the focus back.
+    add("ClickPlayerFromEditor/" + edition, [nes, edition](benchmark::State& state) {
+        bool fresh = false;
+        frmMain& w = keptWindow("ClickPlayerFromEditor" + edition, nes, &fresh);
+        ProjectTreePanel& tree = w.tree();
+        static int k = 0;
+        if (fresh) {
+            tree.showPlayer(3, 1);
+            tree.scrollToItem(tree.node(3 + 13 * 3 + 1), QAbstractItemView::PositionAtCenter);
+            paintNow();
+            k = 0;
+        }
+        runRounds(
+            state, [&] { w.playerEditor().controls().txtFirstname->setFocus(); },
+            [&] { return timed([&] { clickNode(tree, tree.node(3 + 13 * 3 + 1 + (++k & 1))); }); });
     });
 
     add("ClickTeam/" + edition, [nes, edition](benchmark::State& state) {

@@ -242,6 +242,24 @@ void registerFor(bool nes) {
                   [&] { return timed([&] { clickNode(tree, tree.node(3 + 13 * 3 + 1 + (++k & 1))); }); });
     });
 
+    // Players of two teams in turn: the team editor, its figure and swatches change as well.
+    add("ClickPlayerOtherTeam/" + edition, [nes, edition](benchmark::State& state) {
+        bool fresh = false;
+        frmMain& w = keptWindow("ClickPlayerOtherTeam" + edition, nes, &fresh);
+        ProjectTreePanel& tree = w.tree();
+        static int k = 0;
+        if (fresh) {
+            tree.showPlayer(4, 1);
+            tree.showPlayer(3, 11);
+            tree.scrollToItem(tree.node(2 + 13 * 4), QAbstractItemView::PositionAtCenter);
+            paintNow();
+            k = 0;
+        }
+        runRounds(state, nullptr, [&] {
+            return timed([&] { clickNode(tree, tree.node((++k & 1) != 0 ? 3 + 13 * 4 + 1 : 3 + 13 * 3 + 11)); });
+        });
+    });
+
     // The user's round: a box of the player editor has the focus (a name was typed), then the next
     // player is clicked, and the tree takes the focus back.
     add("ClickPlayerFromEditor/" + edition, [nes, edition](benchmark::State& state) {

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <optional>
 
 #include "base/TextNumber.h"
@@ -105,6 +106,7 @@ void TeamEditorPanel::showChange(const LeagueEvent& event) {
         showPaletteBoxes();
         fill();
         setEditable(true);
+        prepareNextPaletteTool();
     } else if (event.change.touchesTeam(selection_.team)) {
         fill();
     }
@@ -302,11 +304,22 @@ frmPaletteTool* TeamEditorPanel::paletteTool(bool create) {
     return paletteTool_;
 }
 
+// The tool a swatch click will show is built, hidden, as soon as the window is idle, from its
+// design states: a click then only shows it.
+void TeamEditorPanel::prepareNextPaletteTool() {
+    QTimer::singleShot(0, this, [this] {
+        if (session_.valid()) paletteTool(true);
+    });
+}
+
 // Runs the palette tool as a modal dialogue; true when the user chose OK. A tool closed
 // with its close button is unloaded, so the next use starts from its design states.
 bool TeamEditorPanel::runPaletteTool(frmPaletteTool* tool) {
     const bool accepted = tool->exec() == QDialog::Accepted && tool->isAccepted();
-    if (tool->isUnloaded()) delete tool;
+    if (tool->isUnloaded()) {
+        delete tool;
+        prepareNextPaletteTool();
+    }
     window()->activateWindow();
     return accepted;
 }

@@ -68,6 +68,7 @@ private:
     void snesSwatchClicked(int index);
     void figureClicked(bool nes);
     bool runPaletteTool(frmPaletteTool* tool);
+    void prepareNextPaletteTool();
     // One step of the history that changes the selected team's data of the kinds given.
     void editTeam(const char* label, unsigned kinds, const std::function<void(clsTeam&)>& change);
     const clsTeam* team() const;

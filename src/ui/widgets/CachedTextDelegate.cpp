@@ -44,7 +44,8 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::WrapText;
     const bool plainLine = (opt.features & drawnByStyle) == 0 && !opt.text.isEmpty() &&
                            (opt.state & QStyle::State_HasFocus) == 0 && opt.direction == Qt::LeftToRight &&
-                           opt.displayAlignment == (Qt::AlignLeft | Qt::AlignVCenter) &&
+                           (opt.displayAlignment & Qt::AlignVertical_Mask) == Qt::AlignVCenter &&
+                           (opt.displayAlignment & (Qt::AlignJustify | Qt::AlignAbsolute)) == 0 &&
                            !opt.text.contains(QLatin1Char('\n')) && !opt.text.contains(QChar::LineSeparator);
     if (!plainLine) {
         QStyledItemDelegate::paint(painter, option, index);
@@ -76,6 +77,14 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->save();
     painter->setPen(opt.palette.color(group, role));
     painter->setFont(opt.font);
-    painter->drawStaticText(QPoint(place.left(), place.top() + (place.height() - lineHeight_) / 2), laid);
+    // The style's layout places a right or centred line in 64ths of a pixel.
+    const int spare = place.width() * 64 - qRound(laid.size().width() * 64);
+    int shift = 0;
+    if ((opt.displayAlignment & Qt::AlignRight) != 0)
+        shift = spare;
+    else if ((opt.displayAlignment & Qt::AlignHCenter) != 0)
+        shift = spare / 2;
+    painter->drawStaticText(QPointF(place.left() + shift / 64.0, place.top() + (place.height() - lineHeight_) / 2),
+                            laid);
     painter->restore();
 }

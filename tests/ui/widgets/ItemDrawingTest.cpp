@@ -18,6 +18,7 @@ struct Look {
     bool enabled;
     bool focused;
     int width;
+    Qt::Alignment alignment = Qt::AlignLeft;
 };
 
 QImage drawn(const Look& look, bool cached) {
@@ -27,8 +28,9 @@ QImage drawn(const Look& look, bool cached) {
     tree.resize(look.width, 120);
     if (cached) tree.setItemDelegate(new CachedTextDelegate(&tree));
     auto* root = new QTreeWidgetItem(&tree, QStringList("NBA"));
-    for (const char* text : {"ATLANTA HAWKS", "21-DOMINIQUE WILKINS", "/roms/a/very/long/folder/name/game.nes"})
+    for (const char* text : {"ATLANTA HAWKS", "21-DOMINIQUE WILKINS", "/roms/a/very/long/folder/name/game.nes", "1107"})
         new QTreeWidgetItem(root, QStringList(QString::fromLatin1(text)));
+    for (int i = 0; i < root->childCount(); ++i) root->child(i)->setTextAlignment(0, look.alignment | Qt::AlignVCenter);
     root->setExpanded(true);
     QTreeWidgetItem* line = root->child(1);
     line->setSelected(look.selected);
@@ -50,6 +52,8 @@ TEST(ItemDrawing, TheStoredTextLooksAsTheStyleDrawsIt) {
         {"selected", true, true, false, 300},
         {"disabled", false, false, false, 300},
         {"too narrow: the style shortens the text", false, true, false, 90},
+        {"right-aligned", true, true, false, 301, Qt::AlignRight},
+        {"centred", false, true, false, 299, Qt::AlignHCenter},
     };
     for (const Look& look : looks) EXPECT_TRUE(drawn(look, false) == drawn(look, true)) << look.name;
 }

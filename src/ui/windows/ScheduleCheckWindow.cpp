@@ -11,6 +11,7 @@
 
 #include "model/ScheduleCheck.h"
 #include "session/Session.h"
+#include "ui/widgets/CachedTextDelegate.h"
 #include "ui/widgets/UiText.h"
 
 namespace {
@@ -47,6 +48,7 @@ ScheduleCheckWindow::ScheduleCheckWindow(Session& session, QWidget* parent) : QW
     tblTeams->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblTeams->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the columns share the width
     tblTeams->setMinimumWidth(300);
+    tblTeams->setItemDelegate(new CachedTextDelegate(tblTeams));
     column->addWidget(tblTeams, 1);
 
     lblUsualGames = new QLabel(this);
@@ -56,6 +58,7 @@ ScheduleCheckWindow::ScheduleCheckWindow(Session& session, QWidget* parent) : QW
     auto* problems = new QLabel(QStringLiteral("&Problems:"), this);
     lstProblems = new QListWidget(this);
     lstProblems->setObjectName(QStringLiteral("lstProblems"));
+    lstProblems->setItemDelegate(new CachedTextDelegate(lstProblems));
     problems->setBuddy(lstProblems);
     lstProblems->setMinimumHeight(4 * (fontMetrics().height() + 4));
     column->addWidget(problems);

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "session/Session.h"
+#include "ui/widgets/CachedTextDelegate.h"
 #include "ui/widgets/SelectionEvents.h"
 #include "ui/widgets/UiText.h"
 
@@ -73,8 +74,10 @@ void frmAllStar::buildControls() {
     grid->addWidget(east, 0, 1);
 
     lstWEST = new QListWidget(this);
+    lstWEST->setItemDelegate(new CachedTextDelegate(lstWEST));
     lstWEST->setObjectName(QStringLiteral("lstWEST"));
     lstEAST = new QListWidget(this);
+    lstEAST->setItemDelegate(new CachedTextDelegate(lstEAST));
     lstEAST->setObjectName(QStringLiteral("lstEAST"));
     for (QListWidget* list : {lstWEST, lstEAST}) {
         list->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("WWWWWWWWWW WWWWWWWWWW")));

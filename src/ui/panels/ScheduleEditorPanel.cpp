@@ -55,7 +55,15 @@ void ScheduleEditorPanel::relabel() {
     for (QComboBox* list : {ui_.cmbHome, ui_.cmbAway})
         for (int t = 0; t < clsProject::kTeams && t < list->count(); ++t)
             list->setItemText(t, UiText::fromRom(league.getTeamRef(t)->getAbrev()));
+    relabelGames();
+}
+
+// A list view lays its entries out again after any of them is renamed, and would do it after
+// this turn of the event loop, painting itself apart from the rest of the window: it is done
+// at once, so that the window paints once.
+void ScheduleEditorPanel::relabelGames() {
     for (int g = 0; g < ui_.lstSchedule->count(); ++g) relabelGame(g);
+    ui_.lstSchedule->doItemsLayout();
 }
 
 void ScheduleEditorPanel::relabelGame(int game) {
@@ -123,7 +131,7 @@ void ScheduleEditorPanel::fill(int game) {
     {
         QSignalBlocker block(ui_.lstSchedule);
         if (ui_.lstSchedule->count() == n + 1) {
-            for (int g = 0; g <= n; ++g) relabelGame(g);
+            relabelGames();
         } else {
             QStringList games;
             games.reserve(n + 1);

@@ -50,6 +50,7 @@ private:
     void selectGame(int game);
     // Every entry's text anew: the teams' abbreviations and each game's matchup.
     void relabel();
+    void relabelGames();
     void relabelGame(int game);
     void gameClicked();
 

@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QDrag>
 #include <QDropEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QStyle>
 #include <algorithm>
 
 #include "base/TextNumber.h"
@@ -238,6 +240,48 @@ void ProjectTreePanel::keyPressEvent(QKeyEvent* e) {
     QTreeWidget::keyPressEvent(e);
     QTreeWidgetItem* after = currentItem();
     if (after != nullptr && after != before) nodeChosen(after);
+}
+
+// ---------------------------------------------------------------------------------------
+// The focus
+
+// A view repaints every row when it gains or loses the focus. Drawn by the Fusion style from a
+// palette that is the same for an active and an inactive window, the rows differ only in the
+// current node's focus frame: only that row is repainted, and the frame around the tree, which
+// shows the focus too.
+bool ProjectTreePanel::onlyTheCurrentNodeShowsTheFocus() const {
+    return style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0 &&
+           palette().isEqual(QPalette::Active, QPalette::Inactive);
+}
+
+// The frame around the rows and the current row: what the focus changes.
+void ProjectTreePanel::repaintFocusMarks() {
+    update(QRegion(rect()).subtracted(QRegion(contentsRect())));
+    const QRect row = visualRect(currentIndex());
+    if (row.isValid()) viewport()->update(QRect(0, row.top(), viewport()->width(), row.height()));
+}
+
+void ProjectTreePanel::focusInEvent(QFocusEvent* e) {
+    if (!onlyTheCurrentNodeShowsTheFocus()) {
+        QTreeWidget::focusInEvent(e);
+        return;
+    }
+    // As the view would: the focus reached by the keyboard without a current node makes the first one current.
+    if (!currentIndex().isValid() && e->reason() != Qt::MouseFocusReason) {
+        const QModelIndex first = moveCursor(MoveNext, Qt::NoModifier);
+        if (first.isValid() && (first.flags() & Qt::ItemIsEnabled) != 0)
+            selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    }
+    setAttribute(Qt::WA_InputMethodEnabled, (currentIndex().flags() & Qt::ItemIsEditable) != 0);
+    repaintFocusMarks();
+}
+
+void ProjectTreePanel::focusOutEvent(QFocusEvent* e) {
+    if (!onlyTheCurrentNodeShowsTheFocus()) {
+        QTreeWidget::focusOutEvent(e);
+        return;
+    }
+    repaintFocusMarks();
 }
 
 // ---------------------------------------------------------------------------------------

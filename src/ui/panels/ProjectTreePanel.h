@@ -68,6 +68,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override;
@@ -83,6 +85,9 @@ private:
     QString playerText(int team, int player) const;
     QString teamText(int team) const;
     void showNode(QTreeWidgetItem* node);
+    // Whether the focus changes no more of the tree than the current node's focus frame.
+    bool onlyTheCurrentNodeShowsTheFocus() const;
+    void repaintFocusMarks();
     void setNodeText(int index, const QString& text);
     // The roster place of a player node; none for the root, a team node or no node.
     static std::optional<Trade::Place> placeOf(const QTreeWidgetItem* node);

@@ -84,3 +84,22 @@ TEST_F(TreeAndSchedule, AnOpenOverALeagueShowsEveryNameAndGameOfTheNewOne) {
     for (int g = 0; g <= clsProject::getNumberOfGames(); ++g)
         EXPECT_EQ(scheduleUi().lstSchedule->item(g)->text(), UiText::fromRom(league().getMatchupStr(g))) << g;
 }
+
+// The tree repaints only what the focus changes; what is on screen after the focus comes and goes
+// is what a whole new painting of the tree gives.
+TEST_F(TreeAndSchedule, WhatTheFocusLeavesOnScreenIsTheWholeTreeAsPaintedAnew) {
+    openDemo();
+    ProjectTreePanel& tree = w->tree();
+    const auto onScreen = [&] {
+        settle();
+        const QRect place(tree.mapTo(w.get(), QPoint(0, 0)), tree.size());
+        return QGuiApplication::primaryScreen()->grabWindow(w->winId()).copy(place).toImage();
+    };
+    for (const char* move : {"click player 0.3", "click txtFirstname", "click player 0.4", "focus txtCity"}) {
+        act(move);
+        const QImage shown = onScreen();
+        tree.viewport()->update();
+        tree.update();
+        EXPECT_TRUE(shown == onScreen()) << move;
+    }
+}

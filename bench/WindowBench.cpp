@@ -19,6 +19,7 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "BenchWindow.h"
@@ -227,70 +228,61 @@ void registerFor(bool nes) {
         runRounds(state, nullptr, [&] { return timed([&] { w->openFile(images[++k & 1]); }); });
     });
 
-    add("ClickPlayer/" + edition, [nes, edition](benchmark::State& state) {
-        bool fresh = false;
-        frmMain& w = keptWindow("ClickPlayer" + edition, nes, &fresh);
-        ProjectTreePanel& tree = w.tree();
-        static int k = 0;
-        if (fresh) {
-            tree.showPlayer(3, 1);
-            tree.scrollToItem(tree.node(3 + 13 * 3 + 1), QAbstractItemView::PositionAtCenter);  // clicked in full
-            paintNow();
-            k = 0;
-        }
-        runRounds(state, nullptr,
-                  [&] { return timed([&] { clickNode(tree, tree.node(3 + 13 * 3 + 1 + (++k & 1))); }); });
-    });
-
+    // A click benchmark: one window kept through its rounds, shown as prepare leaves it when it is
+    // made; each round runs before (if any), then clicks the node nodeAt gives for the round.
+    const auto addClicks = [&add, nes, edition](const std::string& name,
+                                                const std::function<void(ProjectTreePanel&)>& prepare,
+                                                const std::function<int(int)>& nodeAt,
+                                                const std::function<void(frmMain&)>& before = nullptr) {
+        add(name + "/" + edition, [=](benchmark::State& state) {
+            bool fresh = false;
+            frmMain& w = keptWindow(name + edition, nes, &fresh);
+            ProjectTreePanel& tree = w.tree();
+            static std::map<std::string, int> rounds;
+            int& k = rounds[name + edition];
+            if (fresh) {
+                prepare(tree);
+                paintNow();
+                k = 0;
+            }
+            runRounds(
+                state,
+                [&] {
+                    if (before) before(w);
+                },
+                [&] { return timed([&] { clickNode(tree, tree.node(nodeAt(++k))); }); });
+        });
+    };
+    // The node of a centre in sight, so that the nodes around it are clicked in full.
+    const auto centre = [](ProjectTreePanel& tree, int node) {
+        tree.scrollToItem(tree.node(node), QAbstractItemView::PositionAtCenter);
+    };
+    const auto twoPlayers = [centre](ProjectTreePanel& tree) {
+        tree.showPlayer(3, 1);
+        centre(tree, 3 + 13 * 3 + 1);
+    };
+    const auto nextPlayer = [](int k) { return 3 + 13 * 3 + 1 + (k & 1); };
+    addClicks("ClickPlayer", twoPlayers, nextPlayer);
     // Players of two teams in turn: the team editor, its figure and swatches change as well.
-    add("ClickPlayerOtherTeam/" + edition, [nes, edition](benchmark::State& state) {
-        bool fresh = false;
-        frmMain& w = keptWindow("ClickPlayerOtherTeam" + edition, nes, &fresh);
-        ProjectTreePanel& tree = w.tree();
-        static int k = 0;
-        if (fresh) {
+    addClicks(
+        "ClickPlayerOtherTeam",
+        [centre](ProjectTreePanel& tree) {
             tree.showPlayer(4, 1);
             tree.showPlayer(3, 11);
-            tree.scrollToItem(tree.node(2 + 13 * 4), QAbstractItemView::PositionAtCenter);
-            paintNow();
-            k = 0;
-        }
-        runRounds(state, nullptr, [&] {
-            return timed([&] { clickNode(tree, tree.node((++k & 1) != 0 ? 3 + 13 * 4 + 1 : 3 + 13 * 3 + 11)); });
-        });
-    });
-
+            centre(tree, 2 + 13 * 4);
+        },
+        [](int k) { return (k & 1) != 0 ? 3 + 13 * 4 + 1 : 3 + 13 * 3 + 11; });
     // The user's round: a box of the player editor has the focus (a name was typed), then the next
     // player is clicked, and the tree takes the focus back.
-    add("ClickPlayerFromEditor/" + edition, [nes, edition](benchmark::State& state) {
-        bool fresh = false;
-        frmMain& w = keptWindow("ClickPlayerFromEditor" + edition, nes, &fresh);
-        ProjectTreePanel& tree = w.tree();
-        static int k = 0;
-        if (fresh) {
-            tree.showPlayer(3, 1);
-            tree.scrollToItem(tree.node(3 + 13 * 3 + 1), QAbstractItemView::PositionAtCenter);
-            paintNow();
-            k = 0;
-        }
-        runRounds(
-            state, [&] { w.playerEditor().controls().txtFirstname->setFocus(); },
-            [&] { return timed([&] { clickNode(tree, tree.node(3 + 13 * 3 + 1 + (++k & 1))); }); });
-    });
-
-    add("ClickTeam/" + edition, [nes, edition](benchmark::State& state) {
-        bool fresh = false;
-        frmMain& w = keptWindow("ClickTeam" + edition, nes, &fresh);
-        ProjectTreePanel& tree = w.tree();
-        static int k = 0;
-        if (fresh) {
+    addClicks("ClickPlayerFromEditor", twoPlayers, nextPlayer,
+              [](frmMain& w) { w.playerEditor().controls().txtFirstname->setFocus(); });
+    addClicks(
+        "ClickTeam",
+        [centre](ProjectTreePanel& tree) {
             tree.showTeam(3);
-            tree.scrollToItem(tree.node(2 + 13 * 3), QAbstractItemView::PositionAtCenter);
-            paintNow();
-            k = 0;
-        }
-        runRounds(state, nullptr, [&] { return timed([&] { clickNode(tree, tree.node(2 + 13 * (3 + (++k & 1)))); }); });
-    });
+            centre(tree, 2 + 13 * 3);
+        },
+        [](int k) { return 2 + 13 * (3 + (k & 1)); });
 
     // The dialogue shown, then OK trades the player with the next one of his team (and back).
     const auto swap = [nes](benchmark::State& state, bool shownOnly) {

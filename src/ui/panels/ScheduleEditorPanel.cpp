@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <numeric>
+#include <vector>
 
 #include "session/Session.h"
 #include "ui/panels/EditorSelection.h"
@@ -46,7 +48,7 @@ void ScheduleEditorPanel::showChange(const LeagueEvent& event) {
     if (change.touches(LeagueChange::TeamNames))
         relabel();
     else
-        for (int game : change.games) relabelGame(game);
+        relabelGames(change.games);
     if (change.touchesGame(selection_.game)) gameClicked();
 }
 
@@ -62,15 +64,24 @@ void ScheduleEditorPanel::relabel() {
 // this turn of the event loop, painting itself apart from the rest of the window: it is done
 // at once, so that the window paints once.
 void ScheduleEditorPanel::relabelGames() {
-    for (int g = 0; g < ui_.lstSchedule->count(); ++g) relabelGame(g);
-    ui_.lstSchedule->doItemsLayout();
+    std::vector<int> all(static_cast<std::size_t>(ui_.lstSchedule->count()));
+    std::iota(all.begin(), all.end(), 0);
+    relabelGames(all);
 }
 
-void ScheduleEditorPanel::relabelGame(int game) {
+void ScheduleEditorPanel::relabelGames(const std::vector<int>& games) {
+    bool renamed = false;
+    for (int g : games) renamed = relabelGame(g) || renamed;
+    if (renamed) ui_.lstSchedule->doItemsLayout();
+}
+
+bool ScheduleEditorPanel::relabelGame(int game) {
     QListWidgetItem* item = ui_.lstSchedule->item(game);
-    if (item == nullptr) return;
+    if (item == nullptr) return false;
     const QString text = UiText::fromRom(session_.league().getMatchupStr(game));
-    if (item->text() != text) item->setText(text);
+    if (item->text() == text) return false;
+    item->setText(text);
+    return true;
 }
 
 void ScheduleEditorPanel::build() {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QGroupBox>
+#include <vector>
 
 class QComboBox;
 class QListWidget;
@@ -51,7 +52,9 @@ private:
     // Every entry's text anew: the teams' abbreviations and each game's matchup.
     void relabel();
     void relabelGames();
-    void relabelGame(int game);
+    void relabelGames(const std::vector<int>& games);
+    // True when the entry's text changed.
+    bool relabelGame(int game);
     void gameClicked();
 
     Session& session_;

@@ -41,7 +41,7 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
     const QStyleOptionViewItem::ViewItemFeatures drawnByStyle =
-        QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::WrapText;
+        QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator;
     const bool plainLine = (opt.features & drawnByStyle) == 0 && !opt.text.isEmpty() &&
                            (opt.state & QStyle::State_HasFocus) == 0 && opt.direction == Qt::LeftToRight &&
                            (opt.displayAlignment & Qt::AlignVertical_Mask) == Qt::AlignVCenter &&
@@ -59,7 +59,7 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const QRect place =
         style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget).adjusted(margin, 0, -margin, 0);
     const QStaticText& laid = laidOut(text, opt.font);
-    if (laid.size().width() > place.width()) {  // the style shortens it
+    if (laid.size().width() > place.width()) {  // the style shortens or wraps it
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }

@@ -7,8 +7,8 @@
 // Draws the lines of a list or tree as the style draws them, with each line's text laid out once
 // and kept: the league's names are drawn again at every scroll, click and open, and laying the
 // text out is most of what drawing a line costs. A line with a picture, a check box, several
-// lines of text, a text wider than its place (which the style shortens) or the focus (whose frame
-// the style fits to the text) is drawn by the style alone.
+// lines of text, a text wider than its place (which the style shortens or wraps) or the focus
+// (whose frame the style fits to the text) is drawn by the style alone.
 class CachedTextDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;

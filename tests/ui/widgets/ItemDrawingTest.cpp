@@ -19,12 +19,14 @@ struct Look {
     bool focused;
     int width;
     Qt::Alignment alignment = Qt::AlignLeft;
+    bool wrap = false;
 };
 
 QImage drawn(const Look& look, bool cached) {
     QTreeWidget tree;
     tree.setHeaderHidden(true);
     tree.setTextElideMode(Qt::ElideMiddle);
+    tree.setWordWrap(look.wrap);
     tree.resize(look.width, 120);
     if (cached) tree.setItemDelegate(new CachedTextDelegate(&tree));
     auto* root = new QTreeWidgetItem(&tree, QStringList("NBA"));
@@ -54,6 +56,7 @@ TEST(ItemDrawing, TheStoredTextLooksAsTheStyleDrawsIt) {
         {"too narrow: the style shortens the text", false, true, false, 90},
         {"right-aligned", true, true, false, 301, Qt::AlignRight},
         {"centred", false, true, false, 299, Qt::AlignHCenter},
+        {"words wrapped where too long", true, true, false, 150, Qt::AlignLeft, true},
     };
     for (const Look& look : looks) EXPECT_TRUE(drawn(look, false) == drawn(look, true)) << look.name;
 }

@@ -23,9 +23,10 @@ int lineHeight(const QFont& font) {
 }  // namespace
 
 const QStaticText& CachedTextDelegate::laidOut(const QString& text, const QFont& font) const {
-    if (font != font_ || texts_.size() >= kKeptTexts) {
+    if (font != font_ || lineHeight_ < 0 || texts_.size() >= kKeptTexts) {
         texts_.clear();
         font_ = font;
+        lineHeight_ = lineHeight(font);
     }
     auto it = texts_.find(text);
     if (it == texts_.end()) {
@@ -70,10 +71,6 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     if (group == QPalette::Normal && (opt.state & QStyle::State_Active) == 0) group = QPalette::Inactive;
     const QPalette::ColorRole role =
         (opt.state & QStyle::State_Selected) != 0 ? QPalette::HighlightedText : QPalette::Text;
-    if (lineHeightFont_ != opt.font || lineHeight_ < 0) {
-        lineHeightFont_ = opt.font;
-        lineHeight_ = lineHeight(opt.font);
-    }
     painter->save();
     painter->setPen(opt.palette.color(group, role));
     painter->setFont(opt.font);

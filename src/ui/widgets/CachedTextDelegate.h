@@ -16,11 +16,11 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
-    // The text laid out in the font of the lines, made on its first drawing.
+    // The text laid out in the font of the lines, made on its first drawing; a new font starts
+    // the store anew and measures its line height.
     const QStaticText& laidOut(const QString& text, const QFont& font) const;
 
     mutable QHash<QString, QStaticText> texts_;
-    mutable QFont font_;            // the font they are laid out in
-    mutable QFont lineHeightFont_;  // the font lineHeight_ is for
-    mutable int lineHeight_ = -1;
+    mutable QFont font_;           // the font they are laid out in
+    mutable int lineHeight_ = -1;  // the height of a line in that font
 };

@@ -1,5 +1,6 @@
 #include "ui/commands/RecentFiles.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QThreadPool>
@@ -12,6 +13,12 @@ namespace {
 const QString kGroup = QStringLiteral("RecentFiles");
 const QString kPath = QStringLiteral("path");
 const QString kEdition = QStringLiteral("edition");
+
+// The file's bytes, or none when it cannot be read; the list is a few hundred bytes.
+QByteArray bytesOf(const QString& file) {
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
 
 }  // namespace
 
@@ -29,7 +36,18 @@ QString RecentFiles::defaultFile() {
 
 QList<RecentFiles::Entry> RecentFiles::entries() const {
     if (file_.isEmpty()) return {};
-    settle();
+    // A list being written is what the file is about to hold: the window does not wait for the
+    // disk. Otherwise the file is parsed only when its bytes are not those last seen here
+    // (reading them is much quicker than parsing them).
+    {
+        const std::lock_guard lock(mutex_);
+        if (queued_ > 0) return known_.entries;
+    }
+    const QByteArray bytes = bytesOf(file_);
+    {
+        const std::lock_guard lock(mutex_);
+        if (queued_ > 0 || (!bytes.isEmpty() && bytes == known_.bytes)) return known_.entries;
+    }
     QSettings settings(file_, QSettings::IniFormat);
     QList<Entry> out;
     const int n = settings.beginReadArray(kGroup);
@@ -42,6 +60,8 @@ QList<RecentFiles::Entry> RecentFiles::entries() const {
         out << Entry{path, static_cast<ConsoleKind>(kind)};
     }
     settings.endArray();
+    const std::lock_guard lock(mutex_);
+    if (queued_ == 0) known_ = {bytes, out};
     return out;
 }
 
@@ -67,7 +87,14 @@ void RecentFiles::remove(const QString& path) {
 // the write has ended.
 void RecentFiles::write(const QList<Entry>& list) {
     if (file_.isEmpty()) return;
-    writer_->start([file = file_, list] {
+    quint64 number = 0;
+    {
+        const std::lock_guard lock(mutex_);
+        ++queued_;
+        number = ++written_;
+        known_ = {QByteArray(), list};
+    }
+    writer_->start([this, file = file_, list, number] {
         QSettings settings(file, QSettings::IniFormat);
         settings.remove(kGroup);
         settings.beginWriteArray(kGroup, static_cast<int>(list.size()));
@@ -78,5 +105,10 @@ void RecentFiles::write(const QList<Entry>& list) {
         }
         settings.endArray();
         settings.sync();
+        // A write that failed leaves the old file, which the next reading parses.
+        const QByteArray bytes = settings.status() == QSettings::NoError ? bytesOf(file) : QByteArray();
+        const std::lock_guard lock(mutex_);
+        --queued_;
+        if (number == written_) known_ = {bytes, list};
     });
 }

@@ -81,6 +81,8 @@ TEST_F(Files, TheRecentListKeepsTheLastEightAndTheEmptyTreeOffersThem) {
     act(opens + "open game3.nes, open absent.nes");
     EXPECT_EQ(listed(), expected);
     restart();
+    EXPECT_TRUE(fs::exists(file("recent.ini")));
+    EXPECT_FALSE(fs::exists(file("config")));
     start();  // before the first league the tree says where to begin and lists the recent files
     EXPECT_EQ(listed(), expected);
     QStringList shown;
@@ -94,13 +96,21 @@ TEST_F(Files, TheRecentListKeepsTheLastEightAndTheEmptyTreeOffersThem) {
         {"menu menuFileRecent_6", "", "warning: The file no longer exists! | " + file("game4.nes"), "",
          [&] { EXPECT_EQ(listed().size(), 7); }},
     });
-    EXPECT_TRUE(fs::exists(file("recent.ini")));
-    EXPECT_FALSE(fs::exists(file("config")));
+    restart();  // the window writes its list last as it ends
     testsupport::writeText(file("recent.ini"), "[RecentFiles]\n1\\edition=1\n1\\path=" + file("a.nes") +
                                                    "\n2\\edition=3\n2\\path=/b.nes\n3\\edition=x\n3\\path=/c.nes\n"
                                                    "4\\edition=2\n4\\path=\nsize=4\n");
     EXPECT_EQ(RecentFiles(qs(file("recent.ini"))).entries(),
               (QList<RecentFiles::Entry>{{qs(file("a.nes")), Console::Nes}}));
+    // Two windows share the list: each sees what the other wrote last.
+    RecentFiles first(qs(file("recent.ini"))), second(qs(file("recent.ini")));
+    first.add(qs(file("b.smc")), Console::Snes);
+    first.settle();
+    second.add(qs(file("c.nes")), Console::Nes);
+    second.settle();
+    EXPECT_EQ(first.entries(), (QList<RecentFiles::Entry>{{qs(file("c.nes")), Console::Nes},
+                                                          {qs(file("b.smc")), Console::Snes},
+                                                          {qs(file("a.nes")), Console::Nes}}));
 }
 
 // Exit and the close box ask about edits not saved and follow the answer; Cancel keeps the window.

@@ -173,17 +173,24 @@ QGridLayout* PlayerEditorPanel::buildRatingRows(const QFontMetrics& fm) {
         inc->setFixedSize(buttonSide, buttonSide);
         ui_.cmdIncAtt[idx] = inc;
         rows->addWidget(inc, i, 3);
+        // The value and its rank have a size no text changes, centred in their row as a label
+        // of the row's height draws its line: a label sized by its text would have the editor,
+        // and the window around it, laid out anew at each player shown.
         auto* value = new QLabel(QStringLiteral("0"), this);
         value->setObjectName(QString::fromLatin1(kValueNames[idx]));
-        value->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("0000")));
+        const int lineHeight = value->sizeHint().height();
+        value->setFixedSize(fm.horizontalAdvance(QStringLiteral("0000")), lineHeight);
         ui_.ratingValues[idx] = value;
-        rows->addWidget(value, i, 4);
+        rows->addWidget(value, i, 4, Qt::AlignVCenter);
         auto* rank = new QLabel(this);
         rank->setObjectName(QString::fromLatin1(kValueNames[idx]).insert(3, QStringLiteral("Rank")));
+        rank->setFixedSize(fm.horizontalAdvance(QStringLiteral("0000th of 0000")), lineHeight);
         ui_.ratingRanks[idx] = rank;
-        rows->addWidget(rank, i, 5);
+        rows->addWidget(rank, i, 5, Qt::AlignVCenter);
     }
-    rows->setColumnStretch(5, 1);
+    // The room left goes beyond the ranks.
+    rows->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 6);
+    rows->setColumnStretch(6, 1);
     return rows;
 }
 

@@ -1,6 +1,5 @@
 #include "ui/widgets/SpaceStatusLabel.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 
 #include "codec/AllStarCheck.h"
@@ -17,9 +16,6 @@ const QString kGap = QStringLiteral("   ");
 }  // namespace
 
 SpaceStatusLabel::SpaceStatusLabel(QWidget* parent) : QWidget(parent) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
     figures_ = new QLabel(this);
     figures_->setObjectName(QStringLiteral("lblSpace"));
     figures_->setTextFormat(Qt::PlainText);
@@ -32,9 +28,26 @@ SpaceStatusLabel::SpaceStatusLabel(QWidget* parent) : QWidget(parent) {
     QPalette red = warnings_->palette();
     red.setColor(QPalette::WindowText, QColor(200, 0, 0));
     warnings_->setPalette(red);
-    row->addWidget(figures_);
-    row->addWidget(warnings_);
-    row->addStretch(1);
+    warnings_->hide();
+}
+
+QSize SpaceStatusLabel::sizeHint() const {
+    const QSize figures = figures_->sizeHint();
+    const int warnings = warnings_->isHidden() ? 0 : warnings_->sizeHint().width();
+    return {figures.width() + warnings, figures.height()};
+}
+
+QSize SpaceStatusLabel::minimumSizeHint() const { return {0, figures_->sizeHint().height()}; }
+
+void SpaceStatusLabel::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    place();
+}
+
+void SpaceStatusLabel::place() {
+    const int figures = figures_->sizeHint().width();
+    figures_->setGeometry(0, 0, figures, height());
+    if (!warnings_->isHidden()) warnings_->setGeometry(figures, 0, warnings_->sizeHint().width(), height());
 }
 
 QString SpaceStatusLabel::text() const { return figures_->text() + warnings_->text(); }
@@ -44,6 +57,7 @@ void SpaceStatusLabel::showFor(const Session& session) {
     if (!session.valid() || (kind != Console::Nes && kind != Console::Snes)) {
         figures_->clear();
         warnings_->clear();
+        warnings_->hide();
         setToolTip(QString());
         return;
     }
@@ -76,5 +90,6 @@ void SpaceStatusLabel::showFor(const Session& session) {
     figures_->setText(parts.join(kGap));
     warnings_->setText(warnings.isEmpty() ? QString() : kGap + warnings.join(kGap));
     warnings_->setVisible(!warnings.isEmpty());
+    place();
     setToolTip(tip);
 }

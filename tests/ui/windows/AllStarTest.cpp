@@ -86,6 +86,9 @@ TEST_F(AllStar, SlotsNamingNoPlayerAreFlaggedShownEmptyAndMended) {
         statusText().contains(QRegularExpression(R"(Players \d+/\d+ +All-star slots need mending: west 3, east 0$)")))
         << statusText().toStdString();
     EXPECT_EQ(w->spaceStatus().warnings().palette().color(QPalette::WindowText), QColor(200, 0, 0));
+    const QLabel& warnings = w->spaceStatus().warnings();  // after the figures, whole
+    EXPECT_GT(warnings.x(), warnings.width());
+    EXPECT_EQ(warnings.size(), QSize(warnings.sizeHint().width(), w->spaceStatus().height()));
     play({
         {"menu menuFileSave", "",
          "warning: Unknown error! | " +

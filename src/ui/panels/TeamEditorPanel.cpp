@@ -13,6 +13,7 @@
 #include "ui/panels/SessionSignals.h"
 #include "ui/widgets/PictureBox.h"
 #include "ui/widgets/SwatchLabel.h"
+#include "ui/widgets/SwatchSheet.h"
 #include "ui/widgets/SwatchStyle.h"
 #include "ui/widgets/TextBox.h"
 #include "ui/widgets/UiText.h"
@@ -160,6 +161,7 @@ void TeamEditorPanel::build() {
         label->setGeometry(8 * (i % 32), 16 * (i / 32), 8, 16);
         ui_.lblsnespal[static_cast<std::size_t>(i)] = label;
     }
+    new SwatchSheet({ui_.lblsnespal.begin(), ui_.lblsnespal.end()}, ui_.contSnesPalEd);
 }
 
 void TeamEditorPanel::connectControls() {

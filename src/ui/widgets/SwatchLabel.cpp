@@ -19,7 +19,10 @@ void SwatchLabel::setColors(const QColor& background, const QColor& text) {
 void SwatchLabel::setBackground(const QColor& background) {
     if (background_ == background) return;
     background_ = background;
-    update();
+    if (cover_ != nullptr)
+        cover_->update(geometry().translated(-cover_->pos()));
+    else
+        update();
 }
 
 // Before a colour is set, the swatch shows the window's background.

@@ -18,6 +18,9 @@ public:
     void setBackground(const QColor& background);
     QColor background() const;
     QColor textColor() const;
+    // A sheet lying over the swatch paints its colour from now on (see SwatchSheet): a new
+    // colour repaints the sheet where the swatch lies.
+    void setCover(QWidget* sheet) { cover_ = sheet; }
 
 signals:
     void clicked();
@@ -30,6 +33,7 @@ protected:
 private:
     QColor background_;
     PressReleaseClick click_;
+    QWidget* cover_ = nullptr;
 };
 
 // An RGB colour value (red + 256 * green + 65536 * blue) as a QColor, and back.

@@ -52,7 +52,16 @@ TEST_F(PaletteTool, SnesWordsComeFromTheSlidersOrTheHexBox) {
         {"click lblsnespal_3, focus hscrRed, End, focus hscrGreen, Home, focus hscrBlue, Home, Right*9, see 241F in "
          "txtValue, click cmdOK",
          "team 0 uniform snes 3: 0x3656 -> 0x241F", "", "Colour",
-         [this] { EXPECT_EQ(teamUi().lblsnespal[3]->background(), QColor(248, 0, 72)); }},
+         [this] {
+             // The colour as the window shows it, and the swatch under the pointer there.
+             SwatchLabel* swatch = teamUi().lblsnespal[3];
+             EXPECT_EQ(swatch->background(), QColor(248, 0, 72));
+             QApplication::processEvents();
+             const QPoint at = swatch->mapTo(w.get(), swatch->rect().center());
+             const QImage shown = QGuiApplication::primaryScreen()->grabWindow(w->winId()).toImage();
+             EXPECT_EQ(shown.pixelColor(at), QColor(248, 0, 72));
+             EXPECT_EQ(w->childAt(at), swatch);
+         }},
         {"click lblsnespal_5, type FFFF into txtValue, click cmdOK, " + refused +
          ", type 12G4 into txtValue, click cmdOK, " + refused},
         {"click lblsnespal_5, type 00a1 into txtValue, Return, see G 5 in lblChannel_1, click cmdOK",

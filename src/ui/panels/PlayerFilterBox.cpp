@@ -42,7 +42,8 @@ void PlayerFilterBox::showChange(const LeagueEvent& event) {
 void PlayerFilterBox::apply() {
     if (text().trimmed().isEmpty()) {
         tree_.showOnlyPlayers(nullptr);
-        lblFilter_->clear();
+        // Clearing an empty label still lays out the status bar it stands in, and paints it again.
+        if (!lblFilter_->text().isEmpty()) lblFilter_->clear();
         return;
     }
     PlayerQuery::Fault fault;

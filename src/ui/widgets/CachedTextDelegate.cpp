@@ -25,6 +25,7 @@ int lineHeight(const QFont& font) {
 const QStaticText& CachedTextDelegate::laidOut(const QString& text, const QFont& font) const {
     if (font != font_ || lineHeight_ < 0 || texts_.size() >= kKeptTexts) {
         texts_.clear();
+        texts_.reserve(512);  // a window's first lines come without growing the store step by step
         font_ = font;
         lineHeight_ = lineHeight(font);
     }

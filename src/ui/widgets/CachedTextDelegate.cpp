@@ -1,6 +1,7 @@
 #include "ui/widgets/CachedTextDelegate.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPainter>
 #include <QStyle>
 #include <QTextLayout>
@@ -39,6 +40,28 @@ const QStaticText& CachedTextDelegate::laidOut(const QString& text, const QFont&
     return *it;
 }
 
+bool CachedTextDelegate::drawsPlainLine(const QStyleOptionViewItem& opt, const QStyle* style) const {
+    if (style != triedStyle_) {
+        plainLineDrawn_.clear();
+        triedStyle_ = style;
+    }
+    const int key = static_cast<int>(opt.state) ^ (static_cast<int>(opt.viewItemPosition) << 28);
+    auto it = plainLineDrawn_.find(key);
+    if (it == plainLineDrawn_.end()) {
+        QImage blank(opt.rect.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        blank.fill(Qt::transparent);
+        QImage tried = blank;
+        {
+            QPainter p(&tried);
+            QStyleOptionViewItem line = opt;
+            line.rect = tried.rect();
+            style->drawControl(QStyle::CE_ItemViewItem, &line, &p, opt.widget);
+        }
+        it = plainLineDrawn_.insert(key, tried != blank);
+    }
+    return *it;
+}
+
 void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
@@ -65,7 +88,10 @@ void CachedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    const bool plainLook = (opt.state & (QStyle::State_Selected | QStyle::State_MouseOver)) == 0 &&
+                           opt.backgroundBrush.style() == Qt::NoBrush &&
+                           (opt.features & QStyleOptionViewItem::Alternate) == 0;
+    if (!plainLook || drawsPlainLine(opt, style)) style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
     // The text where and in the colour the style puts it.
     QPalette::ColorGroup group = (opt.state & QStyle::State_Enabled) != 0 ? QPalette::Normal : QPalette::Disabled;

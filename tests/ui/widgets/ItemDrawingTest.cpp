@@ -20,6 +20,8 @@ struct Look {
     int width;
     Qt::Alignment alignment = Qt::AlignLeft;
     bool wrap = false;
+    bool alternate = false;
+    QColor tint = QColor();
 };
 
 QImage drawn(const Look& look, bool cached) {
@@ -27,6 +29,7 @@ QImage drawn(const Look& look, bool cached) {
     tree.setHeaderHidden(true);
     tree.setTextElideMode(Qt::ElideMiddle);
     tree.setWordWrap(look.wrap);
+    tree.setAlternatingRowColors(look.alternate);
     tree.resize(look.width, 120);
     if (cached) tree.setItemDelegate(new CachedTextDelegate(&tree));
     auto* root = new QTreeWidgetItem(&tree, QStringList("NBA"));
@@ -35,6 +38,7 @@ QImage drawn(const Look& look, bool cached) {
     for (int i = 0; i < root->childCount(); ++i) root->child(i)->setTextAlignment(0, look.alignment | Qt::AlignVCenter);
     root->setExpanded(true);
     QTreeWidgetItem* line = root->child(1);
+    if (look.tint.isValid()) root->child(3)->setBackground(0, look.tint);
     line->setSelected(look.selected);
     if (!look.enabled) line->setFlags(Qt::NoItemFlags);
     tree.setCurrentItem(look.focused ? line : root, 0, QItemSelectionModel::NoUpdate);
@@ -57,6 +61,8 @@ TEST(ItemDrawing, TheStoredTextLooksAsTheStyleDrawsIt) {
         {"right-aligned", true, true, false, 301, Qt::AlignRight},
         {"centred", false, true, false, 299, Qt::AlignHCenter},
         {"words wrapped where too long", true, true, false, 150, Qt::AlignLeft, true},
+        {"alternating colours", false, true, false, 300, Qt::AlignLeft, false, true},
+        {"a tinted line", false, true, false, 300, Qt::AlignLeft, false, false, QColor(255, 236, 180)},
     };
     for (const Look& look : looks) EXPECT_TRUE(drawn(look, false) == drawn(look, true)) << look.name;
 }

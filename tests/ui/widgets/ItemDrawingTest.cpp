@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QListWidget>
 #include <QTreeWidget>
 
 #include "ui/widgets/CachedTextDelegate.h"
@@ -51,6 +52,20 @@ QImage drawn(const Look& look, bool cached) {
     return tree.grab().toImage();
 }
 
+// A list, unlike a tree, leaves a line's background to the style's drawing of the line.
+QImage listDrawn(const Look& look, bool cached) {
+    QListWidget list;
+    list.setAlternatingRowColors(look.alternate);
+    list.resize(look.width, 80);
+    if (cached) list.setItemDelegate(new CachedTextDelegate(&list));
+    for (const char* text : {"BRA at ALD", "CIN at BRA", "DUS at CIN"}) list.addItem(QString::fromLatin1(text));
+    if (look.tint.isValid()) list.item(2)->setBackground(look.tint);
+    list.item(1)->setSelected(look.selected);
+    list.show();
+    QApplication::processEvents();
+    return list.grab().toImage();
+}
+
 TEST(ItemDrawing, TheStoredTextLooksAsTheStyleDrawsIt) {
     const Look looks[] = {
         {"plain", false, true, false, 300},
@@ -64,7 +79,12 @@ TEST(ItemDrawing, TheStoredTextLooksAsTheStyleDrawsIt) {
         {"alternating colours", false, true, false, 300, Qt::AlignLeft, false, true},
         {"a tinted line", false, true, false, 300, Qt::AlignLeft, false, false, QColor(255, 236, 180)},
     };
-    for (const Look& look : looks) EXPECT_TRUE(drawn(look, false) == drawn(look, true)) << look.name;
+    for (const Look& look : looks) {
+        EXPECT_TRUE(drawn(look, false) == drawn(look, true)) << look.name;
+        if (look.alternate || look.tint.isValid() || look.selected) {
+            EXPECT_TRUE(listDrawn(look, false) == listDrawn(look, true)) << look.name << " in a list";
+        }
+    }
 }
 
 TEST(ItemDrawing, TheIconGivesEachSizeFromItsOwnPicture) {

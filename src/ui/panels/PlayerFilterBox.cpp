@@ -20,7 +20,6 @@ PlayerFilterBox::PlayerFilterBox(const Session& session, ProjectTreePanel& tree,
         QStringLiteral("Every term must hold: a word of a name, city, mascot or abbreviation; #33; team:ALD or "
                        "team:5; pos:G, pos:F, pos:C; jersey, feet, inch, height, weight, fg, ft, threept, rspeed, "
                        "jump, steal, block, shoot or stam with >=, <=, >, < or = and a number"));
-    setClearButtonEnabled(true);
     setEnabled(false);  // until the first league
     lblFilter_ = new QLabel(this);
     lblFilter_->setObjectName(QStringLiteral("lblFilter"));
@@ -29,6 +28,12 @@ PlayerFilterBox::PlayerFilterBox(const Session& session, ProjectTreePanel& tree,
         selectAll();
     });
     find->setContext(Qt::WindowShortcut);
+    // The clear button shows only over a text, and the style's search for its picture through
+    // the desktop's icon folders takes longer than the rest of the window's start: it is made
+    // with the first text typed.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& typed) {
+        if (!typed.isEmpty() && !isClearButtonEnabled()) setClearButtonEnabled(true);
+    });
     connect(this, &QLineEdit::textChanged, this, &PlayerFilterBox::apply);
     connect(this, &QLineEdit::returnPressed, this, &PlayerFilterBox::apply);
     connect(&events, &SessionSignals::heard, this, &PlayerFilterBox::showChange);

@@ -38,6 +38,7 @@ TEST_F(PlayerFilter, ShowsTheMatchingPlayersUnderTheirTeams) {
          [&] {
              EXPECT_EQ(shownPlayers(*this), centers);
              EXPECT_FALSE(toldInRed());
+             EXPECT_TRUE(w->findChild<QLineEdit*>("txtFilter")->isClearButtonEnabled());  // made with the text
          }},
         // The tree stays as the last query read left it ("... team:2").
         {"type pos:C height>82 jump<40 team:27 into txtFilter, see there is no team 27 in lblFilter",

@@ -1,9 +1,15 @@
 #include "ui/platform/MessageSink.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -21,9 +27,31 @@ QMessageBox::Icon boxIcon(MessageSink::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-}  // namespace
+// Puts a message up once its window has painted itself for the first time.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> show) : QObject(window), show_(std::move(show)) {
+        window->installEventFilter(this);
+    }
 
-void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, const QString& detail) {
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && show_) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                const std::function<void()> show = std::exchange(show_, {});
+                deleteLater();
+                show();
+            });
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    std::function<void()> show_;
+};
+
+void showMessage(QWidget* parent, const QString& text, MessageSink::Icon icon, const QString& detail) {
     QMessageBox box(boxIcon(icon), kAppTitle, text, QMessageBox::Ok, parent);
     if (!detail.isEmpty()) {
         box.setInformativeText(detail);
@@ -36,6 +64,24 @@ void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, con
         grid->addItem(new QSpacerItem(kMessageWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(),
                       0, 1, grid->columnCount());
     box.exec();
+}
+
+}  // namespace
+
+// What the command changed is painted before its message stands over it. A window still on its
+// way to the screen (a file opened at the start) gets its message once it has painted itself,
+// and the call returns at once; otherwise what waits to be painted is painted first, and the box
+// then waits for its answer.
+void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, const QString& detail) {
+    QWidget* window = parent != nullptr ? parent->window() : nullptr;
+    if (window != nullptr && window->isVisible() && window->windowHandle() != nullptr &&
+        !window->windowHandle()->isExposed()) {
+        new AfterFirstPaint(
+            window, [parent = QPointer(parent), text, icon, detail] { showMessage(parent, text, icon, detail); });
+        return;
+    }
+    if (window != nullptr) QCoreApplication::sendPostedEvents(window, QEvent::UpdateRequest);
+    showMessage(parent, text, icon, detail);
 }
 
 bool QtMessageSink::askYesNo(QWidget* parent, const QString& text) { return askGoOn(parent, text, QString()); }

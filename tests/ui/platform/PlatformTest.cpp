@@ -29,6 +29,25 @@ TEST_F(UiTest, TheQtDialoguesAnswerAsTheWindowExpects) {
         box.accept();
     });
     QtMessageSink().message(nullptr, "Error reading file!", MessageSink::Icon::Exclamation, line);
+    // A window on its way to the screen (a file opened at the start) is painted before its message
+    // comes up, and the call does not wait for it.
+    QWidget window;
+    window.show();
+    QString shown;
+    bool painted = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            painted = window.windowHandle()->isExposed();
+            box->accept();
+        }
+    });
+    answer.start(5);
+    QtMessageSink().message(&window, "File successfully loaded!", MessageSink::Icon::Information);
+    EXPECT_TRUE(shown.isEmpty());
+    QTRY_COMPARE(shown, QStringLiteral("File successfully loaded!"));
+    EXPECT_TRUE(painted);
     withModal<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
     EXPECT_FALSE(QtMessageSink().askYesNo(nullptr, "taken.csv already exists. Replace it?"));
     testsupport::writeText(file("game.smc"), "x");

@@ -9,6 +9,7 @@
 
 #include "session/modGlobals.h"
 #include "ui/platform/LocalPath.h"
+#include "ui/widgets/LazyIconStyle.h"
 #include "ui/widgets/ToolIcons.h"
 #include "ui/windows/frmMain.h"
 
@@ -82,6 +83,7 @@ private:
 // replaces lie beside the program or in the user's data folder by the same rule.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new LazyIconStyle);
     QApplication::setApplicationName(QStringLiteral("tamsel"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAMSEL_APP_ID));
 

@@ -14,6 +14,7 @@
 #include "ui/panels/EditorSelection.h"
 #include "ui/panels/SessionSignals.h"
 #include "ui/widgets/CachedTextDelegate.h"
+#include "ui/widgets/LazyIconStyle.h"
 #include "ui/widgets/SteadyActivation.h"
 #include "ui/widgets/UiText.h"
 
@@ -250,8 +251,7 @@ void ProjectTreePanel::keyPressEvent(QKeyEvent* e) {
 // current node's focus frame: only that row is repainted, and the frame around the tree, which
 // shows the focus too.
 bool ProjectTreePanel::onlyTheCurrentNodeShowsTheFocus() const {
-    return style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0 &&
-           palette().isEqual(QPalette::Active, QPalette::Inactive);
+    return LazyIconStyle::isFusion(style()) && palette().isEqual(QPalette::Active, QPalette::Inactive);
 }
 
 // The frame around the rows and the current row: what the focus changes.

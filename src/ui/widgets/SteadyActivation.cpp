@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QStyle>
 
+#include "ui/widgets/LazyIconStyle.h"
+
 SteadyActivation::SteadyActivation(QAbstractItemView* view) : QObject(view), view_(view) {
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);  // the rows repaint from the viewport's events
@@ -15,7 +17,7 @@ bool SteadyActivation::eventFilter(QObject* watched, QEvent* e) {
     if (watched != view_ && watched != view_->viewport()) return false;
     // Fusion draws the rows from the palette alone; other styles may draw an inactive window's
     // selection their own way.
-    if (view_->style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) return false;
+    if (!LazyIconStyle::isFusion(view_->style())) return false;
     if (!view_->palette().isEqual(QPalette::Active, QPalette::Inactive)) return false;
     for (QObject* child : watched->children()) {
         auto* w = qobject_cast<QWidget*>(child);

@@ -1,6 +1,6 @@
 // The lines of the tree and the schedule list look the same pixel for pixel whether the style lays
-// their text out or the delegate draws it from its store; and the program's icon gives each size
-// from the picture made for it.
+// their text out or the delegate draws it from its store; the program's icon gives each size
+// from the picture made for it; the style's icons made late are its own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "ui/widgets/CachedTextDelegate.h"
+#include "ui/widgets/LazyIconStyle.h"
 #include "ui/widgets/ToolIcons.h"
 
 namespace {
@@ -99,6 +100,20 @@ TEST(ItemDrawing, TheIconGivesEachSizeFromItsOwnPicture) {
     const QImage from24 =
         QPixmap(":/icons/24.png").scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation).toImage();
     EXPECT_TRUE(icon.pixmap(20).toImage().convertToFormat(from24.format()) == from24);
+}
+
+// The style's icons, made when first drawn, are the platform style's own, and the window's widgets
+// still know the style beneath.
+TEST(ItemDrawing, TheStandardIconsComeLateButTheSame) {
+    LazyIconStyle lazy;
+    const QStyle* own = QApplication::style();
+    for (const QStyle::StandardPixmap which :
+         {QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxInformation, QStyle::SP_LineEditClearButton}) {
+        const QIcon late = lazy.standardIcon(which);
+        EXPECT_FALSE(late.isNull()) << which;
+        EXPECT_TRUE(late.pixmap(32).toImage() == own->standardIcon(which).pixmap(32).toImage()) << which;
+    }
+    EXPECT_EQ(LazyIconStyle::isFusion(&lazy), LazyIconStyle::isFusion(own));
 }
 
 }  // namespace

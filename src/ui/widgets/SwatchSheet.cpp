@@ -18,8 +18,10 @@ SwatchSheet::SwatchSheet(std::vector<SwatchLabel*> swatches, QWidget* parent)
 
 void SwatchSheet::paintEvent(QPaintEvent* e) {
     QPainter p(this);
+    const QRect area = e->rect();  // the painter keeps to the region itself
+    const QPoint origin = pos();
     for (const SwatchLabel* swatch : swatches_) {
-        const QRect place = swatch->geometry().translated(-pos());
-        if (e->region().intersects(place)) p.fillRect(place, swatch->background());
+        const QRect place = swatch->geometry().translated(-origin);
+        if (area.intersects(place)) p.fillRect(place, swatch->background());
     }
 }

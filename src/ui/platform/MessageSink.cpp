@@ -74,7 +74,7 @@ void showMessage(QWidget* parent, const QString& text, MessageSink::Icon icon, c
 // then waits for its answer.
 void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, const QString& detail) {
     QWidget* window = parent != nullptr ? parent->window() : nullptr;
-    if (window != nullptr && window->isVisible() && window->windowHandle() != nullptr &&
+    if (window != nullptr && window->isVisible() && !window->isMinimized() && window->windowHandle() != nullptr &&
         !window->windowHandle()->isExposed()) {
         new AfterFirstPaint(
             window, [parent = QPointer(parent), text, icon, detail] { showMessage(parent, text, icon, detail); });

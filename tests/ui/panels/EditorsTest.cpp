@@ -70,6 +70,9 @@ TEST_F(Editors, RatingButtonsStepTheirRatingAndRedrawItsBar) {
             const int value = kRatings[std::size_t(i)].value(player(0, 0));
             EXPECT_EQ(pixels, value * 10);
             EXPECT_EQ(playerUi().ratingValues[std::size_t(i)]->text(), QString::number(value));
+            for (const QLabel* shown :
+                 {playerUi().ratingValues[std::size_t(i)], playerUi().ratingRanks[std::size_t(i)]})
+                EXPECT_GE(shown->width(), shown->sizeHint().width()) << shown->text().toStdString();  // whole
         };
     };
     play({

@@ -80,6 +80,9 @@ void frmAllStar::buildControls() {
     lstEAST->setItemDelegate(new CachedTextDelegate(lstEAST));
     lstEAST->setObjectName(QStringLiteral("lstEAST"));
     for (QListWidget* list : {lstWEST, lstEAST}) {
+        // Every entry is one line of a name that fits the list: the list measures one entry, not
+        // each of them by laying its text out.
+        list->setUniformItemSizes(true);
         list->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("WWWWWWWWWW WWWWWWWWWW")));
         list->setMinimumHeight(kSlots * (QFontMetrics(font()).height() + 2) + 8);
     }

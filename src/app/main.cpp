@@ -83,7 +83,9 @@ private:
 // replaces lie beside the program or in the user's data folder by the same rule.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle(new LazyIconStyle);
+    // Fusion, the style of most Linux desktops, is wrapped to make its icons late; the native
+    // styles of Windows and macOS are left as they are, since Qt's widgets look for them by name.
+    if (LazyIconStyle::isFusion(QApplication::style())) QApplication::setStyle(new LazyIconStyle);
     QApplication::setApplicationName(QStringLiteral("tamsel"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAMSEL_APP_ID));
 

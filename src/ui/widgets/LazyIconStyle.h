@@ -1,7 +1,7 @@
 #pragma once
 #include <QProxyStyle>
 
-// The platform's own style, with its standard icons read only when first drawn or measured. A
+// The Fusion style, with its standard icons read only when first drawn or measured. A
 // style reads each such icon from its pictures when asked for it, and Qt's widgets ask at once:
 // the menu bar for the button it shows only when its menus do not fit, a line edit for its clear
 // button, a message box for its symbol. The first of them also loads Qt's picture readers, which

@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     if (!files.isEmpty()) QTimer::singleShot(0, &window, [&window, file = files.first()] { window.openFile(file); });
     // The program's icon goes to the window's frame and the task bar once the window (and its
     // league) is painted: a desktop takes the icon in every size it has, each read from its
-    // picture, and that took a fifth of the start.
+    // picture, and that was a tenth of the start.
     AfterFirstPaint icon(window, [] { QApplication::setWindowIcon(ToolIcons::applicationIcon()); });
     return app.exec();
 }

@@ -83,8 +83,8 @@ void RecentFiles::remove(const QString& path) {
 
 // QSettings writes the file whole through a temporary file, so a failed write leaves the
 // old list in place. A list that cannot be written is no cause for a message: the list is
-// a convenience, and the files themselves are untouched. The list is read again only after
-// the write has ended.
+// a convenience, and the files themselves are untouched. Until the write has ended, the list
+// is answered from memory.
 void RecentFiles::write(const QList<Entry>& list) {
     if (file_.isEmpty()) return;
     quint64 number = 0;

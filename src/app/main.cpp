@@ -3,12 +3,11 @@
 #include <QFileOpenEvent>
 #include <QTimer>
 #include <cstdlib>
-#include <functional>
 #include <memory>
-#include <utility>
 
 #include "session/modGlobals.h"
 #include "ui/platform/LocalPath.h"
+#include "ui/widgets/AfterFirstPaint.h"
 #include "ui/widgets/LazyIconStyle.h"
 #include "ui/widgets/ToolIcons.h"
 #include "ui/windows/frmMain.h"
@@ -55,26 +54,6 @@ private:
     bool league_;
 };
 
-// Runs a task once, as soon as the window has painted itself for the first time.
-class AfterFirstPaint : public QObject {
-public:
-    AfterFirstPaint(QWidget& window, std::function<void()> task) : task_(std::move(task)) {
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Paint && task_) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, std::exchange(task_, {}));
-        }
-        return QObject::eventFilter(watched, e);
-    }
-
-private:
-    std::function<void()> task_;
-};
-
 }  // namespace
 
 // The editor: one main window, opening the ROM named on the command line, if any, once the
@@ -112,6 +91,6 @@ int main(int argc, char** argv) {
     // The program's icon goes to the window's frame and the task bar once the window (and its
     // league) is painted: a desktop takes the icon in every size it has, each read from its
     // picture, and that was a tenth of the start.
-    AfterFirstPaint icon(window, [] { QApplication::setWindowIcon(ToolIcons::applicationIcon()); });
+    AfterFirstPaint::run(&window, [] { QApplication::setWindowIcon(ToolIcons::applicationIcon()); });
     return app.exec();
 }

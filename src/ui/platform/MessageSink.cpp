@@ -6,10 +6,9 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <QWindow>
-#include <functional>
-#include <utility>
+
+#include "ui/widgets/AfterFirstPaint.h"
 
 namespace {
 
@@ -26,30 +25,6 @@ QMessageBox::Icon boxIcon(MessageSink::Icon icon) {
     }
     return QMessageBox::NoIcon;
 }
-
-// Puts a message up once its window has painted itself for the first time.
-class AfterFirstPaint : public QObject {
-public:
-    AfterFirstPaint(QWidget* window, std::function<void()> show) : QObject(window), show_(std::move(show)) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Paint && show_) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                const std::function<void()> show = std::exchange(show_, {});
-                deleteLater();
-                show();
-            });
-        }
-        return QObject::eventFilter(watched, e);
-    }
-
-private:
-    std::function<void()> show_;
-};
 
 void showMessage(QWidget* parent, const QString& text, MessageSink::Icon icon, const QString& detail) {
     QMessageBox box(boxIcon(icon), kAppTitle, text, QMessageBox::Ok, parent);
@@ -76,7 +51,7 @@ void QtMessageSink::message(QWidget* parent, const QString& text, Icon icon, con
     QWidget* window = parent != nullptr ? parent->window() : nullptr;
     if (window != nullptr && window->isVisible() && !window->isMinimized() && window->windowHandle() != nullptr &&
         !window->windowHandle()->isExposed()) {
-        new AfterFirstPaint(
+        AfterFirstPaint::run(
             window, [parent = QPointer(parent), text, icon, detail] { showMessage(parent, text, icon, detail); });
         return;
     }
